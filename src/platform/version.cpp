@@ -1,0 +1,7 @@
+#include "platform/version.h"
+
+namespace kolvar {
+
+const char* version() { return KOLVAR_VERSION; }
+
+}  // namespace kolvar
