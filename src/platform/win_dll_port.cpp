@@ -55,8 +55,8 @@ unsigned long WinDllPort::bind() {
 
 PortAvailability WinDllPort::availability() {
   const unsigned long error = bind();
-  // Any other load error (a 32-bit library in a 64-bit program, a missing
-  // driver of its own) means the library is there but cannot serve.
+  // Any other load error (a 32-bit library in a 64-bit program) means the
+  // library is there but cannot serve.
   if (error == ERROR_MOD_NOT_FOUND || error == ERROR_FILE_NOT_FOUND)
     return PortAvailability::Absent;
   if (error != 0) return PortAvailability::Unusable;
