@@ -1,0 +1,25 @@
+#ifdef __linux__
+
+#include "platform/ioperm_port.h"
+
+#include <cstring>
+
+#include "platform/failure.h"
+
+namespace kolvar::platform {
+
+PortAvailability IopermPort::availability() {
+  if (!io_.present()) return PortAvailability::Absent;
+  return io_.ioperm(kAddress, 1) == 0 ? PortAvailability::Usable : PortAvailability::Unusable;
+}
+
+void IopermPort::write(std::uint8_t byte) {
+  if (!io_.present()) throw Failure(name() + ": no I/O ports on this processor");
+  const int granted = io_.ioperm(kAddress, 1);
+  if (granted != 0) throw Failure(name() + ": " + std::strerror(-granted));
+  io_.outb(byte, kAddress);
+}
+
+}  // namespace kolvar::platform
+
+#endif  // __linux__
