@@ -1,0 +1,104 @@
+#include "core/log_reader.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <system_error>
+#include <vector>
+
+#include "platform/failure.h"
+#include "platform/read_only_file.h"
+
+namespace kolvar::core {
+
+namespace {
+
+using platform::ReadOnlyFile;
+
+constexpr std::size_t kBlockBytes = 64 * 1024;
+
+bool is_line_end(char c) {
+  return c == '\r' || c == '\n';
+}
+
+std::string describe(const char* what, const std::filesystem::path& log,
+                     const std::string& reason) {
+  return what + log.string() + " (" + reason + ")";
+}
+
+class LastLineSearch {
+ public:
+  LastLineSearch(const ReadOnlyFile& file, const std::filesystem::path& log)
+      : file_(file), log_(log) {}
+
+  std::string run() {
+    const std::uint64_t end = text_end(file_.size());
+    const std::uint64_t start = line_start(end);
+    std::string line(
+        static_cast<std::size_t>(std::min<std::uint64_t>(end - start, kMaxLastLineBytes)), '\0');
+    read_exactly(start, line);
+    return line;
+  }
+
+ private:
+  // Where the text of the last line ends: the file's end less the line end
+  // that closes the last line, if there is one.
+  std::uint64_t text_end(std::uint64_t size) {
+    char tail[2] = {};
+    const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(size, 2));
+    if (n == 0) return 0;
+    read_exactly(size - n, std::span(tail + 2 - n, n));
+    if (tail[1] == '\r') return size - 1;
+    if (tail[1] == '\n') return tail[0] == '\r' ? size - 2 : size - 1;
+    return size;
+  }
+
+  // A line holds no CR or LF, so the last line starts just after the nearest
+  // one before its end.
+  std::uint64_t line_start(std::uint64_t end) {
+    std::vector<char> block(static_cast<std::size_t>(std::min<std::uint64_t>(end, kBlockBytes)));
+    std::uint64_t position = end;
+    while (position > 0) {
+      const std::size_t n =
+          static_cast<std::size_t>(std::min<std::uint64_t>(position, block.size()));
+      const std::uint64_t first = position - n;
+      read_exactly(first, std::span(block.data(), n));
+      for (std::size_t i = n; i > 0; --i) {
+        if (is_line_end(block[i - 1])) return first + i;
+      }
+      position = first;
+    }
+    return 0;
+  }
+
+  void read_exactly(std::uint64_t offset, std::span<char> buffer) {
+    if (file_.read_at(offset, buffer) != buffer.size()) {
+      // The logger cut the file down while it was being read; the next cycle
+      // reads the new content.
+      throw Failure(describe("Не удалось прочитать лог темп-кипера: ", log_,
+                             "файл укоротился во время чтения"));
+    }
+  }
+
+  const ReadOnlyFile& file_;
+  const std::filesystem::path& log_;
+};
+
+}  // namespace
+
+std::string read_last_line(const std::filesystem::path& log) {
+  std::optional<ReadOnlyFile> file;
+  try {
+    file.emplace(log);
+  } catch (const std::system_error& e) {
+    throw Failure(describe("Не удалось открыть лог темп-кипера: ", log, e.code().message()));
+  }
+  try {
+    return LastLineSearch(*file, log).run();
+  } catch (const std::system_error& e) {
+    throw Failure(describe("Не удалось прочитать лог темп-кипера: ", log, e.code().message()));
+  }
+}
+
+}  // namespace kolvar::core
