@@ -45,6 +45,24 @@ long long counter_value(std::string_view text, std::string_view what) {
   return t[0] == '-' ? -v : v;
 }
 
+double required_number(std::string_view text, std::string_view what) {
+  std::size_t b = 0, e = text.size();
+  while (b < e && is_blank(text[b])) ++b;
+  while (e > b && is_blank(text[e - 1])) --e;
+  std::string_view t = text.substr(b, e - b);
+  std::size_t i = (!t.empty() && (t[0] == '-' || t[0] == '+')) ? 1 : 0;
+  std::size_t digits = 0, points = 0;
+  bool other = false;
+  for (std::size_t k = i; k < t.size(); ++k) {
+    if (is_digit(t[k])) ++digits;
+    else if (t[k] == '.') ++points;
+    else other = true;
+  }
+  if (other || digits == 0 || points > 1 || t.size() - i > 30)
+    throw Failure("Не число в поле " + std::string(what) + ": \"" + std::string(text) + "\"");
+  return numeric_value(t);
+}
+
 long long round_half_even(double value) {
   double r = std::round(value);
   if (std::fabs(value - std::trunc(value)) == 0.5) r = 2.0 * std::round(value / 2.0);

@@ -14,6 +14,10 @@ double numeric_value(std::string_view text);
 // allowed. A text that holds no whole number is a failure naming what.
 long long counter_value(std::string_view text, std::string_view what);
 
+// A number that a step requires (a duration, a length): a decimal number with
+// a point, blanks around it allowed. Anything else is a failure naming what.
+double required_number(std::string_view text, std::string_view what);
+
 // Nearest whole number, a half going to the even neighbour.
 long long round_half_even(double value);
 
