@@ -62,10 +62,7 @@ void Controller::edit(Control& control, const std::string& value) {
       if (!control.in_range(v))
         throw std::out_of_range(control.full_name() + " takes " + std::to_string(control.min()) +
                                 ".." + std::to_string(control.max()) + ", not " + value);
-      if (v == control.value()) return;
-      control.set_value(v);
-      if (auto it = changes_.find(control.name()); it != changes_.end())
-        guarded([&] { it->second(*this, control.index()); });
+      guarded([&] { change_value(control, v); });
       return;
     }
     case Kind::CheckBox: {
@@ -93,6 +90,13 @@ void Controller::edit(Control& control, const std::string& value) {
     default:
       throw std::invalid_argument(control.full_name() + " cannot be edited by the operator");
   }
+}
+
+void Controller::change_value(Control& scroll_bar, int value) {
+  if (value == scroll_bar.value()) return;
+  scroll_bar.set_value(value);
+  if (auto it = changes_.find(scroll_bar.name()); it != changes_.end())
+    it->second(*this, scroll_bar.index());
 }
 
 void Controller::fire(Control& timer) {

@@ -62,6 +62,10 @@ class Controller {
   // change reaction runs when the value changes), a check box's value (its
   // click handler runs), a drive, folder or file list's choice.
   void edit(Control& control, const std::string& value);
+  // Program code gives a scroll bar a value: out of range is a failure and the
+  // value stays; a value that differs raises the bar's change reaction, whose
+  // failures pass to the caller.
+  void change_value(Control& scroll_bar, int value);
   // A timer fired.
   void fire(Control& timer);
   // Runs the handlers of the timers due up to `until` on a virtual clock.
