@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/services.h"
+#include "settings/settings_file.h"
 #include "ui/form.h"
 
 namespace kolvar::ui {
@@ -42,8 +43,9 @@ class Controller {
   int port_driver_state = 0;
   // The outcome whose message box was shown last, so a box comes once per change.
   int port_outcome_shown = 0;
-  // "mytunes.log" is open for reading: a save asked for meanwhile leaves it alone.
-  bool settings_open_for_reading = false;
+  // "mytunes.log" in the working folder; one object, so a save asked for while
+  // it is open for reading leaves it alone.
+  settings::SettingsFile settings_file;
 
   // --- Handlers, registered by the areas that build them ---
   void on_click(const std::string& name, Handler handler);

@@ -1,0 +1,7 @@
+#include "ui/handlers.h"
+
+namespace kolvar::settings {
+
+void register_handlers(ui::Controller&) {}
+
+}  // namespace kolvar::settings

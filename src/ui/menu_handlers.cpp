@@ -1,0 +1,7 @@
+#include "ui/handlers.h"
+
+namespace kolvar::ui {
+
+void register_menu_handlers(Controller&) {}
+
+}  // namespace kolvar::ui

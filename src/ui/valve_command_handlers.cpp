@@ -1,0 +1,7 @@
+#include "ui/handlers.h"
+
+namespace kolvar::ui {
+
+void register_valve_commands(Controller&) {}
+
+}  // namespace kolvar::ui
