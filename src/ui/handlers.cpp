@@ -1,8 +1,16 @@
+#include "io/timed_outputs.h"
 #include "ui/controller.h"
 
 namespace kolvar::ui {
 
 // Every area adds its handlers here as it is built.
-void register_handlers(Controller& /*controller*/) {}
+void register_handlers(Controller& controller) {
+  controller.on_timer("Timer2", io::Timer2_Timer);
+  controller.on_timer("Timer3", io::Timer3_Timer);
+  controller.on_timer("Timer4", io::Timer4_Timer);
+  controller.on_timer("Timer5", io::Timer5_Timer);
+  controller.on_timer("Timer6", io::Timer6_Timer);
+  controller.on_timer("Timer7", io::Timer7_Timer);
+}
 
 }  // namespace kolvar::ui
