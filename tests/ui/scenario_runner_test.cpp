@@ -120,10 +120,14 @@ TEST_F(ScenarioRunner, DumpIsOneJsonLineWithEveryControl) {
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
 }
 
-TEST_F(ScenarioRunner, AdvanceMovesVirtualTime) {
+TEST_F(ScenarioRunner, AdvanceFiresTimersAndPrintsTheirEvents) {
+  // The end of a lift movement writes the port when its timer fires.
   Outcome r = run("set Timer2.on False\nset Timer5.interval 250\nset Timer5.on True\nadvance 1000\n"
-              "expect Timer5.on True\n");
+                  "expect Timer5.on False\nfail port1 on\nfail port2 missing\nset Timer6.on True\n"
+                  "advance 1000\n");
   EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "@250 port 0\n@2000 msgbox \"LPT driver error\\r\\nIstall dlportio.dll or inpout32.dll\"\n");
 }
 
 TEST(JsonText, QuoteAndUnquoteRoundTrip) {
