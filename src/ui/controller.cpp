@@ -78,7 +78,7 @@ void Controller::edit(Control& control, const std::string& value) {
     case Kind::FileList: {
       auto it = changes_.find(control.name());
       if (it == changes_.end()) throw NotBuilt("no handler for choices in " + control.full_name());
-      control.set_text(value);
+      list_choice = value;
       guarded([&] { it->second(*this, control.index()); });
       return;
     }

@@ -47,6 +47,10 @@ class Controller {
   // it is open for reading leaves it alone.
   settings::SettingsFile settings_file;
 
+  // The entry the operator chose in a drive, folder or file list, for its
+  // handler to take or refuse (a folder that cannot be read is refused).
+  std::string list_choice;
+
   // --- Handlers, registered by the areas that build them ---
   void on_click(const std::string& name, Handler handler);
   void on_change(const std::string& name, Handler handler);

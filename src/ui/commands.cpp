@@ -1,0 +1,126 @@
+#include "ui/commands.h"
+
+#include <algorithm>
+
+#include "core/system_stop.h"
+#include "io/lift.h"
+#include "io/port_write.h"
+#include "settings/save.h"
+#include "settings/startup.h"
+#include "ui/text_number.h"
+
+namespace kolvar::ui {
+
+void Start_sys_button_Click(Controller& c) {
+  settings::Form_Load(c);
+  c.c("Timer1").set_on(true);
+  c.c("time3").set_text(c.c("time3_def").text());
+  c.c("peregrev").set_text(c.c("peregrev_def").text());
+  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
+  c.c("stab_temp").set_text("0");
+  c.c("otb").set_text("0");
+  c.c("News").set_tag("");
+  for (int k : c.form.indices("pin")) c.c("pin", k).set_text("0");
+  io::LPT_set(c);
+}
+
+void Stop_sys_button_Click(Controller& c) {
+  c.c("News").set_tag("Остановлено пользователем");
+  core::system_stop(c);
+  c.c("otb").set_text("0");
+}
+
+namespace {
+
+// Vapour take-off keeps its delay in ms as plain decimal text.
+void set_delay(Controller& c, double delay) {
+  c.c("time3").set_text(decimal_text(delay, '.'));
+  c.c("Timer3").set_on(false);
+}
+
+// PWM take-off steps its share by a fixed 1 %.
+void step_share(Controller& c, long long by) {
+  long long otb = counter_value(c.c("otb").text(), "otb");
+  c.c("otb").set_text(std::to_string(std::clamp(otb + by, 0LL, 100000LL)));
+}
+
+}  // namespace
+
+void otbor_up_button_Click(Controller& c) {
+  if (c.c("liquid").checked()) {
+    io::lift_down(c);
+  } else if (c.c("par").checked()) {
+    set_delay(c, numeric_value(c.c("time3").text()) + numeric_value(c.c("step_up").text()));
+  } else if (c.c("SHIM").checked()) {
+    step_share(c, 1000);
+  }
+}
+
+void otbor_down_button_Click(Controller& c) {
+  if (c.c("liquid").checked()) {
+    io::lift_up(c);
+  } else if (c.c("par").checked()) {
+    set_delay(c, std::max(0.0, numeric_value(c.c("time3").text()) -
+                                   numeric_value(c.c("step_d").text())));
+  } else if (c.c("SHIM").checked()) {
+    step_share(c, -1000);
+  }
+}
+
+void manual_otb_Ch_Click(Controller& c) {
+  bool manual = c.c("manual_otb_Ch").value() == 1;
+  for (const char* name : {"manual_otb", "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"})
+    c.c(name).set_enabled(manual);
+  for (const char* name : {"dopusk", "dopusk1", "Dopusk2", "otbor_down_button", "otbor_up_button"})
+    c.c(name).set_enabled(!manual);
+}
+
+void otb_po_t_bragi_Click(Controller& c) {
+  bool by_tank = c.c("otb_po_t_bragi").value() == 1;
+  for (const char* name : {"manual_otb", "manual_otb_2", "manual_otb_Ch"})
+    c.c(name).set_enabled(!by_tank);
+}
+
+namespace {
+// The threshold and period bars stay quiet while start-up applies the file.
+bool settings_loaded(const Controller& c) { return numeric_value(c.c("V", 1).tag()) != 0; }
+
+std::string tenths(const Controller& c, const char* bar) {
+  return tenths_text(c.c(bar).value(), c.decimal_separator());
+}
+}  // namespace
+
+void V_Change(Controller& c, int index) {
+  if (!settings_loaded(c)) return;
+  c.c("T2", index).set_text(tenths_text(c.c("V", index).value(), c.decimal_separator()));
+  settings::OK_Click(c);
+}
+
+void Interval_Change(Controller& c) {
+  if (!settings_loaded(c)) return;
+  int seconds = c.c("Interval").value();
+  c.c("Inter").set_text(std::to_string(seconds));
+  c.c("Timer1").set_interval(seconds * 1000LL);
+  c.c("pulse_time").set_text(std::to_string(seconds * 500));
+  settings::OK_Click(c);
+}
+
+void dopusk_Change(Controller& c) {
+  c.c("dopusk1").set_text(tenths(c, "dopusk"));
+  settings::OK_Click(c);
+}
+
+void hot_Change(Controller& c) { c.c("hot1").set_text(tenths(c, "hot")); }
+
+void kalibr_kolonni_scr_Change(Controller& c) {
+  c.c("kalibr_kolonni").set_text(std::to_string(c.c("kalibr_kolonni_scr").value()));
+}
+
+void temp_shim1_scr_Change(Controller& c) { c.c("temp_shim1").set_text(tenths(c, "temp_shim1_scr")); }
+void temp_shim2_scr_Change(Controller& c) { c.c("temp_shim2").set_text(tenths(c, "temp_shim2_scr")); }
+
+void manual_otb_Change(Controller& c) {
+  c.c("manual_otb_1").set_text(std::to_string(c.c("manual_otb").value()));
+}
+
+}  // namespace kolvar::ui

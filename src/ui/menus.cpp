@@ -1,0 +1,137 @@
+#include "ui/menus.h"
+
+#include "io/port_image.h"
+#include "settings/save.h"
+#include "settings/startup.h"
+#include "ui/path_panels.h"
+#include "ui/valve_commands.h"
+
+namespace kolvar::ui {
+
+void select_item(Controller& c, const std::string& array, int index) {
+  for (int i : c.form.indices(array)) c.c(array, i).set_checked(i == index);
+}
+
+void toggle_item(Controller& c, const std::string& array, int index) {
+  if (c.c(array, index).checked()) {
+    c.c(array, index).set_checked(false);
+    // A file edited outside may have ticked several; a click leaves none.
+    for (int i : c.form.indices(array)) c.c(array, i).set_checked(false);
+  } else {
+    select_item(c, array, index);
+  }
+}
+
+void da_Click(Controller& c, int index) {
+  select_item(c, "da", index);
+  settings::OK_Click(c);
+}
+
+void na_Click(Controller& c, int index) {
+  select_item(c, "na", index);
+  settings::OK_Click(c);
+}
+
+namespace {
+// Save, then load the file back so start-up's derived state follows the
+// change (rows, run state, stop pins, automatic control with the valve closed).
+void save_and_reload(Controller& c) {
+  settings::OK_Click(c);
+  settings::Form_Load(c);
+}
+}  // namespace
+
+void kub_Click(Controller& c, int index) {
+  toggle_item(c, "kub", index);
+  save_and_reload(c);
+}
+
+void kul_Click(Controller& c, int index) {
+  toggle_item(c, "kul", index);
+  save_and_reload(c);
+}
+
+void enable_control_rows(Controller& c) {
+  auto row = [&](int i, bool enabled) {
+    c.c("L", i).set_enabled(enabled);
+    for (const char* name : {"T", "T2", "V"}) c.c(name, i).set_enabled(c.c("L", i).enabled());
+  };
+  row(1, !c.c("opstop", 2).checked());
+  row(2, !c.c("opstop", 1).checked());
+}
+
+void opstop_Click(Controller& c, int index) {
+  select_item(c, "opstop", index);
+  enable_control_rows(c);
+  settings::OK_Click(c);
+}
+
+namespace {
+const char* const kPwmControls[] = {"dopusk",         "dopusk1",       "Dopusk2",
+                                    "manual_otb_2",   "manual_otb",    "manual_otb_Ch",
+                                    "manual_otb_1",   "manual_temp_CH", "otb_po_t_bragi"};
+
+void choose_takeoff_type(Controller& c, const char* chosen) {
+  if (std::string_view(chosen) != "par") c.c("Timer3").set_on(false);
+  for (const char* type : {"liquid", "par", "SHIM"})
+    c.c(type).set_checked(std::string_view(type) == chosen);
+  c.c("time3").set_text(c.c("time3_def").text());
+  c.c("peregrev").set_text(c.c("peregrev_def").text());
+  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
+  c.c("stab_temp").set_text("0");
+  c.c("otb").set_text("0");
+  if (std::string_view(chosen) == "SHIM") {
+    for (const char* name : {"dopusk", "dopusk1", "Dopusk2", "manual_otb_Ch"})
+      c.c(name).set_enabled(true);
+    pwm_enabling_rule(c);
+  } else {
+    for (const char* name : kPwmControls) c.c(name).set_enabled(false);
+  }
+}
+}  // namespace
+
+void liquid_Click(Controller& c) { choose_takeoff_type(c, "liquid"); }
+void par_Click(Controller& c) { choose_takeoff_type(c, "par"); }
+void SHIM_Click(Controller& c) { choose_takeoff_type(c, "SHIM"); }
+
+void pin_menu_Click(Controller& c, const std::string& array, int index) {
+  toggle_item(c, array, index);
+  save_and_reload(c);
+}
+
+void puls_Click(Controller& c, int index) {
+  // The clicked pin goes low whether it gains or loses the signal, and so does
+  // every pin that loses its tick: none is left driving a signal it no
+  // longer carries. The port sees it with the reload's write.
+  for (int i : c.form.indices("puls"))
+    if (i == index || c.c("puls", i).checked()) io::pin_of_item(c, i).set_text(std::string(io::kLow));
+  toggle_item(c, "puls", index);
+  save_and_reload(c);
+}
+
+namespace {
+void show_path_panel(Controller& c, int frame) {
+  c.c("F", 4).set_visible(false);
+  for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
+  Control& panel = c.c("F", frame);
+  panel.move(0, 0);
+  panel.set_visible(true);
+  c.c("Form1").resize(4380, 3735);
+  fill_path_panel(c, frame);
+}
+}  // namespace
+
+void fi_Click(Controller& c) { show_path_panel(c, 1); }
+void tk_Click(Controller& c) { show_path_panel(c, 2); }
+
+void settings_Click(Controller& c) {
+  c.c("F", 4).set_visible(false);
+  Control& panel = c.c("F", 5);
+  panel.move(0, 0);
+  panel.set_visible(true);
+  c.c("Form1").resize(8385, 5805);
+}
+
+void verr_Click(Controller& c) { c.os.message_box.show(c.c("verr").text()); }
+
+}  // namespace kolvar::ui

@@ -1,0 +1,202 @@
+// Configuration menus: select and toggle rules, rows, take-off type, pins, panels.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ui/headless.h"
+
+namespace kolvar::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Menus : public ::testing::Test {
+ protected:
+  Menus() {
+    dir_ = fs::temp_directory_path() /
+           ("kolvar-menus-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    old_ = fs::current_path();
+    fs::current_path(dir_);
+    c().start();
+  }
+  ~Menus() override {
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+  }
+  Controller& c() { return rig.controller; }
+  void click(const std::string& name, int index = kNoIndex) { c().click(c().c(name, index)); }
+  std::vector<int> ticked(const std::string& array) {
+    std::vector<int> out;
+    for (int i : c().form.indices(array))
+      if (c().c(array, i).checked()) out.push_back(i);
+    return out;
+  }
+  std::string settings_line(int n) {
+    std::ifstream f("mytunes.log", std::ios::binary);
+    std::string line;
+    for (int i = 0; i < n && std::getline(f, line);) ++i;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+  }
+  std::string pins() {
+    std::string s;
+    for (int k = 0; k < 8; ++k) s += c().c("pin", k).text();
+    return s;
+  }
+
+  Headless rig;
+  fs::path dir_, old_;
+};
+
+TEST_F(Menus, SensorArraysSelectAndSave) {
+  click("da", 3);
+  EXPECT_EQ(ticked("da"), std::vector<int>{3});
+  EXPECT_EQ(settings_line(77), "True");  // da(3)
+  EXPECT_EQ(settings_line(75), "False");
+  click("da", 3);
+  EXPECT_EQ(ticked("da"), std::vector<int>{3});
+  EXPECT_EQ(c().c("News").text(), "Файл настроек сохранен");
+}
+
+TEST_F(Menus, TankSensorTogglesAndTheRowFollowsAfterTheReload) {
+  EXPECT_FALSE(c().c("T", 3).enabled());
+  click("kub", 2);
+  EXPECT_EQ(ticked("kub"), std::vector<int>{2});
+  EXPECT_TRUE(c().c("T", 3).enabled());
+  click("kub", 2);
+  EXPECT_TRUE(ticked("kub").empty());
+  EXPECT_FALSE(c().c("T", 3).enabled());
+  click("kub", 4);
+  EXPECT_EQ(ticked("kub"), std::vector<int>{4});
+  EXPECT_TRUE(c().c("V", 3).enabled());
+  EXPECT_EQ(c().c("News").text(), "Клапан закрыт");  // the reload ends in automatic control
+}
+
+TEST_F(Menus, ControlChoiceSwitchesTheRows) {
+  struct Case {
+    int choice;
+    bool dephlegmator, packing;
+  };
+  for (Case k : {Case{1, true, false}, Case{2, false, true}, Case{3, true, true}}) {
+    click("opstop", k.choice);
+    EXPECT_EQ(ticked("opstop"), std::vector<int>{k.choice});
+    for (const char* name : {"L", "T", "T2", "V"}) {
+      EXPECT_EQ(c().c(name, 1).enabled(), k.dephlegmator) << name << " " << k.choice;
+      EXPECT_EQ(c().c(name, 2).enabled(), k.packing) << name << " " << k.choice;
+    }
+    EXPECT_EQ(settings_line(3 + k.choice), "True");
+  }
+}
+
+TEST_F(Menus, TakeOffTypeResetsRunStateAndTheVapourPause) {
+  c().c("time3").set_text("9000");
+  c().c("otb").set_text("5000");
+  c().c("stab_temp").set_text("4");
+  c().c("peregrev").set_text("3");
+  c().c("Timer3").set_on(true);
+  click("par");
+  EXPECT_TRUE(c().c("Timer3").on()) << "choosing vapour leaves a pending pause";
+  EXPECT_EQ(c().c("time3").text(), "2000");
+  EXPECT_EQ(c().c("otb").text(), "0");
+  EXPECT_EQ(c().c("stab_temp").text(), "0");
+  EXPECT_EQ(c().c("peregrev").text(), "100");
+  EXPECT_EQ(c().c("voda_vkl").text(), "500");
+  EXPECT_FALSE(c().c("dopusk").enabled());
+  click("liquid");
+  EXPECT_FALSE(c().c("Timer3").on());
+  EXPECT_TRUE(c().c("liquid").checked());
+  EXPECT_FALSE(c().c("par").checked());
+}
+
+TEST_F(Menus, PwmTypeEnablesByTheRule) {
+  c().c("manual_otb_Ch").set_value(1);
+  c().c("otb_po_t_bragi").set_value(1);
+  click("SHIM");
+  EXPECT_FALSE(c().c("manual_otb").enabled());
+  EXPECT_FALSE(c().c("manual_otb_Ch").enabled());
+  EXPECT_TRUE(c().c("manual_temp_CH").enabled());
+  EXPECT_TRUE(c().c("otb_po_t_bragi").enabled());
+  EXPECT_FALSE(c().c("dopusk").enabled());
+  EXPECT_FALSE(c().c("Dopusk2").enabled());
+}
+
+TEST_F(Menus, PinMenuTogglesSavesAndReloads) {
+  click("ps", 3);
+  click("Start");  // open the valve: pin 4 high
+  EXPECT_EQ(pins(), "00100000");
+  click("ps", 5);
+  EXPECT_EQ(ticked("ps"), std::vector<int>{5});
+  // The reload closes the valve: pin 6 low; pin 4 keeps its level.
+  EXPECT_EQ(pins(), "00100000");
+  EXPECT_TRUE(c().c("Auto").checked());
+  click("ss", 2);
+  EXPECT_EQ(pins(), "01100000") << "the reload raises the system-stop pin";
+  EXPECT_EQ(settings_line(24), "True");
+}
+
+TEST_F(Menus, WorkingSignalMenuLowersTheClickedPinAndTheOneThatLostItsTick) {
+  click("puls", 2);
+  c().c("pin", 1).set_text("1");
+  c().c("pin", 4).set_text("1");
+  click("puls", 5);  // pin 3 loses the signal, pin 6 gains it
+  EXPECT_EQ(c().c("pin", 1).text(), "0");
+  EXPECT_EQ(c().c("pin", 4).text(), "0");
+  c().c("pin", 4).set_text("1");
+  click("puls", 5);  // unticked: its pin goes low too
+  EXPECT_EQ(c().c("pin", 4).text(), "0");
+  EXPECT_TRUE(ticked("puls").empty());
+}
+
+TEST_F(Menus, PanelsShowAndHide) {
+  click("fi");
+  EXPECT_FALSE(c().c("F", 4).visible());
+  EXPECT_TRUE(c().c("F", 1).visible());
+  EXPECT_EQ(c().c("F", 1).left(), 0);
+  EXPECT_FALSE(c().c("Tune").enabled());
+  EXPECT_EQ(c().c("Form1").width(), 4380);
+  EXPECT_EQ(c().c("Form1").height(), 3735);
+  click("OK");
+  EXPECT_TRUE(c().c("F", 4).visible());
+  EXPECT_FALSE(c().c("F", 1).visible());
+  EXPECT_TRUE(c().c("Work").enabled());
+  EXPECT_EQ(c().c("Form1").width(), 4185);
+  click("settings");
+  EXPECT_TRUE(c().c("F", 5).visible());
+  EXPECT_TRUE(c().c("file").enabled());
+  EXPECT_EQ(c().c("Form1").width(), 8385);
+  EXPECT_EQ(c().c("Form1").height(), 5805);
+}
+
+TEST_F(Menus, PathListsChooseTheLogFile) {
+  fs::create_directories(dir_ / "logs" / "old");
+  std::ofstream(dir_ / "logs" / "keeper.log") << "x";
+  click("fi");
+  c().edit(c().c("Dir1"), (dir_ / "logs").string());
+  EXPECT_EQ(c().c("Dir1").items(), std::vector<std::string>{"old"});
+  EXPECT_EQ(c().c("File1").items(), std::vector<std::string>{"keeper.log"});
+  c().edit(c().c("File1"), "keeper.log");
+  EXPECT_EQ(c().c("LogPath", 1).text(), (dir_ / "logs" / "keeper.log").string());
+  // A folder that cannot be read leaves the lists as they were.
+  c().edit(c().c("Dir1"), (dir_ / "missing").string());
+  EXPECT_EQ(c().c("Dir1").text(), (dir_ / "logs").string());
+  EXPECT_EQ(c().c("File1").items(), std::vector<std::string>{"keeper.log"});
+  c().edit(c().c("Dir1"), "old");
+  EXPECT_EQ(c().c("Dir1").text(), (dir_ / "logs" / "old").string());
+  EXPECT_TRUE(c().c("File1").items().empty());
+  c().edit(c().c("Drive1"), "/");
+  EXPECT_EQ(c().c("Dir1").text(), "/");
+  EXPECT_EQ(rig.message_box.events.size(), 0u);
+}
+
+TEST_F(Menus, VersionShowsItsCaption) {
+  click("verr");
+  ASSERT_EQ(rig.message_box.events.size(), 1u);
+  EXPECT_EQ(rig.message_box.events[0].text.rfind("Версия от 25.04.2014", 0), 0u);
+  EXPECT_NE(rig.message_box.events[0].text.find(KOLVAR_VERSION), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kolvar::ui
