@@ -30,7 +30,7 @@ SaveResult write_settings(ui::Controller& c) {
 
 }  // namespace
 
-void OK_Click(ui::Controller& c) {
+SaveResult save_settings(ui::Controller& c) {
   show_main_panel(c);
   SaveResult result = write_settings(c);
   if (result.status == SaveResult::Status::Failed) {
@@ -38,6 +38,11 @@ void OK_Click(ui::Controller& c) {
   } else {
     c.c("News").set_text(kSavedMessage);
   }
+  return result;
+}
+
+void OK_Click(ui::Controller& c) {
+  save_settings(c);
 }
 
 void OK_set_Click(ui::Controller& c) {

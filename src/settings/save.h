@@ -1,5 +1,6 @@
 #pragma once
 // The save and the "Применить" buttons that perform it.
+#include "settings/settings_file.h"
 #include "ui/controller.h"
 
 namespace kolvar::settings {
@@ -17,6 +18,9 @@ inline constexpr int kMainWindowHeight = 5605;
 // file stays as it was). A save asked for while the file is open for reading
 // leaves it untouched and is not a failure.
 void OK_Click(ui::Controller& c);
+// OK_Click that tells how the writing went, for a caller whose own message
+// follows the save's.
+SaveResult save_settings(ui::Controller& c);
 
 // The settings panel's "Применить": the overheat and cooling-pulse counters
 // restart from their settings, then the save.
