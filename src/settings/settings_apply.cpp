@@ -26,12 +26,17 @@ void apply_line(ui::Controller& c, const SettingLine& line, const std::string& r
   switch (line.form) {
     // Every text line goes through the path decoding, not only the two paths:
     // whatever bytes an outside editor left, the controls hold valid UTF-8.
-    case LineForm::Text: control.set_text(decode_path_line(raw)); break;
+    case LineForm::Text:
+      control.set_text(decode_path_line(raw));
+      break;
     case LineForm::Mark:
       if (std::optional<bool> mark = parse_mark(raw)) control.set_checked(*mark);
       break;
-    case LineForm::Number: apply_number(c, control, raw); break;
-    case LineForm::Flag: break;
+    case LineForm::Number:
+      apply_number(c, control, raw);
+      break;
+    case LineForm::Flag:
+      break;
   }
 }
 

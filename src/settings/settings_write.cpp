@@ -16,10 +16,17 @@ std::vector<std::string> settings_file_lines(const ui::Controller& c) {
     }
     const ui::Control& control = c.c(line.control, line.index);
     switch (line.form) {
-      case LineForm::Text: lines.push_back(encode_path_line(control.text())); break;
-      case LineForm::Mark: lines.push_back(format_mark(control.checked())); break;
-      case LineForm::Number: lines.push_back(format_number(control.value())); break;
-      case LineForm::Flag: break;
+      case LineForm::Text:
+        lines.push_back(encode_path_line(control.text()));
+        break;
+      case LineForm::Mark:
+        lines.push_back(format_mark(control.checked()));
+        break;
+      case LineForm::Number:
+        lines.push_back(format_number(control.value()));
+        break;
+      case LineForm::Flag:
+        break;
     }
   }
   return lines;

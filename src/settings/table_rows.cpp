@@ -30,8 +30,7 @@ void enable_control_rows(ui::Controller& c) {
 
 void enable_sensor_rows(ui::Controller& c) {
   set_row(c, {{"L", 3}, {"T", 3}, {"T2", 3}, {"V", 3}}, any_ticked(c, "kub"));
-  set_row(c,
-          {{"T", 4}, {"T2", 4}, {"T2", 5}, {"V", 4}, {"V", 5}, {"L", 0}, {"L", 4}, {"L", 5}},
+  set_row(c, {{"T", 4}, {"T2", 4}, {"T2", 5}, {"V", 4}, {"V", 5}, {"L", 0}, {"L", 4}, {"L", 5}},
           any_ticked(c, "kul"));
 }
 

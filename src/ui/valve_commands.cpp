@@ -27,10 +27,16 @@ void tell(Controller& c, Mode mode) {
   std::string text;
   if (c.c("SHIM").checked()) {
     switch (mode) {
-      case Mode::Open: text = "Ручное управление\r\nКлапан открыт"; break;
-      case Mode::Closed: text = "Ручное управление\r\nКлапан закрыт"; break;
+      case Mode::Open:
+        text = "Ручное управление\r\nКлапан открыт";
+        break;
+      case Mode::Closed:
+        text = "Ручное управление\r\nКлапан закрыт";
+        break;
       // The operator has always read "зарыт" here; the text stays as it is.
-      case Mode::Automatic: text = "Авто управление\r\nКлапан зарыт"; break;
+      case Mode::Automatic:
+        text = "Авто управление\r\nКлапан зарыт";
+        break;
     }
   }
   c.c("News").set_text(text);

@@ -33,9 +33,12 @@ class WorkingFolder {
 
 // The content of the file that the first start writes, line by line.
 inline std::vector<std::string> initial_file_lines() {
-  std::vector<std::string> lines = {" 0 ", "C:\\Program Files\\Temp. Keeper\\Logs\\keeper.log",
-                                    "C:\\Program Files\\Temp. Keeper\\TempKeeper.exe", "False",
-                                    "False", "True"};
+  std::vector<std::string> lines = {" 0 ",
+                                    "C:\\Program Files\\Temp. Keeper\\Logs\\keeper.log",
+                                    "C:\\Program Files\\Temp. Keeper\\TempKeeper.exe",
+                                    "False",
+                                    "False",
+                                    "True"};
   lines.insert(lines.end(), 56, "False");
   lines.insert(lines.end(), 5, "55");
   for (const char* line : {" 880 ", " 770 ", " 880 ", " 880 ", " 880 ", "6", " 2 ", "True"})
@@ -45,8 +48,9 @@ inline std::vector<std::string> initial_file_lines() {
   lines.push_back("True");
   lines.insert(lines.end(), 3, "False");
   lines.insert(lines.end(), 10, "False");
-  for (const char* line : {"2000", "100", "500", "1000", "5000", " 990 ", " 1 ", "4", "1", "1000",
-                           "10", "3", " 1 ", " 1 ", " 1 ", "3", " 1 ", " 100 ", " 900 ", " 1000 "})
+  for (const char* line :
+       {"2000", "100", "500", "1000", "5000", " 990 ", " 1 ", "4",     "1",     "1000",
+        "10",   "3",   " 1 ", " 1 ",  " 1 ",  "3",     " 1 ", " 100 ", " 900 ", " 1000 "})
     lines.push_back(line);
   return lines;
 }

@@ -1,4 +1,6 @@
 // Start-up against the settings file: first start, loading, bad files.
+#include "settings/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "settings/save.h"
-#include "settings/startup.h"
 #include "settings_rig.h"
 #include "ui/properties.h"
 
@@ -35,7 +36,8 @@ std::vector<std::string> initial_with(std::initializer_list<std::pair<int, std::
 
 std::size_t crlf_lines(const std::string& bytes) {
   std::size_t n = 0;
-  for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
+  for (std::size_t at = bytes.find("\r\n"); at != std::string::npos;
+       at = bytes.find("\r\n", at + 2))
     ++n;
   return n;
 }
@@ -50,23 +52,40 @@ TEST(Startup, FirstStartInAnEmptyFolderCreatesTheInitialFile) {
     const char* prop;
     const char* value;
   } const expected[] = {
-      {"Timer1", "interval", "2000"}, {"Timer1", "on", "False"},
-      {"Timer2", "on", "True"},       {"V(1)", "tag", "1"},
-      {"T(1)", "enabled", "True"},    {"V(2)", "enabled", "True"},
-      {"L(3)", "enabled", "False"},   {"V(3)", "enabled", "False"},
-      {"T(4)", "enabled", "False"},   {"L(0)", "enabled", "False"},
-      {"T2(5)", "enabled", "False"},  {"News", "text", "Клапан закрыт"},
-      {"News", "backcolor", "255,200,200"}, {"Form1", "caption", "СТОП"},
-      {"Form1", "topmost", "True"},   {"Form1", "width", "4185"},
-      {"Form1", "height", "5605"},    {"F(4)", "left", "0"},
-      {"F(1)", "top", "0"},           {"Auto", "checked", "True"},
-      {"Start", "checked", "False"},  {"pulse_time", "text", "1000"},
-      {"hot1", "caption", "99"},      {"kalibr_kolonni", "caption", "100"},
-      {"temp_shim1", "caption", "90"}, {"temp_shim2", "caption", "100"},
-      {"dopusk1", "caption", "0.1"},  {"manual_otb_1", "caption", "0"},
-      {"time_error", "text", "0"},    {"wait", "text", "3"},
-      {"voda_vkl", "text", "500"},    {"peregrev", "text", "60"},
-      {"Klapan_status", "text", "0"}, {"Ch_log", "tag", "0"},
+      {"Timer1", "interval", "2000"},
+      {"Timer1", "on", "False"},
+      {"Timer2", "on", "True"},
+      {"V(1)", "tag", "1"},
+      {"T(1)", "enabled", "True"},
+      {"V(2)", "enabled", "True"},
+      {"L(3)", "enabled", "False"},
+      {"V(3)", "enabled", "False"},
+      {"T(4)", "enabled", "False"},
+      {"L(0)", "enabled", "False"},
+      {"T2(5)", "enabled", "False"},
+      {"News", "text", "Клапан закрыт"},
+      {"News", "backcolor", "255,200,200"},
+      {"Form1", "caption", "СТОП"},
+      {"Form1", "topmost", "True"},
+      {"Form1", "width", "4185"},
+      {"Form1", "height", "5605"},
+      {"F(4)", "left", "0"},
+      {"F(1)", "top", "0"},
+      {"Auto", "checked", "True"},
+      {"Start", "checked", "False"},
+      {"pulse_time", "text", "1000"},
+      {"hot1", "caption", "99"},
+      {"kalibr_kolonni", "caption", "100"},
+      {"temp_shim1", "caption", "90"},
+      {"temp_shim2", "caption", "100"},
+      {"dopusk1", "caption", "0.1"},
+      {"manual_otb_1", "caption", "0"},
+      {"time_error", "text", "0"},
+      {"wait", "text", "3"},
+      {"voda_vkl", "text", "500"},
+      {"peregrev", "text", "60"},
+      {"Klapan_status", "text", "0"},
+      {"Ch_log", "tag", "0"},
   };
   for (const auto& e : expected)
     EXPECT_EQ(prop(rig.c(), e.control, e.prop), e.value) << e.control << "." << e.prop;
@@ -106,9 +125,8 @@ TEST(Startup, AppliesWithTheReactionsOfThresholdsHeldOff) {
   SettingsRig rig;
   rig.write_lines(initial_with({{68, " 600 "}, {109, " 25 "}}));
   std::vector<std::string> loaded_during_reaction;
-  rig.c().on_change("V", [&](ui::Controller& c, int) {
-    loaded_during_reaction.push_back(c.c("V", 1).tag());
-  });
+  rig.c().on_change(
+      "V", [&](ui::Controller& c, int) { loaded_during_reaction.push_back(c.c("V", 1).tag()); });
   // The tolerance saves from its reaction: the open file must not be replaced.
   rig.c().on_change("dopusk", [](ui::Controller& c, int) { OK_Click(c); });
   const std::string before = rig.bytes();
@@ -178,17 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{68, " 1200 ", "V(1)", "value", "880"},
         ReadCase{68, " 199 ", "V(1)", "value", "880"},
         ReadCase{68, " 600.5 ", "V(1)", "value", "880"},
-        ReadCase{68, "6E2", "V(1)", "value", "880"},
-        ReadCase{68, "99999", "V(1)", "value", "880"},
+        ReadCase{68, "6E2", "V(1)", "value", "880"}, ReadCase{68, "99999", "V(1)", "value", "880"},
         ReadCase{68, "", "V(1)", "value", "880"},
         ReadCase{74, " 60 ", "Timer1", "interval", "60000"},
         ReadCase{74, " 1 ", "Timer1", "interval", "1000"},
         ReadCase{74, " 0 ", "Timer1", "interval", "2000"},
         ReadCase{74, " 61 ", "Interval", "value", "2"},
-        ReadCase{101, " 0 ", "Ch_log", "value", "0"},
-        ReadCase{101, " 2 ", "Ch_log", "value", "1"},
-        ReadCase{101, "-1", "Ch_log", "value", "1"},
-        ReadCase{109, " 0 ", "dopusk", "value", "0"},
+        ReadCase{101, " 0 ", "Ch_log", "value", "0"}, ReadCase{101, " 2 ", "Ch_log", "value", "1"},
+        ReadCase{101, "-1", "Ch_log", "value", "1"}, ReadCase{109, " 0 ", "dopusk", "value", "0"},
         ReadCase{114, " 1100 ", "temp_shim2_scr", "value", "1100"},
         ReadCase{114, " 1101 ", "temp_shim2_scr", "value", "1000"},
         // Text: the whole line, blanks included.
@@ -212,10 +227,13 @@ std::vector<Setting> persisted_controls() {
   array("V", 5);
   for (const char* name : {"Inter", "Interval"}) all.push_back({name, -1});
   for (const char* sensors : {"da", "na", "kub", "kul"}) array(sensors, 5);
-  for (const char* name : {"time3_def", "peregrev_def", "voda_vkl_def", "step_up", "step_d", "hot",
-                           "Ch_log", "lift_up_def", "lift_down_def", "lift_speed", "net_vodi_def",
-                           "wait_def", "wait_ch", "Ch_pulse", "dopusk", "time_error_def",
-                           "sound_ch", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
+  for (const char* name : {"time3_def",      "peregrev_def",  "voda_vkl_def",
+                           "step_up",        "step_d",        "hot",
+                           "Ch_log",         "lift_up_def",   "lift_down_def",
+                           "lift_speed",     "net_vodi_def",  "wait_def",
+                           "wait_ch",        "Ch_pulse",      "dopusk",
+                           "time_error_def", "sound_ch",      "kalibr_kolonni_scr",
+                           "temp_shim1_scr", "temp_shim2_scr"})
     all.push_back({name, -1});
   return all;
 }
@@ -228,8 +246,12 @@ void change_every_setting(ui::Controller& c) {
     ui::Control& control = c.c(s.name, s.index);
     ++n;
     switch (control.kind()) {
-      case ui::Kind::Menu: control.set_checked(!control.checked()); break;
-      case ui::Kind::CheckBox: control.set_value(1 - control.value()); break;
+      case ui::Kind::Menu:
+        control.set_checked(!control.checked());
+        break;
+      case ui::Kind::CheckBox:
+        control.set_value(1 - control.value());
+        break;
       case ui::Kind::ScrollBar: {
         const int low = std::min(control.min(), control.max());
         const int span = std::abs(control.max() - control.min()) + 1;
@@ -238,7 +260,9 @@ void change_every_setting(ui::Controller& c) {
         control.set_value(value);
         break;
       }
-      default: control.set_text("Ёлка " + std::to_string(n) + " \\путь\\"); break;
+      default:
+        control.set_text("Ёлка " + std::to_string(n) + " \\путь\\");
+        break;
     }
   }
 }
