@@ -34,9 +34,11 @@ std::string content_of(bool first) {
 }
 
 // Saves the two contents by turns until killed; bounded in case no kill comes.
-[[noreturn]] void save_by_turns() {
+// Tells the parent through `ready` when the window exists and saving begins.
+[[noreturn]] void save_by_turns(int ready) {
   prctl(PR_SET_PDEATHSIG, SIGKILL);
   ui::Headless h;
+  if (write(ready, "r", 1) != 1) _exit(1);
   for (int i = 0; i < 100000; ++i) {
     set_values(h.controller, i % 2 == 0);
     OK_Click(h.controller);
@@ -55,9 +57,15 @@ TEST(SaveKilled, TheFileHoldsTheValuesOfOneWholeSave) {
   std::uniform_int_distribution<int> delay_us(0, 4000);
   int saw_a_save = 0;
   for (int round = 0; round < 150; ++round) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
     pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) save_by_turns();
+    if (child == 0) save_by_turns(ready[1]);
+    close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    close(ready[0]);
     std::this_thread::sleep_for(std::chrono::microseconds(delay_us(random)));
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
