@@ -1,5 +1,7 @@
 #include "settings/settings_apply.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/failure.h"

@@ -35,6 +35,7 @@ void load_or_create(ui::Controller& c) {
   try {
     reader.emplace(c.settings_file.open_for_reading());
   } catch (const Failure&) {
+    // Missing, locked or not readable: a new file is written below.
   }
   if (reader) {
     set_settings_loaded(c, "0");
