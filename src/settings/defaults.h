@@ -1,0 +1,13 @@
+#pragma once
+// "По умолчанию" of the settings panel.
+#include "ui/controller.h"
+
+namespace kolvar::settings {
+
+// Restores the numeric settings of the settings panel and the run-state
+// counters that start from them. Paths, menus, thresholds, the cycle period
+// and the tolerance stay as they are. Nothing is saved: the values reach the
+// file with the next save.
+void Def_button_Click(ui::Controller& c);
+
+}  // namespace kolvar::settings

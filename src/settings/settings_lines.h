@@ -1,0 +1,30 @@
+#pragma once
+// What each of the 114 lines of "mytunes.log" holds: its control and the form
+// its value is written in. A line's meaning is its position alone.
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace kolvar::settings {
+
+enum class LineForm {
+  Flag,    // line 1: 0 when written by this program, any other number marks an outside edit
+  Text,    // a text box's text or a label's caption
+  Mark,    // a menu item's check mark
+  Number,  // a scroll bar's or check box's value
+};
+
+struct SettingLine {
+  LineForm form;
+  std::string_view control;  // empty for the flag line
+  int index = ui::kNoIndex;
+};
+
+// The 114 lines in file order; element k is line k + 1.
+const std::vector<SettingLine>& setting_lines();
+
+// The line after which the cycle period is set from `Interval`.
+inline constexpr int kIntervalLine = 74;
+
+}  // namespace kolvar::settings

@@ -1,0 +1,35 @@
+#include "settings/settings_write.h"
+
+#include "settings/path_encoding.h"
+#include "settings/settings_lines.h"
+#include "settings/value_forms.h"
+
+namespace kolvar::settings {
+
+std::vector<std::string> settings_file_lines(const ui::Controller& c) {
+  std::vector<std::string> lines;
+  lines.reserve(setting_lines().size());
+  for (const SettingLine& line : setting_lines()) {
+    if (line.form == LineForm::Flag) {
+      lines.push_back(format_number(0));
+      continue;
+    }
+    const ui::Control& control = c.c(line.control, line.index);
+    switch (line.form) {
+      case LineForm::Text:
+        lines.push_back(encode_path_line(control.text()));
+        break;
+      case LineForm::Mark:
+        lines.push_back(format_mark(control.checked()));
+        break;
+      case LineForm::Number:
+        lines.push_back(format_number(control.value()));
+        break;
+      case LineForm::Flag:
+        break;
+    }
+  }
+  return lines;
+}
+
+}  // namespace kolvar::settings

@@ -1,0 +1,90 @@
+#include "settings/startup.h"
+
+#include <optional>
+#include <string>
+
+#include "io/port_image.h"
+#include "io/port_write.h"
+#include "platform/failure.h"
+#include "settings/save.h"
+#include "settings/settings_apply.h"
+#include "settings/table_rows.h"
+#include "ui/text_number.h"
+#include "ui/valve_commands.h"
+
+namespace kolvar::settings {
+namespace {
+
+// The tag of V(1): while it reads "0" the thresholds and the period do not
+// react to their scroll bars, so applying the file cannot save over it.
+void set_settings_loaded(ui::Controller& c, const char* loaded) {
+  c.c("V", 1).set_tag(loaded);
+}
+
+void place_window(ui::Controller& c) {
+  c.c("Form1").set_topmost(true);
+  c.c("F", 1).move(0, 0);
+  c.c("F", 4).move(0, 0);
+  c.c("Form1").resize(kMainWindowWidth, kMainWindowHeight);
+}
+
+// Applies the file when it opens; otherwise writes a new one from the
+// controls. The status text is replaced before the window is next shown.
+void load_or_create(ui::Controller& c) {
+  std::optional<SettingsFile::Reader> reader;
+  try {
+    reader.emplace(c.settings_file.open_for_reading());
+  } catch (const Failure&) {
+    // Missing, locked or not readable: a new file is written below.
+  }
+  if (reader) {
+    set_settings_loaded(c, "0");
+    reader->next_line();  // the outside-edit flag plays no part at start-up
+    apply_settings(c, *reader);
+    reader.reset();
+    c.c("News").set_text(kLoadedStatus);
+    return;
+  }
+  ui::Control& news = c.c("News");
+  if (save_settings(c).status == SaveResult::Status::Failed) {
+    // Say what happened rather than claim a file was created.
+    news.set_text("Файл настроек не найден.\r\n" + news.text());
+  } else {
+    news.set_text(kCreatedStatus);
+  }
+}
+
+void show_value_labels(ui::Controller& c) {
+  const char separator = c.decimal_separator();
+  auto tenths = [&](const char* bar) { return ui::tenths_text(c.c(bar).value(), separator); };
+  c.c("hot1").set_text(tenths("hot"));
+  c.c("kalibr_kolonni").set_text(std::to_string(c.c("kalibr_kolonni_scr").value()));
+  c.c("temp_shim1").set_text(tenths("temp_shim1_scr"));
+  c.c("temp_shim2").set_text(tenths("temp_shim2_scr"));
+}
+
+}  // namespace
+
+void Form_Initialize(ui::Controller& c) {
+  io::LPT_set(c);
+}
+
+void Form_Load(ui::Controller& c) {
+  place_window(c);
+  load_or_create(c);
+  show_value_labels(c);
+  c.c("pulse_time").set_text(std::to_string(c.c("Interval").value() * 500));
+  set_settings_loaded(c, "1");
+  enable_control_rows(c);
+  enable_sensor_rows(c);
+  c.c("time_error").set_text("0");
+  c.c("wait").set_text(c.c("wait_def").text());
+  io::set_ticked_pins(c, "ss", io::kHigh);  // reaches the port with the valve closing below
+  c.c("dopusk1").set_text(ui::tenths_text(c.c("dopusk").value(), c.decimal_separator()));
+  c.c("manual_otb_1").set_text(std::to_string(c.c("manual_otb").value()));
+  c.c("Ch_log").set_tag("0");  // RestartMark: TempKeeper counts as not restarted
+  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
+  ui::Auto_Click(c);
+}
+
+}  // namespace kolvar::settings

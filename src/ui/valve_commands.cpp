@@ -1,0 +1,88 @@
+#include "ui/valve_commands.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "io/valve.h"
+
+namespace kolvar::ui {
+namespace {
+
+enum class Mode { Open, Closed, Automatic };
+
+void set_enabled(Controller& c, std::initializer_list<const char*> names, bool enabled) {
+  for (const char* name : names) c.c(name).set_enabled(enabled);
+}
+
+void tick_only(Controller& c, Mode mode) {
+  c.c("Start").set_checked(mode == Mode::Open);
+  c.c("stp").set_checked(mode == Mode::Closed);
+  c.c("Auto").set_checked(mode == Mode::Automatic);
+}
+
+// Under width-modulated take-off the valve procedures write nothing to the
+// panel, so the command says what it did; otherwise the panel is emptied for
+// the valve procedure's own line.
+void tell(Controller& c, Mode mode) {
+  std::string text;
+  if (c.c("SHIM").checked()) {
+    switch (mode) {
+      case Mode::Open:
+        text = "Ручное управление\r\nКлапан открыт";
+        break;
+      case Mode::Closed:
+        text = "Ручное управление\r\nКлапан закрыт";
+        break;
+      // The operator has always read "зарыт" here; the text stays as it is.
+      case Mode::Automatic:
+        text = "Авто управление\r\nКлапан зарыт";
+        break;
+    }
+  }
+  c.c("News").set_text(text);
+}
+
+void manual(Controller& c, Mode mode) {
+  tick_only(c, mode);
+  tell(c, mode);
+  if (mode == Mode::Open) {
+    io::vkl(c);
+  } else {
+    io::otkl(c);
+  }
+  set_enabled(c,
+              {"otbor_down_button", "otbor_up_button", "dopusk", "dopusk1", "Dopusk2",
+               "manual_otb_2", "manual_otb", "manual_otb_Ch", "manual_otb_1", "manual_temp_CH"},
+              false);
+}
+
+}  // namespace
+
+void Start_Click(Controller& c) {
+  manual(c, Mode::Open);
+}
+
+void stp_Click(Controller& c) {
+  manual(c, Mode::Closed);
+}
+
+void Auto_Click(Controller& c) {
+  tick_only(c, Mode::Automatic);
+  tell(c, Mode::Automatic);
+  io::otkl(c);
+  set_enabled(c, {"otbor_down_button", "otbor_up_button"}, true);
+  if (c.c("SHIM").checked()) apply_pwm_enabling(c);
+}
+
+void apply_pwm_enabling(Controller& c) {
+  if (c.c("manual_otb_Ch").value() == 1) {
+    set_enabled(c, {"manual_otb", "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"}, true);
+    set_enabled(c, {"dopusk", "dopusk1", "Dopusk2"}, false);
+  } else {
+    set_enabled(c, {"dopusk", "dopusk1", "Dopusk2"}, true);
+  }
+  if (c.c("otb_po_t_bragi").value() == 1)
+    set_enabled(c, {"manual_otb", "manual_otb_2", "manual_otb_Ch"}, false);
+}
+
+}  // namespace kolvar::ui

@@ -1,0 +1,164 @@
+// The save behind every "Применить", and "По умолчанию".
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/defaults.h"
+#include "settings/save.h"
+#include "settings_rig.h"
+
+namespace kolvar::settings {
+namespace {
+
+using testing::initial_file_lines;
+using testing::SettingsRig;
+using testing::with_crlf;
+
+TEST(Save, ReturnsToTheMainPanelAndWritesTheControls) {
+  SettingsRig rig;
+  ui::Controller& c = rig.c();
+  c.c("F", 4).set_visible(false);
+  c.c("F", 1).set_visible(true);
+  for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
+  c.c("Form1").resize(4380, 3735);
+  c.c("step_up").set_text("1500");
+  OK_Click(c);
+  EXPECT_TRUE(c.c("F", 4).visible());
+  for (int hidden : {1, 2, 5}) EXPECT_FALSE(c.c("F", hidden).visible()) << hidden;
+  for (const char* menu : {"file", "Tune", "Work"}) EXPECT_TRUE(c.c(menu).enabled()) << menu;
+  EXPECT_EQ(c.c("Form1").width(), 4185);
+  EXPECT_EQ(c.c("Form1").height(), 5605);
+  EXPECT_EQ(c.c("News").text(), "Файл настроек сохранен");
+  std::vector<std::string> lines = initial_file_lines();
+  lines[97] = "1500";
+  EXPECT_EQ(rig.bytes(), with_crlf(lines));
+}
+
+TEST(Save, AFailedSaveSaysSoAndKeepsTheOldFile) {
+  SettingsRig rig;
+  rig.c().start();
+  const std::string old = rig.bytes();
+  rig.c().c("LogPath", 1).set_text("C:\\a\nb");
+  OK_Click(rig.c());
+  EXPECT_EQ(rig.c().c("News").text(),
+            "Файл настроек не сохранен\r\nстрока 2 содержит перевод строки");
+  EXPECT_EQ(rig.bytes(), old);
+}
+
+TEST(Save, ApplyButtonsCopyTheCountersOnlyFromTheSettingsPanel) {
+  SettingsRig rig;
+  ui::Controller& c = rig.c();
+  c.c("peregrev_def").set_text("120");
+  c.c("voda_vkl_def").set_text("700");
+  OK2_Click(c);
+  EXPECT_EQ(c.c("peregrev").text(), "60");
+  EXPECT_EQ(c.c("voda_vkl").text(), "1000");
+  OK_set_Click(c);
+  EXPECT_EQ(c.c("peregrev").text(), "120");
+  EXPECT_EQ(c.c("voda_vkl").text(), "700");
+  EXPECT_EQ(c.c("News").text(), "Файл настроек сохранен");
+  EXPECT_NE(rig.bytes().find("\r\n120\r\n700\r\n"), std::string::npos);
+}
+
+TEST(Save, TheButtonsAreWired) {
+  SettingsRig rig;
+  for (const char* button : {"OK", "OK2", "OK_set"}) {
+    std::filesystem::remove(rig.file());
+    rig.c().click(rig.c().c(button));
+    EXPECT_EQ(rig.bytes(), with_crlf(initial_file_lines())) << button;
+  }
+  rig.c().c("hot").set_value(500);
+  rig.c().click(rig.c().c("Def_button"));
+  EXPECT_EQ(rig.c().c("hot").value(), 999);
+}
+
+TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
+  SettingsRig rig;
+  ui::Controller& c = rig.c();
+  rig.h().locale.separator = ',';
+  c.start();
+  for (const char* box :
+       {"time3_def", "time_error_def", "peregrev_def", "voda_vkl_def", "step_up", "step_d",
+        "lift_up_def", "lift_down_def", "lift_speed", "net_vodi_def", "wait_def", "time3",
+        "peregrev", "voda_vkl", "net_vodi", "stab_temp", "LogPath(1)", "T2(1)", "Inter"})
+    c.form.find_full(box)->set_text("9");
+  for (const char* box : {"Ch_log", "Ch_pulse", "wait_ch", "sound_ch"}) c.c(box).set_value(0);
+  c.c("hot").set_value(500);
+  c.c("kalibr_kolonni_scr").set_value(10);
+  c.c("temp_shim1_scr").set_value(800);
+  c.c("temp_shim2_scr").set_value(800);
+  c.c("Interval").set_value(7);
+  c.c("V", 1).set_value(500);
+  c.c("dopusk").set_value(50);
+  c.c("Ch_log").set_tag("1");
+  c.c("kub", 2).set_checked(true);
+  const std::string file_before = rig.bytes();
+
+  Def_button_Click(c);
+
+  struct {
+    const char* control;
+    std::string value;
+  } const texts[] = {
+      {"time3_def", "2000"},
+      {"time3", "2000"},
+      {"time_error_def", "3"},
+      {"peregrev_def", "100"},
+      {"peregrev", "100"},
+      {"voda_vkl_def", "500"},
+      {"voda_vkl", "500"},
+      {"step_up", "1000"},
+      {"step_d", "5000"},
+      {"lift_up_def", "4"},
+      {"lift_down_def", "1"},
+      {"lift_speed", "1000"},
+      {"net_vodi_def", "10"},
+      {"net_vodi", "10"},
+      {"stab_temp", "0"},
+      {"hot1", "99,9"},
+      {"wait_def", "3"},
+      {"pulse_time", "3500"},
+      {"kalibr_kolonni", "100"},
+      {"temp_shim1", "90"},
+      {"temp_shim2", "100"},
+      // Left as they were.
+      {"LogPath(1)", "9"},
+      {"T2(1)", "9"},
+      {"Inter", "9"},
+  };
+  for (const auto& t : texts) EXPECT_EQ(c.form.find_full(t.control)->text(), t.value) << t.control;
+  struct {
+    const char* control;
+    int value;
+  } const values[] = {
+      {"Ch_log", 1},
+      {"Ch_pulse", 1},
+      {"wait_ch", 1},
+      {"sound_ch", 1},
+      {"hot", 999},
+      {"kalibr_kolonni_scr", 100},
+      {"temp_shim1_scr", 900},
+      {"temp_shim2_scr", 1000},
+      // Left as they were.
+      {"Interval", 7},
+      {"V(1)", 500},
+      {"dopusk", 50},
+  };
+  for (const auto& v : values)
+    EXPECT_EQ(c.form.find_full(v.control)->value(), v.value) << v.control;
+  EXPECT_EQ(c.c("Ch_log").tag(), "0");
+  EXPECT_TRUE(c.c("kub", 2).checked());
+  EXPECT_EQ(rig.bytes(), file_before);
+}
+
+TEST(Defaults, RaiseTheChangeReactionsOfTheirScrollBars) {
+  SettingsRig rig;
+  std::vector<std::string> changed;
+  for (const char* bar : {"hot", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
+    rig.c().on_change(bar, [&changed, bar](ui::Controller&, int) { changed.push_back(bar); });
+  Def_button_Click(rig.c());  // hot differs from its initial 990; the others do not
+  EXPECT_EQ(changed, std::vector<std::string>{"hot"});
+}
+
+}  // namespace
+}  // namespace kolvar::settings
