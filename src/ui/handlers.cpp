@@ -1,9 +1,17 @@
 #include "ui/handlers.h"
 
+#include "io/timed_outputs.h"
+
 namespace kolvar::ui {
 
 // Every area adds its handlers as it is built.
 void register_handlers(Controller& controller) {
+  controller.on_timer("Timer2", io::Timer2_Timer);
+  controller.on_timer("Timer3", io::Timer3_Timer);
+  controller.on_timer("Timer4", io::Timer4_Timer);
+  controller.on_timer("Timer5", io::Timer5_Timer);
+  controller.on_timer("Timer6", io::Timer6_Timer);
+  controller.on_timer("Timer7", io::Timer7_Timer);
   core::register_cycle_handlers(controller);
   core::register_pwm_handlers(controller);
   settings::register_handlers(controller);

@@ -1,0 +1,18 @@
+#include "io/coil.h"
+
+#include "io/port_image.h"
+#include "io/port_write.h"
+
+namespace kolvar::io {
+
+void vkl2(ui::Controller& c) {
+  set_ticked_pins(c, "zm", kHigh);
+  LPT_set(c);
+}
+
+void otkl2(ui::Controller& c) {
+  set_ticked_pins(c, "zm", kLow);
+  LPT_set(c);
+}
+
+}  // namespace kolvar::io

@@ -1,0 +1,54 @@
+#include "io/valve.h"
+
+#include <string>
+#include <string_view>
+
+#include "io/port_image.h"
+#include "io/port_write.h"
+
+namespace kolvar::io {
+
+namespace {
+
+struct Level {
+  const char* title;
+  std::string_view high_menu;  // its pins go high...
+  std::string_view low_menu;   // ...then these go low, so a pin in both ends low
+  const char* message;
+  ui::Color color;
+  const char* status;
+};
+
+void switch_valve(ui::Controller& c, const Level& level) {
+  c.c("Form1").set_text(level.title);
+  for (int i = 1; i <= kPinCount; ++i) {
+    if (item_ticked(c, level.high_menu, i)) pin_of_item(c, i).set_text(std::string(kHigh));
+    if (item_ticked(c, level.low_menu, i)) pin_of_item(c, i).set_text(std::string(kLow));
+  }
+  LPT_set(c);
+
+  // Width-modulated take-off writes its own phase messages; vapour take-off
+  // in automatic mode keeps only the valve state, every other mode a running
+  // log of switchings.
+  ui::Control& news = c.c("News");
+  if (!c.c("SHIM").checked()) {
+    if (c.c("par").checked() && c.c("Auto").checked())
+      news.set_text(level.message);
+    else
+      news.set_text(news.text() + level.message);
+  }
+  news.set_back_color(level.color);
+  c.c("Klapan_status").set_text(level.status);
+}
+
+}  // namespace
+
+void vkl(ui::Controller& c) {
+  switch_valve(c, {"СТАРТ", "ps", "pf", "Клапан открыт", kOpenColor, "1"});
+}
+
+void otkl(ui::Controller& c) {
+  switch_valve(c, {"СТОП", "pf", "ps", "Клапан закрыт", kClosedColor, "0"});
+}
+
+}  // namespace kolvar::io
