@@ -1,5 +1,6 @@
 #include "core/control_cycle.h"
 
+#include <exception>
 #include <filesystem>
 #include <string>
 
@@ -21,11 +22,16 @@ namespace kolvar::core {
 
 namespace {
 
-// Path texts are UTF-8 inside the program, on every platform.
+// Path texts are UTF-8 inside the program, on every platform. Where the
+// system's paths are not UTF-8, a text it cannot convert names no file.
 std::filesystem::path log_path(const ui::Controller& c) {
   const std::string& text = c.c("LogPath", 1).text();
-  return std::filesystem::path(
-      std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+  try {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+  } catch (const std::exception&) {
+    throw Failure("Путь к логу темп-кипера не является именем файла: " + text);
+  }
 }
 
 // The way on after a section opening that does not hand over to an
@@ -42,7 +48,7 @@ Flow liquid_section(ui::Controller& c) {
 
 Flow vapour_section(ui::Controller& c) {
   if (!c.c("par").checked()) return Flow::Next;
-  // The working delay is taken before the opening, which may close the valve.
+  // The automatic step works on the delay as it stood before the opening.
   const double delay = ui::numeric_value(c.c("time3").text());
   const Opening opening = open_vapour_section(c);
   return opening == Opening::Automatic ? vapour_auto_step(c, delay) : after_opening(opening);

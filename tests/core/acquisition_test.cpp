@@ -131,25 +131,5 @@ TEST(Acquisition, ControlTemperaturesAreGreenAtTheirThresholdAndPinkAbove) {
   }
 }
 
-TEST(Acquisition, TankAndCoolerLabelsAreNotColoured) {
-  CycleRig r;
-  const ui::Color before = r.c.c("T", 3).back_color();
-  r.fresh({"80.0", "70.0", "95.0", "95.0", "95.0"});
-  r.cycle();
-  EXPECT_EQ(r.c.c("T", 3).back_color(), before);
-  EXPECT_EQ(r.c.c("T", 4).back_color(), before);
-}
-
-TEST(Acquisition, NonAsciiSensorTextIsCountedInCharacters) {
-  CycleRig r;
-  r.sensor("na", 3);
-  // "°" is two bytes; counted in bytes, column 3 would be shifted by one.
-  r.log(std::string("12:00:01") + " 88.3°    " + " 77.1°    " + " 66.6     " + " 20.0     " +
-        " 20.0");
-  r.cycle();
-  EXPECT_EQ(r.text("T", 1), "88.3°");
-  EXPECT_EQ(r.text("T", 2), "66.6");
-}
-
 }  // namespace
 }  // namespace kolvar::core

@@ -171,11 +171,6 @@ TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsSho
   EXPECT_THAT(r.sounds(), ElementsAre("stop.wav", "stop.wav"));
 }
 
-TEST_F(ProtectiveStep, CaptionsThatAreNoNumberNeverStop) {
-  temperatures("нет", "--", "x", "?");
-  EXPECT_EQ(step(), Protection::Running);
-}
-
 class SystemStop : public ProtectiveStep {
  protected:
   void stop_now() {
