@@ -16,6 +16,11 @@ namespace {
 
 using platform::ReadOnlyFile;
 
+// A logger line is some sixty bytes, so the first block nearly always holds
+// the last line end; longer lines are found with blocks that double in size.
+// Reading no more than that keeps a cycle on a huge log as cheap as on a
+// fresh one.
+constexpr std::size_t kFirstBlockBytes = 1024;
 constexpr std::size_t kBlockBytes = 64 * 1024;
 
 bool is_line_end(char c) {
@@ -57,17 +62,19 @@ class LastLineSearch {
   // A line holds no CR or LF, so the last line starts just after the nearest
   // one before its end.
   std::uint64_t line_start(std::uint64_t end) {
-    std::vector<char> block(static_cast<std::size_t>(std::min<std::uint64_t>(end, kBlockBytes)));
+    std::vector<char> block;
+    std::size_t wanted = kFirstBlockBytes;
     std::uint64_t position = end;
     while (position > 0) {
-      const std::size_t n =
-          static_cast<std::size_t>(std::min<std::uint64_t>(position, block.size()));
+      const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(position, wanted));
+      block.resize(n);
       const std::uint64_t first = position - n;
       read_exactly(first, std::span(block.data(), n));
       for (std::size_t i = n; i > 0; --i) {
         if (is_line_end(block[i - 1])) return first + i;
       }
       position = first;
+      wanted = std::min(wanted * 2, kBlockBytes);
     }
     return 0;
   }

@@ -1,8 +1,61 @@
-// Stand-in until the protective shutdowns are built.
 #include "core/system_stop.h"
+
+#include <functional>
+#include <string>
+
+#include "io/coil.h"
+#include "io/port_image.h"
+#include "io/port_write.h"
+#include "io/valve.h"
+#include "platform/failure.h"
 
 namespace kolvar::core {
 
-void system_stop(ui::Controller& c) { c.c("Timer1").set_on(false); }
+namespace {
+
+// Runs one output step; the first failure is kept for the panel and the
+// stop goes on, since a stop must stop even when the port misbehaves.
+void attempt(std::string& first_failure, const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const Failure& failure) {
+    if (first_failure.empty()) first_failure = failure.what();
+  }
+}
+
+void play_stop_sound(ui::Controller& c) {
+  try {
+    c.os.sound.play(kStopSoundFile);
+  } catch (const Failure&) {
+    c.os.message_box.show(kStopSoundFailure);
+  }
+}
+
+}  // namespace
+
+void system_stop(ui::Controller& c) {
+  std::string port_failure;
+  attempt(port_failure, [&] { io::otkl(c); });
+  attempt(port_failure, [&] { io::otkl2(c); });
+  attempt(port_failure, [&] {
+    // A pulsing signal is left to its pulse timer, which ends it; no cycle
+    // starts another.
+    if (c.c("Ch_pulse").value() == 0) io::set_ticked_pins(c, "puls", io::kLow);
+    io::set_ticked_pins(c, "ss", io::kHigh);
+    io::LPT_set(c);
+  });
+
+  // Timer3 would open the valve at the end of a vapour pause; Timer8 would
+  // open it at the end of a closed PWM phase, and Timer9 belongs to the same
+  // armed period.
+  for (const char* timer : {"Timer1", "Timer3", "Timer8", "Timer9"}) c.c(timer).set_on(false);
+
+  ui::Control& news = c.c("News");
+  std::string text = "СИСТЕМА ОСТАНОВЛЕНА\r\n" + news.tag();
+  if (!port_failure.empty()) text += "\r\n" + port_failure;
+  news.set_text(text);
+
+  if (c.c("sound_ch").value() == 1) play_stop_sound(c);
+}
 
 }  // namespace kolvar::core

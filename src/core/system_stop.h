@@ -3,8 +3,16 @@
 
 namespace kolvar::core {
 
-// Brings the outputs into the stopped state, stops the cycle and shows
-// "СИСТЕМА ОСТАНОВЛЕНА" with the reason the caller put in `StopReason`.
+inline constexpr const char* kStopSoundFile = "stop.wav";
+inline constexpr const char* kStopSoundFailure =
+    "Ошибка, возможно проблемы с winmm.dll или с файлом Stop.wav";
+
+// Brings the outputs into the stopped state (valve closed, coil cooling off,
+// constant working signal off, system-stop pins high), stops the cycle and
+// every timer that could still open the valve, shows "СИСТЕМА ОСТАНОВЛЕНА"
+// with the reason the caller put in `StopReason`, and plays the stop sound
+// when `sound_ch` is 1. A port write that fails does not keep the system
+// running: the stop goes on and the failure is added to the panel.
 void system_stop(ui::Controller& c);
 
 }  // namespace kolvar::core

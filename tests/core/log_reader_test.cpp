@@ -84,8 +84,11 @@ TEST_F(LogReaderTest, MatchesTheWholeFileReadingOnGeneratedLogs) {
   std::mt19937 rng(20240611);
   const std::string alphabet = std::string("0123456789 .:-abcXYZ\t\xD0\xB0\xC2\xB0\xFF") + '\0';
   const std::string ends[] = {"\r", "\n", "\r\n", ""};
-  const std::size_t lengths[] = {0,          1,      2,          58,        kBlock - 2,
-                                 kBlock - 1, kBlock, kBlock + 1, 2 * kBlock};
+  // Around the ends of the growing blocks read back from the end: 1 KiB,
+  // then 2, 4, ... up to 64 KiB each.
+  const std::size_t lengths[] = {0,      1,          2,          58,         1022,       1023,
+                                 1024,   3 * 1024,   7 * 1024,   63 * 1024,  kBlock - 2, kBlock - 1,
+                                 kBlock, kBlock + 1, 127 * 1024, 2 * kBlock, 191 * 1024};
   for (int round = 0; round < 200; ++round) {
     std::string content;
     const int lines = std::uniform_int_distribution(1, 6)(rng);

@@ -1,0 +1,71 @@
+#include "core/protective_step.h"
+
+#include <string>
+
+#include "core/cycles_left.h"
+#include "core/roles.h"
+#include "core/system_stop.h"
+#include "io/coil.h"
+
+namespace kolvar::core {
+
+namespace {
+
+constexpr int kTank = 3;
+constexpr int kCoolerOutlet = 4;
+
+void stop(ui::Controller& c, const std::string& reason) {
+  c.c("News").set_tag(reason);  // StopReason
+  system_stop(c);
+}
+
+// A count below zero can only come from an edit by hand; it means no cycles
+// are left, or the stop would never come.
+bool none_left(const std::optional<long long>& left) {
+  return left && *left <= 0;
+}
+
+}  // namespace
+
+Protection protective_step(ui::Controller& c) {
+  // The overheat count is kept by vapour take-off; a count that cannot be
+  // read at all cannot have run out.
+  if (none_left(cycles_left(c, "peregrev", "peregrev_def"))) {
+    stop(c, "Перегрев");
+    return Protection::Stopped;
+  }
+  if (role_over(c, kTank, c.c("V", 3))) {
+    stop(c, "Достигнут предел температуры бака");
+    return Protection::Stopped;
+  }
+
+  if (role_over(c, kCoolerOutlet, c.c("V", 5))) {
+    io::vkl2(c);
+  } else {
+    io::otkl2(c);
+  }
+
+  ui::Control& no_water = c.c("net_vodi");
+  if (role_over(c, kCoolerOutlet, c.c("V", 4))) {
+    const std::optional<long long> left = cycles_left(c, "net_vodi", "net_vodi_def");
+    // With no count to keep, the cooler is over its limit now: stop.
+    if (!left || *left <= 0) {
+      stop(c, "Перегрев холодильника");
+      return Protection::Stopped;
+    }
+    no_water.set_text(std::to_string(*left - 1));
+  } else {
+    no_water.set_text(c.c("net_vodi_def").text());
+  }
+
+  bool stopped = false;
+  for (int role = 1; role <= kRoleCount; ++role) {
+    if (role_over(c, role, c.c("hot"))) {
+      stop(c, "Аварийный перегрев\r\n" + c.c("L", role).text());
+      stopped = true;
+    }
+  }
+  return stopped ? Protection::Stopped : Protection::Running;
+}
+
+}  // namespace kolvar::core

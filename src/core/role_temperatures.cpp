@@ -1,0 +1,33 @@
+#include "core/role_temperatures.h"
+
+#include <array>
+
+#include "core/roles.h"
+
+namespace kolvar::core {
+
+namespace {
+// The sensor menu array of each role, role 1 first.
+constexpr std::array<const char*, kRoleCount> kSensorMenus{"da", "na", "kub", "kul"};
+}  // namespace
+
+int sensor_column(const ui::Controller& c, int role) {
+  for (int column = 1; column <= 4; ++column) {
+    if (c.c(kSensorMenus[role - 1], column).checked()) return column;
+  }
+  return 5;
+}
+
+void set_role_temperatures(ui::Controller& c, const LogFields& line) {
+  for (int role = 1; role <= kRoleCount; ++role) {
+    ui::Control& label = c.c("T", role);
+    if (label.enabled()) {
+      label.set_text(line.sensor[sensor_column(c, role) - 1]);
+    } else {
+      label.set_text(c.c("T2", role).text());
+    }
+  }
+  c.c("time_log2").set_text(line.time);
+}
+
+}  // namespace kolvar::core

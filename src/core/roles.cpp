@@ -1,0 +1,26 @@
+#include "core/roles.h"
+
+#include "ui/text_number.h"
+
+namespace kolvar::core {
+
+bool role_enabled(const ui::Controller& c, int role) {
+  return c.c("T", role).enabled();
+}
+
+double role_temperature(const ui::Controller& c, int role) {
+  return ui::numeric_value(c.c("T", role).text());
+}
+
+bool role_over(const ui::Controller& c, int role, const ui::Control& threshold) {
+  return role_enabled(c, role) && role_temperature(c, role) > threshold.value() / 10.0;
+}
+
+bool read_error(const ui::Controller& c) {
+  for (int role = 1; role <= kRoleCount; ++role) {
+    if (role_enabled(c, role) && role_temperature(c, role) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace kolvar::core

@@ -1,0 +1,125 @@
+#include "core/section_openings.h"
+
+#include <string>
+
+#include "core/roles.h"
+#include "io/valve.h"
+#include "platform/failure.h"
+#include "ui/text_number.h"
+
+namespace kolvar::core {
+
+namespace {
+
+constexpr double kLongestInterval = 65535;
+constexpr const char* kReadErrorText = "Ошибка чтения температуры\r\n";
+constexpr const char* kManualText = "Ручное управление.\r\n";
+// The valve procedures say nothing under width-modulated take-off, so its
+// texts name the valve state themselves.
+constexpr const char* kManualClosedPwmText = "Ручное управление\r\nКлапан закрыт";
+constexpr const char* kManualOpenPwmText = "Ручное управление\r\nКлапан открыт";
+
+enum class Work { Close, Open, Automatic, None };
+
+// The Work items exclude each other; they are tested in this order.
+Work work_item(const ui::Controller& c) {
+  if (c.c("stp").checked()) return Work::Close;
+  if (c.c("Start").checked()) return Work::Open;
+  if (c.c("Auto").checked()) return Work::Automatic;
+  return Work::None;
+}
+
+void show(ui::Controller& c, const std::string& text) {
+  c.c("News").set_text(text);
+}
+
+void manual(ui::Controller& c, ui::Color color, const std::string& text) {
+  c.c("News").set_back_color(color);
+  show(c, text);
+}
+
+void switch_off(ui::Controller& c, const char* first, const char* second) {
+  c.c(first).set_on(false);
+  c.c(second).set_on(false);
+}
+
+// The length of a vapour cooling pulse, `voda_vkl`, in whole milliseconds.
+long long cooling_pulse_ms(const ui::Controller& c) {
+  const std::string& text = c.c("voda_vkl").text();
+  const double ms = ui::required_number(text, "voda_vkl");
+  // Checked before rounding, so a huge number cannot overflow.
+  if (ms < 0 || ms > kLongestInterval)
+    throw Failure("Длина импульса охлаждения voda_vkl не умещается в таймер (0..65535 мс): \"" +
+                  text + "\"");
+  return ui::round_half_even(ms);
+}
+
+Opening after_manual_or_auto(Work work) {
+  return work == Work::Automatic ? Opening::Automatic
+         : work == Work::None    ? Opening::Idle
+                                 : Opening::Handled;
+}
+
+}  // namespace
+
+Opening open_liquid_section(ui::Controller& c) {
+  if (read_error(c)) {
+    show(c, kReadErrorText);
+    io::otkl(c);
+    return Opening::Handled;
+  }
+  const Work work = work_item(c);
+  if (work == Work::Close) {
+    manual(c, kManualClosedColor, kManualText);
+    io::otkl(c);
+  } else if (work == Work::Open) {
+    manual(c, kManualOpenColor, kManualText);
+    io::vkl(c);
+  }
+  return after_manual_or_auto(work);
+}
+
+Opening open_vapour_section(ui::Controller& c) {
+  if (read_error(c)) {
+    show(c, kReadErrorText);
+    io::vkl(c);
+    switch_off(c, "Timer3", "Timer4");
+    return Opening::Handled;
+  }
+  if (!c.c("Timer4").on() && ui::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
+  const Work work = work_item(c);
+  if (work == Work::Close) {
+    manual(c, kManualClosedColor, kManualText);
+    io::otkl(c);
+    switch_off(c, "Timer3", "Timer4");
+  } else if (work == Work::Open) {
+    manual(c, kManualOpenColor, kManualText);
+    io::vkl(c);
+    switch_off(c, "Timer3", "Timer4");
+  } else if (work == Work::Automatic) {
+    c.c("Timer4").set_interval(cooling_pulse_ms(c));
+  }
+  return after_manual_or_auto(work);
+}
+
+Opening open_pwm_section(ui::Controller& c) {
+  if (read_error(c)) {
+    show(c, kReadErrorText);
+    io::otkl(c);
+    switch_off(c, "Timer8", "Timer9");
+    return Opening::Handled;
+  }
+  const Work work = work_item(c);
+  if (work == Work::Close) {
+    manual(c, kManualClosedColor, kManualClosedPwmText);
+    io::otkl(c);
+    switch_off(c, "Timer8", "Timer9");
+  } else if (work == Work::Open) {
+    manual(c, kManualOpenColor, kManualOpenPwmText);
+    io::vkl(c);
+    switch_off(c, "Timer8", "Timer9");
+  }
+  return after_manual_or_auto(work);
+}
+
+}  // namespace kolvar::core

@@ -1,0 +1,252 @@
+// The protective step at the end of every cycle, and the system stop.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/protective_step.h"
+#include "core/system_stop.h"
+#include "cycle_rig.h"
+#include "io/valve.h"
+
+namespace kolvar::core {
+namespace {
+
+using testing::CycleRig;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Thresholds 88.0 (tank), 60.0 (cooler shutdown), 40.0 (coil cooling) and
+// 99.0 (emergency); every role takes part; coil cooling on pin(0), valve
+// start on pin(1), valve stop on pin(2), system stop on pin(7).
+class ProtectiveStep : public ::testing::Test {
+ protected:
+  ProtectiveStep() {
+    r.c.c("V", 3).set_value(880);
+    r.c.c("V", 4).set_value(600);
+    r.c.c("V", 5).set_value(400);
+    r.c.c("hot").set_value(990);
+    r.tick("zm", {1});
+    r.tick("ps", {2});
+    r.tick("pf", {3});
+    r.tick("ss", {8});
+    r.c.c("Ch_pulse").set_value(0);
+    r.set("net_vodi", "10");
+    r.set("peregrev", "100");
+    temperatures("80.0", "70.0", "50.0", "20.0");
+  }
+  // Role temperatures as the cycle would have left them.
+  void temperatures(const char* t1, const char* t2, const char* t3, const char* t4) {
+    const char* t[] = {t1, t2, t3, t4};
+    for (int role = 1; role <= 4; ++role) r.set("T", t[role - 1], role);
+  }
+  Protection step() {
+    r.c.c("Timer1").set_on(true);
+    return protective_step(r.c);
+  }
+  bool running() const { return r.c.c("Timer1").on(); }
+  std::string reason() const {
+    return r.news().substr(std::string("СИСТЕМА ОСТАНОВЛЕНА\r\n").size());
+  }
+
+  CycleRig r;
+};
+
+TEST_F(ProtectiveStep, OverheatCountAtZeroStopsWithNothingElseChecked) {
+  r.set("peregrev", "0");
+  temperatures("120.0", "120.0", "120.0", "120.0");
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Перегрев");
+  EXPECT_EQ(r.text("net_vodi"), "10");
+  EXPECT_THAT(r.sounds(), ElementsAre("stop.wav"));  // one stop only
+}
+
+TEST_F(ProtectiveStep, EveryThresholdStopsOnlyAboveItsValue) {
+  const struct {
+    const char* what;
+    int role;
+    const char* at;
+    const char* above;
+    const char* reason;
+  } cases[] = {
+      {"tank", 3, "88.0", "88.1", "Достигнут предел температуры бака"},
+      {"emergency", 1, "99.0", "99.1", "Аварийный перегрев\r\nДефлегм"},
+      {"emergency", 2, "99.0", "99.1", "Аварийный перегрев\r\nНасадка"},
+      {"emergency", 4, "99.0", "99.1", "Аварийный перегрев\r\nохлаждение"},
+  };
+  for (const auto& k : cases) {
+    r.set("net_vodi", "10");
+    r.set("T", k.at, k.role);
+    EXPECT_EQ(step(), Protection::Running) << k.what << " at " << k.at;
+    r.set("T", k.above, k.role);
+    EXPECT_EQ(step(), Protection::Stopped) << k.what << " at " << k.above;
+    EXPECT_EQ(reason(), k.reason);
+    temperatures("80.0", "70.0", "50.0", "20.0");
+  }
+}
+
+TEST_F(ProtectiveStep, ARoleThatTakesNoPartNeverStops) {
+  temperatures("120.0", "120.0", "120.0", "120.0");
+  for (int role = 1; role <= 4; ++role) r.enable(role, false);
+  EXPECT_EQ(step(), Protection::Running);
+  EXPECT_EQ(r.image().substr(0, 1), "0");  // no coil cooling either
+  EXPECT_EQ(r.text("net_vodi"), "10");
+}
+
+TEST_F(ProtectiveStep, CoilCoolingFollowsTheCoolerOutletInTheSameCycle) {
+  std::vector<std::string> coil;
+  for (const char* t4 : {"40.0", "40.1", "55.0", "40.0"}) {
+    temperatures("80.0", "70.0", "50.0", t4);
+    step();
+    coil.push_back(r.image().substr(0, 1));
+  }
+  EXPECT_THAT(coil, ElementsAre("0", "1", "1", "0"));
+}
+
+TEST_F(ProtectiveStep, CoolerOverheatCountsDownThenStopsInTheEleventhCycle) {
+  temperatures("80.0", "70.0", "50.0", "100.0");  // over the cooler and the emergency limits
+  std::vector<std::string> counts;
+  for (int i = 0; i < 10; ++i) {
+    r.c.c("hot").set_value(1000);  // no emergency while counting
+    ASSERT_EQ(step(), Protection::Running);
+    counts.push_back(r.text("net_vodi"));
+  }
+  EXPECT_THAT(counts, ElementsAre("9", "8", "7", "6", "5", "4", "3", "2", "1", "0"));
+  r.c.c("hot").set_value(990);
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Перегрев холодильника");  // the emergency check was not made
+  EXPECT_EQ(r.image().substr(0, 1), "0");        // the stop turned the coil cooling off
+}
+
+TEST_F(ProtectiveStep, OneCycleAtTheThresholdRestoresTheFullCount) {
+  r.set("net_vodi_def", "12");
+  temperatures("80.0", "70.0", "50.0", "61.0");
+  step();
+  step();
+  EXPECT_EQ(r.text("net_vodi"), "8");
+  temperatures("80.0", "70.0", "50.0", "60.0");
+  step();
+  EXPECT_EQ(r.text("net_vodi"), "12");
+}
+
+TEST_F(ProtectiveStep, CountsHoldingNoNumberCountAsTheirDefaults) {
+  temperatures("80.0", "70.0", "50.0", "61.0");
+  r.set("net_vodi", "");
+  r.set("peregrev", "");
+  EXPECT_EQ(step(), Protection::Running);
+  EXPECT_EQ(r.text("net_vodi"), "9");  // from net_vodi_def 10
+  r.set("peregrev_def", "0");
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Перегрев");
+}
+
+TEST_F(ProtectiveStep, CountsWithNoUsableDefault) {
+  r.set("peregrev", "?");
+  r.set("peregrev_def", "?");
+  r.set("net_vodi", "");
+  r.set("net_vodi_def", "?");
+  EXPECT_EQ(step(), Protection::Running);  // nothing counted the overheat down
+  EXPECT_EQ(r.text("net_vodi"), "?");      // copied unchanged
+  temperatures("80.0", "70.0", "50.0", "61.0");
+  EXPECT_EQ(step(), Protection::Stopped);  // the cooler is over and no count can be kept
+  EXPECT_EQ(reason(), "Перегрев холодильника");
+}
+
+TEST_F(ProtectiveStep, ACountBelowZeroHasRunOut) {
+  r.set("peregrev", "-1");
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Перегрев");
+  r.set("peregrev", "5");
+  r.set("net_vodi", "-3");
+  temperatures("80.0", "70.0", "50.0", "61.0");
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Перегрев холодильника");
+}
+
+TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsShown) {
+  temperatures("99.5", "100.0", "50.0", "20.0");
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nАварийный перегрев\r\nНасадка");
+  EXPECT_THAT(r.sounds(), ElementsAre("stop.wav", "stop.wav"));
+}
+
+class SystemStop : public ProtectiveStep {
+ protected:
+  void stop_now() {
+    r.c.c("News").set_tag("Остановлено пользователем");
+    system_stop(r.c);
+  }
+};
+
+TEST_F(SystemStop, OutputsGoToTheStoppedState) {
+  r.tick("puls", {5});
+  for (int k = 0; k < 8; ++k) r.set("pin", "1", k);
+  stop_now();
+  // coil off, start low, stop high, working signal low, system stop high
+  EXPECT_EQ(r.image(), "00110111");
+  EXPECT_EQ(r.text("Klapan_status"), "0");
+  EXPECT_EQ(r.h.port1.writes().back().byte, 0b11101100);
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
+}
+
+TEST_F(SystemStop, APulsingSignalIsLeftToItsTimer) {
+  r.tick("puls", {5});
+  r.c.c("Ch_pulse").set_value(1);
+  r.set("pin", "1", 4);
+  stop_now();
+  EXPECT_EQ(r.text("pin", 4), "1");
+}
+
+TEST_F(SystemStop, StopsTheCycleAndEveryTimerThatCouldOpenTheValve) {
+  for (const char* t : {"Timer1", "Timer3", "Timer4", "Timer5", "Timer7", "Timer8", "Timer9"}) {
+    r.c.c(t).set_interval(1000);
+    r.c.c(t).set_on(true);
+  }
+  stop_now();
+  for (const char* t : {"Timer1", "Timer3", "Timer8", "Timer9"}) EXPECT_FALSE(r.c.c(t).on()) << t;
+  // The timed outputs end on their own.
+  for (const char* t : {"Timer4", "Timer5", "Timer7"}) EXPECT_TRUE(r.c.c(t).on()) << t;
+}
+
+TEST_F(SystemStop, AnArmedClosedPhaseDoesNotOpenTheValveAfterTheStop) {
+  // A stand-in for the phase timer: at its end it opens the valve.
+  r.c.on_timer("Timer8", [](ui::Controller& c) { io::vkl(c); });
+  r.c.c("Timer8").set_interval(1500);
+  r.c.c("Timer8").set_on(true);
+  stop_now();
+  r.h.advance(5000);
+  EXPECT_EQ(r.text("Klapan_status"), "0");
+  EXPECT_EQ(r.image().substr(1, 2), "01");
+}
+
+TEST_F(SystemStop, SoundOnlyWhenWantedAndAMessageWhenItCannotPlay) {
+  r.c.c("sound_ch").set_value(0);
+  stop_now();
+  EXPECT_THAT(r.sounds(), IsEmpty());
+  EXPECT_THAT(r.boxes(), IsEmpty());
+
+  r.c.c("sound_ch").set_value(1);
+  r.h.sound.fail = true;
+  stop_now();
+  EXPECT_THAT(r.boxes(),
+              ElementsAre("Ошибка, возможно проблемы с winmm.dll или с файлом Stop.wav"));
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
+}
+
+TEST_F(SystemStop, AFailingPortDoesNotKeepTheSystemRunning) {
+  r.c.c("Timer1").set_on(true);
+  r.c.c("Timer8").set_on(true);
+  r.set("pin", "2", 6);  // no write can form its byte
+  stop_now();
+  EXPECT_FALSE(r.c.c("Timer1").on());
+  EXPECT_FALSE(r.c.c("Timer8").on());
+  EXPECT_EQ(r.image(), "00100021");  // the image still shows the stopped state
+  EXPECT_THAT(r.news(),
+              ::testing::StartsWith("СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем\r\n"));
+  EXPECT_THAT(r.news(), ::testing::HasSubstr("pin(6)"));
+  EXPECT_THAT(r.sounds(), ElementsAre("stop.wav"));
+}
+
+}  // namespace
+}  // namespace kolvar::core

@@ -1,0 +1,153 @@
+// A log that stops advancing: restart of the logger, then a system stop;
+// and the failures the cycle catches on its way.
+#include "core/stalled_logger.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cycle_rig.h"
+
+namespace kolvar::core {
+namespace {
+
+using testing::CycleRig;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr const char* kProgram = "/opt/temp keeper/keeper; rm -rf ~";
+
+class StalledLogger : public ::testing::Test {
+ protected:
+  StalledLogger() {
+    r.set("Path", kProgram);
+    r.set("time_error_def", "3");
+    r.c.c("Ch_log").set_value(1);
+    r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+  }
+  // Runs a cycle and tells the count, the mark and whether the cycle still runs.
+  std::string step() {
+    r.c.c("Timer1").set_on(true);
+    r.cycle();
+    return r.text("time_error") + "/" + r.c.c("Ch_log").tag() +
+           (r.c.c("Timer1").on() ? "" : " stopped");
+  }
+  CycleRig r;
+};
+
+TEST_F(StalledLogger, RestartsOnceThenStops) {
+  std::vector<std::string> steps;
+  for (int i = 0; i < 9; ++i) steps.push_back(step());
+  // The first line is fresh (no stamp before it); the log never moves after.
+  EXPECT_THAT(steps,
+              ElementsAre("0/0", "1/0", "2/0", "3/0", "0/1", "1/1", "2/1", "3/1", "4/0 stopped"));
+  EXPECT_THAT(r.launches(), ElementsAre(kProgram));  // the path as one program, blanks and all
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nВ логе темп-кипера не меняется время показаний");
+}
+
+TEST_F(StalledLogger, TheStopEndsTheCycleBeforeTheProtectiveStep) {
+  for (int i = 0; i < 8; ++i) step();
+  r.set("net_vodi", "7");  // the protective step would set it to net_vodi_def
+  step();
+  EXPECT_EQ(r.text("net_vodi"), "7");
+}
+
+TEST_F(StalledLogger, AFreshLineAfterTheRestartMeansTheNextStallRestartsAgain) {
+  for (int i = 0; i < 6; ++i) step();  // restarted, then two stale cycles
+  r.log("12:00:02", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+  EXPECT_EQ(step(), "0/0");
+  std::vector<std::string> steps;
+  for (int i = 0; i < 4; ++i) steps.push_back(step());
+  EXPECT_THAT(steps, ElementsAre("1/0", "2/0", "3/0", "0/1"));
+  EXPECT_EQ(r.launches().size(), 2u);
+}
+
+TEST_F(StalledLogger, WithoutTheOptionTheCountJustGrows) {
+  r.c.c("Ch_log").set_value(0);
+  for (int i = 0; i < 11; ++i) step();
+  EXPECT_EQ(step(), "11/0");
+  EXPECT_TRUE(r.launches().empty());
+}
+
+TEST_F(StalledLogger, ALimitThatIsNoNumberCountsAsZero) {
+  r.set("time_error_def", "три");
+  EXPECT_EQ(step(), "0/0");
+  EXPECT_EQ(step(), "0/1");  // one stale cycle is over a limit of 0
+}
+
+TEST_F(StalledLogger, AFailedRestartIsShownAndTheProtectiveStepStillRuns) {
+  r.h.launcher.fail = true;
+  for (int i = 0; i < 4; ++i) step();
+  r.set("net_vodi", "");
+  EXPECT_EQ(step(), "0/1");
+  EXPECT_EQ(r.news(), std::string("Не удалось запустить программу: ") + kProgram);
+  EXPECT_EQ(r.text("net_vodi"), "10");  // the protective step ran
+  for (int i = 0; i < 3; ++i) step();
+  EXPECT_EQ(step(), "4/0 stopped");  // the next stall stops the system
+}
+
+TEST(CycleFailures, AMissingLogKeepsTheLastReadingsAndTheCount) {
+  CycleRig r;
+  r.mode("liquid", "stp");
+  r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+  r.cycle();
+  r.cycle();  // one stale cycle
+  std::filesystem::remove(r.log_path);
+  const ui::Color colour = r.c.c("T", 1).back_color();
+  r.set("Klapan_status", "x");  // the liquid section would rewrite it
+  for (int i = 0; i < 5; ++i) r.cycle();
+  EXPECT_THAT(r.news(), HasSubstr(r.log_path.string()));
+  EXPECT_EQ(r.text("T", 1), "80.0");
+  EXPECT_EQ(r.c.c("T", 1).back_color(), colour);
+  EXPECT_EQ(r.text("time_error"), "1");
+  EXPECT_EQ(r.text("Klapan_status"), "x");
+  EXPECT_TRUE(r.launches().empty());
+}
+
+TEST(CycleFailures, TheProtectiveStepRunsOnTheLastReadingsWhenTheLogIsGone) {
+  CycleRig r;
+  r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+  r.c.c("Timer1").set_on(true);
+  r.cycle();
+  std::filesystem::remove(r.log_path);
+  r.set("T", "88.1", 3);  // as if the last good line had read it
+  r.cycle();
+  EXPECT_FALSE(r.c.c("Timer1").on());
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nДостигнут предел температуры бака");
+}
+
+TEST(CycleFailures, ACountThatIsNoNumberIsShownAndTheWatchStillRuns) {
+  CycleRig r;
+  r.log("12:00:01", {"80.0", "0", "50.0", "20.0", "20.0"});
+  r.set("time_error", "много");
+  r.cycle();
+  EXPECT_EQ(r.news(), "Не целое число в поле time_error: \"много\"");
+  EXPECT_EQ(r.text("net_vodi"), "10");
+}
+
+TEST(CycleFailures, AFailureInTheWatchAfterACaughtOneEndsTheCycle) {
+  CycleRig r;  // no log: the first failure
+  r.h.port1.set_mode(platform::FakePort::Mode::Fails);
+  r.h.port2.set_mode(platform::FakePort::Mode::Fails);
+  r.c.port_driver_state = 2;  // writes go to the second backend, which fails
+  r.cycle();
+  EXPECT_EQ(r.h.port2.attempts(), 1u);  // the coil switch of the protective step, once
+  EXPECT_THAT(r.news(), ::testing::Not(HasSubstr("keeper.log")));
+}
+
+TEST(CycleFailures, AFailureInTheWatchItselfRunsTheWatchOnce) {
+  CycleRig r;
+  r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+  r.set("net_vodi", "");
+  r.h.port1.set_mode(platform::FakePort::Mode::Fails);
+  r.h.port2.set_mode(platform::FakePort::Mode::Fails);
+  r.c.port_driver_state = 2;  // writes go to the second backend, which fails
+  r.cycle();
+  EXPECT_EQ(r.h.port2.attempts(), 2u);  // the coil switch, twice
+  EXPECT_EQ(r.text("net_vodi"), "");
+}
+
+}  // namespace
+}  // namespace kolvar::core
