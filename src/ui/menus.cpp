@@ -3,6 +3,7 @@
 #include "io/port_image.h"
 #include "settings/save.h"
 #include "settings/startup.h"
+#include "settings/table_rows.h"
 #include "ui/path_panels.h"
 #include "ui/valve_commands.h"
 
@@ -51,18 +52,9 @@ void kul_Click(Controller& c, int index) {
   save_and_reload(c);
 }
 
-void enable_control_rows(Controller& c) {
-  auto row = [&](int i, bool enabled) {
-    c.c("L", i).set_enabled(enabled);
-    for (const char* name : {"T", "T2", "V"}) c.c(name, i).set_enabled(c.c("L", i).enabled());
-  };
-  row(1, !c.c("opstop", 2).checked());
-  row(2, !c.c("opstop", 1).checked());
-}
-
 void opstop_Click(Controller& c, int index) {
   select_item(c, "opstop", index);
-  enable_control_rows(c);
+  settings::enable_control_rows(c);
   settings::OK_Click(c);
 }
 
@@ -83,7 +75,7 @@ void choose_takeoff_type(Controller& c, const char* chosen) {
   if (std::string_view(chosen) == "SHIM") {
     for (const char* name : {"dopusk", "dopusk1", "Dopusk2", "manual_otb_Ch"})
       c.c(name).set_enabled(true);
-    pwm_enabling_rule(c);
+    apply_pwm_enabling(c);
   } else {
     for (const char* name : kPwmControls) c.c(name).set_enabled(false);
   }

@@ -15,8 +15,6 @@ void na_Click(Controller& c, int index);
 void kub_Click(Controller& c, int index);
 void kul_Click(Controller& c, int index);
 void opstop_Click(Controller& c, int index);
-// The enabled state of the dephlegmator and packing rows from the control choice.
-void enable_control_rows(Controller& c);
 
 void liquid_Click(Controller& c);
 void par_Click(Controller& c);

@@ -72,7 +72,7 @@ TEST_F(ScenarioRunner, ScriptErrorsNameTheLineAndTheProblem) {
       {"\nset V(1) 1001\n", "line 2: V(1) takes 1000..200, not 1001"},
       {"set Timer5.interval 70000\n", "Timer5"},
       {"set Timer5.on maybe\n", "line 1: not True or False: maybe"},
-      {"click Start_sys_button\n", "line 1: no click handler for Start_sys_button"},
+      {"click Tune\n", "line 1: no click handler for Tune"},
       {"fail port3 on\n", "line 1: nothing called \"port3\" can be made to fail"},
       {"decimal ;\n", "line 1:"},
       {"set sound_ch 2\n", "line 1: a check box takes 0 or 1, not 2"},
