@@ -26,6 +26,9 @@ void show_share(ui::Controller& c, const char* valve_state) {
 
 void arm_phases(ui::Controller& c) {
   const double otb = share(c);
+  // The closed phase starts now, so a valve that Full left open closes: the
+  // new share holds from this period on, not from the next.
+  if (ui::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
   const int period_s = c.c("Interval").value();
   const long long closed = ui::round_half_even((kWholeShare - otb) * period_s / 100);
   const long long open = ui::round_half_even(otb * period_s / 100);

@@ -10,7 +10,8 @@ namespace kolvar::core {
 
 // Arm: both phase lengths from `otb` and the period `Interval` (nearest
 // whole ms, halves to even; they add up to the period), then the closed
-// phase starts now. A closed phase of 0 ms opens the valve at once.
+// phase starts now, with the valve closed if it was open. A closed phase of
+// 0 ms opens the valve at once.
 void arm_phases(ui::Controller& c);
 
 // Stop: valve closed, "Отбор остановлен", both phase timers off.

@@ -357,6 +357,19 @@ TEST_F(PwmPeriods, FullIsNotUndoneByTheOpenPhaseEnding) {
   EXPECT_TRUE(r.valve_open());
 }
 
+TEST_F(Pwm, FromFullTheFirstClosedPhaseClosesTheValve) {
+  set_share("100000");
+  below();
+  step();
+  ASSERT_TRUE(r.valve_open());
+  over();
+  step();
+  EXPECT_EQ(r.text("otb"), "95000");
+  EXPECT_FALSE(r.valve_open());
+  r.h.advance(300);
+  EXPECT_TRUE(r.valve_open());
+}
+
 TEST_F(Pwm, AnEmptyOpenPhaseLeavesTheValveClosed) {
   r.waiting("3", "2");
   set_share("0");
