@@ -53,10 +53,11 @@ void full_takeoff(ui::Controller& c) {
   c.c("News").set_text("Отбор максимальный");
 }
 
-// The open phase ends at about the moment of the next cycle. Run after the
-// cycle instead of before it, it would either be restarted by the new Arm
-// (setting a running timer's interval restarts its count: the valve stays
-// open for a second period) or close the valve just after Full opened it.
+// The open phase ends at about the moment of the next cycle. Were the cycle
+// handled first and the phase left running, the new Arm would restart it
+// (setting a running timer's interval restarts its count, so the valve would
+// stay open into a second period), or it would close the valve just after Full
+// opened it. So it ends here, as if its timer had fired first.
 void end_previous_open_phase(ui::Controller& c) {
   if (c.c("Timer9").on()) Timer9_Timer(c);
 }
