@@ -17,11 +17,20 @@ TEST(DelayTimer, SplitsIntoWholeMinutesAndAFirstInterval) {
     DelaySplit split;
   };
   const Case cases[] = {
-      {0, {0, 0}},          {2000, {0, 2000}},    {2000.5, {0, 2000}},  // halves to even
-      {2001.5, {0, 2002}},  {60000, {0, 60000}},  {60000.5, {0, 60000}}, {61000, {1, 1000}},
-      {90000, {1, 30000}},  // 1.5 minutes round to 2, which overshoots
-      {120000, {1, 60000}}, {150000, {2, 30000}}, {60000.7, {1, 1}},  // never a last interval of 0
-                                                                      // ms, which would not fire
+      {0, {0, 0}},
+      {2000, {0, 2000}},
+      // halves to even
+      {2000.5, {0, 2000}},
+      {2001.5, {0, 2002}},
+      {60000, {0, 60000}},
+      {60000.5, {0, 60000}},
+      {61000, {1, 1000}},
+      // 1.5 minutes round to 2, which overshoots
+      {90000, {1, 30000}},
+      {120000, {1, 60000}},
+      {150000, {2, 30000}},
+      // never a last interval of 0 ms, which would not fire
+      {60000.7, {1, 1}},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.delay);
