@@ -1,0 +1,93 @@
+#include "core/column_tests.h"
+#include "core/pwm_phases.h"
+#include "core/pwm_takeoff.h"
+#include "core/run_counters.h"
+#include "core/wait_gate.h"
+#include "io/valve.h"
+#include "ui/text_number.h"
+
+namespace kolvar::core {
+
+namespace {
+
+constexpr double kWholeShare = 100000;
+constexpr long long kStableCycles = 10;
+
+// The share and its two steps for this cycle.
+struct Share {
+  ui::Controller& c;
+  double otb = ui::required_number(c.c("otb").text(), "otb");
+  double step_up = ui::numeric_value(c.c("step_up").text());
+  double step_d = ui::numeric_value(c.c("step_d").text());
+
+  // Changes the share unless the waiting option holds the change back.
+  void change_to(double value) {
+    const Gate gate = wait_gate(c);
+    if (gate == Gate::Waiting) return;
+    if (gate == Gate::Due) reload_wait(c);
+    otb = value;
+    c.c("otb").set_text(ui::decimal_text(otb, '.'));
+  }
+  bool room_to_raise() const { return otb + step_up < kWholeShare; }
+};
+
+void above(Share& s) {
+  s.c.c("stab_temp").set_text("0");
+  if (column_far_above(s.c)) {
+    s.change_to(s.otb - s.step_d > 0 ? s.otb - s.step_d : 0);
+    stop_takeoff(s.c);
+  } else if (s.otb - s.step_d > 0) {
+    s.change_to(s.otb - s.step_d);
+    arm_phases(s.c);
+  } else {
+    s.change_to(0);
+    stop_takeoff(s.c);
+  }
+}
+
+void below(Share& s) {
+  if (s.room_to_raise()) {
+    s.change_to(s.otb + s.step_up);
+    if (s.otb != 0) arm_phases(s.c);
+  } else {
+    s.change_to(kWholeShare);
+    full_takeoff(s.c);
+  }
+  s.c.c("stab_temp").set_text("0");
+}
+
+// A column that holds steady for a while can give off a little more.
+void stable(Share& s) {
+  if (count_by(s.c, "stab_temp", 1) == kStableCycles) {
+    if (s.room_to_raise()) {
+      s.change_to(s.otb + s.step_up);
+      arm_phases(s.c);
+    } else {
+      s.change_to(kWholeShare);
+      full_takeoff(s.c);
+    }
+    s.c.c("stab_temp").set_text("0");
+  } else if (s.otb > 0 && s.room_to_raise()) {
+    arm_phases(s.c);
+  } else if (s.otb == 0) {
+    io::otkl(s.c);
+    s.c.c("News").set_text("Отбор остановлен");
+  } else {
+    s.change_to(kWholeShare);
+    full_takeoff(s.c);
+  }
+}
+
+}  // namespace
+
+void pwm_automatic_share(ui::Controller& c) {
+  Share share{c};
+  if (column_over(c))
+    above(share);
+  else if (column_below(c))
+    below(share);
+  else
+    stable(share);
+}
+
+}  // namespace kolvar::core

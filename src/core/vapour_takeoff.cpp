@@ -1,0 +1,91 @@
+// Vapour take-off: the valve lets cooling water through in pulses of
+// `voda_vkl` ms, each after a delay of `time3` ms on the delay timer (Timer3)
+// and ended by the pulse timer (Timer4). The longer the delay, the less the
+// column is cooled and the more it gives off: the delay shrinks by `step_d`
+// while the column is over its threshold and grows by `step_up` when it is
+// below after a complete pulse.
+#include <string>
+
+#include "core/column_tests.h"
+#include "core/cycle_steps.h"
+#include "core/delay_timer.h"
+#include "core/run_counters.h"
+#include "core/wait_gate.h"
+#include "io/valve.h"
+#include "ui/text_number.h"
+
+namespace kolvar::core {
+
+namespace {
+
+double setting(const ui::Controller& c, std::string_view name) {
+  return ui::numeric_value(c.c(name).text());
+}
+
+void write_delay(ui::Controller& c, double delay) {
+  c.c("time3").set_text(ui::decimal_text(delay, '.'));
+}
+
+// The delay cannot shrink any further: cooling stays fully on, and the
+// overheat countdown runs towards the stop of the protective step.
+void maximum_cooling(ui::Controller& c) {
+  io::vkl(c);
+  const long long left = count_by(c, "peregrev", -1);
+  c.c("News").set_text("Максимум охлаждения!\r\nДо остановки " + std::to_string(left) + " циклов ");
+  c.c("Timer3").set_on(false);
+  c.c("Timer4").set_on(false);
+  write_delay(c, 0);
+}
+
+Flow over_step(ui::Controller& c, double delay) {
+  c.c("stab_temp").set_text("0");
+  io::vkl(c);  // cooling on at once
+  bool change = true;
+  if (c.c("wait_ch").value() == 1 && delay != 0) {
+    change = wait_gate(c) != Gate::Waiting;
+    if (change) reload_wait(c);
+  }
+  if (change) {
+    const double step = setting(c, "step_d");
+    if (delay < step) {
+      maximum_cooling(c);
+      return Flow::Next;
+    }
+    delay -= step;
+    arm_delay_timer(c, delay);
+  }
+  c.c("Timer3").set_on(true);
+  c.c("Timer4").set_on(true);
+  write_delay(c, delay);
+  return Flow::Next;
+}
+
+Flow not_over_step(ui::Controller& c, double delay) {
+  // The delay changes at most once per pulse: while a delay or a pulse runs,
+  // the cycle leaves the rest of its take-off stages alone.
+  if (c.c("Timer3").on() || c.c("Timer4").on()) return Flow::ToStalledLoggerCheck;
+  c.c("peregrev").set_text(ui::decimal_text(setting(c, "peregrev_def"), '.'));
+  if (column_below(c)) {
+    delay += setting(c, "step_up");
+    c.c("stab_temp").set_text("0");
+  } else {
+    count_by(c, "stab_temp", 1);
+  }
+  arm_delay_timer(c, delay);
+  c.c("Timer3").set_on(true);
+  write_delay(c, delay);
+  return Flow::Next;
+}
+
+}  // namespace
+
+Flow vapour_auto_step(ui::Controller& c, double delay) {
+  return column_over(c) ? over_step(c, delay) : not_over_step(c, delay);
+}
+
+void stable_count_wrap(ui::Controller& c) {
+  ui::Control& count = c.c("stab_temp");
+  if (ui::numeric_value(count.text()) == 10) count.set_text("0");
+}
+
+}  // namespace kolvar::core

@@ -1,0 +1,44 @@
+#pragma once
+// A controller set up for calling the take-off steps directly: valve start on
+// pin(0), lift up on pin(1), lift down on pin(2), control by both roles with
+// thresholds 88.0 (dephlegmator) and 77.0 (packing), tank and cooler rows off.
+#include <string>
+#include <string_view>
+
+#include "ui/headless.h"
+
+namespace kolvar::core::testing {
+
+struct RegulationRig {
+  ui::Headless h;
+  ui::Controller& c = h.controller;
+
+  explicit RegulationRig(const char* type) {
+    for (const char* t : {"liquid", "par", "SHIM"}) c.c(t).set_checked(t == std::string(type));
+    c.c("Auto").set_checked(true);
+    c.c("ps", 1).set_checked(true);
+    c.c("lu", 2).set_checked(true);
+    c.c("ld", 3).set_checked(true);
+    c.c("T", 3).set_enabled(false);
+    c.c("T", 4).set_enabled(false);
+    temperatures("50", "50");
+  }
+
+  void temperatures(std::string_view dephlegmator, std::string_view packing) {
+    c.c("T", 1).set_text(std::string(dephlegmator));
+    c.c("T", 2).set_text(std::string(packing));
+  }
+  // The waiting option on with `wait_def` and the counter as given.
+  void waiting(std::string_view wait_def, std::string_view wait) {
+    c.c("wait_ch").set_value(1);
+    c.c("wait_def").set_text(std::string(wait_def));
+    c.c("wait").set_text(std::string(wait));
+  }
+  void no_waiting() { c.c("wait_ch").set_value(0); }
+
+  std::string text(std::string_view name) const { return c.c(name).text(); }
+  bool on(std::string_view timer) const { return c.c(timer).on(); }
+  bool valve_open() const { return c.c("pin", 0).text() == "1"; }
+};
+
+}  // namespace kolvar::core::testing
