@@ -11,6 +11,7 @@
 #include "platform/services.h"
 #include "settings/settings_file.h"
 #include "ui/form.h"
+#include "ui/virtual_clock.h"
 
 namespace kolvar::ui {
 
@@ -75,7 +76,7 @@ class Controller {
   // A timer fired.
   void fire(Control& timer);
   // Runs the handlers of the timers due up to `until` on a virtual clock.
-  void run_timers_until(class VirtualClock& clock, platform::Millis until);
+  void run_timers_until(VirtualClock& clock, platform::Millis until);
 
  private:
   // Runs one event-loop handler; a failure that reaches the loop is shown to

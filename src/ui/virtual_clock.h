@@ -3,19 +3,15 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/fakes.h"
 
 namespace kolvar::ui {
 
 class Control;
 
-class VirtualClock : public platform::Clock {
- public:
-  platform::Millis now() const override { return now_; }
-  void set(platform::Millis now) { now_ = now; }
-
- private:
-  platform::Millis now_ = 0;
-};
+// Virtual time is a clock set by hand: the driver moves it from one due timer
+// to the next.
+using VirtualClock = platform::ManualClock;
 
 // The running timer due first at or before `until`: earliest due time, ties
 // in the order given (the form's order). Null when none is due. Interval 0

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "ui/scenario_runner.h"
 
 namespace kolvar::core {
@@ -50,22 +51,8 @@ std::vector<Edge> edges(const std::string& output, int bit) {
   return out;
 }
 
-class TakeoffScenario : public ::testing::Test {
+class TakeoffScenario : public kolvar::testing::InFreshFolder {
  protected:
-  TakeoffScenario() {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("kolvar-takeoff-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
-  ~TakeoffScenario() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
-
   // Runs tests/scenarios/<name>.kvs; its output.
   std::string run(const std::string& name) {
     std::ifstream script(std::string(KOLVAR_TEST_DIR) + "/scenarios/" + name + ".kvs");
@@ -76,7 +63,6 @@ class TakeoffScenario : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path dir_, old_;
 };
 
 using Edges = std::vector<Edge>;

@@ -13,23 +13,7 @@
 
 namespace kolvar::settings::testing {
 
-// Works in the folder for its life and returns to where it was.
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::filesystem::path& folder)
-      : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~WorkingFolder() {
-    std::error_code ec;
-    std::filesystem::current_path(previous_, ec);
-  }
-  WorkingFolder(const WorkingFolder&) = delete;
-  WorkingFolder& operator=(const WorkingFolder&) = delete;
-
- private:
-  std::filesystem::path previous_;
-};
+using kolvar::testing::WorkingFolder;
 
 // The content of the file that the first start writes, line by line.
 inline std::vector<std::string> initial_file_lines() {

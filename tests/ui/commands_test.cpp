@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "support/temp_folder.h"
 #include "ui/headless.h"
 
 namespace kolvar::ui {
@@ -10,28 +11,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Commands : public ::testing::Test {
+class Commands : public kolvar::testing::InFreshFolder {
  protected:
-  Commands() {
-    dir_ = fs::temp_directory_path() /
-           ("kolvar-commands-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    old_ = fs::current_path();
-    fs::current_path(dir_);
-    c().start();
-  }
-  ~Commands() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
+  Commands() { c().start(); }
   Controller& c() { return rig.controller; }
   void click(const std::string& name, int index = kNoIndex) { c().click(c().c(name, index)); }
   std::string text(const std::string& name) { return c().c(name).text(); }
 
   Headless rig;
-  fs::path dir_, old_;
 };
 
 TEST_F(Commands, StartAfterAStopLowersEveryPinAndRunsTheCycle) {

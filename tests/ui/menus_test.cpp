@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/temp_folder.h"
 #include "ui/headless.h"
 
 namespace kolvar::ui {
@@ -11,21 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Menus : public ::testing::Test {
+class Menus : public kolvar::testing::InFreshFolder {
  protected:
-  Menus() {
-    dir_ = fs::temp_directory_path() /
-           ("kolvar-menus-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    old_ = fs::current_path();
-    fs::current_path(dir_);
-    c().start();
-  }
-  ~Menus() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
+  Menus() { c().start(); }
   Controller& c() { return rig.controller; }
   void click(const std::string& name, int index = kNoIndex) { c().click(c().c(name, index)); }
   std::vector<int> ticked(const std::string& array) {
@@ -48,7 +37,6 @@ class Menus : public ::testing::Test {
   }
 
   Headless rig;
-  fs::path dir_, old_;
 };
 
 TEST_F(Menus, SensorArraysSelectAndSave) {
@@ -171,20 +159,20 @@ TEST_F(Menus, PanelsShowAndHide) {
 }
 
 TEST_F(Menus, PathListsChooseTheLogFile) {
-  fs::create_directories(dir_ / "logs" / "old");
-  std::ofstream(dir_ / "logs" / "keeper.log") << "x";
+  fs::create_directories(folder.path() / "logs" / "old");
+  std::ofstream(folder.path() / "logs" / "keeper.log") << "x";
   click("fi");
-  c().edit(c().c("Dir1"), (dir_ / "logs").string());
+  c().edit(c().c("Dir1"), (folder.path() / "logs").string());
   EXPECT_EQ(c().c("Dir1").items(), std::vector<std::string>{"old"});
   EXPECT_EQ(c().c("File1").items(), std::vector<std::string>{"keeper.log"});
   c().edit(c().c("File1"), "keeper.log");
-  EXPECT_EQ(c().c("LogPath", 1).text(), (dir_ / "logs" / "keeper.log").string());
+  EXPECT_EQ(c().c("LogPath", 1).text(), (folder.path() / "logs" / "keeper.log").string());
   // A folder that cannot be read leaves the lists as they were.
-  c().edit(c().c("Dir1"), (dir_ / "missing").string());
-  EXPECT_EQ(c().c("Dir1").text(), (dir_ / "logs").string());
+  c().edit(c().c("Dir1"), (folder.path() / "missing").string());
+  EXPECT_EQ(c().c("Dir1").text(), (folder.path() / "logs").string());
   EXPECT_EQ(c().c("File1").items(), std::vector<std::string>{"keeper.log"});
   c().edit(c().c("Dir1"), "old");
-  EXPECT_EQ(c().c("Dir1").text(), (dir_ / "logs" / "old").string());
+  EXPECT_EQ(c().c("Dir1").text(), (folder.path() / "logs" / "old").string());
   EXPECT_TRUE(c().c("File1").items().empty());
   c().edit(c().c("Drive1"), "/");
   EXPECT_EQ(c().c("Dir1").text(), "/");

@@ -1,12 +1,14 @@
 // The scenario language: commands, output and exit codes.
+#include "ui/scenario_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "support/temp_folder.h"
 #include "ui/json_text.h"
-#include "ui/scenario_runner.h"
 
 namespace kolvar::ui {
 namespace {
@@ -23,31 +25,17 @@ Outcome run(const std::string& script) {
   return {code, out.str(), err.str()};
 }
 
-class ScenarioRunner : public ::testing::Test {
+class ScenarioRunner : public kolvar::testing::InFreshFolder {
  protected:
-  ScenarioRunner() {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("kolvar-runner-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
-  ~ScenarioRunner() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
-  std::filesystem::path dir_, old_;
 };
 
 TEST_F(ScenarioRunner, PrintAndExpectReachEveryPropertyWithMainPropertyByKind) {
-  Outcome r = run(
-      "# comment\n\n"
-      "print T(1)\nprint V(1)\nprint pin(0)\nprint liquid\nprint Timer2\n"
-      "print News.tag\nprint T2(3).tooltip\nprint sound_ch\nprint Form1\n"
-      "expect T(1).caption 55\nexpect News \"Режим работы не выбран\\r\\n\"\n"
-      "expect Timer2.interval 400\nexpect N(1) x\n");
+  Outcome r =
+      run("# comment\n\n"
+          "print T(1)\nprint V(1)\nprint pin(0)\nprint liquid\nprint Timer2\n"
+          "print News.tag\nprint T2(3).tooltip\nprint sound_ch\nprint Form1\n"
+          "expect T(1).caption 55\nexpect News \"Режим работы не выбран\\r\\n\"\n"
+          "expect Timer2.interval 400\nexpect N(1) x\n");
   EXPECT_EQ(r.code, 2);
   EXPECT_EQ(r.out,
             "T(1).caption=\"55\"\nV(1).value=\"880\"\npin(0).text=\"0\"\nliquid.checked=\"True\"\n"
@@ -86,20 +74,21 @@ TEST_F(ScenarioRunner, ScriptErrorsNameTheLineAndTheProblem) {
 }
 
 TEST_F(ScenarioRunner, SetEditsAndSetsPropertiesDirectly) {
-  Outcome r = run(
-      "set T(3).enabled False\nexpect T(3).enabled False\n"
-      "set wait.text -1\nexpect wait -1\n"
-      "set Path /opt/temp keeper/keeper\nexpect Path /opt/temp keeper/keeper\n"
-      "set News.backcolor 255,200,200\nexpect News.backcolor 255,200,200\n"
-      "set V(1) 900\nexpect V(1) 900\n"
-      "click sound_ch\nexpect sound_ch 0\nset sound_ch 1\nexpect sound_ch 1\n"
-      "set LogPath(1)\nexpect LogPath(1) \"\"\n");
+  Outcome r =
+      run("set T(3).enabled False\nexpect T(3).enabled False\n"
+          "set wait.text -1\nexpect wait -1\n"
+          "set Path /opt/temp keeper/keeper\nexpect Path /opt/temp keeper/keeper\n"
+          "set News.backcolor 255,200,200\nexpect News.backcolor 255,200,200\n"
+          "set V(1) 900\nexpect V(1) 900\n"
+          "click sound_ch\nexpect sound_ch 0\nset sound_ch 1\nexpect sound_ch 1\n"
+          "set LogPath(1)\nexpect LogPath(1) \"\"\n");
   EXPECT_EQ(r.code, 0) << r.out << r.err;
 }
 
 TEST_F(ScenarioRunner, FilesAreWrittenVerbatimWithCrLf) {
-  Outcome r = run("write a.log 10:00:00  x  \nappend a.log second\nwrite b.log\nappend c.log\n"
-              "remove b.log\n");
+  Outcome r =
+      run("write a.log 10:00:00  x  \nappend a.log second\nwrite b.log\nappend c.log\n"
+          "remove b.log\n");
   ASSERT_EQ(r.code, 0) << r.err;
   std::ifstream a("a.log", std::ios::binary);
   std::string content((std::istreambuf_iterator<char>(a)), {});
@@ -112,26 +101,29 @@ TEST_F(ScenarioRunner, DumpIsOneJsonLineWithEveryControl) {
   Outcome r = run("dump\n");
   ASSERT_EQ(r.code, 0);
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
-  for (const char* part :
-       {"\"T(1)\":{\"caption\":\"55\"", "\"pin(7)\":{\"text\":\"0\"", "\"Timer3\":{\"on\":\"False\"",
-        "\"Form1\":{\"caption\":\"Kolvar\"", "\"News\":{\"text\":\"Режим работы не выбран\\r\\n\"",
-        "\"V(1)\":{\"value\":\"880\",\"min\":\"1000\",\"max\":\"200\"",
-        "\"Shape1\":{\"backcolor\":\"240,240,240\""})
+  for (const char* part : {"\"T(1)\":{\"caption\":\"55\"", "\"pin(7)\":{\"text\":\"0\"",
+                           "\"Timer3\":{\"on\":\"False\"", "\"Form1\":{\"caption\":\"Kolvar\"",
+                           "\"News\":{\"text\":\"Режим работы не выбран\\r\\n\"",
+                           "\"V(1)\":{\"value\":\"880\",\"min\":\"1000\",\"max\":\"200\"",
+                           "\"Shape1\":{\"backcolor\":\"240,240,240\""})
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
 }
 
 TEST_F(ScenarioRunner, AdvanceFiresTimersAndPrintsTheirEvents) {
   // The end of a lift movement writes the port when its timer fires.
-  Outcome r = run("set Timer2.on False\nset Timer5.interval 250\nset Timer5.on True\nadvance 1000\n"
-                  "expect Timer5.on False\nfail port1 on\nfail port2 missing\nset Timer6.on True\n"
-                  "advance 1000\n");
+  Outcome r =
+      run("set Timer2.on False\nset Timer5.interval 250\nset Timer5.on True\nadvance 1000\n"
+          "expect Timer5.on False\nfail port1 on\nfail port2 missing\nset Timer6.on True\n"
+          "advance 1000\n");
   EXPECT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out,
-            "@250 port 0\n@2000 msgbox \"LPT driver error\\r\\nIstall dlportio.dll or inpout32.dll\"\n");
+  EXPECT_EQ(
+      r.out,
+      "@250 port 0\n@2000 msgbox \"LPT driver error\\r\\nIstall dlportio.dll or inpout32.dll\"\n");
 }
 
 TEST(JsonText, QuoteAndUnquoteRoundTrip) {
-  const std::string texts[] = {"", "plain", "Клапан закрыт\r\n", "a\"b\\c\td", std::string("\x01\x1f", 2)};
+  const std::string texts[] = {"", "plain", "Клапан закрыт\r\n", "a\"b\\c\td",
+                               std::string("\x01\x1f", 2)};
   for (const auto& t : texts) EXPECT_EQ(json_unquote(json_quote(t)), t);
   EXPECT_EQ(json_quote("\x01"), "\"\\u0001\"");
   EXPECT_EQ(json_unquote("\"\\u041a\""), "К");

@@ -1,17 +1,18 @@
+#include "ui/text_number.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/failure.h"
-#include "ui/text_number.h"
 
 namespace kolvar::ui {
 namespace {
 
 TEST(NumericValue, LeadingDecimalNumberWithPoint) {
   const std::pair<const char*, double> cases[] = {
-      {"88.3", 88.3},  {"  88.3", 88.3}, {"88,5", 88},    {"55", 55},     {"-3.5", -3.5},
-      {"", 0},         {"abc", 0},       {"°C 20", 0},    {"20°C", 20},   {".5", 0.5},
-      {"7.", 7},       {"+4", 4},        {"1e3", 1},      {"  -", 0},     {"0", 0},
-      {"100.25xyz", 100.25},
+      {"88.3", 88.3}, {"  88.3", 88.3}, {"88,5", 88}, {"55", 55},
+      {"-3.5", -3.5}, {"", 0},          {"abc", 0},   {"°C 20", 0},
+      {"20°C", 20},   {".5", 0.5},      {"7.", 7},    {"+4", 4},
+      {"1e3", 1},     {"  -", 0},       {"0", 0},     {"100.25xyz", 100.25},
   };
   for (auto [text, value] : cases) EXPECT_DOUBLE_EQ(numeric_value(text), value) << text;
 }
@@ -39,8 +40,8 @@ TEST(RequiredNumber, DecimalsAllowedGarbageFails) {
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   const std::pair<double, long long> cases[] = {
-      {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {12.5, 12}, {4000.02, 4000},
-      {1999.98, 2000}, {2.4999, 2}, {2.5001, 3}, {3.0, 3},
+      {0.5, 0},        {1.5, 2},        {2.5, 2},    {-0.5, 0},   {-1.5, -2}, {12.5, 12},
+      {4000.02, 4000}, {1999.98, 2000}, {2.4999, 2}, {2.5001, 3}, {3.0, 3},
   };
   for (auto [v, r] : cases) EXPECT_EQ(round_half_even(v), r) << v;
 }

@@ -94,8 +94,8 @@ TEST_F(Timers, DueTimersFireInOrderOfDueTimeTiesInFormOrder) {
   rig.advance(300);
   std::vector<std::string> order;
   for (auto& f : fired) order.push_back(f.second + "@" + std::to_string(f.first));
-  EXPECT_EQ(order, (std::vector<std::string>{"Timer5@100", "Timer5@200", "Timer2@300",
-                                             "Timer5@300", "Timer9@300"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"Timer5@100", "Timer5@200", "Timer2@300", "Timer5@300",
+                                             "Timer9@300"}));
 }
 
 TEST_F(Timers, AHandlerSwitchingAnotherTimerTakesEffectForLaterFirings) {
@@ -114,8 +114,7 @@ TEST_F(Timers, AHandlerSwitchingAnotherTimerTakesEffectForLaterFirings) {
   rig.advance(2000);
   std::vector<std::string> order;
   for (auto& f : fired) order.push_back(f.second + "@" + std::to_string(f.first));
-  EXPECT_EQ(order,
-            (std::vector<std::string>{"Timer5@1000", "Timer6@1500", "Timer6@2000"}));
+  EXPECT_EQ(order, (std::vector<std::string>{"Timer5@1000", "Timer6@1500", "Timer6@2000"}));
 }
 
 TEST_F(Timers, AHandlerResettingItsOwnIntervalIsDueOneNewIntervalLater) {

@@ -28,7 +28,8 @@ class WindowModel : public ::testing::Test {
 };
 
 TEST_F(WindowModel, InitialStateOfControls) {
-  const std::string tip12 = "порог управления основным клапаном регулировки флегмового числа (отбора)";
+  const std::string tip12 =
+      "порог управления основным клапаном регулировки флегмового числа (отбора)";
   const Expected table[] = {
       {"Form1", "caption", "Kolvar"},
       {"F(4)", "caption", "Контроль температуры"},
@@ -231,9 +232,10 @@ TEST_F(WindowModel, ScrollBarRefusesValueOutsideRangeAndKeepsItsValue) {
 TEST_F(WindowModel, ObserverSeesEveryChangeOnce) {
   std::vector<std::string> seen;
   rig.controller.form.set_observer([&](const Control& c, Prop p) {
-    seen.push_back(c.full_name() + ":" + std::string(find_prop(c.kind(), "caption") && p == Prop::Text
-                                                          ? "text"
-                                                          : std::to_string(static_cast<int>(p))));
+    seen.push_back(c.full_name() + ":" +
+                   std::string(find_prop(c.kind(), "caption") && p == Prop::Text
+                                   ? "text"
+                                   : std::to_string(static_cast<int>(p))));
   });
   rig.controller.c("T", 1).set_text("88.3");
   rig.controller.c("T", 1).set_text("88.3");  // no change, no notice
