@@ -2,6 +2,8 @@
 
 namespace kolvar {
 
-const char* version() { return KOLVAR_VERSION; }
+const char* version() {
+  return KOLVAR_VERSION;
+}
 
 }  // namespace kolvar

@@ -60,8 +60,8 @@ void otbor_down_button_Click(Controller& c) {
   if (c.c("liquid").checked()) {
     io::lift_up(c);
   } else if (c.c("par").checked()) {
-    set_delay(c, std::max(0.0, numeric_value(c.c("time3").text()) -
-                                   numeric_value(c.c("step_d").text())));
+    set_delay(
+        c, std::max(0.0, numeric_value(c.c("time3").text()) - numeric_value(c.c("step_d").text())));
   } else if (c.c("SHIM").checked()) {
     step_share(c, -1000);
   }
@@ -83,7 +83,9 @@ void otb_po_t_bragi_Click(Controller& c) {
 
 namespace {
 // The threshold and period bars stay quiet while start-up applies the file.
-bool settings_loaded(const Controller& c) { return numeric_value(c.c("V", 1).tag()) != 0; }
+bool settings_loaded(const Controller& c) {
+  return numeric_value(c.c("V", 1).tag()) != 0;
+}
 
 std::string tenths(const Controller& c, const char* bar) {
   return tenths_text(c.c(bar).value(), c.decimal_separator());
@@ -110,14 +112,20 @@ void dopusk_Change(Controller& c) {
   settings::OK_Click(c);
 }
 
-void hot_Change(Controller& c) { c.c("hot1").set_text(tenths(c, "hot")); }
+void hot_Change(Controller& c) {
+  c.c("hot1").set_text(tenths(c, "hot"));
+}
 
 void kalibr_kolonni_scr_Change(Controller& c) {
   c.c("kalibr_kolonni").set_text(std::to_string(c.c("kalibr_kolonni_scr").value()));
 }
 
-void temp_shim1_scr_Change(Controller& c) { c.c("temp_shim1").set_text(tenths(c, "temp_shim1_scr")); }
-void temp_shim2_scr_Change(Controller& c) { c.c("temp_shim2").set_text(tenths(c, "temp_shim2_scr")); }
+void temp_shim1_scr_Change(Controller& c) {
+  c.c("temp_shim1").set_text(tenths(c, "temp_shim1_scr"));
+}
+void temp_shim2_scr_Change(Controller& c) {
+  c.c("temp_shim2").set_text(tenths(c, "temp_shim2_scr"));
+}
 
 void manual_otb_Change(Controller& c) {
   c.c("manual_otb_1").set_text(std::to_string(c.c("manual_otb").value()));

@@ -9,20 +9,34 @@ namespace kolvar::ui {
 
 std::string_view kind_name(Kind kind) {
   switch (kind) {
-    case Kind::Form: return "form";
-    case Kind::Label: return "label";
-    case Kind::TextBox: return "textbox";
-    case Kind::CheckBox: return "checkbox";
-    case Kind::ScrollBar: return "scrollbar";
-    case Kind::Button: return "button";
-    case Kind::DriveList: return "drivelist";
-    case Kind::DirList: return "dirlist";
-    case Kind::FileList: return "filelist";
-    case Kind::Frame: return "frame";
-    case Kind::Timer: return "timer";
-    case Kind::Shape: return "shape";
-    case Kind::Line: return "line";
-    case Kind::Menu: return "menu";
+    case Kind::Form:
+      return "form";
+    case Kind::Label:
+      return "label";
+    case Kind::TextBox:
+      return "textbox";
+    case Kind::CheckBox:
+      return "checkbox";
+    case Kind::ScrollBar:
+      return "scrollbar";
+    case Kind::Button:
+      return "button";
+    case Kind::DriveList:
+      return "drivelist";
+    case Kind::DirList:
+      return "dirlist";
+    case Kind::FileList:
+      return "filelist";
+    case Kind::Frame:
+      return "frame";
+    case Kind::Timer:
+      return "timer";
+    case Kind::Shape:
+      return "shape";
+    case Kind::Line:
+      return "line";
+    case Kind::Menu:
+      return "menu";
   }
   return "?";
 }
@@ -37,7 +51,9 @@ std::string Control::full_name() const {
   return name_ + "(" + std::to_string(index_) + ")";
 }
 
-void Control::changed(Prop prop) { form_.notify(*this, prop); }
+void Control::changed(Prop prop) {
+  form_.notify(*this, prop);
+}
 
 void Control::set_text(std::string text) {
   if (text == text_) return;
@@ -134,8 +150,8 @@ void Control::resize(int width, int height) {
 
 void Control::set_interval(long long interval) {
   if (interval < 0 || interval > 65535)
-    throw Failure("Недопустимый интервал таймера " + full_name() + ": " +
-                  std::to_string(interval) + " мс (допустимо 0..65535)");
+    throw Failure("Недопустимый интервал таймера " + full_name() + ": " + std::to_string(interval) +
+                  " мс (допустимо 0..65535)");
   interval_ = static_cast<int>(interval);
   due_ = form_.now() + interval_;
   changed(Prop::Interval);
@@ -148,7 +164,9 @@ void Control::set_on(bool on) {
   changed(Prop::On);
 }
 
-void Control::reschedule_after_firing(platform::Millis now) { due_ = now + interval_; }
+void Control::reschedule_after_firing(platform::Millis now) {
+  due_ = now + interval_;
+}
 
 void Control::set_topmost(bool topmost) {
   if (topmost == topmost_) return;

@@ -28,7 +28,9 @@ Control* Form::find_full(std::string_view full_name) {
   return it == by_full_name_.end() ? nullptr : it->second;
 }
 
-Control* Form::find(std::string_view name, int index) { return find_full(key(name, index)); }
+Control* Form::find(std::string_view name, int index) {
+  return find_full(key(name, index));
+}
 
 Control& Form::get(std::string_view name, int index) {
   if (Control* c = find(name, index)) return *c;

@@ -29,6 +29,8 @@ Headless::Headless(EventSink event_sink)
       services{clock, port1, port2, message_box, sound, launcher, locale},
       controller(services) {}
 
-void Headless::advance(platform::Millis ms) { controller.run_timers_until(clock, clock.now() + ms); }
+void Headless::advance(platform::Millis ms) {
+  controller.run_timers_until(clock, clock.now() + ms);
+}
 
 }  // namespace kolvar::ui

@@ -9,11 +9,21 @@ std::string json_quote(std::string_view text) {
   for (char ch : text) {
     auto c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20 || c == 0x7f) {
           char buf[8];
@@ -52,10 +62,14 @@ std::optional<unsigned> hex4(std::string_view s, std::size_t at) {
   for (std::size_t i = at; i < at + 4; ++i) {
     char c = s[i];
     v <<= 4;
-    if (c >= '0' && c <= '9') v |= static_cast<unsigned>(c - '0');
-    else if (c >= 'a' && c <= 'f') v |= static_cast<unsigned>(c - 'a' + 10);
-    else if (c >= 'A' && c <= 'F') v |= static_cast<unsigned>(c - 'A' + 10);
-    else return std::nullopt;
+    if (c >= '0' && c <= '9')
+      v |= static_cast<unsigned>(c - '0');
+    else if (c >= 'a' && c <= 'f')
+      v |= static_cast<unsigned>(c - 'a' + 10);
+    else if (c >= 'A' && c <= 'F')
+      v |= static_cast<unsigned>(c - 'A' + 10);
+    else
+      return std::nullopt;
   }
   return v;
 }
@@ -73,14 +87,30 @@ std::optional<std::string> json_unquote(std::string_view s) {
     }
     if (++i + 1 > s.size() - 1) return std::nullopt;
     switch (s[i]) {
-      case '"': out += '"'; break;
-      case '\\': out += '\\'; break;
-      case '/': out += '/'; break;
-      case 'b': out += '\b'; break;
-      case 'f': out += '\f'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
+      case '"':
+        out += '"';
+        break;
+      case '\\':
+        out += '\\';
+        break;
+      case '/':
+        out += '/';
+        break;
+      case 'b':
+        out += '\b';
+        break;
+      case 'f':
+        out += '\f';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case 't':
+        out += '\t';
+        break;
       case 'u': {
         auto cp = hex4(s, i + 1);
         if (!cp) return std::nullopt;
@@ -96,7 +126,8 @@ std::optional<std::string> json_unquote(std::string_view s) {
         append_utf8(out, *cp);
         break;
       }
-      default: return std::nullopt;
+      default:
+        return std::nullopt;
     }
   }
   return out;

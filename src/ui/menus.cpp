@@ -59,9 +59,9 @@ void opstop_Click(Controller& c, int index) {
 }
 
 namespace {
-const char* const kPwmControls[] = {"dopusk",         "dopusk1",       "Dopusk2",
-                                    "manual_otb_2",   "manual_otb",    "manual_otb_Ch",
-                                    "manual_otb_1",   "manual_temp_CH", "otb_po_t_bragi"};
+const char* const kPwmControls[] = {"dopusk",       "dopusk1",        "Dopusk2",
+                                    "manual_otb_2", "manual_otb",     "manual_otb_Ch",
+                                    "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"};
 
 void choose_takeoff_type(Controller& c, const char* chosen) {
   if (std::string_view(chosen) != "par") c.c("Timer3").set_on(false);
@@ -82,9 +82,15 @@ void choose_takeoff_type(Controller& c, const char* chosen) {
 }
 }  // namespace
 
-void liquid_Click(Controller& c) { choose_takeoff_type(c, "liquid"); }
-void par_Click(Controller& c) { choose_takeoff_type(c, "par"); }
-void SHIM_Click(Controller& c) { choose_takeoff_type(c, "SHIM"); }
+void liquid_Click(Controller& c) {
+  choose_takeoff_type(c, "liquid");
+}
+void par_Click(Controller& c) {
+  choose_takeoff_type(c, "par");
+}
+void SHIM_Click(Controller& c) {
+  choose_takeoff_type(c, "SHIM");
+}
 
 void pin_menu_Click(Controller& c, const std::string& array, int index) {
   toggle_item(c, array, index);
@@ -96,7 +102,8 @@ void puls_Click(Controller& c, int index) {
   // every pin that loses its tick: none is left driving a signal it no
   // longer carries. The port sees it with the reload's write.
   for (int i : c.form.indices("puls"))
-    if (i == index || c.c("puls", i).checked()) io::pin_of_item(c, i).set_text(std::string(io::kLow));
+    if (i == index || c.c("puls", i).checked())
+      io::pin_of_item(c, i).set_text(std::string(io::kLow));
   toggle_item(c, "puls", index);
   save_and_reload(c);
 }
@@ -113,8 +120,12 @@ void show_path_panel(Controller& c, int frame) {
 }
 }  // namespace
 
-void fi_Click(Controller& c) { show_path_panel(c, 1); }
-void tk_Click(Controller& c) { show_path_panel(c, 2); }
+void fi_Click(Controller& c) {
+  show_path_panel(c, 1);
+}
+void tk_Click(Controller& c) {
+  show_path_panel(c, 2);
+}
 
 void settings_Click(Controller& c) {
   c.c("F", 4).set_visible(false);
@@ -124,6 +135,8 @@ void settings_Click(Controller& c) {
   c.c("Form1").resize(8385, 5805);
 }
 
-void verr_Click(Controller& c) { c.os.message_box.show(c.c("verr").text()); }
+void verr_Click(Controller& c) {
+  c.os.message_box.show(c.c("verr").text());
+}
 
 }  // namespace kolvar::ui

@@ -51,9 +51,10 @@ struct Target {
 
 class Runner {
  public:
-  Runner(std::ostream& out) : out_(out), rig_([this](platform::Millis t, const std::string& e) {
-    out_ << '@' << t << ' ' << e << '\n';
-  }) {}
+  Runner(std::ostream& out)
+      : out_(out), rig_([this](platform::Millis t, const std::string& e) {
+          out_ << '@' << t << ' ' << e << '\n';
+        }) {}
 
   void run(std::string_view line) {
     std::string_view rest = line;
@@ -110,7 +111,8 @@ class Runner {
     std::string_view spec = next_word(rest);
     std::string value(rest);
     std::size_t close = spec.rfind(')');
-    bool direct = spec.find('.', close == std::string_view::npos ? 0 : close) != std::string_view::npos;
+    bool direct =
+        spec.find('.', close == std::string_view::npos ? 0 : close) != std::string_view::npos;
     try {
       if (direct) {
         Target t = target(spec);
@@ -150,7 +152,8 @@ class Runner {
     }
     std::string actual = prop_text(*t.control, t.prop.prop);
     if (actual != wanted)
-      throw ExpectFailed(t.label + " is " + json_quote(actual) + ", expected " + json_quote(wanted));
+      throw ExpectFailed(t.label + " is " + json_quote(actual) + ", expected " +
+                         json_quote(wanted));
   }
 
   void dump() {
@@ -199,8 +202,10 @@ class Runner {
     if (what == "port1") {
       rig_.port1.set_mode(onoff() ? Mode::Fails : Mode::Works);
     } else if (what == "port2") {
-      if (rest == "missing") rig_.port2.set_mode(Mode::Missing);
-      else rig_.port2.set_mode(onoff() ? Mode::Fails : Mode::Works);
+      if (rest == "missing")
+        rig_.port2.set_mode(Mode::Missing);
+      else
+        rig_.port2.set_mode(onoff() ? Mode::Fails : Mode::Works);
     } else if (what == "sound") {
       rig_.sound.fail = onoff();
     } else if (what == "launch") {

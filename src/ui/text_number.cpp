@@ -8,8 +8,12 @@
 namespace kolvar::ui {
 
 namespace {
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_blank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
 double numeric_value(std::string_view text) {
@@ -19,7 +23,8 @@ double numeric_value(std::string_view text) {
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
   double value = 0;
   bool digits = false;
-  for (; i < text.size() && is_digit(text[i]); ++i, digits = true) value = value * 10 + (text[i] - '0');
+  for (; i < text.size() && is_digit(text[i]); ++i, digits = true)
+    value = value * 10 + (text[i] - '0');
   if (i < text.size() && text[i] == '.') {
     double scale = 0.1;
     for (++i; i < text.size() && is_digit(text[i]); ++i, scale /= 10, digits = true)
@@ -38,8 +43,7 @@ long long counter_value(std::string_view text, std::string_view what) {
   bool ok = i < t.size() && t.size() - i <= 18;
   for (std::size_t k = i; ok && k < t.size(); ++k) ok = is_digit(t[k]);
   if (!ok)
-    throw Failure("Не целое число в поле " + std::string(what) + ": \"" + std::string(text) +
-                  "\"");
+    throw Failure("Не целое число в поле " + std::string(what) + ": \"" + std::string(text) + "\"");
   long long v = 0;
   for (std::size_t k = i; k < t.size(); ++k) v = v * 10 + (t[k] - '0');
   return t[0] == '-' ? -v : v;
@@ -54,9 +58,12 @@ double required_number(std::string_view text, std::string_view what) {
   std::size_t digits = 0, points = 0;
   bool other = false;
   for (std::size_t k = i; k < t.size(); ++k) {
-    if (is_digit(t[k])) ++digits;
-    else if (t[k] == '.') ++points;
-    else other = true;
+    if (is_digit(t[k]))
+      ++digits;
+    else if (t[k] == '.')
+      ++points;
+    else
+      other = true;
   }
   if (other || digits == 0 || points > 1 || t.size() - i > 30)
     throw Failure("Не число в поле " + std::string(what) + ": \"" + std::string(text) + "\"");

@@ -116,9 +116,8 @@ void settings_panel(Builder& b) {
   b.frame = "";
   b.frame_of("F", 5, "Параметры").init_place(8500, 0, 8175, 5145);
   b.frame = "F(5)";
-  b.described_box(
-      "peregrev_def", "100",
-      "Колличество циклов ожидания отключения при перегреве дефлегматора или насадки");
+  b.described_box("peregrev_def", "100",
+                  "Колличество циклов ожидания отключения при перегреве дефлегматора или насадки");
   b.described_box("voda_vkl_def", "500", "Длина импульса охлаждения, млс");
   b.described_box("step_up", "1000", "Шаг времени на увеличение, млс или 0,001%");
   b.described_box("step_d", "5000", "Шаг времени на уменьшение, млс или 0,001%");
@@ -127,9 +126,8 @@ void settings_panel(Builder& b) {
   b.label("hot1", "");
   b.check_box("Ch_log", "При сбое ТемпКипера  0-ничего 1-рестарт ТК, затем стоп сист.", 1)
       .init_tag("0");
-  b.described_box(
-      "time_error_def", "3",
-      "Количество циклов чтения лога темп-кипера с одинаковым временем, допустимое");
+  b.described_box("time_error_def", "3",
+                  "Количество циклов чтения лога темп-кипера с одинаковым временем, допустимое");
   b.check_box("Ch_pulse", "Использовать пульсирующий сигнал ", 1);
   b.described_box("pulse_time", "3000", "млс ");
   b.described_box("lift_up_def", "4", "Движение лифта вверх, см");
@@ -168,13 +166,11 @@ void service_panel(Builder& b) {
   b.described_box("voda_vkl", "1000", "Длина импульса охлаждения, млс");
   b.described_box("stab_temp", "0", "Колличество циклов стабильной температуры");
   b.described_box("Klapan_status", "", "состояние клапана ");
-  b.described_box("time3_S", "",
-                  "Время стартовой задержки охлаждения в паровом отборе, с ");
+  b.described_box("time3_S", "", "Время стартовой задержки охлаждения в паровом отборе, с ");
   b.described_box("time_log1", "", "Время с лога темп-кипера предпоследнее");
   b.described_box("time_log2", "", "Время с лога темп-кипера, последнее");
-  b.described_box(
-      "time_error", "",
-      "Количество циклов чтения лога темп-кипера с одинаковым временем, текущее");
+  b.described_box("time_error", "",
+                  "Количество циклов чтения лога темп-кипера с одинаковым временем, текущее");
   b.described_box(
       "net_vodi", "",
       "Колличество циклов ожидания отключения при перегреве холодильника (отключили воду)");
@@ -249,10 +245,11 @@ void menus(Builder& b) {
     const char* array;
     int initially_checked;
   };
-  for (const Role& r : std::array<Role, 4>{{{"def", "В дефлегматоре", "da", 1},
-                                            {"nas", "В насадке", "na", 2},
-                                            {"bak", "В баке", "kub", 0},
-                                            {"kuler", "Спирт на выходе (холодильник)", "kul", 0}}}) {
+  for (const Role& r :
+       std::array<Role, 4>{{{"def", "В дефлегматоре", "da", 1},
+                            {"nas", "В насадке", "na", 2},
+                            {"bak", "В баке", "kub", 0},
+                            {"kuler", "Спирт на выходе (холодильник)", "kul", 0}}}) {
     item("rasp", r.parent, r.caption);
     for (int k = 1; k <= 5; ++k)
       item(r.parent, r.array, sensors[k - 1], k).init_checked(k == r.initially_checked);
@@ -279,8 +276,7 @@ void menus(Builder& b) {
            {"Pulse", "Постоянный/Пульсирующий сигнал при работе подавать на:", "puls"},
        }}) {
     item("TuneLPT", p.parent, p.caption);
-    for (int k = 1; k <= 8; ++k)
-      item(p.parent, p.array, "Ножку № " + std::to_string(k + 1), k);
+    for (int k = 1; k <= 8; ++k) item(p.parent, p.array, "Ножку № " + std::to_string(k + 1), k);
   }
   item("Tune", "settings", "Дополнительные опции");
 
