@@ -21,7 +21,7 @@ using platform::ReadOnlyFile;
 // Reading no more than that keeps a cycle on a huge log as cheap as on a
 // fresh one.
 constexpr std::size_t kFirstBlockBytes = 1024;
-constexpr std::size_t kBlockBytes = 64 * 1024;
+constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
 
 bool is_line_end(char c) {
   return c == '\r' || c == '\n';

@@ -10,7 +10,7 @@ namespace kolvar::core {
 // Only the first 58 characters of a line are ever used; a longer line is cut
 // to this many bytes (the cut may split a multi-byte character, which the
 // field split then counts as invalid bytes far past the used columns).
-inline constexpr std::size_t kMaxLastLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxLastLineBytes = std::size_t{64} * 1024;
 
 // The line that reading the log line by line from the first would end with.
 // A line ends at CR, CR LF or LF; a line end at the very end of the file does

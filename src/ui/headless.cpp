@@ -5,7 +5,7 @@
 namespace kolvar::ui {
 
 namespace {
-platform::EventSink quoted(Headless* rig, std::string kind) {
+platform::EventSink quoted(Headless* rig, const std::string& kind) {
   return [rig, kind](platform::Millis t, const std::string& text) {
     if (rig->sink) rig->sink(t, kind + " " + json_quote(text));
   };
