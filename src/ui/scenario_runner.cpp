@@ -82,20 +82,20 @@ class Runner {
   }
 
   // NAME or NAME.PROP; a bare NAME means the main property of its kind.
-  Target target(std::string_view spec) {
-    std::size_t close = spec.rfind(')');
-    std::size_t dot = spec.find('.', close == std::string_view::npos ? 0 : close);
-    Control& c = control(spec.substr(0, dot));
+  Target target(std::string_view address) {
+    std::size_t close = address.rfind(')');
+    std::size_t dot = address.find('.', close == std::string_view::npos ? 0 : close);
+    Control& c = control(address.substr(0, dot));
     if (dot == std::string_view::npos) {
       PropName main = props_of(c.kind()).front();
-      return {&c, main, std::string(spec) + "." + std::string(main.name)};
+      return {&c, main, std::string(address) + "." + std::string(main.name)};
     }
-    std::string_view prop = spec.substr(dot + 1);
+    std::string_view prop = address.substr(dot + 1);
     auto p = find_prop(c.kind(), prop);
     if (!p)
       throw ScriptError("unknown property \"" + std::string(prop) + "\" of " + c.full_name() +
                         " (a " + std::string(kind_name(c.kind())) + ")");
-    return {&c, *p, std::string(spec)};
+    return {&c, *p, std::string(address)};
   }
 
   void click(std::string_view rest) {
@@ -108,17 +108,17 @@ class Runner {
   }
 
   void set(std::string_view rest) {
-    std::string_view spec = next_word(rest);
+    std::string_view address = next_word(rest);
     std::string value(rest);
-    std::size_t close = spec.rfind(')');
+    std::size_t close = address.rfind(')');
     bool direct =
-        spec.find('.', close == std::string_view::npos ? 0 : close) != std::string_view::npos;
+        address.find('.', close == std::string_view::npos ? 0 : close) != std::string_view::npos;
     try {
       if (direct) {
-        Target t = target(spec);
+        Target t = target(address);
         set_prop_text(*t.control, t.prop.prop, value);
       } else {
-        rig_.controller.edit(control(spec), value);
+        rig_.controller.edit(control(address), value);
       }
     } catch (const NotBuilt& e) {
       throw ScriptError(e.what());
