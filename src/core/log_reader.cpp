@@ -9,6 +9,7 @@
 
 #include "platform/failure.h"
 #include "platform/read_only_file.h"
+#include "platform/system_reason.h"
 
 namespace kolvar::core {
 
@@ -99,12 +100,14 @@ std::string read_last_line(const std::filesystem::path& log) {
   try {
     file.emplace(log);
   } catch (const std::system_error& e) {
-    throw Failure(describe("Не удалось открыть лог темп-кипера: ", log, e.code().message()));
+    throw Failure(
+        describe("Не удалось открыть лог темп-кипера: ", log, platform::system_reason(e.code())));
   }
   try {
     return LastLineSearch(*file, log).run();
   } catch (const std::system_error& e) {
-    throw Failure(describe("Не удалось прочитать лог темп-кипера: ", log, e.code().message()));
+    throw Failure(
+        describe("Не удалось прочитать лог темп-кипера: ", log, platform::system_reason(e.code())));
   }
 }
 

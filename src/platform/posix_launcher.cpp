@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/failure.h"
+#include "platform/system_reason.h"
 
 namespace kolvar::platform {
 
@@ -10,7 +11,7 @@ void PosixLauncher::start(const std::string& path) {
   try {
     spawner_.spawn({path}, false);
   } catch (const std::system_error& e) {
-    throw Failure("Не удалось запустить программу: " + path + " (" + e.code().message() + ")");
+    throw Failure("Не удалось запустить программу: " + path + " (" + system_reason(e.code()) + ")");
   }
 }
 

@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/system_reason.h"
+#include "platform/system_reason.h"
 #include "settings/atomic_replace.h"
 
 namespace kolvar::settings {
@@ -103,7 +105,7 @@ SaveResult SettingsFile::save(const std::vector<std::string>& lines) {
     content += "\r\n";
   }
   if (std::error_code ec = replace_atomically(path_, content)) {
-    return {SaveResult::Status::Failed, ec.message()};
+    return {SaveResult::Status::Failed, platform::system_reason(ec)};
   }
   return {SaveResult::Status::Saved, {}};
 }

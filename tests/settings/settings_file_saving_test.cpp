@@ -87,7 +87,7 @@ TEST_F(SettingsFileSaving, ReadOnlyFolderFailsWithReason) {
                                       fs::perms::others_read | fs::perms::others_exec);
   SaveResult result = save_without_privileges(file_, new_lines_);
   EXPECT_EQ(result.status, Status::Failed);
-  EXPECT_EQ(result.reason, std::make_error_code(std::errc::permission_denied).message());
+  EXPECT_EQ(result.reason, "нет доступа");
   expect_old_file_alone();
 }
 
@@ -115,7 +115,7 @@ TEST_F(SettingsFileSaving, MissingFolderFails) {
   SettingsFile file(folder_.file("no such folder") / "mytunes.log");
   SaveResult result = file.save(new_lines_);
   EXPECT_EQ(result.status, Status::Failed);
-  EXPECT_EQ(result.reason, std::make_error_code(std::errc::no_such_file_or_directory).message());
+  EXPECT_EQ(result.reason, "файл или папка не найдены");
 }
 
 TEST_F(SettingsFileSaving, KeepsTheFilePermissions) {
