@@ -2,9 +2,9 @@
 
 #include "platform/ioperm_port.h"
 
-#include <cstring>
 
 #include "platform/failure.h"
+#include "platform/system_reason.h"
 
 namespace kolvar::platform {
 
@@ -14,9 +14,11 @@ PortAvailability IopermPort::availability() {
 }
 
 void IopermPort::write(std::uint8_t byte) {
-  if (!io_.present()) throw Failure(name() + ": no I/O ports on this processor");
+  if (!io_.present()) throw Failure(name() + ": на этом процессоре нет портов ввода-вывода");
   const int granted = io_.ioperm(kAddress, 1);
-  if (granted != 0) throw Failure(name() + ": " + std::strerror(-granted));
+  if (granted != 0)
+    throw Failure(name() + ": " +
+                  system_reason(std::error_code(-granted, std::generic_category())));
   io_.outb(byte, kAddress);
 }
 

@@ -9,10 +9,10 @@
 #include <linux/ppdev.h>
 
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/system_reason.h"
 
 namespace kolvar::platform {
 namespace {
@@ -69,7 +69,7 @@ void PpdevPort::close_device() {
 }
 
 void PpdevPort::fail(int error) {
-  throw Failure(path_ + ": " + std::strerror(error));
+  throw Failure(path_ + ": " + system_reason(std::error_code(error, std::generic_category())));
 }
 
 }  // namespace kolvar::platform

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <stdexcept>
+
 #include "platform/failure.h"
 
 namespace kolvar::ui {
@@ -16,7 +18,7 @@ Form::Form(const platform::Clock& clock) : clock_(clock) {}
 
 Control& Form::add(std::string name, int index, Kind kind) {
   std::string k = key(name, index);
-  if (by_full_name_.count(k)) throw Failure("control declared twice: " + k);
+  if (by_full_name_.count(k)) throw std::logic_error("control declared twice: " + k);
   controls_.push_back(std::make_unique<Control>(*this, std::move(name), index, kind));
   Control& c = *controls_.back();
   by_full_name_.emplace(std::move(k), &c);

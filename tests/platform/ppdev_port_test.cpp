@@ -123,10 +123,10 @@ TEST_P(PpdevRefusal, IsAFailedWriteNamingTheDeviceAndLeavesNothingOpen) {
 INSTANTIATE_TEST_SUITE_P(
     Kernel, PpdevRefusal,
     ::testing::Values(
-        Refusal{"NoDeviceNode", ENOENT, 0, PortAvailability::Absent, "No such file or directory"},
+        Refusal{"NoDeviceNode", ENOENT, 0, PortAvailability::Absent, "файл или папка не найдены"},
         Refusal{"NoPortBehindNode", ENXIO, 0, PortAvailability::Absent, "No such device"},
-        Refusal{"PermissionDenied", EACCES, 0, PortAvailability::Unusable, "Permission denied"},
-        Refusal{"ClaimedByOther", 0, EBUSY, PortAvailability::Unusable, "Device or resource busy"}),
+        Refusal{"PermissionDenied", EACCES, 0, PortAvailability::Unusable, "нет доступа"},
+        Refusal{"ClaimedByOther", 0, EBUSY, PortAvailability::Unusable, "файл занят"}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST(PpdevPort, OpensAgainOnTheWriteAfterAFailedOpen) {
