@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/text_number.h"
+#include "ui/value_labels.h"
 
 namespace kolvar::settings {
 namespace {
@@ -14,7 +14,6 @@ void copy_text(ui::Controller& c, const char* to, const char* from) {
 }  // namespace
 
 void Def_button_Click(ui::Controller& c) {
-  const char separator = c.decimal_separator();
   c.c("time3_def").set_text("2000");
   copy_text(c, "time3", "time3_def");
   c.c("time_error_def").set_text("3");
@@ -33,19 +32,19 @@ void Def_button_Click(ui::Controller& c) {
   c.c("stab_temp").set_text("0");
   // 99.9 degrees, a tenth below the window's own initial value.
   c.change_value(c.c("hot"), 999);
-  c.c("hot1").set_text(ui::tenths_text(c.c("hot").value(), separator));
+  ui::show_value(c, "hot");
   c.c("wait_def").set_text("3");
   c.c("Ch_pulse").set_value(1);
-  c.c("pulse_time").set_text(std::to_string(c.c("Interval").value() * 500));
+  ui::derive_pulse_time(c);
   c.c("Ch_log").set_tag("0");  // RestartMark: TempKeeper counts as not restarted
   c.c("wait_ch").set_value(1);
   c.c("sound_ch").set_value(1);
   c.change_value(c.c("kalibr_kolonni_scr"), 100);
-  c.c("kalibr_kolonni").set_text(std::to_string(c.c("kalibr_kolonni_scr").value()));
+  ui::show_value(c, "kalibr_kolonni_scr");
   c.change_value(c.c("temp_shim1_scr"), 900);
-  c.c("temp_shim1").set_text(ui::tenths_text(c.c("temp_shim1_scr").value(), separator));
+  ui::show_value(c, "temp_shim1_scr");
   c.change_value(c.c("temp_shim2_scr"), 1000);
-  c.c("temp_shim2").set_text(ui::tenths_text(c.c("temp_shim2_scr").value(), separator));
+  ui::show_value(c, "temp_shim2_scr");
 }
 
 }  // namespace kolvar::settings

@@ -9,7 +9,7 @@
 #include "settings/save.h"
 #include "settings/settings_apply.h"
 #include "settings/table_rows.h"
-#include "ui/text_number.h"
+#include "ui/value_labels.h"
 #include "ui/valve_commands.h"
 
 namespace kolvar::settings {
@@ -54,15 +54,6 @@ void load_or_create(ui::Controller& c) {
   }
 }
 
-void show_value_labels(ui::Controller& c) {
-  const char separator = c.decimal_separator();
-  auto tenths = [&](const char* bar) { return ui::tenths_text(c.c(bar).value(), separator); };
-  c.c("hot1").set_text(tenths("hot"));
-  c.c("kalibr_kolonni").set_text(std::to_string(c.c("kalibr_kolonni_scr").value()));
-  c.c("temp_shim1").set_text(tenths("temp_shim1_scr"));
-  c.c("temp_shim2").set_text(tenths("temp_shim2_scr"));
-}
-
 }  // namespace
 
 void Form_Initialize(ui::Controller& c) {
@@ -72,16 +63,17 @@ void Form_Initialize(ui::Controller& c) {
 void Form_Load(ui::Controller& c) {
   place_window(c);
   load_or_create(c);
-  show_value_labels(c);
-  c.c("pulse_time").set_text(std::to_string(c.c("Interval").value() * 500));
+  for (const char* bar : {"hot", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
+    ui::show_value(c, bar);
+  ui::derive_pulse_time(c);
   set_settings_loaded(c, "1");
   enable_control_rows(c);
   enable_sensor_rows(c);
   c.c("time_error").set_text("0");
   c.c("wait").set_text(c.c("wait_def").text());
   io::set_ticked_pins(c, "ss", io::kHigh);  // reaches the port with the valve closing below
-  c.c("dopusk1").set_text(ui::tenths_text(c.c("dopusk").value(), c.decimal_separator()));
-  c.c("manual_otb_1").set_text(std::to_string(c.c("manual_otb").value()));
+  ui::show_value(c, "dopusk");
+  ui::show_value(c, "manual_otb");
   c.c("Ch_log").set_tag("0");  // RestartMark: TempKeeper counts as not restarted
   c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
   ui::Auto_Click(c);

@@ -8,6 +8,7 @@
 #include "settings/save.h"
 #include "settings/startup.h"
 #include "ui/text_number.h"
+#include "ui/value_labels.h"
 
 namespace kolvar::ui {
 
@@ -87,9 +88,6 @@ bool settings_loaded(const Controller& c) {
   return numeric_value(c.c("V", 1).tag()) != 0;
 }
 
-std::string tenths(const Controller& c, const char* bar) {
-  return tenths_text(c.c(bar).value(), c.decimal_separator());
-}
 }  // namespace
 
 void V_Change(Controller& c, int index) {
@@ -103,32 +101,29 @@ void Interval_Change(Controller& c) {
   int seconds = c.c("Interval").value();
   c.c("Inter").set_text(std::to_string(seconds));
   c.c("Timer1").set_interval(seconds * 1000LL);
-  c.c("pulse_time").set_text(std::to_string(seconds * 500));
+  derive_pulse_time(c);
   settings::OK_Click(c);
 }
 
 void dopusk_Change(Controller& c) {
-  c.c("dopusk1").set_text(tenths(c, "dopusk"));
+  show_value(c, "dopusk");
   settings::OK_Click(c);
 }
 
 void hot_Change(Controller& c) {
-  c.c("hot1").set_text(tenths(c, "hot"));
+  show_value(c, "hot");
 }
-
 void kalibr_kolonni_scr_Change(Controller& c) {
-  c.c("kalibr_kolonni").set_text(std::to_string(c.c("kalibr_kolonni_scr").value()));
+  show_value(c, "kalibr_kolonni_scr");
 }
-
 void temp_shim1_scr_Change(Controller& c) {
-  c.c("temp_shim1").set_text(tenths(c, "temp_shim1_scr"));
+  show_value(c, "temp_shim1_scr");
 }
 void temp_shim2_scr_Change(Controller& c) {
-  c.c("temp_shim2").set_text(tenths(c, "temp_shim2_scr"));
+  show_value(c, "temp_shim2_scr");
 }
-
 void manual_otb_Change(Controller& c) {
-  c.c("manual_otb_1").set_text(std::to_string(c.c("manual_otb").value()));
+  show_value(c, "manual_otb");
 }
 
 }  // namespace kolvar::ui
