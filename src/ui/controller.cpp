@@ -1,8 +1,9 @@
 #include "ui/controller.h"
 
-#include <charconv>
+#include <climits>
 
 #include "platform/failure.h"
+#include "ui/text_number.h"
 #include "ui/virtual_clock.h"
 #include "ui/window_layout.h"
 
@@ -50,11 +51,10 @@ void Controller::click(Control& control) {
 
 void Controller::edit(Control& control, const std::string& value) {
   auto number = [&] {
-    int v = 0;
-    auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), v);
-    if (ec != std::errc() || end != value.data() + value.size() || value.empty())
+    auto v = whole_number(value);
+    if (!v || *v < INT_MIN || *v > INT_MAX)
       throw std::invalid_argument("not a whole number: " + value);
-    return v;
+    return static_cast<int>(*v);
   };
   switch (control.kind()) {
     case Kind::ScrollBar: {

@@ -1,8 +1,9 @@
 #include "ui/properties.h"
 
-#include <charconv>
 #include <sstream>
 #include <stdexcept>
+
+#include "ui/text_number.h"
 
 namespace kolvar::ui {
 
@@ -18,11 +19,8 @@ constexpr PropName kText{Prop::Text, "text"}, kCaption{Prop::Text, "caption"},
     kTopMost{Prop::TopMost, "topmost"}, kItems{Prop::Items, "items"};
 
 long long to_number(const std::string& s) {
-  long long v = 0;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size())
-    throw std::invalid_argument("not a number: " + s);
-  return v;
+  if (auto v = whole_number(s)) return *v;
+  throw std::invalid_argument("not a number: " + s);
 }
 
 int to_int(const std::string& s) {

@@ -1,6 +1,5 @@
 #include "ui/scenario_runner.h"
 
-#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -12,6 +11,7 @@
 #include "ui/headless.h"
 #include "ui/json_text.h"
 #include "ui/properties.h"
+#include "ui/text_number.h"
 
 namespace kolvar::ui {
 
@@ -36,11 +36,8 @@ std::string_view next_word(std::string_view& line) {
 }
 
 long long parse_number(std::string_view s) {
-  long long v = 0;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size())
-    throw ScriptError("not a number: \"" + std::string(s) + "\"");
-  return v;
+  if (auto v = whole_number(s)) return *v;
+  throw ScriptError("not a number: \"" + std::string(s) + "\"");
 }
 
 struct Target {

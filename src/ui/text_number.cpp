@@ -1,5 +1,6 @@
 #include "ui/text_number.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -47,6 +48,13 @@ long long counter_value(std::string_view text, std::string_view what) {
   long long v = 0;
   for (std::size_t k = i; k < t.size(); ++k) v = v * 10 + (t[k] - '0');
   return t[0] == '-' ? -v : v;
+}
+
+std::optional<long long> whole_number(std::string_view text) {
+  long long v = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return v;
 }
 
 double required_number(std::string_view text, std::string_view what) {

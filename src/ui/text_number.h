@@ -1,5 +1,6 @@
 #pragma once
 // Numbers held as text in the window's controls.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@ double numeric_value(std::string_view text);
 // A counter that is counted up or down: a whole number, blanks around it
 // allowed. A text that holds no whole number is a failure naming what.
 long long counter_value(std::string_view text, std::string_view what);
+
+// A whole number written exactly, as a script or an edit gives it: an
+// optional minus and digits, nothing around them.
+std::optional<long long> whole_number(std::string_view text);
 
 // A number that a step requires (a duration, a length): a decimal number with
 // a point, blanks around it allowed. Anything else is a failure naming what.
