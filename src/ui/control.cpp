@@ -56,9 +56,7 @@ void Control::changed(Prop prop) {
 }
 
 void Control::set_text(std::string text) {
-  if (text == text_) return;
-  text_ = std::move(text);
-  changed(Prop::Text);
+  update(text_, std::move(text), Prop::Text);
 }
 
 bool Control::in_range(int value) const {
@@ -78,66 +76,44 @@ void Control::set_value(int value) {
 }
 
 void Control::set_checked(bool checked) {
-  if (checked == checked_) return;
-  checked_ = checked;
-  changed(Prop::Checked);
+  update(checked_, checked, Prop::Checked);
 }
 
 void Control::set_enabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  changed(Prop::Enabled);
+  update(enabled_, enabled, Prop::Enabled);
 }
 
 void Control::set_visible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  changed(Prop::Visible);
+  update(visible_, visible, Prop::Visible);
 }
 
 void Control::set_back_color(Color color) {
-  if (color == back_) return;
-  back_ = color;
-  changed(Prop::BackColor);
+  update(back_, color, Prop::BackColor);
 }
 
 void Control::set_fore_color(Color color) {
-  if (color == fore_) return;
-  fore_ = color;
-  changed(Prop::ForeColor);
+  update(fore_, color, Prop::ForeColor);
 }
 
 void Control::set_tag(std::string tag) {
-  if (tag == tag_) return;
-  tag_ = std::move(tag);
-  changed(Prop::Tag);
+  update(tag_, std::move(tag), Prop::Tag);
 }
 
 void Control::set_tooltip(std::string tooltip) {
-  if (tooltip == tooltip_) return;
-  tooltip_ = std::move(tooltip);
-  changed(Prop::ToolTip);
+  update(tooltip_, std::move(tooltip), Prop::ToolTip);
 }
 
 void Control::set_left(int v) {
-  if (v == left_) return;
-  left_ = v;
-  changed(Prop::Left);
+  update(left_, v, Prop::Left);
 }
 void Control::set_top(int v) {
-  if (v == top_) return;
-  top_ = v;
-  changed(Prop::Top);
+  update(top_, v, Prop::Top);
 }
 void Control::set_width(int v) {
-  if (v == width_) return;
-  width_ = v;
-  changed(Prop::Width);
+  update(width_, v, Prop::Width);
 }
 void Control::set_height(int v) {
-  if (v == height_) return;
-  height_ = v;
-  changed(Prop::Height);
+  update(height_, v, Prop::Height);
 }
 void Control::move(int left, int top) {
   set_left(left);
@@ -169,15 +145,11 @@ void Control::reschedule_after_firing(platform::Millis now) {
 }
 
 void Control::set_topmost(bool topmost) {
-  if (topmost == topmost_) return;
-  topmost_ = topmost;
-  changed(Prop::TopMost);
+  update(topmost_, topmost, Prop::TopMost);
 }
 
 void Control::set_items(std::vector<std::string> items) {
-  if (items == items_) return;
-  items_ = std::move(items);
-  changed(Prop::Items);
+  update(items_, std::move(items), Prop::Items);
 }
 
 Control& Control::init_text(std::string text) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -156,6 +157,13 @@ class Control {
 
  private:
   void changed(Prop prop);
+  // Sets a property and tells the observer, unless nothing changes.
+  template <class T>
+  void update(T& field, T value, Prop prop) {
+    if (field == value) return;
+    field = std::move(value);
+    changed(prop);
+  }
 
   Form& form_;
   std::string name_;
