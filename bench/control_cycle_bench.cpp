@@ -21,7 +21,7 @@ kolvar::bench::Logs logs;
 void BM_ControlCycle(benchmark::State& state) {
   const fs::path& log = logs.of_size(state.range(0));
   kolvar::ui::Headless rig;
-  kolvar::ui::Controller& c = rig.controller;
+  kolvar::form::Controller& c = rig.controller;
   c.c("LogPath", 1).set_text(log.string());
   c.c("time_error").set_text("0");
   c.c("Ch_log").set_value(0);  // a log that never moves is not the point here

@@ -14,7 +14,7 @@ void VirtualDayWithOnePeriodicTimer(benchmark::State& state) {
     kolvar::ui::Headless rig;
     auto& c = rig.controller;
     c.c("Timer2").set_on(false);
-    c.on_timer("Timer5", [&firings](kolvar::ui::Controller&) { ++firings; });
+    c.on_timer("Timer5", [&firings](kolvar::form::Controller&) { ++firings; });
     c.c("Timer5").set_interval(1000);
     c.c("Timer5").set_on(true);
     state.ResumeTiming();

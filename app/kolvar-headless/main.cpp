@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "ui/scenario_runner.h"
+#include "kolvar-headless/scenario_runner.h"
 
 int main(int argc, char** argv) {
   if (argc > 2) {
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
       std::cerr << "kolvar-headless: cannot read " << argv[1] << '\n';
       return 2;
     }
-    return kolvar::ui::run_scenario(script, std::cout, std::cerr);
+    return kolvar::headless::run_scenario(script, std::cout, std::cerr);
   }
-  return kolvar::ui::run_scenario(std::cin, std::cout, std::cerr);
+  return kolvar::headless::run_scenario(std::cin, std::cout, std::cerr);
 }

@@ -7,21 +7,21 @@
 // rule (a decimal comma does not), so it is left out rather than trusted.
 #include <string>
 
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
 // Either controlling role strictly over its threshold.
-bool column_over(const ui::Controller& c);
+bool column_over(const form::Controller& c);
 // Either controlling role strictly over its threshold plus the tolerance `dopusk`.
-bool column_far_above(const ui::Controller& c);
+bool column_far_above(const form::Controller& c);
 // Either controlling role strictly below its threshold.
-bool column_below(const ui::Controller& c);
+bool column_below(const form::Controller& c);
 
 // The two role lines of liquid take-off and of the PWM reaction to
 // temperature: "Дефлегматор " with "зашкалил" or "в норме", then "Насадка "
 // with "зашкалила" or "в норме", each line ending in CR LF. Both roles are
 // named whatever the control choice, each by its label as it stands.
-std::string role_status_text(const ui::Controller& c);
+std::string role_status_text(const form::Controller& c);
 
 }  // namespace kolvar::core

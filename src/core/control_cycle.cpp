@@ -14,9 +14,9 @@
 #include "core/stalled_logger.h"
 #include "core/temperature_colours.h"
 #include "core/working_signal.h"
+#include "form/text_number.h"
 #include "platform/failure.h"
 #include "settings/outside_edit.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
@@ -24,7 +24,7 @@ namespace {
 
 // Path texts are UTF-8 inside the program, on every platform. Where the
 // system's paths are not UTF-8, a text it cannot convert names no file.
-std::filesystem::path log_path(const ui::Controller& c) {
+std::filesystem::path log_path(const form::Controller& c) {
   const std::string& text = c.c("LogPath", 1).text();
   try {
     return std::filesystem::path(
@@ -40,21 +40,21 @@ Flow after_opening(Opening opening) {
   return opening == Opening::Handled ? Flow::ToStalledLoggerCheck : Flow::Next;
 }
 
-Flow liquid_section(ui::Controller& c) {
+Flow liquid_section(form::Controller& c) {
   if (!c.c("liquid").checked()) return Flow::Next;
   const Opening opening = open_liquid_section(c);
   return opening == Opening::Automatic ? liquid_auto_step(c) : after_opening(opening);
 }
 
-Flow vapour_section(ui::Controller& c) {
+Flow vapour_section(form::Controller& c) {
   if (!c.c("par").checked()) return Flow::Next;
   // The automatic step works on the delay as it stood before the opening.
-  const double delay = ui::numeric_value(c.c("time3").text());
+  const double delay = form::numeric_value(c.c("time3").text());
   const Opening opening = open_vapour_section(c);
   return opening == Opening::Automatic ? vapour_auto_step(c, delay) : after_opening(opening);
 }
 
-Flow pwm_section(ui::Controller& c) {
+Flow pwm_section(form::Controller& c) {
   if (!c.c("SHIM").checked()) return Flow::Next;
   const Opening opening = open_pwm_section(c);
   return opening == Opening::Automatic ? pwm_auto_step(c) : after_opening(opening);
@@ -62,11 +62,11 @@ Flow pwm_section(ui::Controller& c) {
 
 // Reading the log up to the PWM section. Next and ToStalledLoggerCheck both
 // go on with the stalled-logger check.
-Flow acquire_and_regulate(ui::Controller& c) {
+Flow acquire_and_regulate(form::Controller& c) {
   set_role_temperatures(c, split_log_line(read_last_line(log_path(c))));
   check_freshness(c);
   colour_control_temperatures(c);
-  for (Flow (*section)(ui::Controller&) : {liquid_section, vapour_section}) {
+  for (Flow (*section)(form::Controller&) : {liquid_section, vapour_section}) {
     if (const Flow flow = section(c); flow != Flow::Next) return flow;
   }
   stable_count_wrap(c);
@@ -74,20 +74,20 @@ Flow acquire_and_regulate(ui::Controller& c) {
 }
 
 // The stalled-logger check and the protective step.
-void watch_and_protect(ui::Controller& c) {
+void watch_and_protect(form::Controller& c) {
   if (check_stalled_logger(c) == Stalled::Stopped) return;
   protective_step(c);
 }
 
 }  // namespace
 
-void ControlCycle(ui::Controller& c) {
+void ControlCycle(form::Controller& c) {
   working_signal(c);
   settings::check_outside_edit(c);
 
   // One catch per cycle: a failure shows its description and sends the
   // cycle on to the watch; a failure after that ends the cycle.
-  ui::Control& news = c.c("News");
+  form::Control& news = c.c("News");
   bool caught = false;
   try {
     if (acquire_and_regulate(c) == Flow::EndCycle) return;

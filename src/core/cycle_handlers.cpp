@@ -1,9 +1,9 @@
 #include "core/control_cycle.h"
-#include "ui/handlers.h"
+#include "core/handlers.h"
 
 namespace kolvar::core {
 
-void register_cycle_handlers(ui::Controller& c) {
+void register_cycle_handlers(form::Controller& c) {
   c.on_timer("Timer1", ControlCycle);
 }
 

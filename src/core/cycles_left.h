@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
@@ -11,7 +11,7 @@ namespace kolvar::core {
 // (such as `net_vodi`, which starts empty) counts as its default
 // `default_name`, so the countdown starts in full; nothing when the default
 // holds none either.
-std::optional<long long> cycles_left(const ui::Controller& c, std::string_view counter,
+std::optional<long long> cycles_left(const form::Controller& c, std::string_view counter,
                                      std::string_view default_name);
 
 }  // namespace kolvar::core

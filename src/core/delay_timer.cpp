@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "form/text_number.h"
 #include "platform/failure.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
@@ -19,12 +19,12 @@ constexpr double kLongestDelayMs = 1e15;
 
 DelaySplit split_delay(double delay_ms) {
   if (!(delay_ms >= 0 && delay_ms <= kLongestDelayMs))
-    throw Failure("Недопустимая задержка охлаждения: " + ui::decimal_text(delay_ms, '.') + " мс");
+    throw Failure("Недопустимая задержка охлаждения: " + form::decimal_text(delay_ms, '.') + " мс");
   // Whole milliseconds first, so a remainder is never a fraction that the
   // timer would round to an interval of 0, which never fires.
-  const long long total = ui::round_half_even(delay_ms);
+  const long long total = form::round_half_even(delay_ms);
   if (total <= kMinuteMs) return {0, total};
-  const long long minutes = ui::round_half_even(static_cast<double>(total) / kMinuteMs);
+  const long long minutes = form::round_half_even(static_cast<double>(total) / kMinuteMs);
   const long long rest = total - minutes * kMinuteMs;
   // The nearest whole minute may lie above the delay; then one minute fewer
   // leaves a full last interval instead of a negative or empty one.
@@ -32,9 +32,9 @@ DelaySplit split_delay(double delay_ms) {
   return {minutes - 1, rest + kMinuteMs};
 }
 
-void arm_delay_timer(ui::Controller& c, double delay_ms) {
+void arm_delay_timer(form::Controller& c, double delay_ms) {
   const DelaySplit split = split_delay(delay_ms);
-  ui::Control& timer = c.c("Timer3");
+  form::Control& timer = c.c("Timer3");
   timer.set_interval(split.interval);
   timer.set_tag(std::to_string(split.minutes));
 }

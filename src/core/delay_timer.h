@@ -3,7 +3,7 @@
 // delay longer than a minute is held as whole minutes in the timer's tag (the
 // minute count) plus a first interval of 1 to 60000 ms; the timer counts the
 // minutes off one 60000 ms interval at a time.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
@@ -20,6 +20,6 @@ DelaySplit split_delay(double delay_ms);
 
 // Sets the interval and the minute count of `Timer3` for the delay; does not
 // switch it on. Nothing is changed when the delay fails.
-void arm_delay_timer(ui::Controller& c, double delay_ms);
+void arm_delay_timer(form::Controller& c, double delay_ms);
 
 }  // namespace kolvar::core

@@ -13,7 +13,7 @@ namespace {
 
 // The lift moves at once, or with the waiting option when `wait` runs out;
 // the counter is reloaded only after the move was started.
-void move_lift(ui::Controller& c, void (*move)(ui::Controller&)) {
+void move_lift(form::Controller& c, void (*move)(form::Controller&)) {
   const Gate gate = wait_gate(c);
   if (gate == Gate::Waiting) return;
   move(c);
@@ -22,7 +22,7 @@ void move_lift(ui::Controller& c, void (*move)(ui::Controller&)) {
 
 }  // namespace
 
-Flow liquid_auto_step(ui::Controller& c) {
+Flow liquid_auto_step(form::Controller& c) {
   c.c("News").set_text(role_status_text(c));
   // The valve is switched in every step, even when its state does not change,
   // so the port and the panel are rewritten each cycle.

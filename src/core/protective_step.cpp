@@ -14,7 +14,7 @@ namespace {
 constexpr int kTank = 3;
 constexpr int kCoolerOutlet = 4;
 
-void stop(ui::Controller& c, const std::string& reason) {
+void stop(form::Controller& c, const std::string& reason) {
   c.c("News").set_tag(reason);  // StopReason
   system_stop(c);
 }
@@ -27,7 +27,7 @@ bool none_left(const std::optional<long long>& left) {
 
 }  // namespace
 
-Protection protective_step(ui::Controller& c) {
+Protection protective_step(form::Controller& c) {
   // The overheat count is kept by vapour take-off; a count that cannot be
   // read at all cannot have run out.
   if (none_left(cycles_left(c, "peregrev", "peregrev_def"))) {
@@ -45,7 +45,7 @@ Protection protective_step(ui::Controller& c) {
     io::otkl2(c);
   }
 
-  ui::Control& no_water = c.c("net_vodi");
+  form::Control& no_water = c.c("net_vodi");
   if (role_over(c, kCoolerOutlet, c.c("V", 4))) {
     const std::optional<long long> left = cycles_left(c, "net_vodi", "net_vodi_def");
     // With no count to keep, the cooler is over its limit now: stop.

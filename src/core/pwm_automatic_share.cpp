@@ -3,8 +3,8 @@
 #include "core/pwm_takeoff.h"
 #include "core/run_counters.h"
 #include "core/wait_gate.h"
+#include "form/text_number.h"
 #include "io/valve.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
@@ -15,10 +15,10 @@ constexpr long long kStableCycles = 10;
 
 // The share and its two steps for this cycle.
 struct Share {
-  ui::Controller& c;
-  double otb = ui::required_number(c.c("otb").text(), "otb");
-  double step_up = ui::numeric_value(c.c("step_up").text());
-  double step_d = ui::numeric_value(c.c("step_d").text());
+  form::Controller& c;
+  double otb = form::required_number(c.c("otb").text(), "otb");
+  double step_up = form::numeric_value(c.c("step_up").text());
+  double step_d = form::numeric_value(c.c("step_d").text());
 
   // Changes the share unless the waiting option holds the change back.
   void change_to(double value) {
@@ -26,7 +26,7 @@ struct Share {
     if (gate == Gate::Waiting) return;
     if (gate == Gate::Due) reload_wait(c);
     otb = value;
-    c.c("otb").set_text(ui::decimal_text(otb, '.'));
+    c.c("otb").set_text(form::decimal_text(otb, '.'));
   }
   bool room_to_raise() const { return otb + step_up < kWholeShare; }
 };
@@ -80,7 +80,7 @@ void stable(Share& s) {
 
 }  // namespace
 
-void pwm_automatic_share(ui::Controller& c) {
+void pwm_automatic_share(form::Controller& c) {
   Share share{c};
   if (column_over(c))
     above(share);

@@ -1,9 +1,9 @@
+#include "core/handlers.h"
 #include "core/pwm_phases.h"
-#include "ui/handlers.h"
 
 namespace kolvar::core {
 
-void register_pwm_handlers(ui::Controller& c) {
+void register_pwm_handlers(form::Controller& c) {
   c.on_timer("Timer8", Timer8_Timer);
   c.on_timer("Timer9", Timer9_Timer);
 }

@@ -6,34 +6,34 @@
 #include "core/pwm_takeoff.h"
 #include "core/system_stop.h"
 #include "core/tank_line.h"
+#include "form/text_number.h"
 #include "io/valve.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
 namespace {
 
-bool active(const ui::Controller& c, std::string_view check_box) {
-  const ui::Control& box = c.c(check_box);
+bool active(const form::Controller& c, std::string_view check_box) {
+  const form::Control& box = c.c(check_box);
   return box.value() == 1 && box.enabled();
 }
 
-Flow stop_system(ui::Controller& c, const char* reason) {
+Flow stop_system(form::Controller& c, const char* reason) {
   c.c("News").set_tag(reason);
   system_stop(c);
   return Flow::EndCycle;
 }
 
 // The manual percentage from the tank temperature.
-Flow follow_tank_line(ui::Controller& c) {
+Flow follow_tank_line(form::Controller& c) {
   if (!c.c("T", 3).enabled()) return stop_system(c, "Не включен датчик температуры бака");
   const int t1 = c.c("temp_shim1_scr").value();
   const int t2 = c.c("temp_shim2_scr").value();
-  const double tk = ui::numeric_value(c.c("T", 3).text()) * 10;
+  const double tk = form::numeric_value(c.c("T", 3).text()) * 10;
   const int k = c.c("kalibr_kolonni_scr").value();
   if (t2 - t1 <= 0)
     return stop_system(c, "в настройках t° начала снижения отбора ниже t° окончания отбора");
-  const long long percent = ui::round_half_even(tank_line_percent(t1, t2, tk, k));
+  const long long percent = form::round_half_even(tank_line_percent(t1, t2, tk, k));
   c.change_value(c.c("manual_otb"), static_cast<int>(percent));
   c.c("manual_otb_1").set_text(std::to_string(percent));
   return Flow::Next;
@@ -41,7 +41,7 @@ Flow follow_tank_line(ui::Controller& c) {
 
 }  // namespace
 
-Flow pwm_manual_share(ui::Controller& c) {
+Flow pwm_manual_share(form::Controller& c) {
   if (active(c, "otb_po_t_bragi") && follow_tank_line(c) == Flow::EndCycle) return Flow::EndCycle;
   if (active(c, "manual_temp_CH")) {
     c.c("News").set_text(role_status_text(c));
@@ -53,7 +53,7 @@ Flow pwm_manual_share(ui::Controller& c) {
   }
   const int percent = c.c("manual_otb").value();
   c.c("otb").set_text(std::to_string(percent * 1000));
-  const double step_up = ui::numeric_value(c.c("step_up").text());
+  const double step_up = form::numeric_value(c.c("step_up").text());
   // Within one step of 100 % the valve stays open instead of pulsing.
   if (percent > 0 && percent * 1000 + step_up < 100000) {
     arm_phases(c);

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "form/text_number.h"
 #include "io/valve.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
@@ -11,28 +11,28 @@ namespace {
 
 constexpr double kWholeShare = 100000;
 
-double share(const ui::Controller& c) {
-  return ui::required_number(c.c("otb").text(), "otb");
+double share(const form::Controller& c) {
+  return form::required_number(c.c("otb").text(), "otb");
 }
 
 // `time3_S` shows the share in percent in the user's number format.
-void show_share(ui::Controller& c, const char* valve_state) {
-  ui::Control& percent = c.c("time3_S");
-  percent.set_text(ui::decimal_text(share(c) / 1000, c.decimal_separator()));
+void show_share(form::Controller& c, const char* valve_state) {
+  form::Control& percent = c.c("time3_S");
+  percent.set_text(form::decimal_text(share(c) / 1000, c.decimal_separator()));
   c.c("News").set_text("Отбор " + percent.text() + "%\r\n" + valve_state);
 }
 
 }  // namespace
 
-void arm_phases(ui::Controller& c) {
+void arm_phases(form::Controller& c) {
   const double otb = share(c);
   // The closed phase starts now, so a valve that Full left open closes: the
   // new share holds from this period on, not from the next.
-  if (ui::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
+  if (form::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
   const int period_s = c.c("Interval").value();
-  const long long closed = ui::round_half_even((kWholeShare - otb) * period_s / 100);
-  const long long open = ui::round_half_even(otb * period_s / 100);
-  ui::Control& closed_phase = c.c("Timer8");
+  const long long closed = form::round_half_even((kWholeShare - otb) * period_s / 100);
+  const long long open = form::round_half_even(otb * period_s / 100);
+  form::Control& closed_phase = c.c("Timer8");
   closed_phase.set_interval(closed);
   c.c("Timer9").set_interval(open);
   closed_phase.set_on(true);
@@ -41,14 +41,14 @@ void arm_phases(ui::Controller& c) {
   if (closed == 0) Timer8_Timer(c);
 }
 
-void stop_takeoff(ui::Controller& c) {
+void stop_takeoff(form::Controller& c) {
   io::otkl(c);
   c.c("News").set_text("Отбор остановлен");
   c.c("Timer8").set_on(false);
   c.c("Timer9").set_on(false);
 }
 
-void full_takeoff(ui::Controller& c) {
+void full_takeoff(form::Controller& c) {
   io::vkl(c);
   c.c("News").set_text("Отбор максимальный");
 }
@@ -58,12 +58,12 @@ void full_takeoff(ui::Controller& c) {
 // (setting a running timer's interval restarts its count, so the valve would
 // stay open into a second period), or it would close the valve just after Full
 // opened it. So it ends here, as if its timer had fired first.
-void end_previous_open_phase(ui::Controller& c) {
+void end_previous_open_phase(form::Controller& c) {
   if (c.c("Timer9").on()) Timer9_Timer(c);
 }
 
-void Timer8_Timer(ui::Controller& c) {
-  ui::Control& open_phase = c.c("Timer9");
+void Timer8_Timer(form::Controller& c) {
+  form::Control& open_phase = c.c("Timer9");
   // An open phase of 0 ms would never end (a timer does not fire at 0 ms) and
   // leave the valve open at a share of 0.
   if (open_phase.interval() == 0) {
@@ -77,7 +77,7 @@ void Timer8_Timer(ui::Controller& c) {
   show_share(c, "клапан открыт");
 }
 
-void Timer9_Timer(ui::Controller& c) {
+void Timer9_Timer(form::Controller& c) {
   io::otkl(c);
   c.c("Timer9").set_on(false);
   show_share(c, "клапан закрыт");

@@ -4,7 +4,7 @@
 
 namespace kolvar::core {
 
-Flow pwm_auto_step(ui::Controller& c) {
+Flow pwm_auto_step(form::Controller& c) {
   end_previous_open_phase(c);
   if (c.c("manual_otb_Ch").value() == 1 && c.c("manual_otb_1").enabled())
     return pwm_manual_share(c);

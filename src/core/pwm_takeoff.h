@@ -9,12 +9,12 @@ namespace kolvar::core {
 
 // The manual share (`manual_otb`, whole percent). Ends the cycle when the tank
 // line cannot be followed and the system was stopped.
-Flow pwm_manual_share(ui::Controller& c);
+Flow pwm_manual_share(form::Controller& c);
 
 // The share stepped by the column temperature: down by `step_d` over the
 // threshold (stopped outright beyond the tolerance `dopusk`), up by `step_up`
 // below it and in every tenth stable cycle, each change through the waiting
 // option.
-void pwm_automatic_share(ui::Controller& c);
+void pwm_automatic_share(form::Controller& c);
 
 }  // namespace kolvar::core

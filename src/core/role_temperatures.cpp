@@ -11,16 +11,16 @@ namespace {
 constexpr std::array<const char*, kRoleCount> kSensorMenus{"da", "na", "kub", "kul"};
 }  // namespace
 
-int sensor_column(const ui::Controller& c, int role) {
+int sensor_column(const form::Controller& c, int role) {
   for (int column = 1; column <= 4; ++column) {
     if (c.c(kSensorMenus[role - 1], column).checked()) return column;
   }
   return 5;
 }
 
-void set_role_temperatures(ui::Controller& c, const LogFields& line) {
+void set_role_temperatures(form::Controller& c, const LogFields& line) {
   for (int role = 1; role <= kRoleCount; ++role) {
-    ui::Control& label = c.c("T", role);
+    form::Control& label = c.c("T", role);
     if (label.enabled()) {
       label.set_text(line.sensor[sensor_column(c, role) - 1]);
     } else {

@@ -1,22 +1,22 @@
 #include "core/roles.h"
 
-#include "ui/text_number.h"
+#include "form/text_number.h"
 
 namespace kolvar::core {
 
-bool role_enabled(const ui::Controller& c, int role) {
+bool role_enabled(const form::Controller& c, int role) {
   return c.c("T", role).enabled();
 }
 
-double role_temperature(const ui::Controller& c, int role) {
-  return ui::numeric_value(c.c("T", role).text());
+double role_temperature(const form::Controller& c, int role) {
+  return form::numeric_value(c.c("T", role).text());
 }
 
-bool role_over(const ui::Controller& c, int role, const ui::Control& threshold) {
+bool role_over(const form::Controller& c, int role, const form::Control& threshold) {
   return role_enabled(c, role) && role_temperature(c, role) > threshold.value() / 10.0;
 }
 
-bool read_error(const ui::Controller& c) {
+bool read_error(const form::Controller& c) {
   for (int role = 1; role <= kRoleCount; ++role) {
     if (role_enabled(c, role) && role_temperature(c, role) == 0) return true;
   }

@@ -2,22 +2,22 @@
 // The four roles of the column's temperatures: T(1) dephlegmator, T(2)
 // packing, T(3) tank, T(4) cooler outlet. A role takes part only while its
 // label is enabled; a disabled label shows a threshold, not a reading.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
 inline constexpr int kRoleCount = 4;
 
-bool role_enabled(const ui::Controller& c, int role);
+bool role_enabled(const form::Controller& c, int role);
 
 // The reading of a role in degrees: the leading number of its caption.
-double role_temperature(const ui::Controller& c, int role);
+double role_temperature(const form::Controller& c, int role);
 
 // Whether the role takes part and reads strictly more than a threshold held
 // in tenths of a degree by a scroll bar (880 is 88.0).
-bool role_over(const ui::Controller& c, int role, const ui::Control& threshold);
+bool role_over(const form::Controller& c, int role, const form::Control& threshold);
 
 // Some role that takes part reads 0: the sensor gave nothing usable.
-bool read_error(const ui::Controller& c);
+bool read_error(const form::Controller& c);
 
 }  // namespace kolvar::core

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/roles.h"
+#include "form/text_number.h"
 #include "io/valve.h"
 #include "platform/failure.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
@@ -22,36 +22,36 @@ constexpr const char* kManualOpenPwmText = "Ручное управление\r\
 enum class Work { Close, Open, Automatic, None };
 
 // The Work items exclude each other; they are tested in this order.
-Work work_item(const ui::Controller& c) {
+Work work_item(const form::Controller& c) {
   if (c.c("stp").checked()) return Work::Close;
   if (c.c("Start").checked()) return Work::Open;
   if (c.c("Auto").checked()) return Work::Automatic;
   return Work::None;
 }
 
-void show(ui::Controller& c, const std::string& text) {
+void show(form::Controller& c, const std::string& text) {
   c.c("News").set_text(text);
 }
 
-void manual(ui::Controller& c, ui::Color color, const std::string& text) {
+void manual(form::Controller& c, form::Color color, const std::string& text) {
   c.c("News").set_back_color(color);
   show(c, text);
 }
 
-void switch_off(ui::Controller& c, const char* first, const char* second) {
+void switch_off(form::Controller& c, const char* first, const char* second) {
   c.c(first).set_on(false);
   c.c(second).set_on(false);
 }
 
 // The length of a vapour cooling pulse, `voda_vkl`, in whole milliseconds.
-long long cooling_pulse_ms(const ui::Controller& c) {
+long long cooling_pulse_ms(const form::Controller& c) {
   const std::string& text = c.c("voda_vkl").text();
-  const double ms = ui::required_number(text, "voda_vkl");
+  const double ms = form::required_number(text, "voda_vkl");
   // Checked before rounding, so a huge number cannot overflow.
   if (ms < 0 || ms > kLongestInterval)
     throw Failure("Длина импульса охлаждения voda_vkl не умещается в таймер (0..65535 мс): \"" +
                   text + "\"");
-  return ui::round_half_even(ms);
+  return form::round_half_even(ms);
 }
 
 Opening after_manual_or_auto(Work work) {
@@ -62,7 +62,7 @@ Opening after_manual_or_auto(Work work) {
 
 }  // namespace
 
-Opening open_liquid_section(ui::Controller& c) {
+Opening open_liquid_section(form::Controller& c) {
   if (read_error(c)) {
     show(c, kReadErrorText);
     io::otkl(c);
@@ -79,14 +79,14 @@ Opening open_liquid_section(ui::Controller& c) {
   return after_manual_or_auto(work);
 }
 
-Opening open_vapour_section(ui::Controller& c) {
+Opening open_vapour_section(form::Controller& c) {
   if (read_error(c)) {
     show(c, kReadErrorText);
     io::vkl(c);
     switch_off(c, "Timer3", "Timer4");
     return Opening::Handled;
   }
-  if (!c.c("Timer4").on() && ui::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
+  if (!c.c("Timer4").on() && form::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
   const Work work = work_item(c);
   if (work == Work::Close) {
     manual(c, kManualClosedColor, kManualText);
@@ -102,7 +102,7 @@ Opening open_vapour_section(ui::Controller& c) {
   return after_manual_or_auto(work);
 }
 
-Opening open_pwm_section(ui::Controller& c) {
+Opening open_pwm_section(form::Controller& c) {
   if (read_error(c)) {
     show(c, kReadErrorText);
     io::otkl(c);

@@ -1,18 +1,18 @@
 #include "core/stalled_logger.h"
 
 #include "core/system_stop.h"
-#include "ui/text_number.h"
+#include "form/text_number.h"
 
 namespace kolvar::core {
 
-Stalled check_stalled_logger(ui::Controller& c) {
-  ui::Control& count = c.c("time_error");
+Stalled check_stalled_logger(form::Controller& c) {
+  form::Control& count = c.c("time_error");
   if (c.c("Ch_log").value() != 1 ||
-      ui::numeric_value(count.text()) <= ui::numeric_value(c.c("time_error_def").text())) {
+      form::numeric_value(count.text()) <= form::numeric_value(c.c("time_error_def").text())) {
     return Stalled::No;
   }
-  ui::Control& restart_mark = c.c("Ch_log");  // its tag
-  if (ui::numeric_value(restart_mark.tag()) == 0) {
+  form::Control& restart_mark = c.c("Ch_log");  // its tag
+  if (form::numeric_value(restart_mark.tag()) == 0) {
     count.set_text("0");
     restart_mark.set_tag("1");
     c.os.launcher.start(c.c("Path").text());

@@ -1,7 +1,7 @@
 #pragma once
 // The answer to a logger whose log stopped advancing: restart it once, and
 // stop the system if that did not help.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
@@ -15,6 +15,6 @@ inline constexpr const char* kStalledLogReason = "В логе темп-кипе�
 // after that, the system stops. A program that fails to start is a failure,
 // raised after the count and the mark are already set, so the next stall
 // stops the system.
-Stalled check_stalled_logger(ui::Controller& c);
+Stalled check_stalled_logger(form::Controller& c);
 
 }  // namespace kolvar::core

@@ -23,7 +23,7 @@ void attempt(std::string& first_failure, const std::function<void()>& step) {
   }
 }
 
-void play_stop_sound(ui::Controller& c) {
+void play_stop_sound(form::Controller& c) {
   try {
     c.os.sound.play(kStopSoundFile);
   } catch (const Failure&) {
@@ -33,7 +33,7 @@ void play_stop_sound(ui::Controller& c) {
 
 }  // namespace
 
-void system_stop(ui::Controller& c) {
+void system_stop(form::Controller& c) {
   std::string port_failure;
   attempt(port_failure, [&] { io::otkl(c); });
   attempt(port_failure, [&] { io::otkl2(c); });
@@ -50,7 +50,7 @@ void system_stop(ui::Controller& c) {
   // armed period.
   for (const char* timer : {"Timer1", "Timer3", "Timer8", "Timer9"}) c.c(timer).set_on(false);
 
-  ui::Control& news = c.c("News");
+  form::Control& news = c.c("News");
   std::string text = "СИСТЕМА ОСТАНОВЛЕНА\r\n" + news.tag();
   if (!port_failure.empty()) text += "\r\n" + port_failure;
   news.set_text(text);

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
@@ -13,6 +13,6 @@ inline constexpr const char* kStopSoundFailure =
 // with the reason the caller put in `StopReason`, and plays the stop sound
 // when `sound_ch` is 1. A port write that fails does not keep the system
 // running: the stop goes on and the failure is added to the panel.
-void system_stop(ui::Controller& c);
+void system_stop(form::Controller& c);
 
 }  // namespace kolvar::core

@@ -11,24 +11,24 @@
 #include "core/delay_timer.h"
 #include "core/run_counters.h"
 #include "core/wait_gate.h"
+#include "form/text_number.h"
 #include "io/valve.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
 namespace {
 
-double setting(const ui::Controller& c, std::string_view name) {
-  return ui::numeric_value(c.c(name).text());
+double setting(const form::Controller& c, std::string_view name) {
+  return form::numeric_value(c.c(name).text());
 }
 
-void write_delay(ui::Controller& c, double delay) {
-  c.c("time3").set_text(ui::decimal_text(delay, '.'));
+void write_delay(form::Controller& c, double delay) {
+  c.c("time3").set_text(form::decimal_text(delay, '.'));
 }
 
 // The delay cannot shrink any further: cooling stays fully on, and the
 // overheat countdown runs towards the stop of the protective step.
-void maximum_cooling(ui::Controller& c) {
+void maximum_cooling(form::Controller& c) {
   io::vkl(c);
   const long long left = count_by(c, "peregrev", -1);
   c.c("News").set_text("Максимум охлаждения!\r\nДо остановки " + std::to_string(left) + " циклов ");
@@ -37,7 +37,7 @@ void maximum_cooling(ui::Controller& c) {
   write_delay(c, 0);
 }
 
-Flow over_step(ui::Controller& c, double delay) {
+Flow over_step(form::Controller& c, double delay) {
   c.c("stab_temp").set_text("0");
   io::vkl(c);  // cooling on at once
   bool change = true;
@@ -60,11 +60,11 @@ Flow over_step(ui::Controller& c, double delay) {
   return Flow::Next;
 }
 
-Flow not_over_step(ui::Controller& c, double delay) {
+Flow not_over_step(form::Controller& c, double delay) {
   // The delay changes at most once per pulse: while a delay or a pulse runs,
   // the cycle leaves the rest of its take-off stages alone.
   if (c.c("Timer3").on() || c.c("Timer4").on()) return Flow::ToStalledLoggerCheck;
-  c.c("peregrev").set_text(ui::decimal_text(setting(c, "peregrev_def"), '.'));
+  c.c("peregrev").set_text(form::decimal_text(setting(c, "peregrev_def"), '.'));
   if (column_below(c)) {
     delay += setting(c, "step_up");
     c.c("stab_temp").set_text("0");
@@ -79,13 +79,13 @@ Flow not_over_step(ui::Controller& c, double delay) {
 
 }  // namespace
 
-Flow vapour_auto_step(ui::Controller& c, double delay) {
+Flow vapour_auto_step(form::Controller& c, double delay) {
   return column_over(c) ? over_step(c, delay) : not_over_step(c, delay);
 }
 
-void stable_count_wrap(ui::Controller& c) {
-  ui::Control& count = c.c("stab_temp");
-  if (ui::numeric_value(count.text()) == 10) count.set_text("0");
+void stable_count_wrap(form::Controller& c) {
+  form::Control& count = c.c("stab_temp");
+  if (form::numeric_value(count.text()) == 10) count.set_text("0");
 }
 
 }  // namespace kolvar::core

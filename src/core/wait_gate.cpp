@@ -1,20 +1,20 @@
 #include "core/wait_gate.h"
 
 #include "core/run_counters.h"
-#include "ui/text_number.h"
+#include "form/text_number.h"
 
 namespace kolvar::core {
 
-Gate wait_gate(ui::Controller& c) {
+Gate wait_gate(form::Controller& c) {
   if (c.c("wait_ch").value() != 1) return Gate::Off;
-  if (ui::numeric_value(c.c("wait").text()) != 0) {
+  if (form::numeric_value(c.c("wait").text()) != 0) {
     count_by(c, "wait", -1);
     return Gate::Waiting;
   }
   return Gate::Due;
 }
 
-void reload_wait(ui::Controller& c) {
+void reload_wait(form::Controller& c) {
   c.c("wait").set_text(c.c("wait_def").text());
 }
 

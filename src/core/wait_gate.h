@@ -3,7 +3,7 @@
 // a lift move or a change of delay or share is made only once every
 // `wait_def` + 1 cycles that ask for one. One counter, `wait`, serves every
 // direction: a change of direction does not restart it.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::core {
 
@@ -17,9 +17,9 @@ enum class Gate {
 // its leading number (an empty text reads 0); counting down a text that holds
 // no whole number is a failure. A negative count never reads 0 again, so it
 // keeps every change back until the counter is set anew.
-Gate wait_gate(ui::Controller& c);
+Gate wait_gate(form::Controller& c);
 
 // `wait` := the text of `wait_def`, copied as it stands.
-void reload_wait(ui::Controller& c);
+void reload_wait(form::Controller& c);
 
 }  // namespace kolvar::core

@@ -1,22 +1,22 @@
 #include "core/working_signal.h"
 
+#include "form/text_number.h"
 #include "io/port_image.h"
 #include "io/port_write.h"
 #include "platform/failure.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 
 namespace {
-constexpr ui::Color kFlash{255, 0, 0};
+constexpr form::Color kFlash{255, 0, 0};
 constexpr long long kLongestInterval = 65535;
 }  // namespace
 
-int pulse_length(const ui::Controller& c) {
+int pulse_length(const form::Controller& c) {
   try {
-    const double ms = ui::required_number(c.c("pulse_time").text(), "pulse_time");
+    const double ms = form::required_number(c.c("pulse_time").text(), "pulse_time");
     if (ms > 0 && ms <= kLongestInterval) {
-      const long long whole = ui::round_half_even(ms);
+      const long long whole = form::round_half_even(ms);
       if (whole > 0) return static_cast<int>(whole);
     }
   } catch (const Failure&) {
@@ -25,12 +25,12 @@ int pulse_length(const ui::Controller& c) {
   return c.c("Interval").value() * 500;
 }
 
-void working_signal(ui::Controller& c) {
+void working_signal(form::Controller& c) {
   c.c("Shape1").set_back_color(kFlash);
   c.c("Timer2").set_on(true);
   io::set_ticked_pins(c, "puls", io::kHigh);
   if (c.c("Ch_pulse").value() == 1) {
-    ui::Control& pulse = c.c("Timer7");
+    form::Control& pulse = c.c("Timer7");
     pulse.set_interval(pulse_length(c));
     pulse.set_on(true);
   } else {

@@ -5,12 +5,12 @@
 
 namespace kolvar::io {
 
-void vkl2(ui::Controller& c) {
+void vkl2(form::Controller& c) {
   set_ticked_pins(c, "zm", kHigh);
   LPT_set(c);
 }
 
-void otkl2(ui::Controller& c) {
+void otkl2(form::Controller& c) {
   set_ticked_pins(c, "zm", kLow);
   LPT_set(c);
 }

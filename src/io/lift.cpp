@@ -3,34 +3,34 @@
 #include <string>
 #include <string_view>
 
+#include "form/text_number.h"
 #include "io/port_image.h"
 #include "io/port_write.h"
 #include "platform/failure.h"
-#include "ui/text_number.h"
 
 namespace kolvar::io {
 
 namespace {
 
 // The movement's length in whole milliseconds, within the timer's range.
-long long duration_ms(const ui::Controller& c, std::string_view travel_name) {
-  const double travel = ui::required_number(c.c(travel_name).text(), travel_name);
-  const double speed = ui::required_number(c.c("lift_speed").text(), "lift_speed");
+long long duration_ms(const form::Controller& c, std::string_view travel_name) {
+  const double travel = form::required_number(c.c(travel_name).text(), travel_name);
+  const double speed = form::required_number(c.c("lift_speed").text(), "lift_speed");
   const double ms = travel * speed;
   if (!(ms >= 0 && ms < 65535.5))
     throw Failure("Недопустимая длительность движения лифта " + std::string(travel_name) +
-                  " × lift_speed: " + ui::decimal_text(ms, c.decimal_separator()) +
+                  " × lift_speed: " + form::decimal_text(ms, c.decimal_separator()) +
                   " мс (допустимо 0..65535)");
-  return ui::round_half_even(ms);
+  return form::round_half_even(ms);
 }
 
-void move(ui::Controller& c, std::string_view travel_name, std::string_view timer_name,
+void move(form::Controller& c, std::string_view travel_name, std::string_view timer_name,
           std::string_view menu) {
   const long long ms = duration_ms(c, travel_name);
   // A timer does not fire at 0 ms, so the movement would never end: better
   // not to start it at all.
   if (ms == 0) return;
-  ui::Control& timer = c.c(timer_name);
+  form::Control& timer = c.c(timer_name);
   timer.set_interval(ms);  // restarts the count of a running timer
   timer.set_on(true);
   set_ticked_pins(c, menu, kHigh);
@@ -39,11 +39,11 @@ void move(ui::Controller& c, std::string_view travel_name, std::string_view time
 
 }  // namespace
 
-void lift_up(ui::Controller& c) {
+void lift_up(form::Controller& c) {
   move(c, "lift_up_def", "Timer5", "lu");
 }
 
-void lift_down(ui::Controller& c) {
+void lift_down(form::Controller& c) {
   move(c, "lift_down_def", "Timer6", "ld");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The lift: a timed movement in either direction. The procedures start it and
 // return at once; Timer5 (up) and Timer6 (down) end it.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::io {
 
@@ -10,9 +10,9 @@ namespace kolvar::io {
 // A call while moving extends the movement to one full duration from now.
 // Travel or speed not a number, or a duration past 65535 ms, is a failure
 // before anything changes; a duration of 0 ms moves nothing.
-void lift_up(ui::Controller& c);
+void lift_up(form::Controller& c);
 
 // The same downwards with `lift_down_def`, Timer6 and the `ld` pins.
-void lift_down(ui::Controller& c);
+void lift_down(form::Controller& c);
 
 }  // namespace kolvar::io

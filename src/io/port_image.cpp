@@ -17,10 +17,10 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-std::uint8_t port_byte(const ui::Controller& c) {
+std::uint8_t port_byte(const form::Controller& c) {
   unsigned byte = 0;
   for (int k = 0; k < kPinCount; ++k) {
-    const ui::Control& pin = c.c("pin", k);
+    const form::Control& pin = c.c("pin", k);
     const std::string_view level = trimmed(pin.text());
     // Anything but 0 or 1 would carry into the neighbouring bits and drive
     // lines nobody asked for, so it stops the write instead.
@@ -34,15 +34,15 @@ std::uint8_t port_byte(const ui::Controller& c) {
   return static_cast<std::uint8_t>(byte);
 }
 
-bool item_ticked(const ui::Controller& c, std::string_view menu, int item) {
+bool item_ticked(const form::Controller& c, std::string_view menu, int item) {
   return c.c(menu, item).checked();
 }
 
-ui::Control& pin_of_item(ui::Controller& c, int item) {
+form::Control& pin_of_item(form::Controller& c, int item) {
   return c.c("pin", item - 1);
 }
 
-void set_ticked_pins(ui::Controller& c, std::string_view menu, std::string_view level) {
+void set_ticked_pins(form::Controller& c, std::string_view menu, std::string_view level) {
   for (int i = 1; i <= kPinCount; ++i)
     if (item_ticked(c, menu, i)) pin_of_item(c, i).set_text(std::string(level));
 }

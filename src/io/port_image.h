@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::io {
 
@@ -15,15 +15,15 @@ inline constexpr std::string_view kLow = "0";
 
 // The data byte: bit k is pin(k). An element that is not "0" or "1" is a
 // failure naming it; nothing may reach the port from a corrupted image.
-std::uint8_t port_byte(const ui::Controller& c);
+std::uint8_t port_byte(const form::Controller& c);
 
 // Whether item `item` (1..8) of the pin menu array `menu` ("ps", "lu", ...) is ticked.
-bool item_ticked(const ui::Controller& c, std::string_view menu, int item);
+bool item_ticked(const form::Controller& c, std::string_view menu, int item);
 
 // The image element that menu item `item` (1..8) stands for.
-ui::Control& pin_of_item(ui::Controller& c, int item);
+form::Control& pin_of_item(form::Controller& c, int item);
 
 // Sets every element whose item is ticked in `menu` to `level`; others stay.
-void set_ticked_pins(ui::Controller& c, std::string_view menu, std::string_view level);
+void set_ticked_pins(form::Controller& c, std::string_view menu, std::string_view level);
 
 }  // namespace kolvar::io

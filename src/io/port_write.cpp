@@ -36,7 +36,7 @@ bool ends_with(const std::string& text, std::string_view tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-std::string outcome_text(ui::Controller& c, int outcome) {
+std::string outcome_text(form::Controller& c, int outcome) {
   std::string second;
   if (outcome == kOutcomeFallBack) {
     second = c.os.port1.name();
@@ -51,7 +51,7 @@ std::string outcome_text(ui::Controller& c, int outcome) {
 }
 
 // Shows the outcome's box unless the operator has already been told.
-void report(ui::Controller& c, int state_before, int outcome) {
+void report(form::Controller& c, int state_before, int outcome) {
   const bool changed = c.port_driver_state != state_before ||
                        (c.port_driver_state == kNoBackend && c.port_outcome_shown != outcome);
   if (!changed) return;
@@ -73,7 +73,7 @@ int outcome_of(platform::PortAvailability second) {
 
 }  // namespace
 
-void LPT_set(ui::Controller& c) {
+void LPT_set(form::Controller& c) {
   const std::uint8_t byte = port_byte(c);
   if (c.port_driver_state == kSecondBackend) {
     c.os.port2.write(byte);

@@ -1,7 +1,7 @@
 #pragma once
 // The port write: all eight lines of the image in one access, through the
 // first port backend or, failing that, the second.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::io {
 
@@ -18,6 +18,6 @@ inline constexpr int kOutcomeMissing = 3;   // (c) the second is not there at al
 // Forms the byte from the image and writes it. The image is never changed.
 // A bad image element, or a failed write through the second backend, is a
 // kolvar::Failure passed to the caller.
-void LPT_set(ui::Controller& c);
+void LPT_set(form::Controller& c);
 
 }  // namespace kolvar::io

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "form/text_number.h"
 #include "io/port_image.h"
 #include "io/port_write.h"
 #include "io/valve.h"
-#include "ui/text_number.h"
 
 namespace kolvar::io {
 
@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMinuteMs = 60000;
 
-void end_movement(ui::Controller& c, const char* timer, const char* menu) {
+void end_movement(form::Controller& c, const char* timer, const char* menu) {
   c.c(timer).set_on(false);
   set_ticked_pins(c, menu, kLow);
   LPT_set(c);
@@ -21,16 +21,16 @@ void end_movement(ui::Controller& c, const char* timer, const char* menu) {
 
 }  // namespace
 
-void Timer2_Timer(ui::Controller& c) {
-  c.c("Shape1").set_back_color(ui::kMenuColor);
+void Timer2_Timer(form::Controller& c) {
+  c.c("Shape1").set_back_color(form::kMenuColor);
   c.c("Timer2").set_on(false);
-  ui::Control& form = c.c("Form1");
+  form::Control& form = c.c("Form1");
   form.set_text(std::string(11, ' ') + form.text());
 }
 
-void Timer3_Timer(ui::Controller& c) {
-  ui::Control& timer = c.c("Timer3");
-  const long long minutes = ui::counter_value(timer.tag(), "Timer3.Tag");
+void Timer3_Timer(form::Controller& c) {
+  form::Control& timer = c.c("Timer3");
+  const long long minutes = form::counter_value(timer.tag(), "Timer3.Tag");
   // A count below zero (only an outside edit could make one) would count down
   // for ever and the valve would never open: it means no minutes are left.
   if (minutes <= 0) {
@@ -43,26 +43,26 @@ void Timer3_Timer(ui::Controller& c) {
   timer.set_interval(kMinuteMs);
 }
 
-void Timer4_Timer(ui::Controller& c) {
+void Timer4_Timer(form::Controller& c) {
   otkl(c);
-  const double pause_ms = ui::required_number(c.c("time3").text(), "time3");
-  ui::Control& seconds = c.c("time3_S");
-  seconds.set_text(ui::decimal_text(pause_ms / 1000, c.decimal_separator()));
-  ui::Control& news = c.c("News");
+  const double pause_ms = form::required_number(c.c("time3").text(), "time3");
+  form::Control& seconds = c.c("time3_S");
+  seconds.set_text(form::decimal_text(pause_ms / 1000, c.decimal_separator()));
+  form::Control& news = c.c("News");
   news.set_back_color(kClosedColor);
   news.set_text("Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
   c.c("Timer4").set_on(false);
 }
 
-void Timer5_Timer(ui::Controller& c) {
+void Timer5_Timer(form::Controller& c) {
   end_movement(c, "Timer5", "lu");
 }
 
-void Timer6_Timer(ui::Controller& c) {
+void Timer6_Timer(form::Controller& c) {
   end_movement(c, "Timer6", "ld");
 }
 
-void Timer7_Timer(ui::Controller& c) {
+void Timer7_Timer(form::Controller& c) {
   set_ticked_pins(c, "puls", kLow);
   c.c("Timer7").set_on(false);
   LPT_set(c);

@@ -15,11 +15,11 @@ struct Level {
   std::string_view high_menu;  // its pins go high...
   std::string_view low_menu;   // ...then these go low, so a pin in both ends low
   const char* message;
-  ui::Color color;
+  form::Color color;
   const char* status;
 };
 
-void switch_valve(ui::Controller& c, const Level& level) {
+void switch_valve(form::Controller& c, const Level& level) {
   c.c("Form1").set_text(level.title);
   for (int i = 1; i <= kPinCount; ++i) {
     if (item_ticked(c, level.high_menu, i)) pin_of_item(c, i).set_text(std::string(kHigh));
@@ -30,7 +30,7 @@ void switch_valve(ui::Controller& c, const Level& level) {
   // Width-modulated take-off writes its own phase messages; vapour take-off
   // in automatic mode keeps only the valve state, every other mode a running
   // log of switchings.
-  ui::Control& news = c.c("News");
+  form::Control& news = c.c("News");
   if (!c.c("SHIM").checked()) {
     if (c.c("par").checked() && c.c("Auto").checked())
       news.set_text(level.message);
@@ -43,11 +43,11 @@ void switch_valve(ui::Controller& c, const Level& level) {
 
 }  // namespace
 
-void vkl(ui::Controller& c) {
+void vkl(form::Controller& c) {
   switch_valve(c, {"СТАРТ", "ps", "pf", "Клапан открыт", kOpenColor, "1"});
 }
 
-void otkl(ui::Controller& c) {
+void otkl(form::Controller& c) {
   switch_valve(c, {"СТОП", "pf", "ps", "Клапан закрыт", kClosedColor, "0"});
 }
 

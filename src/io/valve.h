@@ -1,20 +1,20 @@
 #pragma once
 // The take-off valve: two levels, the start pins (menu `ps`) and the stop pins
 // (menu `pf`); each level holds until the other procedure runs.
-#include "ui/control.h"
-#include "ui/controller.h"
+#include "form/control.h"
+#include "form/controller.h"
 
 namespace kolvar::io {
 
-inline constexpr ui::Color kOpenColor{200, 255, 200};    // light green
-inline constexpr ui::Color kClosedColor{255, 200, 200};  // light red
+inline constexpr form::Color kOpenColor{200, 255, 200};    // light green
+inline constexpr form::Color kClosedColor{255, 200, 200};  // light red
 
 // Opens the valve: title "СТАРТ", start pins high and stop pins low, port
 // written, the panel told and coloured, `Klapan_status` "1". Does not look at
 // the present state: a second call does it all again.
-void vkl(ui::Controller& c);
+void vkl(form::Controller& c);
 
 // Closes the valve: the mirror of vkl ("СТОП", "Клапан закрыт", "0").
-void otkl(ui::Controller& c);
+void otkl(form::Controller& c);
 
 }  // namespace kolvar::io

@@ -2,18 +2,18 @@
 
 #include <string>
 
-#include "ui/value_labels.h"
+#include "settings/value_labels.h"
 
 namespace kolvar::settings {
 namespace {
 
-void copy_text(ui::Controller& c, const char* to, const char* from) {
+void copy_text(form::Controller& c, const char* to, const char* from) {
   c.c(to).set_text(c.c(from).text());
 }
 
 }  // namespace
 
-void Def_button_Click(ui::Controller& c) {
+void Def_button_Click(form::Controller& c) {
   c.c("time3_def").set_text("2000");
   copy_text(c, "time3", "time3_def");
   c.c("time_error_def").set_text("3");
@@ -32,19 +32,19 @@ void Def_button_Click(ui::Controller& c) {
   c.c("stab_temp").set_text("0");
   // 99.9 degrees, a tenth below the window's own initial value.
   c.change_value(c.c("hot"), 999);
-  ui::show_value(c, "hot");
+  settings::show_value(c, "hot");
   c.c("wait_def").set_text("3");
   c.c("Ch_pulse").set_value(1);
-  ui::derive_pulse_time(c);
+  settings::derive_pulse_time(c);
   c.c("Ch_log").set_tag("0");  // RestartMark: TempKeeper counts as not restarted
   c.c("wait_ch").set_value(1);
   c.c("sound_ch").set_value(1);
   c.change_value(c.c("kalibr_kolonni_scr"), 100);
-  ui::show_value(c, "kalibr_kolonni_scr");
+  settings::show_value(c, "kalibr_kolonni_scr");
   c.change_value(c.c("temp_shim1_scr"), 900);
-  ui::show_value(c, "temp_shim1_scr");
+  settings::show_value(c, "temp_shim1_scr");
   c.change_value(c.c("temp_shim2_scr"), 1000);
-  ui::show_value(c, "temp_shim2_scr");
+  settings::show_value(c, "temp_shim2_scr");
 }
 
 }  // namespace kolvar::settings

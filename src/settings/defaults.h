@@ -1,6 +1,6 @@
 #pragma once
 // "По умолчанию" of the settings panel.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::settings {
 
@@ -8,6 +8,6 @@ namespace kolvar::settings {
 // counters that start from them. Paths, menus, thresholds, the cycle period
 // and the tolerance stay as they are. Nothing is saved: the values reach the
 // file with the next save.
-void Def_button_Click(ui::Controller& c);
+void Def_button_Click(form::Controller& c);
 
 }  // namespace kolvar::settings

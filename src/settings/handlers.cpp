@@ -1,4 +1,4 @@
-#include "ui/handlers.h"
+#include "settings/handlers.h"
 
 #include "settings/defaults.h"
 #include "settings/save.h"
@@ -6,13 +6,12 @@
 
 namespace kolvar::settings {
 
-void register_handlers(ui::Controller& c) {
+void register_handlers(form::Controller& c) {
   c.on_start(Form_Initialize);
-  c.on_start(Form_Load);
-  c.on_click("OK", [](ui::Controller& c, int) { OK_Click(c); });
-  c.on_click("OK_set", [](ui::Controller& c, int) { OK_set_Click(c); });
-  c.on_click("OK2", [](ui::Controller& c, int) { OK2_Click(c); });
-  c.on_click("Def_button", [](ui::Controller& c, int) { Def_button_Click(c); });
+  c.on_click("OK", [](form::Controller& c, int) { OK_Click(c); });
+  c.on_click("OK_set", [](form::Controller& c, int) { OK_set_Click(c); });
+  c.on_click("OK2", [](form::Controller& c, int) { OK2_Click(c); });
+  c.on_click("Def_button", [](form::Controller& c, int) { Def_button_Click(c); });
 }
 
 }  // namespace kolvar::settings

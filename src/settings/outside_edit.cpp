@@ -9,8 +9,8 @@
 
 namespace kolvar::settings {
 
-void check_outside_edit(ui::Controller& c) {
-  std::optional<SettingsFile::Reader> reader;
+void check_outside_edit(form::Controller& c) {
+  std::optional<platform::SettingsFile::Reader> reader;
   try {
     reader.emplace(c.settings_file.open_for_reading());
   } catch (const Failure&) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::settings {
 
@@ -12,6 +12,6 @@ inline constexpr char kOutsideEditMessage[] =
 // never written back, so an edited file is applied on every call until a
 // save. A file that cannot be opened, or whose first line is not a number,
 // changes nothing.
-void check_outside_edit(ui::Controller& c);
+void check_outside_edit(form::Controller& c);
 
 }  // namespace kolvar::settings

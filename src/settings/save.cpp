@@ -9,7 +9,7 @@
 namespace kolvar::settings {
 namespace {
 
-void show_main_panel(ui::Controller& c) {
+void show_main_panel(form::Controller& c) {
   c.c("F", 1).set_visible(false);
   c.c("F", 2).set_visible(false);
   c.c("F", 5).set_visible(false);
@@ -18,22 +18,22 @@ void show_main_panel(ui::Controller& c) {
   c.c("Form1").resize(kMainWindowWidth, kMainWindowHeight);
 }
 
-SaveResult write_settings(ui::Controller& c) {
+platform::SaveResult write_settings(form::Controller& c) {
   std::vector<std::string> lines;
   try {
     lines = settings_file_lines(c);
   } catch (const Failure& failure) {
-    return {SaveResult::Status::Failed, failure.what()};
+    return {platform::SaveResult::Status::Failed, failure.what()};
   }
   return c.settings_file.save(lines);
 }
 
 }  // namespace
 
-SaveResult save_settings(ui::Controller& c) {
+platform::SaveResult save_settings(form::Controller& c) {
   show_main_panel(c);
-  SaveResult result = write_settings(c);
-  if (result.status == SaveResult::Status::Failed) {
+  platform::SaveResult result = write_settings(c);
+  if (result.status == platform::SaveResult::Status::Failed) {
     c.c("News").set_text(std::string(kNotSavedMessage) + "\r\n" + result.reason);
   } else {
     c.c("News").set_text(kSavedMessage);
@@ -41,17 +41,17 @@ SaveResult save_settings(ui::Controller& c) {
   return result;
 }
 
-void OK_Click(ui::Controller& c) {
+void OK_Click(form::Controller& c) {
   save_settings(c);
 }
 
-void OK_set_Click(ui::Controller& c) {
+void OK_set_Click(form::Controller& c) {
   c.c("peregrev").set_text(c.c("peregrev_def").text());
   c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
   OK_Click(c);
 }
 
-void OK2_Click(ui::Controller& c) {
+void OK2_Click(form::Controller& c) {
   OK_Click(c);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The save and the "Применить" buttons that perform it.
-#include "settings/settings_file.h"
-#include "ui/controller.h"
+#include "form/controller.h"
+#include "platform/settings_file.h"
 
 namespace kolvar::settings {
 
@@ -17,16 +17,16 @@ inline constexpr int kMainWindowHeight = 5605;
 // настроек не сохранен" and the system's reason on a second line (the old
 // file stays as it was). A save asked for while the file is open for reading
 // leaves it untouched and is not a failure.
-void OK_Click(ui::Controller& c);
+void OK_Click(form::Controller& c);
 // OK_Click that tells how the writing went, for a caller whose own message
 // follows the save's.
-SaveResult save_settings(ui::Controller& c);
+platform::SaveResult save_settings(form::Controller& c);
 
 // The settings panel's "Применить": the overheat and cooling-pulse counters
 // restart from their settings, then the save.
-void OK_set_Click(ui::Controller& c);
+void OK_set_Click(form::Controller& c);
 
 // The TempKeeper path panel's "Применить": the save alone.
-void OK2_Click(ui::Controller& c);
+void OK2_Click(form::Controller& c);
 
 }  // namespace kolvar::settings

@@ -12,10 +12,10 @@
 namespace kolvar::settings {
 namespace {
 
-void apply_number(ui::Controller& c, ui::Control& control, const std::string& raw) {
+void apply_number(form::Controller& c, form::Control& control, const std::string& raw) {
   std::optional<std::int16_t> value = parse_number(raw);
   if (!value) return;
-  if (control.kind() == ui::Kind::ScrollBar) {
+  if (control.kind() == form::Kind::ScrollBar) {
     if (control.in_range(*value)) c.change_value(control, *value);
   } else if (*value == 0 || *value == 1) {
     // A check box knows no third state worth keeping; anything else is refused.
@@ -23,8 +23,8 @@ void apply_number(ui::Controller& c, ui::Control& control, const std::string& ra
   }
 }
 
-void apply_line(ui::Controller& c, const SettingLine& line, const std::string& raw) {
-  ui::Control& control = c.c(line.control, line.index);
+void apply_line(form::Controller& c, const SettingLine& line, const std::string& raw) {
+  form::Control& control = c.c(line.control, line.index);
   switch (line.form) {
     // Every text line goes through the path decoding, not only the two paths:
     // whatever bytes an outside editor left, the controls hold valid UTF-8.
@@ -42,13 +42,13 @@ void apply_line(ui::Controller& c, const SettingLine& line, const std::string& r
   }
 }
 
-void set_cycle_period(ui::Controller& c) {
+void set_cycle_period(form::Controller& c) {
   c.c("Timer1").set_interval(static_cast<long long>(c.c("Interval").value()) * 1000);
 }
 
 }  // namespace
 
-void apply_settings(ui::Controller& c, SettingsFile::Reader& reader) {
+void apply_settings(form::Controller& c, platform::SettingsFile::Reader& reader) {
   const auto& lines = setting_lines();
   for (std::size_t k = 1; k < lines.size(); ++k) {
     std::optional<std::string> raw = reader.next_line();

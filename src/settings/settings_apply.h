@@ -1,7 +1,7 @@
 #pragma once
 // Giving the settings file's values to the controls.
-#include "settings/settings_file.h"
-#include "ui/controller.h"
+#include "form/controller.h"
+#include "platform/settings_file.h"
 
 namespace kolvar::settings {
 
@@ -12,6 +12,6 @@ namespace kolvar::settings {
 // value raises its change reaction; one that fails only ends that line.
 // Once line 74 is reached the cycle period is `Interval` seconds, whether or
 // not the line converted; the timer's running state is not touched.
-void apply_settings(ui::Controller& c, SettingsFile::Reader& reader);
+void apply_settings(form::Controller& c, platform::SettingsFile::Reader& reader);
 
 }  // namespace kolvar::settings

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/control.h"
+#include "form/control.h"
 
 namespace kolvar::settings {
 
@@ -18,7 +18,7 @@ enum class LineForm {
 struct SettingLine {
   LineForm form;
   std::string_view control;  // empty for the flag line
-  int index = ui::kNoIndex;
+  int index = form::kNoIndex;
 };
 
 // The 114 lines in file order; element k is line k + 1.

@@ -6,7 +6,7 @@
 
 namespace kolvar::settings {
 
-std::vector<std::string> settings_file_lines(const ui::Controller& c) {
+std::vector<std::string> settings_file_lines(const form::Controller& c) {
   std::vector<std::string> lines;
   lines.reserve(setting_lines().size());
   for (const SettingLine& line : setting_lines()) {
@@ -14,7 +14,7 @@ std::vector<std::string> settings_file_lines(const ui::Controller& c) {
       lines.push_back(format_number(0));
       continue;
     }
-    const ui::Control& control = c.c(line.control, line.index);
+    const form::Control& control = c.c(line.control, line.index);
     switch (line.form) {
       case LineForm::Text:
         lines.push_back(encode_path_line(control.text()));

@@ -9,19 +9,18 @@
 #include "settings/save.h"
 #include "settings/settings_apply.h"
 #include "settings/table_rows.h"
-#include "ui/value_labels.h"
-#include "ui/valve_commands.h"
+#include "settings/value_labels.h"
 
 namespace kolvar::settings {
 namespace {
 
 // The tag of V(1): while it reads "0" the thresholds and the period do not
 // react to their scroll bars, so applying the file cannot save over it.
-void set_settings_loaded(ui::Controller& c, const char* loaded) {
+void set_settings_loaded(form::Controller& c, const char* loaded) {
   c.c("V", 1).set_tag(loaded);
 }
 
-void place_window(ui::Controller& c) {
+void place_window(form::Controller& c) {
   c.c("Form1").set_topmost(true);
   c.c("F", 1).move(0, 0);
   c.c("F", 4).move(0, 0);
@@ -30,8 +29,8 @@ void place_window(ui::Controller& c) {
 
 // Applies the file when it opens; otherwise writes a new one from the
 // controls. The status text is replaced before the window is next shown.
-void load_or_create(ui::Controller& c) {
-  std::optional<SettingsFile::Reader> reader;
+void load_or_create(form::Controller& c) {
+  std::optional<platform::SettingsFile::Reader> reader;
   try {
     reader.emplace(c.settings_file.open_for_reading());
   } catch (const Failure&) {
@@ -45,8 +44,8 @@ void load_or_create(ui::Controller& c) {
     c.c("News").set_text(kLoadedStatus);
     return;
   }
-  ui::Control& news = c.c("News");
-  if (save_settings(c).status == SaveResult::Status::Failed) {
+  form::Control& news = c.c("News");
+  if (save_settings(c).status == platform::SaveResult::Status::Failed) {
     // Say what happened rather than claim a file was created.
     news.set_text("Файл настроек не найден.\r\n" + news.text());
   } else {
@@ -56,27 +55,26 @@ void load_or_create(ui::Controller& c) {
 
 }  // namespace
 
-void Form_Initialize(ui::Controller& c) {
+void Form_Initialize(form::Controller& c) {
   io::LPT_set(c);
 }
 
-void Form_Load(ui::Controller& c) {
+void load_window(form::Controller& c) {
   place_window(c);
   load_or_create(c);
   for (const char* bar : {"hot", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
-    ui::show_value(c, bar);
-  ui::derive_pulse_time(c);
+    settings::show_value(c, bar);
+  settings::derive_pulse_time(c);
   set_settings_loaded(c, "1");
   enable_control_rows(c);
   enable_sensor_rows(c);
   c.c("time_error").set_text("0");
   c.c("wait").set_text(c.c("wait_def").text());
   io::set_ticked_pins(c, "ss", io::kHigh);  // reaches the port with the valve closing below
-  ui::show_value(c, "dopusk");
-  ui::show_value(c, "manual_otb");
+  settings::show_value(c, "dopusk");
+  settings::show_value(c, "manual_otb");
   c.c("Ch_log").set_tag("0");  // RestartMark: TempKeeper counts as not restarted
   c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
-  ui::Auto_Click(c);
 }
 
 }  // namespace kolvar::settings

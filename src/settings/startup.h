@@ -1,6 +1,6 @@
 #pragma once
 // Program start and the re-initialisation that several commands repeat.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::settings {
 
@@ -11,12 +11,13 @@ inline constexpr char kCreatedStatus[] =
     "Проверьте состояние всех настроек.";
 
 // Once, when the window is created: the all-low port image reaches the port.
-void Form_Initialize(ui::Controller& c);
+void Form_Initialize(form::Controller& c);
 
 // Window on top at its main size and panel; "mytunes.log" applied, or created
 // from the controls when it cannot be opened; everything derived from the
-// settings recomputed; system-stop pins raised; automatic control with the
-// valve closed. The cycle timer's running state is left alone.
-void Form_Load(ui::Controller& c);
+// settings recomputed; system-stop pins raised. Start-up proper (the
+// operator's side) ends this with automatic control and the valve closed.
+// The cycle timer's running state is left alone.
+void load_window(form::Controller& c);
 
 }  // namespace kolvar::settings

@@ -3,17 +3,18 @@
 #include <algorithm>
 
 #include "core/system_stop.h"
+#include "form/text_number.h"
 #include "io/lift.h"
 #include "io/port_write.h"
 #include "settings/save.h"
 #include "settings/startup.h"
-#include "ui/text_number.h"
-#include "ui/value_labels.h"
+#include "settings/value_labels.h"
+#include "ui/valve_commands.h"
 
 namespace kolvar::ui {
 
-void Start_sys_button_Click(Controller& c) {
-  settings::Form_Load(c);
+void Start_sys_button_Click(form::Controller& c) {
+  Form_Load(c);
   c.c("Timer1").set_on(true);
   c.c("time3").set_text(c.c("time3_def").text());
   c.c("peregrev").set_text(c.c("peregrev_def").text());
@@ -25,7 +26,7 @@ void Start_sys_button_Click(Controller& c) {
   io::LPT_set(c);
 }
 
-void Stop_sys_button_Click(Controller& c) {
+void Stop_sys_button_Click(form::Controller& c) {
   c.c("News").set_tag("Остановлено пользователем");
   core::system_stop(c);
   c.c("otb").set_text("0");
@@ -34,41 +35,42 @@ void Stop_sys_button_Click(Controller& c) {
 namespace {
 
 // Vapour take-off keeps its delay in ms as plain decimal text.
-void set_delay(Controller& c, double delay) {
-  c.c("time3").set_text(decimal_text(delay, '.'));
+void set_delay(form::Controller& c, double delay) {
+  c.c("time3").set_text(form::decimal_text(delay, '.'));
   c.c("Timer3").set_on(false);
 }
 
 // PWM take-off steps its share by a fixed 1 %.
-void step_share(Controller& c, long long by) {
-  long long otb = counter_value(c.c("otb").text(), "otb");
+void step_share(form::Controller& c, long long by) {
+  long long otb = form::counter_value(c.c("otb").text(), "otb");
   c.c("otb").set_text(std::to_string(std::clamp(otb + by, 0LL, 100000LL)));
 }
 
 }  // namespace
 
-void otbor_up_button_Click(Controller& c) {
+void otbor_up_button_Click(form::Controller& c) {
   if (c.c("liquid").checked()) {
     io::lift_down(c);
   } else if (c.c("par").checked()) {
-    set_delay(c, numeric_value(c.c("time3").text()) + numeric_value(c.c("step_up").text()));
+    set_delay(
+        c, form::numeric_value(c.c("time3").text()) + form::numeric_value(c.c("step_up").text()));
   } else if (c.c("SHIM").checked()) {
     step_share(c, 1000);
   }
 }
 
-void otbor_down_button_Click(Controller& c) {
+void otbor_down_button_Click(form::Controller& c) {
   if (c.c("liquid").checked()) {
     io::lift_up(c);
   } else if (c.c("par").checked()) {
-    set_delay(
-        c, std::max(0.0, numeric_value(c.c("time3").text()) - numeric_value(c.c("step_d").text())));
+    set_delay(c, std::max(0.0, form::numeric_value(c.c("time3").text()) -
+                                   form::numeric_value(c.c("step_d").text())));
   } else if (c.c("SHIM").checked()) {
     step_share(c, -1000);
   }
 }
 
-void manual_otb_Ch_Click(Controller& c) {
+void manual_otb_Ch_Click(form::Controller& c) {
   bool manual = c.c("manual_otb_Ch").value() == 1;
   for (const char* name : {"manual_otb", "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"})
     c.c(name).set_enabled(manual);
@@ -76,7 +78,7 @@ void manual_otb_Ch_Click(Controller& c) {
     c.c(name).set_enabled(!manual);
 }
 
-void otb_po_t_bragi_Click(Controller& c) {
+void otb_po_t_bragi_Click(form::Controller& c) {
   bool by_tank = c.c("otb_po_t_bragi").value() == 1;
   for (const char* name : {"manual_otb", "manual_otb_2", "manual_otb_Ch"})
     c.c(name).set_enabled(!by_tank);
@@ -84,46 +86,46 @@ void otb_po_t_bragi_Click(Controller& c) {
 
 namespace {
 // The threshold and period bars stay quiet while start-up applies the file.
-bool settings_loaded(const Controller& c) {
-  return numeric_value(c.c("V", 1).tag()) != 0;
+bool settings_loaded(const form::Controller& c) {
+  return form::numeric_value(c.c("V", 1).tag()) != 0;
 }
 
 }  // namespace
 
-void V_Change(Controller& c, int index) {
+void V_Change(form::Controller& c, int index) {
   if (!settings_loaded(c)) return;
-  c.c("T2", index).set_text(tenths_text(c.c("V", index).value(), c.decimal_separator()));
+  c.c("T2", index).set_text(form::tenths_text(c.c("V", index).value(), c.decimal_separator()));
   settings::OK_Click(c);
 }
 
-void Interval_Change(Controller& c) {
+void Interval_Change(form::Controller& c) {
   if (!settings_loaded(c)) return;
   int seconds = c.c("Interval").value();
   c.c("Inter").set_text(std::to_string(seconds));
   c.c("Timer1").set_interval(seconds * 1000LL);
-  derive_pulse_time(c);
+  settings::derive_pulse_time(c);
   settings::OK_Click(c);
 }
 
-void dopusk_Change(Controller& c) {
-  show_value(c, "dopusk");
+void dopusk_Change(form::Controller& c) {
+  settings::show_value(c, "dopusk");
   settings::OK_Click(c);
 }
 
-void hot_Change(Controller& c) {
-  show_value(c, "hot");
+void hot_Change(form::Controller& c) {
+  settings::show_value(c, "hot");
 }
-void kalibr_kolonni_scr_Change(Controller& c) {
-  show_value(c, "kalibr_kolonni_scr");
+void kalibr_kolonni_scr_Change(form::Controller& c) {
+  settings::show_value(c, "kalibr_kolonni_scr");
 }
-void temp_shim1_scr_Change(Controller& c) {
-  show_value(c, "temp_shim1_scr");
+void temp_shim1_scr_Change(form::Controller& c) {
+  settings::show_value(c, "temp_shim1_scr");
 }
-void temp_shim2_scr_Change(Controller& c) {
-  show_value(c, "temp_shim2_scr");
+void temp_shim2_scr_Change(form::Controller& c) {
+  settings::show_value(c, "temp_shim2_scr");
 }
-void manual_otb_Change(Controller& c) {
-  show_value(c, "manual_otb");
+void manual_otb_Change(form::Controller& c) {
+  settings::show_value(c, "manual_otb");
 }
 
 }  // namespace kolvar::ui

@@ -1,11 +1,13 @@
 #include "ui/handlers.h"
 
+#include "core/handlers.h"
 #include "io/timed_outputs.h"
+#include "settings/handlers.h"
 
 namespace kolvar::ui {
 
 // Every area adds its handlers as it is built.
-void register_handlers(Controller& controller) {
+void register_handlers(form::Controller& controller) {
   controller.on_timer("Timer2", io::Timer2_Timer);
   controller.on_timer("Timer3", io::Timer3_Timer);
   controller.on_timer("Timer4", io::Timer4_Timer);

@@ -1,17 +1,11 @@
 #pragma once
-// Each area wires its own handlers into the controller.
-#include "ui/controller.h"
-
-namespace kolvar::core {
-void register_cycle_handlers(ui::Controller& c);  // Timer1
-void register_pwm_handlers(ui::Controller& c);    // Timer8, Timer9
-}  // namespace kolvar::core
-
-namespace kolvar::settings {
-void register_handlers(ui::Controller& c);  // start-up, OK, OK_set, OK2, Def_button
-}  // namespace kolvar::settings
+// The operator's side wires its own handlers, then every area's, into the
+// controller.
+#include "form/controller.h"
 
 namespace kolvar::ui {
-void register_valve_commands(Controller& c);  // Start, stp, Auto
-void register_menu_handlers(Controller& c);   // configuration menus and operator commands
+void register_valve_commands(form::Controller& c);  // Start, stp, Auto, start-up
+void register_menu_handlers(form::Controller& c);   // configuration menus and operator commands
+// Wires every handler of every area into the controller.
+void register_handlers(form::Controller& c);
 }  // namespace kolvar::ui

@@ -1,13 +1,14 @@
 #include "ui/headless.h"
 
-#include "ui/json_text.h"
+#include "form/json_text.h"
+#include "ui/handlers.h"
 
 namespace kolvar::ui {
 
 namespace {
 platform::EventSink quoted(Headless* rig, const std::string& kind) {
   return [rig, kind](platform::Millis t, const std::string& text) {
-    if (rig->sink) rig->sink(t, kind + " " + json_quote(text));
+    if (rig->sink) rig->sink(t, kind + " " + form::json_quote(text));
   };
 }
 }  // namespace
@@ -27,7 +28,9 @@ Headless::Headless(EventSink event_sink)
       launcher(clock, quoted(this, "launch")),
       locale('.'),
       services{clock, port1, port2, message_box, sound, launcher, locale},
-      controller(services) {}
+      controller(services) {
+  register_handlers(controller);
+}
 
 void Headless::advance(platform::Millis ms) {
   controller.run_timers_until(clock, clock.now() + ms);

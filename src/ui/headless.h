@@ -4,10 +4,10 @@
 #include <functional>
 #include <string>
 
+#include "form/controller.h"
+#include "form/virtual_clock.h"
 #include "platform/fake_port.h"
 #include "platform/fakes.h"
-#include "ui/controller.h"
-#include "ui/virtual_clock.h"
 
 namespace kolvar::ui {
 
@@ -26,7 +26,7 @@ class Headless {
   platform::Millis now() const { return clock.now(); }
 
   EventSink sink;
-  VirtualClock clock;
+  form::VirtualClock clock;
   platform::FakePort port1;
   platform::FakePort port2;
   platform::RecordingMessageBox message_box;
@@ -34,7 +34,7 @@ class Headless {
   platform::RecordingLauncher launcher;
   platform::FixedLocale locale;
   platform::Services services;
-  Controller controller;
+  form::Controller controller;
 };
 
 }  // namespace kolvar::ui

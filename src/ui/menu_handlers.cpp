@@ -7,13 +7,13 @@ namespace kolvar::ui {
 
 namespace {
 // Adapts a handler of the whole form to one that ignores the array index.
-template <void (*F)(Controller&)>
-void plain(Controller& c, int) {
+template <void (*F)(form::Controller&)>
+void plain(form::Controller& c, int) {
   F(c);
 }
 }  // namespace
 
-void register_menu_handlers(Controller& c) {
+void register_menu_handlers(form::Controller& c) {
   c.on_click("da", da_Click);
   c.on_click("na", na_Click);
   c.on_click("kub", kub_Click);
@@ -23,7 +23,8 @@ void register_menu_handlers(Controller& c) {
   c.on_click("par", plain<par_Click>);
   c.on_click("SHIM", plain<SHIM_Click>);
   for (const char* array : {"ps", "pf", "ss", "lu", "ld", "zm"})
-    c.on_click(array, [array](Controller& ctl, int index) { pin_menu_Click(ctl, array, index); });
+    c.on_click(array,
+               [array](form::Controller& ctl, int index) { pin_menu_Click(ctl, array, index); });
   c.on_click("puls", puls_Click);
   c.on_click("fi", plain<fi_Click>);
   c.on_click("tk", plain<tk_Click>);
@@ -31,9 +32,9 @@ void register_menu_handlers(Controller& c) {
   c.on_click("verr", plain<verr_Click>);
   for (int panel : {1, 2}) {
     std::string n = std::to_string(panel);
-    c.on_change("Drive" + n, [panel](Controller& ctl, int) { Drive_Change(ctl, panel); });
-    c.on_change("Dir" + n, [panel](Controller& ctl, int) { Dir_Change(ctl, panel); });
-    c.on_change("File" + n, [panel](Controller& ctl, int) { File_Click(ctl, panel); });
+    c.on_change("Drive" + n, [panel](form::Controller& ctl, int) { Drive_Change(ctl, panel); });
+    c.on_change("Dir" + n, [panel](form::Controller& ctl, int) { Dir_Change(ctl, panel); });
+    c.on_change("File" + n, [panel](form::Controller& ctl, int) { File_Click(ctl, panel); });
   }
 
   c.on_click("Start_sys_button", plain<Start_sys_button_Click>);

@@ -9,11 +9,11 @@
 
 namespace kolvar::ui {
 
-void select_item(Controller& c, const std::string& array, int index) {
+void select_item(form::Controller& c, const std::string& array, int index) {
   for (int i : c.form.indices(array)) c.c(array, i).set_checked(i == index);
 }
 
-void toggle_item(Controller& c, const std::string& array, int index) {
+void toggle_item(form::Controller& c, const std::string& array, int index) {
   if (c.c(array, index).checked()) {
     c.c(array, index).set_checked(false);
     // A file edited outside may have ticked several; a click leaves none.
@@ -23,12 +23,12 @@ void toggle_item(Controller& c, const std::string& array, int index) {
   }
 }
 
-void da_Click(Controller& c, int index) {
+void da_Click(form::Controller& c, int index) {
   select_item(c, "da", index);
   settings::OK_Click(c);
 }
 
-void na_Click(Controller& c, int index) {
+void na_Click(form::Controller& c, int index) {
   select_item(c, "na", index);
   settings::OK_Click(c);
 }
@@ -36,23 +36,23 @@ void na_Click(Controller& c, int index) {
 namespace {
 // Save, then load the file back so start-up's derived state follows the
 // change (rows, run state, stop pins, automatic control with the valve closed).
-void save_and_reload(Controller& c) {
+void save_and_reload(form::Controller& c) {
   settings::OK_Click(c);
-  settings::Form_Load(c);
+  Form_Load(c);
 }
 }  // namespace
 
-void kub_Click(Controller& c, int index) {
+void kub_Click(form::Controller& c, int index) {
   toggle_item(c, "kub", index);
   save_and_reload(c);
 }
 
-void kul_Click(Controller& c, int index) {
+void kul_Click(form::Controller& c, int index) {
   toggle_item(c, "kul", index);
   save_and_reload(c);
 }
 
-void opstop_Click(Controller& c, int index) {
+void opstop_Click(form::Controller& c, int index) {
   select_item(c, "opstop", index);
   settings::enable_control_rows(c);
   settings::OK_Click(c);
@@ -63,7 +63,7 @@ const char* const kPwmControls[] = {"dopusk",       "dopusk1",        "Dopusk2",
                                     "manual_otb_2", "manual_otb",     "manual_otb_Ch",
                                     "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"};
 
-void choose_takeoff_type(Controller& c, const char* chosen) {
+void choose_takeoff_type(form::Controller& c, const char* chosen) {
   if (std::string_view(chosen) != "par") c.c("Timer3").set_on(false);
   for (const char* type : {"liquid", "par", "SHIM"})
     c.c(type).set_checked(std::string_view(type) == chosen);
@@ -82,22 +82,22 @@ void choose_takeoff_type(Controller& c, const char* chosen) {
 }
 }  // namespace
 
-void liquid_Click(Controller& c) {
+void liquid_Click(form::Controller& c) {
   choose_takeoff_type(c, "liquid");
 }
-void par_Click(Controller& c) {
+void par_Click(form::Controller& c) {
   choose_takeoff_type(c, "par");
 }
-void SHIM_Click(Controller& c) {
+void SHIM_Click(form::Controller& c) {
   choose_takeoff_type(c, "SHIM");
 }
 
-void pin_menu_Click(Controller& c, const std::string& array, int index) {
+void pin_menu_Click(form::Controller& c, const std::string& array, int index) {
   toggle_item(c, array, index);
   save_and_reload(c);
 }
 
-void puls_Click(Controller& c, int index) {
+void puls_Click(form::Controller& c, int index) {
   // The clicked pin goes low whether it gains or loses the signal, and so does
   // every pin that loses its tick: none is left driving a signal it no
   // longer carries. The port sees it with the reload's write.
@@ -109,10 +109,10 @@ void puls_Click(Controller& c, int index) {
 }
 
 namespace {
-void show_path_panel(Controller& c, int frame) {
+void show_path_panel(form::Controller& c, int frame) {
   c.c("F", 4).set_visible(false);
   for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
-  Control& panel = c.c("F", frame);
+  form::Control& panel = c.c("F", frame);
   panel.move(0, 0);
   panel.set_visible(true);
   c.c("Form1").resize(4380, 3735);
@@ -120,22 +120,22 @@ void show_path_panel(Controller& c, int frame) {
 }
 }  // namespace
 
-void fi_Click(Controller& c) {
+void fi_Click(form::Controller& c) {
   show_path_panel(c, 1);
 }
-void tk_Click(Controller& c) {
+void tk_Click(form::Controller& c) {
   show_path_panel(c, 2);
 }
 
-void settings_Click(Controller& c) {
+void settings_Click(form::Controller& c) {
   c.c("F", 4).set_visible(false);
-  Control& panel = c.c("F", 5);
+  form::Control& panel = c.c("F", 5);
   panel.move(0, 0);
   panel.set_visible(true);
   c.c("Form1").resize(8385, 5805);
 }
 
-void verr_Click(Controller& c) {
+void verr_Click(form::Controller& c) {
   c.os.message_box.show(c.c("verr").text());
 }
 

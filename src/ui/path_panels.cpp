@@ -12,13 +12,13 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Panel {
-  Control& drive;
-  Control& dir;
-  Control& file;
-  Control& path;
+  form::Control& drive;
+  form::Control& dir;
+  form::Control& file;
+  form::Control& path;
 };
 
-Panel panel_of(Controller& c, int panel) {
+Panel panel_of(form::Controller& c, int panel) {
   std::string n = std::to_string(panel);
   return {c.c("Drive" + n), c.c("Dir" + n), c.c("File" + n),
           panel == 1 ? c.c("LogPath", 1) : c.c("Path")};
@@ -73,7 +73,7 @@ bool show_folder(Panel& p, const fs::path& folder) {
 
 }  // namespace
 
-void fill_path_panel(Controller& c, int panel) {
+void fill_path_panel(form::Controller& c, int panel) {
   Panel p = panel_of(c, panel);
   p.drive.set_items(drives());
   fs::path current = fs::path(p.path.text()).parent_path();
@@ -85,7 +85,7 @@ void fill_path_panel(Controller& c, int panel) {
                    fs::path(p.dir.text()).root_directory().string());
 }
 
-void Drive_Change(Controller& c, int panel) {
+void Drive_Change(form::Controller& c, int panel) {
   Panel p = panel_of(c, panel);
   std::string drive = c.list_choice;
   fs::path root = drive;
@@ -95,14 +95,14 @@ void Drive_Change(Controller& c, int panel) {
   if (show_folder(p, root)) p.drive.set_text(drive);
 }
 
-void Dir_Change(Controller& c, int panel) {
+void Dir_Change(form::Controller& c, int panel) {
   Panel p = panel_of(c, panel);
   fs::path chosen = c.list_choice;
   if (chosen.is_relative()) chosen = fs::path(p.dir.text()) / chosen;
   show_folder(p, chosen);
 }
 
-void File_Click(Controller& c, int panel) {
+void File_Click(form::Controller& c, int panel) {
   Panel p = panel_of(c, panel);
   const std::string& name = c.list_choice;
   const auto& files = p.file.items();

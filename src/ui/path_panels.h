@@ -2,19 +2,19 @@
 // The two path panels: a drive list, a folder list and a file list linked so
 // that choosing a drive lists its folders, choosing a folder lists its files,
 // and choosing a file sets the path text.
-#include "ui/controller.h"
+#include "form/controller.h"
 
 namespace kolvar::ui {
 
 // Fills panel 1 (the logger's log, `LogPath(1)`) or 2 (the logger program,
 // `Path`) from the folder of its path text, or the working folder when that
 // cannot be read.
-void fill_path_panel(Controller& c, int panel);
+void fill_path_panel(form::Controller& c, int panel);
 
 // The operator's choice in a list of panel 1 or 2 is `c.list_choice`; a drive
 // or folder that cannot be read leaves the lists as they were.
-void Drive_Change(Controller& c, int panel);
-void Dir_Change(Controller& c, int panel);
-void File_Click(Controller& c, int panel);
+void Drive_Change(form::Controller& c, int panel);
+void Dir_Change(form::Controller& c, int panel);
+void File_Click(form::Controller& c, int panel);
 
 }  // namespace kolvar::ui

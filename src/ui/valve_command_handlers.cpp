@@ -3,10 +3,11 @@
 
 namespace kolvar::ui {
 
-void register_valve_commands(Controller& c) {
-  c.on_click("Start", [](Controller& c, int) { Start_Click(c); });
-  c.on_click("stp", [](Controller& c, int) { stp_Click(c); });
-  c.on_click("Auto", [](Controller& c, int) { Auto_Click(c); });
+void register_valve_commands(form::Controller& c) {
+  c.on_click("Start", [](form::Controller& c, int) { Start_Click(c); });
+  c.on_click("stp", [](form::Controller& c, int) { stp_Click(c); });
+  c.on_start(Form_Load);
+  c.on_click("Auto", [](form::Controller& c, int) { Auto_Click(c); });
 }
 
 }  // namespace kolvar::ui

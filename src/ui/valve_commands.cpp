@@ -4,17 +4,18 @@
 #include <string>
 
 #include "io/valve.h"
+#include "settings/startup.h"
 
 namespace kolvar::ui {
 namespace {
 
 enum class Mode { Open, Closed, Automatic };
 
-void set_enabled(Controller& c, std::initializer_list<const char*> names, bool enabled) {
+void set_enabled(form::Controller& c, std::initializer_list<const char*> names, bool enabled) {
   for (const char* name : names) c.c(name).set_enabled(enabled);
 }
 
-void tick_only(Controller& c, Mode mode) {
+void tick_only(form::Controller& c, Mode mode) {
   c.c("Start").set_checked(mode == Mode::Open);
   c.c("stp").set_checked(mode == Mode::Closed);
   c.c("Auto").set_checked(mode == Mode::Automatic);
@@ -23,7 +24,7 @@ void tick_only(Controller& c, Mode mode) {
 // Under width-modulated take-off the valve procedures write nothing to the
 // panel, so the command says what it did; otherwise the panel is emptied for
 // the valve procedure's own line.
-void tell(Controller& c, Mode mode) {
+void tell(form::Controller& c, Mode mode) {
   std::string text;
   if (c.c("SHIM").checked()) {
     switch (mode) {
@@ -42,7 +43,7 @@ void tell(Controller& c, Mode mode) {
   c.c("News").set_text(text);
 }
 
-void manual(Controller& c, Mode mode) {
+void manual(form::Controller& c, Mode mode) {
   tick_only(c, mode);
   tell(c, mode);
   if (mode == Mode::Open) {
@@ -58,15 +59,20 @@ void manual(Controller& c, Mode mode) {
 
 }  // namespace
 
-void Start_Click(Controller& c) {
+void Start_Click(form::Controller& c) {
   manual(c, Mode::Open);
 }
 
-void stp_Click(Controller& c) {
+void stp_Click(form::Controller& c) {
   manual(c, Mode::Closed);
 }
 
-void Auto_Click(Controller& c) {
+void Form_Load(form::Controller& c) {
+  settings::load_window(c);
+  Auto_Click(c);
+}
+
+void Auto_Click(form::Controller& c) {
   tick_only(c, Mode::Automatic);
   tell(c, Mode::Automatic);
   io::otkl(c);
@@ -74,7 +80,7 @@ void Auto_Click(Controller& c) {
   if (c.c("SHIM").checked()) apply_pwm_enabling(c);
 }
 
-void apply_pwm_enabling(Controller& c) {
+void apply_pwm_enabling(form::Controller& c) {
   if (c.c("manual_otb_Ch").value() == 1) {
     set_enabled(c, {"manual_otb", "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"}, true);
     set_enabled(c, {"dopusk", "dopusk1", "Dopusk2"}, false);

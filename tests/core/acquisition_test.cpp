@@ -124,7 +124,7 @@ TEST(Acquisition, ControlTemperaturesAreGreenAtTheirThresholdAndPinkAbove) {
     r.fresh({k.reading, k.reading, "50.0", "20.0", "20.0"});
     r.cycle();
     for (int role : {1, 2}) {
-      const ui::Control& t = r.c.c("T", role);
+      const form::Control& t = r.c.c("T", role);
       EXPECT_EQ(t.back_color(), k.over ? kOverBack : kNormalBack) << k.reading << " " << k.v1;
       EXPECT_EQ(t.fore_color(), k.over ? kOverText : kNormalText) << k.reading << " " << k.v1;
     }

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "cycle_rig.h"
+#include "form/text_number.h"
 #include "platform/failure.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 namespace {
@@ -54,9 +54,9 @@ std::string random_log(std::mt19937& rng) {
   }
 }
 
-bool whole_number(const std::string& text) {
+bool is_whole_number(const std::string& text) {
   try {
-    ui::counter_value(text, "");
+    form::counter_value(text, "");
     return true;
   } catch (const Failure&) {
     return false;
@@ -90,7 +90,7 @@ TEST(BadInput, TheCycleNeverFailsAndAlwaysProtects) {
 
     ASSERT_NO_THROW(r.cycle()) << "round " << round;
     const bool stopped = !r.c.c("Timer1").on();
-    EXPECT_TRUE(stopped || whole_number(r.text("net_vodi")))
+    EXPECT_TRUE(stopped || is_whole_number(r.text("net_vodi")))
         << "round " << round << ": " << r.news();
     EXPECT_FALSE(r.news().empty()) << "round " << round;
   }

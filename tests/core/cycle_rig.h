@@ -83,10 +83,10 @@ class CycleRig {
   }
   void enable(int role, bool enabled) { c.c("T", role).set_enabled(enabled); }
 
-  std::string text(std::string_view name, int index = ui::kNoIndex) const {
+  std::string text(std::string_view name, int index = form::kNoIndex) const {
     return c.c(name, index).text();
   }
-  void set(std::string_view name, const std::string& text, int index = ui::kNoIndex) {
+  void set(std::string_view name, const std::string& text, int index = form::kNoIndex) {
     c.c(name, index).set_text(text);
   }
   std::string news() const { return text("News"); }
@@ -101,7 +101,7 @@ class CycleRig {
   std::vector<std::string> launches() const { return texts(h.launcher.events); }
 
   ui::Headless h;
-  ui::Controller& c = h.controller;
+  form::Controller& c = h.controller;
   std::filesystem::path log_path;
 
  private:

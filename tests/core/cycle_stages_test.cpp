@@ -29,14 +29,14 @@ TEST(WorkingSignal, PulsingPinsReachThePortWithTheCyclesWriteAndDropAfterThePuls
   r.c.c("Timer1").set_on(true);
   r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
   r.h.advance(2000);
-  EXPECT_EQ(r.c.c("Shape1").back_color(), (ui::Color{255, 0, 0}));
+  EXPECT_EQ(r.c.c("Shape1").back_color(), (form::Color{255, 0, 0}));
   r.h.advance(700);
   std::vector<std::pair<long long, int>> writes;
   for (const auto& w : r.h.port1.writes()) writes.emplace_back(w.at, w.byte);
   // The protective step's coil write carries the raised pin; Timer7 lowers it.
   EXPECT_THAT(writes,
               ElementsAre(std::pair<long long, int>{2000, 4}, std::pair<long long, int>{2700, 0}));
-  EXPECT_EQ(r.c.c("Shape1").back_color(), ui::kMenuColor);  // Timer2 ended the flash
+  EXPECT_EQ(r.c.c("Shape1").back_color(), form::kMenuColor);  // Timer2 ended the flash
 }
 
 TEST(WorkingSignal, ConstantSignalIsWrittenAtOnce) {

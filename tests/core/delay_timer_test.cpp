@@ -4,9 +4,9 @@
 
 #include <limits>
 
+#include "form/text_number.h"
 #include "platform/failure.h"
 #include "ui/headless.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 namespace {
@@ -41,7 +41,7 @@ TEST(DelayTimer, SplitsIntoWholeMinutesAndAFirstInterval) {
 TEST(DelayTimer, EverySplitAddsUpAndFitsTheTimer) {
   for (double d = 0; d <= 600000; d += 499.5) {
     const DelaySplit s = split_delay(d);
-    EXPECT_EQ(s.minutes * 60000 + s.interval, ui::round_half_even(d)) << d;
+    EXPECT_EQ(s.minutes * 60000 + s.interval, form::round_half_even(d)) << d;
     EXPECT_GE(s.minutes, 0) << d;
     EXPECT_LE(s.interval, 60000) << d;
     if (d > 60000) {
@@ -59,7 +59,7 @@ TEST(DelayTimer, RefusesADelayTheTimerCannotCount) {
 
 TEST(DelayTimer, ArmingSetsIntervalAndMinuteCountButLeavesTheTimerOff) {
   ui::Headless h;
-  ui::Control& t3 = h.controller.c("Timer3");
+  form::Control& t3 = h.controller.c("Timer3");
   arm_delay_timer(h.controller, 150000);
   EXPECT_EQ(t3.interval(), 30000);
   EXPECT_EQ(t3.tag(), "2");

@@ -211,7 +211,7 @@ TEST_F(SystemStop, StopsTheCycleAndEveryTimerThatCouldOpenTheValve) {
 
 TEST_F(SystemStop, AnArmedClosedPhaseDoesNotOpenTheValveAfterTheStop) {
   // A stand-in for the phase timer: at its end it opens the valve.
-  r.c.on_timer("Timer8", [](ui::Controller& c) { io::vkl(c); });
+  r.c.on_timer("Timer8", [](form::Controller& c) { io::vkl(c); });
   r.c.c("Timer8").set_interval(1500);
   r.c.c("Timer8").set_on(true);
   stop_now();

@@ -11,7 +11,7 @@ namespace kolvar::core::testing {
 
 struct RegulationRig {
   ui::Headless h;
-  ui::Controller& c = h.controller;
+  form::Controller& c = h.controller;
 
   explicit RegulationRig(const char* type) {
     for (const char* t : {"liquid", "par", "SHIM"}) c.c(t).set_checked(t == std::string(type));

@@ -95,7 +95,7 @@ TEST(CycleFailures, AMissingLogKeepsTheLastReadingsAndTheCount) {
   r.cycle();
   r.cycle();  // one stale cycle
   std::filesystem::remove(r.log_path);
-  const ui::Color colour = r.c.c("T", 1).back_color();
+  const form::Color colour = r.c.c("T", 1).back_color();
   r.set("Klapan_status", "x");  // the liquid section would rewrite it
   for (int i = 0; i < 5; ++i) r.cycle();
   EXPECT_THAT(r.news(), HasSubstr(r.log_path.string()));

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "kolvar-headless/scenario_runner.h"
 #include "support/temp_folder.h"
-#include "ui/scenario_runner.h"
 
 namespace kolvar::core {
 namespace {
@@ -58,7 +58,7 @@ class TakeoffScenario : public kolvar::testing::InFreshFolder {
     std::ifstream script(std::string(KOLVAR_TEST_DIR) + "/scenarios/" + name + ".kvs");
     EXPECT_TRUE(script) << name;
     std::ostringstream out, err;
-    EXPECT_EQ(ui::run_scenario(script, out, err), 0) << out.str() << err.str();
+    EXPECT_EQ(headless::run_scenario(script, out, err), 0) << out.str() << err.str();
     return out.str();
   }
 

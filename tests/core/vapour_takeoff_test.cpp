@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "core/cycle_steps.h"
+#include "form/text_number.h"
 #include "platform/failure.h"
 #include "regulation_rig.h"
-#include "ui/text_number.h"
 
 namespace kolvar::core {
 namespace {
@@ -23,7 +23,7 @@ struct Vapour : ::testing::Test {
     r.c.c("peregrev_def").set_text("100");
   }
   // One automatic step with the delay read from `time3`, as the section does.
-  Flow step() { return vapour_auto_step(r.c, ui::numeric_value(r.text("time3"))); }
+  Flow step() { return vapour_auto_step(r.c, form::numeric_value(r.text("time3"))); }
   void over() { r.temperatures("88.1", "70"); }
   void below() { r.temperatures("87.9", "77"); }
   void steady() { r.temperatures("88.0", "77.0"); }

@@ -142,7 +142,7 @@ TEST(LptSet, LinuxBackendsAreNamedAndOutcomeCSaysWhatToEnable) {
   ui::Headless h;
   FakePort ppdev(h.clock, "/dev/parport0"), ioperm(h.clock, "ioperm 0x378");
   platform::Services services{h.clock, ppdev, ioperm, h.message_box, h.sound, h.launcher, h.locale};
-  ui::Controller c(services);
+  form::Controller c(services);
   ppdev.set_mode(FakePort::Mode::Missing);
   ioperm.set_mode(FakePort::Mode::Missing);
   LPT_set(c);

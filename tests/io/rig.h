@@ -13,7 +13,7 @@ namespace kolvar::io {
 
 struct Rig {
   ui::Headless h;
-  ui::Controller& c = h.controller;
+  form::Controller& c = h.controller;
 
   // Ticks the given items (1..8) of a menu array.
   void tick(std::string_view menu, std::initializer_list<int> items) {

@@ -22,7 +22,7 @@ const std::string kEleven(11, ' ');
 TEST(Timer2, EndsTheFlashAndShiftsTheTitleUntilTheValveSetsIt) {
   Rig r;
   r.h.advance(400);  // on from the window's creation
-  EXPECT_EQ(r.c.c("Shape1").back_color(), ui::kMenuColor);
+  EXPECT_EQ(r.c.c("Shape1").back_color(), form::kMenuColor);
   EXPECT_FALSE(r.c.c("Timer2").on());
   EXPECT_EQ(r.c.c("Form1").text(), kEleven + "Kolvar");
 
@@ -30,7 +30,7 @@ TEST(Timer2, EndsTheFlashAndShiftsTheTitleUntilTheValveSetsIt) {
   r.c.c("Timer2").set_on(true);
   r.h.advance(400);
   EXPECT_EQ(r.c.c("Form1").text(), kEleven + kEleven + "Kolvar");
-  EXPECT_EQ(r.c.c("Shape1").back_color(), ui::kMenuColor);
+  EXPECT_EQ(r.c.c("Shape1").back_color(), form::kMenuColor);
   otkl(r.c);
   EXPECT_EQ(r.c.c("Form1").text(), "СТОП");
 }
@@ -49,7 +49,7 @@ struct VapourPause : ::testing::Test {
 };
 
 TEST_F(VapourPause, CountsWholeMinutesThenOpensForOnePulse) {
-  ui::Control& t3 = r.c.c("Timer3");
+  form::Control& t3 = r.c.c("Timer3");
   r.h.advance(30000);
   EXPECT_EQ(t3.tag(), "1");
   EXPECT_EQ(t3.interval(), 60000);

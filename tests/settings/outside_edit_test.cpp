@@ -29,7 +29,7 @@ class OutsideEdit : public ::testing::Test {
     lines[line - 1] = text;
     rig.write_lines(lines);
   }
-  ui::Controller& c() { return rig.c(); }
+  form::Controller& c() { return rig.c(); }
 
   SettingsRig rig;
 };
@@ -74,7 +74,7 @@ TEST_F(OutsideEdit, AChangedPeriodTakesEffectAndTheCycleKeepsRunning) {
 
 TEST_F(OutsideEdit, ReactionsActAndTheirSavesLeaveTheFileAlone) {
   std::vector<std::string> loaded_during_reaction;
-  c().on_change("V", [&](ui::Controller& c, int index) {
+  c().on_change("V", [&](form::Controller& c, int index) {
     loaded_during_reaction.push_back(c.c("V", 1).tag());
     c.c("T2", index).set_text(std::to_string(c.c("V", index).value() / 10));
     OK_Click(c);

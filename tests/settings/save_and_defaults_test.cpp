@@ -16,7 +16,7 @@ using testing::with_crlf;
 
 TEST(Save, ReturnsToTheMainPanelAndWritesTheControls) {
   SettingsRig rig;
-  ui::Controller& c = rig.c();
+  form::Controller& c = rig.c();
   c.c("F", 4).set_visible(false);
   c.c("F", 1).set_visible(true);
   for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
@@ -47,7 +47,7 @@ TEST(Save, AFailedSaveSaysSoAndKeepsTheOldFile) {
 
 TEST(Save, ApplyButtonsCopyTheCountersOnlyFromTheSettingsPanel) {
   SettingsRig rig;
-  ui::Controller& c = rig.c();
+  form::Controller& c = rig.c();
   c.c("peregrev_def").set_text("120");
   c.c("voda_vkl_def").set_text("700");
   OK2_Click(c);
@@ -74,7 +74,7 @@ TEST(Save, TheButtonsAreWired) {
 
 TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
   SettingsRig rig;
-  ui::Controller& c = rig.c();
+  form::Controller& c = rig.c();
   rig.h().locale.separator = ',';
   c.start();
   for (const char* box :
@@ -155,7 +155,7 @@ TEST(Defaults, RaiseTheChangeReactionsOfTheirScrollBars) {
   SettingsRig rig;
   std::vector<std::string> changed;
   for (const char* bar : {"hot", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
-    rig.c().on_change(bar, [&changed, bar](ui::Controller&, int) { changed.push_back(bar); });
+    rig.c().on_change(bar, [&changed, bar](form::Controller&, int) { changed.push_back(bar); });
   Def_button_Click(rig.c());  // hot differs from its initial 990; the others do not
   EXPECT_EQ(changed, std::vector<std::string>{"hot"});
 }

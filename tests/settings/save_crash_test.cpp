@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "settings/settings_file.h"
+#include "platform/settings_file.h"
 #include "temp_folder.h"
 
 namespace kolvar::settings {
@@ -28,7 +28,7 @@ using testing::with_crlf;
                                 const std::vector<std::string>& a,
                                 const std::vector<std::string>& b) {
   prctl(PR_SET_PDEATHSIG, SIGKILL);
-  SettingsFile file(target);
+  platform::SettingsFile file(target);
   for (int i = 0; i < 100000; ++i) file.save(i % 2 == 0 ? a : b);
   _exit(0);
 }
@@ -40,8 +40,8 @@ TEST(SaveCrash, KilledSavesLeaveTheOldOrTheNewFileWhole) {
   const auto initial = numbered_lines("initial");
   const auto a = numbered_lines("A");
   const auto b = numbered_lines("content B");
-  SettingsFile file(target);
-  ASSERT_EQ(file.save(initial).status, SaveResult::Status::Saved);
+  platform::SettingsFile file(target);
+  ASSERT_EQ(file.save(initial).status, platform::SaveResult::Status::Saved);
 
   std::mt19937 random(2024);
   std::uniform_int_distribution<int> delay_us(0, 3000);
@@ -76,7 +76,7 @@ TEST(SaveCrash, KilledSavesLeaveTheOldOrTheNewFileWhole) {
   }
 
   // The killed children are gone, so the next save clears what they left.
-  ASSERT_EQ(file.save(initial).status, SaveResult::Status::Saved);
+  ASSERT_EQ(file.save(initial).status, platform::SaveResult::Status::Saved);
   EXPECT_EQ(folder.names(), std::vector<std::string>{"mytunes.log"});
 }
 

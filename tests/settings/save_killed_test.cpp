@@ -21,7 +21,7 @@ namespace {
 using testing::SettingsRig;
 using testing::with_crlf;
 
-void set_values(ui::Controller& c, bool first) {
+void set_values(form::Controller& c, bool first) {
   c.c("step_up").set_text(first ? "1111" : "2222222");
   c.c("V", 1).set_value(first ? 300 : 400);
   c.c("ss", 8).set_checked(first);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/failure.h"
-#include "settings/settings_file.h"
+#include "platform/settings_file.h"
 #include "temp_folder.h"
 
 namespace kolvar::settings {
@@ -14,9 +14,9 @@ namespace {
 using testing::TempFolder;
 using testing::write_bytes;
 
-std::vector<std::string> all_lines(SettingsFile& file) {
+std::vector<std::string> all_lines(platform::SettingsFile& file) {
   std::vector<std::string> lines;
-  SettingsFile::Reader reader = file.open_for_reading();
+  platform::SettingsFile::Reader reader = file.open_for_reading();
   while (auto line = reader.next_line()) lines.push_back(*line);
   return lines;
 }
@@ -33,7 +33,7 @@ class LineSplitting : public ::testing::TestWithParam<SplitCase> {};
 TEST_P(LineSplitting, SplitsAtEveryKindOfLineEnd) {
   TempFolder folder;
   write_bytes(folder.file("mytunes.log"), GetParam().bytes);
-  SettingsFile file(folder.file("mytunes.log"));
+  platform::SettingsFile file(folder.file("mytunes.log"));
   EXPECT_EQ(all_lines(file), GetParam().lines);
 }
 
@@ -60,7 +60,7 @@ TEST(SettingsFileReading, StopsAfterLine114) {
   std::string bytes;
   for (int i = 1; i <= 200; ++i) bytes += std::to_string(i) + "\r\n";
   write_bytes(folder.file("mytunes.log"), bytes);
-  SettingsFile file(folder.file("mytunes.log"));
+  platform::SettingsFile file(folder.file("mytunes.log"));
   std::vector<std::string> lines = all_lines(file);
   ASSERT_EQ(lines.size(), 114u);
   EXPECT_EQ(lines.back(), "114");
@@ -69,10 +69,10 @@ TEST(SettingsFileReading, StopsAfterLine114) {
 TEST(SettingsFileReading, OverlongLineIsCutAndTheNextLineStaysInPlace) {
   TempFolder folder;
   write_bytes(folder.file("mytunes.log"), std::string(100000, 'x') + "\r\nnext\r\n");
-  SettingsFile file(folder.file("mytunes.log"));
+  platform::SettingsFile file(folder.file("mytunes.log"));
   std::vector<std::string> lines = all_lines(file);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], std::string(SettingsFile::kMaxLineLength, 'x'));
+  EXPECT_EQ(lines[0], std::string(platform::SettingsFile::kMaxLineLength, 'x'));
   EXPECT_EQ(lines[1], "next");
 }
 
@@ -83,20 +83,20 @@ TEST(SettingsFileReading, BinaryGarbageGivesBoundedLines) {
   std::string garbage;
   for (int i = 0; i < 1 << 18; ++i) garbage.push_back(static_cast<char>(byte(random)));
   write_bytes(folder.file("mytunes.log"), garbage);
-  SettingsFile file(folder.file("mytunes.log"));
+  platform::SettingsFile file(folder.file("mytunes.log"));
   std::vector<std::string> lines = all_lines(file);
   EXPECT_EQ(lines.size(), 114u);
-  for (const auto& line : lines) EXPECT_LE(line.size(), SettingsFile::kMaxLineLength);
+  for (const auto& line : lines) EXPECT_LE(line.size(), platform::SettingsFile::kMaxLineLength);
 }
 
 TEST(SettingsFileReading, MissingFileOrFolderCannotBeOpened) {
   TempFolder folder;
-  SettingsFile missing(folder.file("mytunes.log"));
+  platform::SettingsFile missing(folder.file("mytunes.log"));
   EXPECT_THROW(missing.open_for_reading(), Failure);
   EXPECT_EQ(missing.read_first_line(), std::nullopt);
 
   std::filesystem::create_directory(folder.file("mytunes.log"));
-  SettingsFile a_folder(folder.file("mytunes.log"));
+  platform::SettingsFile a_folder(folder.file("mytunes.log"));
   EXPECT_THROW(a_folder.open_for_reading(), Failure);
   EXPECT_EQ(a_folder.read_first_line(), std::nullopt);
   EXPECT_FALSE(a_folder.is_open_for_reading());
@@ -105,15 +105,15 @@ TEST(SettingsFileReading, MissingFileOrFolderCannotBeOpened) {
 TEST(SettingsFileReading, FileCountsAsOpenWhileAReaderLives) {
   TempFolder folder;
   write_bytes(folder.file("mytunes.log"), "1\r\n2\r\n");
-  SettingsFile file(folder.file("mytunes.log"));
+  platform::SettingsFile file(folder.file("mytunes.log"));
   {
-    SettingsFile::Reader reader = file.open_for_reading();
+    platform::SettingsFile::Reader reader = file.open_for_reading();
     EXPECT_TRUE(file.is_open_for_reading());
-    SettingsFile::Reader moved = std::move(reader);
+    platform::SettingsFile::Reader moved = std::move(reader);
     EXPECT_EQ(reader.next_line(), std::nullopt);
     EXPECT_EQ(moved.next_line(), "1");
     {
-      SettingsFile::Reader second = file.open_for_reading();
+      platform::SettingsFile::Reader second = file.open_for_reading();
       moved = std::move(second);  // closes the first reader
     }
     EXPECT_TRUE(file.is_open_for_reading());
@@ -127,7 +127,7 @@ TEST(SettingsFileReading, FileCountsAsOpenWhileAReaderLives) {
 
 TEST(SettingsFileReading, FirstLineAlone) {
   TempFolder folder;
-  SettingsFile file(folder.file("mytunes.log"));
+  platform::SettingsFile file(folder.file("mytunes.log"));
   write_bytes(file.path(), "\xEF\xBB\xBF 1 \r\nrest\r\n");
   EXPECT_EQ(file.read_first_line(), " 1 ");
   EXPECT_FALSE(file.is_open_for_reading());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_file.h"
+#include "platform/settings_file.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
 
@@ -19,7 +19,7 @@ using testing::save_without_privileges;
 using testing::TempFolder;
 using testing::with_crlf;
 using testing::write_bytes;
-using Status = SaveResult::Status;
+using Status = platform::SaveResult::Status;
 
 class SettingsFileSaving : public ::testing::Test {
  protected:
@@ -32,7 +32,7 @@ class SettingsFileSaving : public ::testing::Test {
   }
 
   TempFolder folder_;
-  SettingsFile file_{target()};
+  platform::SettingsFile file_{target()};
   std::string old_bytes_ = with_crlf(numbered_lines("old"));
   std::vector<std::string> new_lines_ = numbered_lines("new");
 };
@@ -42,7 +42,7 @@ TEST_F(SettingsFileSaving, WritesEveryLineWithCrLfAndReadsBack) {
   ASSERT_EQ(file_.save(lines).status, Status::Saved);
   EXPECT_EQ(read_bytes(target()), with_crlf(lines));
   std::vector<std::string> read_back;
-  SettingsFile::Reader reader = file_.open_for_reading();
+  platform::SettingsFile::Reader reader = file_.open_for_reading();
   while (auto line = reader.next_line()) read_back.push_back(*line);
   EXPECT_EQ(read_back, lines);
 }
@@ -56,8 +56,8 @@ TEST_F(SettingsFileSaving, ReplacesALongerFileWhole) {
 TEST_F(SettingsFileSaving, IsSuppressedWhileAReaderLives) {
   write_old_file();
   {
-    SettingsFile::Reader reader = file_.open_for_reading();
-    SaveResult result = file_.save(new_lines_);
+    platform::SettingsFile::Reader reader = file_.open_for_reading();
+    platform::SaveResult result = file_.save(new_lines_);
     EXPECT_EQ(result.status, Status::Suppressed);
     EXPECT_EQ(result.reason, "");
     EXPECT_EQ(reader.next_line(), "old 1 ");
@@ -71,7 +71,7 @@ TEST_F(SettingsFileSaving, LineBreakInsideALineFails) {
   for (const char* broken : {"a\r\nb", "a\nb", "a\r"}) {
     std::vector<std::string> lines = new_lines_;
     lines[1] = broken;
-    SaveResult result = file_.save(lines);
+    platform::SaveResult result = file_.save(lines);
     EXPECT_EQ(result.status, Status::Failed);
     EXPECT_EQ(result.reason, "строка 2 содержит перевод строки");
   }
@@ -85,7 +85,7 @@ TEST_F(SettingsFileSaving, ReadOnlyFolderFailsWithReason) {
   fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec |
                                       fs::perms::group_read | fs::perms::group_exec |
                                       fs::perms::others_read | fs::perms::others_exec);
-  SaveResult result = save_without_privileges(file_, new_lines_);
+  platform::SaveResult result = save_without_privileges(file_, new_lines_);
   EXPECT_EQ(result.status, Status::Failed);
   EXPECT_EQ(result.reason, "нет доступа");
   expect_old_file_alone();
@@ -95,7 +95,7 @@ TEST_F(SettingsFileSaving, ReadOnlyFileIsNotOverruled) {
   write_old_file();
   fs::permissions(folder_.path(), fs::perms::all);
   fs::permissions(target(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  SaveResult result = save_without_privileges(file_, new_lines_);
+  platform::SaveResult result = save_without_privileges(file_, new_lines_);
   EXPECT_EQ(result.status, Status::Failed);
   EXPECT_FALSE(result.reason.empty());
   expect_old_file_alone();
@@ -104,7 +104,7 @@ TEST_F(SettingsFileSaving, ReadOnlyFileIsNotOverruled) {
 TEST_F(SettingsFileSaving, FolderInTheWayFails) {
   fs::create_directory(target());
   write_bytes(target() / "inside", "kept");
-  SaveResult result = file_.save(new_lines_);
+  platform::SaveResult result = file_.save(new_lines_);
   EXPECT_EQ(result.status, Status::Failed);
   EXPECT_FALSE(result.reason.empty());
   EXPECT_EQ(read_bytes(target() / "inside"), "kept");
@@ -112,8 +112,8 @@ TEST_F(SettingsFileSaving, FolderInTheWayFails) {
 }
 
 TEST_F(SettingsFileSaving, MissingFolderFails) {
-  SettingsFile file(folder_.file("no such folder") / "mytunes.log");
-  SaveResult result = file.save(new_lines_);
+  platform::SettingsFile file(folder_.file("no such folder") / "mytunes.log");
+  platform::SaveResult result = file.save(new_lines_);
   EXPECT_EQ(result.status, Status::Failed);
   EXPECT_EQ(result.reason, "файл или папка не найдены");
 }

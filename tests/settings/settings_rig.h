@@ -44,7 +44,7 @@ class SettingsRig {
   SettingsRig() : rig_(std::make_unique<ui::Headless>()) {}
 
   ui::Headless& h() { return *rig_; }
-  ui::Controller& c() { return rig_->controller; }
+  form::Controller& c() { return rig_->controller; }
   // A new program start in the same folder: a fresh window, then start-up.
   void restart() {
     rig_ = std::make_unique<ui::Headless>();

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "form/properties.h"
 #include "settings/save.h"
 #include "settings_rig.h"
-#include "ui/properties.h"
+#include "ui/valve_commands.h"
 
 namespace kolvar::settings {
 namespace {
@@ -20,11 +21,11 @@ using testing::SettingsRig;
 using testing::with_crlf;
 using testing::write_bytes;
 
-std::string prop(ui::Controller& c, const std::string& full_name, const std::string& name) {
-  ui::Control* control = c.form.find_full(full_name);
+std::string prop(form::Controller& c, const std::string& full_name, const std::string& name) {
+  form::Control* control = c.form.find_full(full_name);
   if (!control) return "<no control " + full_name + ">";
-  auto p = ui::find_prop(control->kind(), name);
-  return p ? ui::prop_text(*control, p->prop) : "<no property " + name + ">";
+  auto p = form::find_prop(control->kind(), name);
+  return p ? form::prop_text(*control, p->prop) : "<no property " + name + ">";
 }
 
 // The initial file with some lines (numbered from 1) replaced.
@@ -59,9 +60,9 @@ TEST(Startup, AppliesWithTheReactionsOfThresholdsHeldOff) {
   rig.write_lines(initial_with({{68, " 600 "}, {109, " 25 "}}));
   std::vector<std::string> loaded_during_reaction;
   rig.c().on_change(
-      "V", [&](ui::Controller& c, int) { loaded_during_reaction.push_back(c.c("V", 1).tag()); });
+      "V", [&](form::Controller& c, int) { loaded_during_reaction.push_back(c.c("V", 1).tag()); });
   // The tolerance saves from its reaction: the open file must not be replaced.
-  rig.c().on_change("dopusk", [](ui::Controller& c, int) { OK_Click(c); });
+  rig.c().on_change("dopusk", [](form::Controller& c, int) { OK_Click(c); });
   const std::string before = rig.bytes();
   rig.c().start();
   EXPECT_EQ(loaded_during_reaction, std::vector<std::string>{"0"});
@@ -85,7 +86,7 @@ TEST(Startup, ALaterLoadLeavesTheRunningCycleRunning) {
   rig.c().c("Timer1").set_on(true);
   rig.c().c("pin", 0).set_text("1");
   rig.c().c("Start").set_checked(true);
-  Form_Load(rig.c());
+  ui::Form_Load(rig.c());
   EXPECT_TRUE(rig.c().c("Timer1").on());
   EXPECT_TRUE(rig.c().c("Auto").checked());
   EXPECT_FALSE(rig.c().c("Start").checked());
@@ -165,19 +166,19 @@ std::vector<Setting> persisted_controls() {
 
 // Gives every persisted control a value unlike its initial one and unlike
 // its neighbours'.
-void change_every_setting(ui::Controller& c) {
+void change_every_setting(form::Controller& c) {
   int n = 0;
   for (const Setting& s : persisted_controls()) {
-    ui::Control& control = c.c(s.name, s.index);
+    form::Control& control = c.c(s.name, s.index);
     ++n;
     switch (control.kind()) {
-      case ui::Kind::Menu:
+      case form::Kind::Menu:
         control.set_checked(!control.checked());
         break;
-      case ui::Kind::CheckBox:
+      case form::Kind::CheckBox:
         control.set_value(1 - control.value());
         break;
-      case ui::Kind::ScrollBar: {
+      case form::Kind::ScrollBar: {
         const int low = std::min(control.min(), control.max());
         const int span = std::abs(control.max() - control.min()) + 1;
         int value = low + n % span;
@@ -192,10 +193,10 @@ void change_every_setting(ui::Controller& c) {
   }
 }
 
-std::vector<std::string> snapshot(ui::Controller& c) {
+std::vector<std::string> snapshot(form::Controller& c) {
   std::vector<std::string> values;
   for (const Setting& s : persisted_controls()) {
-    const ui::Control& control = c.c(s.name, s.index);
+    const form::Control& control = c.c(s.name, s.index);
     values.push_back(control.full_name() + "=" + control.text() + "|" +
                      std::to_string(control.value()) + "|" + (control.checked() ? "1" : "0"));
   }

@@ -8,21 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_file.h"
+#include "platform/settings_file.h"
 
 namespace kolvar::settings::testing {
 
-inline SaveResult save_without_privileges(SettingsFile& file,
-                                          const std::vector<std::string>& lines) {
+inline platform::SaveResult save_without_privileges(platform::SettingsFile& file,
+                                                    const std::vector<std::string>& lines) {
   if (geteuid() != 0) return file.save(lines);
   int pipe_fds[2];
-  if (pipe(pipe_fds) != 0) return {SaveResult::Status::Saved, "pipe failed"};
+  if (pipe(pipe_fds) != 0) return {platform::SaveResult::Status::Saved, "pipe failed"};
   pid_t child = fork();
   if (child == 0) {
     close(pipe_fds[0]);
     constexpr uid_t kNobody = 65534;
     if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(2);
-    SaveResult result = file.save(lines);
+    platform::SaveResult result = file.save(lines);
     std::string message = std::to_string(static_cast<int>(result.status)) + result.reason;
     ssize_t written = write(pipe_fds[1], message.data(), message.size());
     _exit(written == static_cast<ssize_t>(message.size()) ? 0 : 3);
@@ -35,9 +35,9 @@ inline SaveResult save_without_privileges(SettingsFile& file,
   int status = 0;
   waitpid(child, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || message.empty()) {
-    return {SaveResult::Status::Saved, "the unprivileged child failed"};
+    return {platform::SaveResult::Status::Saved, "the unprivileged child failed"};
   }
-  return {static_cast<SaveResult::Status>(message[0] - '0'), message.substr(1)};
+  return {static_cast<platform::SaveResult::Status>(message[0] - '0'), message.substr(1)};
 }
 
 }  // namespace kolvar::settings::testing

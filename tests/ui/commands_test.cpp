@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 class Commands : public kolvar::testing::InFreshFolder {
  protected:
   Commands() { c().start(); }
-  Controller& c() { return rig.controller; }
-  void click(const std::string& name, int index = kNoIndex) { c().click(c().c(name, index)); }
+  form::Controller& c() { return rig.controller; }
+  void click(const std::string& name, int index = form::kNoIndex) { c().click(c().c(name, index)); }
   std::string text(const std::string& name) { return c().c(name).text(); }
 
   Headless rig;

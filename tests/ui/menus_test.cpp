@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 class Menus : public kolvar::testing::InFreshFolder {
  protected:
   Menus() { c().start(); }
-  Controller& c() { return rig.controller; }
-  void click(const std::string& name, int index = kNoIndex) { c().click(c().c(name, index)); }
+  form::Controller& c() { return rig.controller; }
+  void click(const std::string& name, int index = form::kNoIndex) { c().click(c().c(name, index)); }
   std::vector<int> ticked(const std::string& array) {
     std::vector<int> out;
     for (int i : c().form.indices(array))

@@ -28,7 +28,7 @@ class ValveCommand : public ::testing::TestWithParam<Command> {};
 TEST_P(ValveCommand, TicksItsItemTellsTheOperatorAndSwitchesTheValve) {
   const Command& cmd = GetParam();
   Headless h;
-  Controller& c = h.controller;
+  form::Controller& c = h.controller;
   c.c("ps", 1).set_checked(true);
   c.c("pf", 2).set_checked(true);
   if (cmd.pwm) {
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValveCommands, ManualControlGreysTheAdjustmentsAndAutomaticGivesBackOnlyTheButtons) {
   Headless h;
-  Controller& c = h.controller;
+  form::Controller& c = h.controller;
   c.click(c.c("stp"));
   for (const char* name : kManualControls) EXPECT_FALSE(c.c(name).enabled()) << name;
   c.click(c.c("Auto"));
@@ -76,7 +76,7 @@ TEST(ValveCommands, ClickingTheTickedItemAgainSwitchesAgain) {
 
 TEST(ValveCommands, AFailedPortWriteEndsTheCommandAfterTheMarksAndTheText) {
   Headless h;
-  Controller& c = h.controller;
+  form::Controller& c = h.controller;
   c.c("pin", 7).set_text("?");  // a corrupted image is never written
   c.click(c.c("Start"));
   EXPECT_TRUE(c.c("Start").checked());
@@ -95,7 +95,7 @@ class PwmEnabling : public ::testing::TestWithParam<PwmCase> {};
 
 TEST_P(PwmEnabling, FollowsTheManualShareAndTheTankTemperatureChoices) {
   Headless h;
-  Controller& c = h.controller;
+  form::Controller& c = h.controller;
   for (const auto& [name, _] : GetParam().enabled) c.c(name).set_enabled(false);
   c.c("manual_otb_Ch").set_value(GetParam().manual_share);
   c.c("otb_po_t_bragi").set_value(GetParam().by_tank);
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValveCommands, AutomaticUnderPwmAppliesTheEnablingRule) {
   Headless h;
-  Controller& c = h.controller;
+  form::Controller& c = h.controller;
   c.c("SHIM").set_checked(true);
   c.c("manual_otb_Ch").set_value(1);
   c.click(c.c("stp"));

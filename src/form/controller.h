@@ -1,0 +1,92 @@
+#pragma once
+// The controller: owns the window's controls and reaches the outside world
+// through the platform services. All state lives in the controls; the few
+// fields here are the ones that have no control of their own.
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "form/form.h"
+#include "form/virtual_clock.h"
+#include "platform/services.h"
+#include "platform/settings_file.h"
+
+namespace kolvar::form {
+
+// An operator action whose handler does not exist (yet).
+class NotBuilt : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+class Controller {
+ public:
+  using Handler = std::function<void(Controller&, int index)>;
+
+  explicit Controller(platform::Services& services);
+  Controller(const Controller&) = delete;
+  Controller& operator=(const Controller&) = delete;
+
+  platform::Services& os;
+  Form form;
+
+  // Shorthand for the control named name (with its index for arrays).
+  Control& c(std::string_view name, int index = kNoIndex) { return form.get(name, index); }
+  const Control& c(std::string_view name, int index = kNoIndex) const {
+    return form.get(name, index);
+  }
+  char decimal_separator() const { return os.locale.decimal_separator(); }
+
+  // --- State that has no control ---
+  // Which port backend the write path uses: 0 before the first write, then 1, 2 or 3.
+  int port_driver_state = 0;
+  // The outcome whose message box was shown last, so a box comes once per change.
+  int port_outcome_shown = 0;
+  // "mytunes.log" in the working folder; one object, so a save asked for while
+  // it is open for reading leaves it alone.
+  platform::SettingsFile settings_file;
+
+  // The entry the operator chose in a drive, folder or file list, for its
+  // handler to take or refuse (a folder that cannot be read is refused).
+  std::string list_choice;
+
+  // --- Handlers, registered by the areas that build them ---
+  void on_click(const std::string& name, Handler handler);
+  void on_change(const std::string& name, Handler handler);
+  void on_timer(const std::string& name, std::function<void(Controller&)> handler);
+  void on_start(std::function<void(Controller&)> handler);
+  bool has_click(const std::string& name) const { return clicks_.count(name) > 0; }
+  bool has_change(const std::string& name) const { return changes_.count(name) > 0; }
+
+  // --- Entry points: the operator and the event loop ---
+  // Program start: create the window and load it.
+  void start();
+  // A click on a button, menu item or check box (a check box toggles first).
+  void click(Control& control);
+  // The operator edits a control: a text box's text, a scroll bar's value (its
+  // change reaction runs when the value changes), a check box's value (its
+  // click handler runs), a drive, folder or file list's choice.
+  void edit(Control& control, const std::string& value);
+  // Program code gives a scroll bar a value: out of range is a failure and the
+  // value stays; a value that differs raises the bar's change reaction, whose
+  // failures pass to the caller.
+  void change_value(Control& scroll_bar, int value);
+  // A timer fired.
+  void fire(Control& timer);
+  // Runs the handlers of the timers due up to `until` on a virtual clock.
+  void run_timers_until(VirtualClock& clock, platform::Millis until);
+
+ private:
+  // Runs one event-loop handler; a failure that reaches the loop is shown to
+  // the operator in a message box instead of ending the program.
+  void guarded(const std::function<void()>& handler);
+
+  std::map<std::string, Handler, std::less<>> clicks_;
+  std::map<std::string, Handler, std::less<>> changes_;
+  std::map<std::string, std::function<void(Controller&)>, std::less<>> timers_;
+  std::vector<std::function<void(Controller&)>> start_;
+};
+
+}  // namespace kolvar::form

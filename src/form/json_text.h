@@ -1,0 +1,16 @@
+#pragma once
+// JSON string literals as the scenario runner prints and reads them: UTF-8
+// kept as it is; only the quote, the backslash and control characters escaped.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kolvar::form {
+
+std::string json_quote(std::string_view text);
+
+// The text of a JSON string literal that makes up the whole of `literal`;
+// nullopt when it is not one.
+std::optional<std::string> json_unquote(std::string_view literal);
+
+}  // namespace kolvar::form

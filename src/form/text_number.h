@@ -1,0 +1,36 @@
+#pragma once
+// Numbers held as text in the window's controls.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kolvar::form {
+
+// The leading decimal number of a text, with a point as the decimal
+// separator; blanks before it are skipped; 0 when the text does not begin with
+// a number. Every temperature and threshold comparison uses it.
+double numeric_value(std::string_view text);
+
+// A counter that is counted up or down: a whole number, blanks around it
+// allowed. A text that holds no whole number is a failure naming what.
+long long counter_value(std::string_view text, std::string_view what);
+
+// A whole number written exactly, as a script or an edit gives it: an
+// optional minus and digits, nothing around them.
+std::optional<long long> whole_number(std::string_view text);
+
+// A number that a step requires (a duration, a length): a decimal number with
+// a point, blanks around it allowed. Anything else is a failure naming what.
+double required_number(std::string_view text, std::string_view what);
+
+// Nearest whole number, a half going to the even neighbour.
+long long round_half_even(double value);
+
+// Decimal text in the user's format: the separator given, a fractional part
+// only when there is one, at most 15 significant digits (99.5 -> "99,5", 99 -> "99").
+std::string decimal_text(double value, char separator);
+
+// A value held in tenths shown in units: 995 -> "99,5", 990 -> "99".
+std::string tenths_text(long long tenths, char separator);
+
+}  // namespace kolvar::form

@@ -1,0 +1,112 @@
+#include "platform/settings_file.h"
+
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "platform/atomic_replace.h"
+#include "platform/failure.h"
+#include "platform/system_reason.h"
+
+namespace kolvar::platform {
+namespace {
+
+// Editors on Windows like to start a UTF-8 file with a byte-order mark; left
+// in place it would hide the outside-edit flag of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+SettingsFile::Reader::Reader(std::FILE* file, int* open_readers)
+    : file_(file), open_readers_(open_readers) {
+  if (open_readers_) ++*open_readers_;
+}
+
+SettingsFile::Reader::Reader(Reader&& other) noexcept
+    : file_(std::exchange(other.file_, nullptr)),
+      open_readers_(std::exchange(other.open_readers_, nullptr)),
+      lines_read_(other.lines_read_) {}
+
+SettingsFile::Reader& SettingsFile::Reader::operator=(Reader&& other) noexcept {
+  if (this != &other) {
+    close();
+    file_ = std::exchange(other.file_, nullptr);
+    open_readers_ = std::exchange(other.open_readers_, nullptr);
+    lines_read_ = other.lines_read_;
+  }
+  return *this;
+}
+
+SettingsFile::Reader::~Reader() {
+  close();
+}
+
+void SettingsFile::Reader::close() {
+  if (file_) std::fclose(file_);
+  if (open_readers_) --*open_readers_;
+  file_ = nullptr;
+  open_readers_ = nullptr;
+}
+
+std::optional<std::string> SettingsFile::Reader::next_line() {
+  if (!file_ || lines_read_ == kLineCount) return std::nullopt;
+  std::string line;
+  bool any = false;
+  for (int c = std::getc(file_); c != EOF; c = std::getc(file_)) {
+    any = true;
+    if (c == '\n') break;
+    if (c == '\r') {
+      int next = std::getc(file_);
+      if (next != '\n' && next != EOF) std::ungetc(next, file_);
+      break;
+    }
+    if (line.size() < kMaxLineLength) line.push_back(static_cast<char>(c));
+  }
+  if (!any) return std::nullopt;
+  if (++lines_read_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+  return line;
+}
+
+SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::FILE* SettingsFile::open_file() const {
+  std::error_code ec;
+  // fopen opens a folder on Linux; reading it would then fail on every line.
+  if (std::filesystem::is_directory(path_, ec)) return nullptr;
+#ifdef _WIN32
+  return _wfopen(path_.c_str(), L"rb");
+#else
+  return std::fopen(path_.c_str(), "rb");
+#endif
+}
+
+SettingsFile::Reader SettingsFile::open_for_reading() {
+  std::FILE* file = open_file();
+  if (!file) throw Failure("Не удалось открыть файл настроек " + path_.filename().string());
+  return Reader(file, &open_readers_);
+}
+
+std::optional<std::string> SettingsFile::read_first_line() const {
+  std::FILE* file = open_file();
+  if (!file) return std::nullopt;
+  return Reader(file, nullptr).next_line();
+}
+
+SaveResult SettingsFile::save(const std::vector<std::string>& lines) {
+  if (is_open_for_reading()) return {SaveResult::Status::Suppressed, {}};
+  std::string content;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].find_first_of("\r\n") != std::string::npos) {
+      return {SaveResult::Status::Failed,
+              "строка " + std::to_string(i + 1) + " содержит перевод строки"};
+    }
+    content += lines[i];
+    content += "\r\n";
+  }
+  if (std::error_code ec = replace_atomically(path_, content)) {
+    return {SaveResult::Status::Failed, platform::system_reason(ec)};
+  }
+  return {SaveResult::Status::Saved, {}};
+}
+
+}  // namespace kolvar::platform
