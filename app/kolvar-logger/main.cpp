@@ -12,8 +12,10 @@
 //     characters 1-8    time stamp HH:MM:SS, local time
 //     characters 10k to 10k+8   sensor k (k = 1 to 5), degrees with three
 //                       decimals ("23.125"), left-aligned; blank when the
-//                       sensor is missing, fails its CRC check, reports the
-//                       power-on value 85.000, or gives anything unreadable
+//                       sensor is missing, fails its CRC check, gives
+//                       anything unreadable or out of range (-55 to 125), or
+//                       reports the power-on value 85.000 (taken as real
+//                       only when its previous reading was within 1 degree)
 //   Lines end with CR LF; blanks at the end of a line are left out. A line is
 //   at most 60 bytes, so at one line a second the log grows by 4 to 5 MB a
 //   day (about 150 MB a month). The logger never shortens or rotates it; it
