@@ -1,0 +1,143 @@
+#include "logger/config.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <vector>
+
+#include "logger/usage_error.h"
+
+namespace kolvar::logger {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool is_blank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The first word of text, and the trimmed rest after it.
+std::pair<std::string_view, std::string_view> first_word(std::string_view text) {
+  std::size_t end = 0;
+  while (end < text.size() && !is_blank(text[end])) ++end;
+  return {text.substr(0, end), trimmed(text.substr(end))};
+}
+
+// A sensor id names a folder directly under the sysfs root, nothing else.
+bool valid_id(std::string_view id) {
+  return !id.empty() && id.front() != '.' && id.find('/') == std::string_view::npos &&
+         id.find_first_of(" \t") == std::string_view::npos;
+}
+
+class Parser {
+ public:
+  explicit Parser(const fs::path& file) : file_(file) {}
+
+  void line(std::string_view text) {
+    ++number_;
+    text = trimmed(text.substr(0, text.find('#')));
+    if (text.empty()) return;
+    const auto [key, rest] = first_word(text);
+    if (key.size() == 1 && key[0] >= '1' && key[0] <= '0' + kColumns) {
+      column(key[0] - '0', rest);
+    } else if (key == "log") {
+      log(rest);
+    } else if (key == "interval") {
+      interval(rest);
+    } else {
+      fail("unknown setting '" + std::string(key) +
+           "' (expected a column 1 to 5 and a sensor id, 'log PATH' or 'interval SECONDS')");
+    }
+  }
+
+  Config finish() {
+    if (ids_.empty()) {
+      throw UsageError(file_.string() +
+                       ": no sensor columns (write lines like '1 28-0000075a1b2c')");
+    }
+    return config_;
+  }
+
+ private:
+  void column(int k, std::string_view id) {
+    if (!valid_id(id)) fail("column " + std::to_string(k) + " needs one sensor id");
+    std::string& slot = config_.sensor[k - 1];
+    if (!slot.empty()) fail("column " + std::to_string(k) + " is given twice");
+    if (!ids_.insert(std::string(id)).second) {
+      fail("sensor " + std::string(id) + " is given for two columns");
+    }
+    slot = id;
+  }
+
+  void log(std::string_view path) {
+    if (path.empty()) fail("'log' needs a file path");
+    if (config_.log) fail("'log' is given twice");
+    config_.log = file_.parent_path() / fs::path(path);
+  }
+
+  void interval(std::string_view seconds) {
+    if (config_.interval_seconds) fail("'interval' is given twice");
+    config_.interval_seconds = parse_interval(seconds);
+    if (!config_.interval_seconds) {
+      fail("'interval' needs whole seconds from 1 to " + std::to_string(kMaxIntervalSeconds));
+    }
+  }
+
+  [[noreturn]] void fail(const std::string& what) const {
+    throw UsageError(file_.string() + " line " + std::to_string(number_) + ": " + what);
+  }
+
+  fs::path file_;
+  int number_ = 0;
+  Config config_;
+  std::set<std::string> ids_;
+};
+
+}  // namespace
+
+Config parse_config(std::string_view text, const fs::path& file) {
+  Parser parser(file);
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    parser.line(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return parser.finish();
+}
+
+Config read_config(const fs::path& file) {
+  std::error_code ignored;
+  if (fs::is_directory(file, ignored)) {
+    throw UsageError("cannot read the configuration " + file.string() + ": it is a folder");
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    throw UsageError("cannot read the configuration " + file.string() + ": " +
+                     std::strerror(errno));
+  }
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw UsageError("cannot read the configuration " + file.string());
+  return parse_config(text, file);
+}
+
+std::optional<int> parse_interval(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
+  if (value < 1 || value > kMaxIntervalSeconds) return std::nullopt;
+  return value;
+}
+
+}  // namespace kolvar::logger

@@ -1,0 +1,111 @@
+// The real kolvar-logger, run on a fake sensor tree.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "core/log_line.h"
+#include "fake_sysfs.h"
+#include "logger/instance_lock.h"
+#include "support/temp_folder.h"
+
+namespace kolvar::logger {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
+
+std::string contents(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string quoted(const std::string& text) {
+  std::string result = "'";
+  for (char c : text) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return result + "'";
+}
+
+class LoggerProgram : public ::testing::Test {
+ protected:
+  LoggerProgram() {
+    sysfs.temperature("28-a", 23125);
+    sysfs.w1_slave("28-b", 78500);
+    std::ofstream(config) << "# two sensors\n2 28-a\n1 28-b\nlog from-config.log\n";
+  }
+
+  // Runs the program with the arguments (each quoted for the shell) and
+  // returns its exit status; its output lands in out and err.
+  int run(const std::vector<std::string>& args) {
+    std::string command = quoted(KOLVAR_LOGGER);
+    for (const std::string& arg : args) command += " " + quoted(arg);
+    command += " >" + quoted(folder.file("out").string());
+    command += " 2>" + quoted(folder.file("err").string());
+    const int status = std::system(command.c_str());
+    out = contents(folder.file("out"));
+    err = contents(folder.file("err"));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::vector<std::string> once() {
+    return {"--once", "--sysfs", sysfs.root().string(), "--config", config.string()};
+  }
+
+  testing::FakeSysfs sysfs;
+  kolvar::testing::TempFolder folder;
+  fs::path config = folder.file("logger.conf");
+  fs::path log = folder.file("from-config.log");
+  std::string out;
+  std::string err;
+};
+
+TEST_F(LoggerProgram, OnceAppendsALineKolvarReads) {
+  ASSERT_EQ(run(once()), 0) << err;
+  ASSERT_EQ(run(once()), 0) << err;
+  const std::string text = contents(log);
+  EXPECT_THAT(text, MatchesRegex("([0-2][0-9]:[0-5][0-9]:[0-6][0-9] 78.500    23.125\r\n){2}"));
+  const core::LogFields fields = core::split_log_line(text.substr(0, text.find('\r')));
+  EXPECT_EQ(fields.sensor, (std::array<std::string, 5>{"78.500", "23.125", "", "", ""}));
+
+  std::vector<std::string> args = once();
+  args.push_back("--log=" + folder.file("other.log").string());
+  ASSERT_EQ(run(args), 0) << err;
+  EXPECT_THAT(contents(folder.file("other.log")), HasSubstr("78.500"));
+  EXPECT_EQ(contents(log), text);
+}
+
+TEST_F(LoggerProgram, SecondCopyLeavesTheLogAlone) {
+  const auto first = InstanceLock::try_take(lock_path_for(log));
+  ASSERT_TRUE(first);
+  EXPECT_EQ(run(once()), 0);
+  EXPECT_THAT(err, HasSubstr("is already writing " + log.string()));
+  EXPECT_FALSE(fs::exists(log));
+}
+
+TEST_F(LoggerProgram, WrongStartsExitWithTwoAndWriteNothing) {
+  EXPECT_EQ(run({"--once", "--frequency", "2"}), 2);
+  EXPECT_THAT(err, HasSubstr("unknown option --frequency"));
+  EXPECT_EQ(run({"--once", "--config", folder.file("missing.conf").string()}), 2);
+  EXPECT_THAT(err, HasSubstr("cannot read the configuration"));
+  std::ofstream(config) << "1 28-a\nlogfile x.log\n";
+  EXPECT_EQ(run(once()), 2);
+  EXPECT_THAT(err, HasSubstr("line 2: unknown setting 'logfile'"));
+  EXPECT_FALSE(fs::exists(log));
+}
+
+TEST_F(LoggerProgram, ListShowsColumnsAndReadings) {
+  ASSERT_EQ(run({"--list", "--sysfs", sysfs.root().string(), "--config", config.string()}), 0);
+  EXPECT_THAT(out, HasSubstr("28-a  column 2  23.125\n"));
+  EXPECT_THAT(out, HasSubstr("28-b  column 1  78.500\n"));
+}
+
+}  // namespace
+}  // namespace kolvar::logger
