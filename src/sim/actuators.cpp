@@ -13,11 +13,9 @@ void Actuators::see(std::uint8_t byte, const Wiring& wiring, platform::Millis at
   byte_ = byte;
   const bool open = wiring.raised(Output::ValveStart, byte);
   const bool close = wiring.raised(Output::ValveStop, byte);
-  if (wiring.mask(Output::ValveStop) == 0) {
-    valve_open_ = open;
-  } else if (open != close) {
-    valve_open_ = open;
-  }
+  // A solenoid (no close line) follows its line; a motorised valve moves only
+  // when exactly one of its two lines is high.
+  if (wiring.mask(Output::ValveStop) == 0 || open != close) valve_open_ = open;
   stop_ = wiring.raised(Output::SystemStop, byte);
   coil_ = wiring.raised(Output::CoilCooling, byte);
   lift_direction_ = (wiring.raised(Output::LiftUp, byte) ? 1 : 0) -

@@ -3,10 +3,11 @@
 // is the port backend (every byte written reaches its devices), it writes the
 // logger's log file, and it is the launcher that restarts the logger. Time is
 // given to it: advance_to(now) integrates up to `now` in steps of at most
-// step_ms on a fixed grid (and ending at each logger poll and watchdog
-// deadline), so equal inputs give equal runs however the calls are spaced.
-// A write acts at the plant's present time: the driver advances the plant
-// to the controller's time before the controller acts.
+// step_ms on a fixed grid, also ending at each logger poll and watchdog
+// deadline. The same calls give the same run; calls at other moments change
+// it only within the integration's accuracy. A write acts at the plant's
+// present time: the driver advances the plant to the controller's time
+// before the controller acts.
 //
 // Simplifications, each chosen to keep a step to a few microseconds while
 // keeping the column's behaviour honest:

@@ -74,8 +74,8 @@ TEST_F(Physics, UnevenAdvancesGiveNearlyTheSameRun) {
   PlantSettings other = settings;
   other.logger.log_path = folder.file("other.log").string();
   Plant uneven(other);
-  const platform::Millis open_at = 3650 * 1000;
-  for (platform::Millis t = 0; t <= 4 * 3600 * 1000; t += 1000) {
+  const platform::Millis open_at = 3650'000;
+  for (platform::Millis t = 0; t <= 4 * 3600'000LL; t += 1000) {
     plant->advance_to(t);
     if (t == open_at) plant->write(kOpen);
   }
