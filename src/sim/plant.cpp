@@ -12,7 +12,8 @@ namespace {
 
 constexpr double kDryShare = 0.05;  // of the charge, in moles
 
-// A hold-up of a tenth of the charge or more would be a flooded column.
+// Refuses settings that describe no rig; a hold-up of a tenth of the charge
+// or more would be a flooded column.
 const PlantSettings& checked(const PlantSettings& s) {
   const bool fine = s.charge_litres > 0 && s.charge_abv >= 0 && s.charge_abv <= 1 &&
                     s.plates >= 1 && s.holdup_ml > 0 && s.holdup_ml < s.charge_litres * 100 &&
