@@ -1,0 +1,65 @@
+#include "sim/logger_writer.h"
+
+namespace kolvar::sim {
+
+namespace {
+
+void two_digits(std::string& out, long value) {
+  out += static_cast<char>('0' + value / 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+}  // namespace
+
+LoggerWriter::LoggerWriter(const LoggerSettings& settings)
+    : path_(settings.log_path),
+      columns_(settings.columns),
+      clock_start_(settings.clock_start_seconds),
+      width_(kLogColumns),
+      noise_(settings.noise_celsius),
+      generator_(settings.seed) {
+  while (width_ > 0 && columns_[width_ - 1] == Probe::None) --width_;
+  line_.reserve(8 + kLogColumns * (kFieldWidth + 1) + 2);
+  open();
+}
+
+LoggerWriter::~LoggerWriter() {
+  reopen();
+}
+
+void LoggerWriter::open() {
+  file_ = std::fopen(path_.c_str(), "ab");
+}
+
+void LoggerWriter::reopen() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+}
+
+void LoggerWriter::write(platform::Millis at, const std::array<double, kLogColumns>& celsius,
+                         const std::array<SensorFault, kLogColumns>& faults) {
+  const long seconds = (clock_start_ + at / 1000) % 86400;
+  line_.clear();
+  two_digits(line_, seconds / 3600);
+  line_ += ':';
+  two_digits(line_, seconds / 60 % 60);
+  line_ += ':';
+  two_digits(line_, seconds % 60);
+  for (int k = 0; k < width_; ++k) {
+    // Every column draws its noise, so faults do not shift the others' sequence.
+    const double reading = sensor_reading(celsius[k], noise_ * generator_.next());
+    char field[kFieldWidth];
+    format_field(field, reading, columns_[k] == Probe::None ? SensorFault::Blank : faults[k]);
+    line_ += ' ';
+    line_.append(field, kFieldWidth);
+  }
+
+  if (file_ == nullptr) open();
+  if (file_ == nullptr) return;
+  std::fwrite(line_.data(), 1, line_.size(), file_);
+  std::fwrite("\r\n", 1, 2, file_);
+  std::fflush(file_);
+  ++lines_;
+}
+
+}  // namespace kolvar::sim

@@ -1,0 +1,58 @@
+#pragma once
+// Everything that describes one simulated rig. Fields marked "live" may be
+// changed through Plant::settings() while it runs and act from the next
+// step; the rest are read once, when the plant is built.
+#include <string>
+
+#include "platform/clock.h"
+#include "sim/logger_writer.h"
+#include "sim/wiring.h"
+
+namespace kolvar::sim {
+
+// How the take-off valve draws product:
+// - Liquid: the valve lets condensate from the dephlegmator run off as
+//   product, at a rate trimmed by the lift (the higher the lift, the less the
+//   head over the outlet and the slower the flow);
+// - Vapour: the valve lets cooling water into the dephlegmator; while it
+//   flows the dephlegmator condenses all the vapour as reflux, between pulses
+//   it condenses less and the rest goes on to the product cooler;
+// - WidthModulated: like Liquid through a fixed needle valve (no lift), the
+//   controller opening the valve for a share of each period.
+enum class TakeoffType { Liquid, Vapour, WidthModulated };
+
+struct PlantSettings {
+  // The charge.
+  double charge_litres = 30;
+  double charge_abv = 0.40;  // ethanol's share by volume
+  double start_celsius = 20;
+  // Heat.
+  double heater_watts = 2000;  // live
+  double loss_w_per_k = 2.0;   // live; walls of pot and column to the room
+  double room_celsius = 20;    // live
+  double water_celsius = 15;   // live; the cooling water
+  // The column.
+  int plates = 12;               // theoretical plates of the packing
+  double holdup_ml = 150;        // liquid held on the packing
+  int packing_sensor_plate = 3;  // the packing sensor's plate, counted from the bottom
+  // Take-off.
+  TakeoffType takeoff = TakeoffType::Liquid;  // live
+  double valve_ml_s = 0.8;                    // live; liquid take-off with the lift at the bottom
+  double needle_ml_s = 1.5;                   // live; width-modulated take-off, valve open
+  double lift_top_cm = 50;                    // the lift's travel; no flow with the lift at the top
+  double lift_start_cm = 25;
+  double lift_cm_s = 1.0;  // the lift's speed
+  // The working-signal watchdog: when on, the heater runs only while the
+  // working line changed level less than watchdog_ms ago.
+  bool watchdog = false;                 // live
+  platform::Millis watchdog_ms = 10000;  // live
+  // Lines and logger.
+  Wiring wiring = default_wiring();  // live
+  LoggerSettings logger;
+  std::string port_name = "dlportio.dll";
+  // The longest step of the integration; steps also end at every poll of the
+  // logger and every watchdog deadline.
+  platform::Millis step_ms = 1000;
+};
+
+}  // namespace kolvar::sim

@@ -1,0 +1,171 @@
+// The column as an operator knows it, driven through the port's lines.
+#include <gtest/gtest.h>
+
+#include "plant_rig.h"
+#include "platform/failure.h"
+
+namespace kolvar::sim {
+namespace {
+
+using Behaviour = PlantRig;
+
+TEST_F(Behaviour, ClosedValveBringsTheHeadToTheAzeotrope) {
+  make();
+  plant->write(kClose);
+  run_to_boil();
+  run_seconds(3600);
+  const PlantStatus s = plant->status();
+  EXPECT_NEAR(s.dephlegmator_celsius, 78.4, 0.25);
+  EXPECT_LT(s.packing_celsius, 78.8);
+  EXPECT_EQ(s.taken_off.moles(), 0);
+}
+
+TEST_F(Behaviour, TakingOffMoreThanTheColumnRefluxesHeatsHeadAndPacking) {
+  settings.valve_ml_s = 10;  // more than all the condensate
+  make();
+  plant->write(kClose);
+  run_to_boil();
+  run_seconds(1800);
+  const PlantStatus settled = plant->status();
+  plant->write(kOpen);
+  run_seconds(1800);
+  EXPECT_GT(plant->status().dephlegmator_celsius, settled.dephlegmator_celsius + 3);
+  EXPECT_GT(plant->status().packing_celsius, settled.packing_celsius + 3);
+}
+
+TEST_F(Behaviour, ASpentChargeHeatsHeadAndPacking) {
+  settings.charge_litres = 5;
+  settings.charge_abv = 0.10;
+  make();
+  plant->write(kClose);
+  run_to_boil();
+  run_seconds(1800);
+  EXPECT_LT(plant->status().dephlegmator_celsius, 78.6);
+  plant->write(kOpen);
+  run_seconds(3600);
+  const PlantStatus spent = plant->status();
+  ASSERT_TRUE(spent.boiling);
+  EXPECT_LT(spent.charge.abv(), 0.01);
+  EXPECT_GT(spent.dephlegmator_celsius, 95);
+  EXPECT_GT(spent.packing_celsius, 95);
+}
+
+TEST_F(Behaviour, CoolerOutletFollowsItsWater) {
+  make();
+  plant->write(kClose | kCoil);
+  run_to_boil();
+  run_seconds(1800);
+  EXPECT_LT(plant->status().cooler_celsius, settings.water_celsius + 5);
+
+  plant->faults.water_failed = true;
+  run_seconds(600);
+  EXPECT_GT(plant->status().cooler_celsius, 70);
+
+  plant->faults.water_failed = false;
+  run_seconds(600);
+  EXPECT_LT(plant->status().cooler_celsius, settings.water_celsius + 5);
+  plant->write(kClose);  // the coil's valve shut
+  run_seconds(600);
+  EXPECT_GT(plant->status().cooler_celsius, 70);
+}
+
+TEST_F(Behaviour, StopLineCutsTheHeaterUnlessItsRelayIsStuck) {
+  struct Case {
+    std::uint8_t lines;
+    bool stuck;
+    bool heater;
+  };
+  for (const Case c : {Case{0, false, true}, Case{kStop, false, false}, Case{kStop, true, true},
+                       Case{kPin9, false, true}}) {
+    make();
+    plant->faults.stop_relay_stuck = c.stuck;
+    plant->write(c.lines);
+    run_seconds(600);
+    const PlantStatus s = plant->status();
+    EXPECT_EQ(s.heater_on, c.heater) << int(c.lines) << " " << c.stuck;
+    EXPECT_EQ(s.tank_celsius > settings.start_celsius + 1, c.heater) << int(c.lines);
+  }
+}
+
+TEST_F(Behaviour, WatchdogCutsTheHeaterWhenThePulsesStop) {
+  settings.watchdog = true;
+  settings.watchdog_ms = 10000;
+  make();
+  EXPECT_FALSE(plant->status().heater_on);  // no pulse seen yet
+  for (int pulse = 0; pulse < 30; ++pulse) {
+    plant->write(kWorking);
+    run_seconds(1.5);
+    plant->write(0);
+    run_seconds(0.5);
+    ASSERT_TRUE(plant->status().heater_on) << pulse;
+  }
+  plant->write(kWorking);  // and it stays high: the controller hangs
+  run_seconds(9.9);
+  EXPECT_TRUE(plant->status().heater_on);
+  run_seconds(0.1);
+  EXPECT_FALSE(plant->status().heater_on);
+  EXPECT_TRUE(plant->status().watchdog_tripped);
+}
+
+TEST_F(Behaviour, ValveAnswersOnlyTheLinesItIsWiredTo) {
+  make();
+  plant->write(kPin9);  // a controller that believes the valve is on pin 9
+  EXPECT_FALSE(plant->status().valve_open);
+  plant->write(kOpen);
+  EXPECT_TRUE(plant->status().valve_open);
+  plant->write(0);  // a motorised valve stays where it was driven
+  EXPECT_TRUE(plant->status().valve_open);
+  plant->write(kClose);
+  EXPECT_FALSE(plant->status().valve_open);
+  plant->write(kOpen | kClose);
+  EXPECT_FALSE(plant->status().valve_open);
+
+  plant->settings().wiring.clear(Output::ValveStop);  // a plain solenoid valve
+  plant->write(kOpen);
+  EXPECT_TRUE(plant->status().valve_open);
+  plant->write(0);
+  EXPECT_FALSE(plant->status().valve_open);
+}
+
+TEST_F(Behaviour, LiftTravelsWhileDrivenAndTrimsTheTakeoff) {
+  make();
+  plant->write(kOpen);
+  run_to_boil();
+  run_seconds(60);
+  const PlantStatus low = plant->status();
+  plant->write(kOpen | kLiftUp);
+  run_seconds(10);
+  plant->write(kOpen);
+  run_seconds(60);
+  const PlantStatus high = plant->status();
+  EXPECT_NEAR(high.lift_cm, low.lift_cm + 10 * settings.lift_cm_s, 1e-9);
+  EXPECT_LT(high.takeoff_ml_h, low.takeoff_ml_h * 0.9);
+}
+
+TEST_F(Behaviour, VapourTakeoffCoolsTheDephlegmatorWhileTheValveIsOpen) {
+  settings.takeoff = TakeoffType::Vapour;
+  make();
+  plant->write(kOpen);
+  run_to_boil();
+  run_seconds(1800);
+  EXPECT_EQ(plant->status().takeoff_ml_h, 0);
+  plant->write(kClose);
+  run_seconds(600);
+  EXPECT_GT(plant->status().takeoff_ml_h, 1000);
+  EXPECT_GT(plant->status().dephlegmator_celsius, 79);
+}
+
+TEST_F(Behaviour, UnpluggedPortRefusesWritesAndItsDevicesSeeNothing) {
+  make();
+  plant->write(kStop | kOpen);
+  plant->faults.port_unplugged = true;
+  EXPECT_EQ(plant->availability(), platform::PortAvailability::Unusable);
+  EXPECT_THROW(plant->write(kStop), Failure);
+  run_seconds(1);
+  EXPECT_EQ(plant->status().lines, 0);
+  EXPECT_TRUE(plant->status().heater_on);  // the stop relay dropped out
+  EXPECT_TRUE(plant->status().valve_open);
+}
+
+}  // namespace
+}  // namespace kolvar::sim
