@@ -23,7 +23,7 @@ struct ValueRange {
 class Decimator {
  public:
   struct Limits {
-    std::size_t window = 2048;   // latest points kept whole
+    std::size_t window = 1024;   // latest points kept whole
     std::size_t buckets = 2048;  // buckets for everything older; even
   };
 

@@ -21,8 +21,7 @@ namespace kolvar::record::testing {
 namespace chr = std::chrono;
 
 // 2024-03-05 10:00:00, the wall time at virtual time 0.
-inline const platform::LocalTime kDay0 =
-    chr::local_days{chr::year{2024} / 3 / 5} + chr::hours{10};
+inline const platform::LocalTime kDay0 = chr::local_days{chr::year{2024} / 3 / 5} + chr::hours{10};
 
 class RecordRig {
  public:
