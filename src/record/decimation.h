@@ -43,6 +43,7 @@ class Decimator {
 
   std::size_t points() const { return points_; }
   bool empty() const { return points_ == 0; }
+  // The times of the oldest and the latest point; only when not empty.
   platform::Millis first_time() const;
   platform::Millis last_time() const;
   // How many points one bucket of the past holds now.
