@@ -11,6 +11,8 @@
 #include "form/properties.h"
 #include "form/text_number.h"
 #include "platform/failure.h"
+#include "platform/wall_clock.h"
+#include "record/run_record.h"
 #include "ui/headless.h"
 
 namespace kolvar::headless {
@@ -39,6 +41,10 @@ long long parse_number(std::string_view s) {
   if (auto v = form::whole_number(s)) return *v;
   throw ScriptError("not a number: \"" + std::string(s) + "\"");
 }
+
+// Runs on virtual time are dated from a fixed moment, so the records they
+// leave in runs/ get the same names every time.
+const platform::LocalTime kVirtualDate = std::chrono::local_days{std::chrono::year{2024} / 1 / 1};
 
 struct Target {
   form::Control* control;
@@ -219,6 +225,8 @@ class Runner {
 
   std::ostream& out_;
   ui::Headless rig_;
+  platform::FollowingWallClock wall_{rig_.clock, kVirtualDate};
+  record::RunRecord record_{rig_.controller, wall_, {.folder = "runs", .durable = false}};
 };
 
 }  // namespace

@@ -46,6 +46,7 @@ void Controller::click(Control& control) {
     throw NotBuilt("no click handler for " + control.full_name());
   }
   if (it != clicks_.end()) guarded([&] { it->second(*this, control.index()); });
+  for (auto& watcher : watchers_) watcher(*this, control);
 }
 
 void Controller::edit(Control& control, const std::string& value) {
@@ -101,6 +102,7 @@ void Controller::change_value(Control& scroll_bar, int value) {
 void Controller::fire(Control& timer) {
   if (auto it = timers_.find(timer.name()); it != timers_.end())
     guarded([&] { it->second(*this); });
+  for (auto& watcher : watchers_) watcher(*this, timer);
 }
 
 void Controller::run_timers_until(VirtualClock& clock, platform::Millis until) {

@@ -57,6 +57,10 @@ class Controller {
   void on_change(const std::string& name, Handler handler);
   void on_timer(const std::string& name, std::function<void(Controller&)> handler);
   void on_start(std::function<void(Controller&)> handler);
+  // Told after each click's and each timer's handler has run, failed or not,
+  // so that a layer above can follow the run without changing any handler.
+  using Watcher = std::function<void(Controller&, const Control& source)>;
+  void after_each_event(Watcher watcher) { watchers_.push_back(std::move(watcher)); }
   bool has_click(const std::string& name) const { return clicks_.count(name) > 0; }
   bool has_change(const std::string& name) const { return changes_.count(name) > 0; }
 
@@ -87,6 +91,7 @@ class Controller {
   std::map<std::string, Handler, std::less<>> changes_;
   std::map<std::string, std::function<void(Controller&)>, std::less<>> timers_;
   std::vector<std::function<void(Controller&)>> start_;
+  std::vector<Watcher> watchers_;
 };
 
 }  // namespace kolvar::form

@@ -1,0 +1,35 @@
+#pragma once
+// The layout of a run record (UTF-8, RFC 4180):
+//
+//   #mytunes.log,1," 0 "          the settings in force at the start, one row
+//   #mytunes.log,2,C:\...          per line of the settings file: its number and
+//   ...                            its text (114 rows)
+//   wall_time,seconds,T1,...,news  the header
+//   2024-05-01 10:00:02,2,88.3,... one row per cycle
+//
+// Every row is a valid CSV record; a reader that knows the layout skips the
+// rows whose first field starts with "#" (pandas: comment="#").
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "record/sample.h"
+
+namespace kolvar::record {
+
+inline constexpr const char* kSettingsMark = "#mytunes.log";
+
+const std::vector<std::string>& header_fields();
+
+// The settings rows and the header, one block of whole records.
+std::string record_opening(const std::vector<std::string>& settings_lines);
+
+// One cycle's row. The message panel's text is written only when it differs
+// from the previous row's (`previous_news`, none for the first row).
+std::string sample_record(const Sample& sample, const std::optional<std::string>& previous_news);
+
+// A row read back; an empty news field carries `previous_news` over. Throws
+// std::invalid_argument naming the field that does not read.
+Sample sample_from_fields(const std::vector<std::string>& fields, const std::string& previous_news);
+
+}  // namespace kolvar::record

@@ -1,0 +1,73 @@
+#pragma once
+// The record of every run: from each "Старт системы" until the system stops,
+// one row per cycle in a CSV file of its own (see record_format.h), in the
+// folder "runs" of the working folder, named by the start's local date and
+// time ("runs/2024-05-01_10-00-00.csv"; a second start within the same second
+// gets "_2", and so on). When the run ends between cycles ("Стоп системы"), a
+// last row holds the state after the stop.
+//
+// The record watches the controller and never gets in the cycle's way: a row
+// that cannot be written is reported once per run in a message box, and the
+// control goes on.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/controller.h"
+#include "platform/append_file.h"
+#include "platform/wall_clock.h"
+#include "record/sample.h"
+
+namespace kolvar::record {
+
+struct RecordOptions {
+  std::filesystem::path folder = "runs";
+  // Each row reaches the disk before the cycle goes on, so a power cut loses
+  // at most the row being written. Runs on virtual time need not wait for it.
+  bool durable = true;
+  // How a record's file is made; a test may put a failing device in its place.
+  std::function<platform::AppendFile(const std::filesystem::path&)> create =
+      platform::AppendFile::create_new;
+};
+
+class RunRecord {
+ public:
+  // Starts watching `c`; both must live until the controller's last event.
+  RunRecord(form::Controller& c, const platform::WallClock& wall, RecordOptions options = {});
+  RunRecord(const RunRecord&) = delete;
+  RunRecord& operator=(const RunRecord&) = delete;
+
+  // Told of each start, and of every row as it is taken, whether or not the
+  // file takes it (the live plot follows the run this way).
+  void on_start(std::function<void(const std::vector<std::string>& settings)> listener);
+  void on_sample(std::function<void(const Sample&)> listener);
+
+  bool running() const { return running_; }
+  // The file of the run under way, or of the last run; empty before the first.
+  const std::filesystem::path& file() const { return path_; }
+
+ private:
+  void after_event(form::Controller& c, const form::Control& source);
+  void begin(form::Controller& c);
+  void take_sample(form::Controller& c);
+  void open_file(const std::vector<std::string>& settings);
+  void report(const std::string& reason);
+
+  platform::MessageBox& message_box_;
+  const platform::WallClock& wall_;
+  RecordOptions options_;
+  std::vector<std::function<void(const std::vector<std::string>&)>> start_listeners_;
+  std::vector<std::function<void(const Sample&)>> sample_listeners_;
+
+  bool running_ = false;
+  platform::Millis started_ = 0;
+  platform::LocalTime started_wall_{};
+  std::optional<platform::AppendFile> file_;
+  std::filesystem::path path_;
+  std::optional<std::string> last_news_;
+  bool reported_ = false;
+};
+
+}  // namespace kolvar::record

@@ -1,0 +1,30 @@
+#pragma once
+// What one line of a run record holds: the column's state after a cycle. The
+// record writes it, the plot draws it, and a record read back gives it again.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/wall_clock.h"
+
+namespace kolvar::record {
+
+enum class Takeoff { None, Liquid, Vapour, Pwm };
+
+struct Sample {
+  platform::LocalTime wall{};
+  platform::Millis since_start = 0;  // since "Старт системы"
+  // The four role temperatures as read; empty when the role takes no part.
+  std::array<std::string, 4> temperatures;
+  std::array<int, 5> thresholds{};  // V(1..5), tenths of a degree
+  Takeoff takeoff = Takeoff::None;
+  std::optional<bool> valve_open;  // none before the valve was first switched
+  std::optional<long long> share;  // PWM take-off share, thousandths of a percent
+  std::optional<int> port;  // the data byte the pins make; none when a pin is neither 0 nor 1
+  std::string news;         // the message panel's text
+
+  bool operator==(const Sample&) const = default;
+};
+
+}  // namespace kolvar::record
