@@ -19,6 +19,9 @@ void Controller::on_click(const std::string& name, Handler handler) {
 void Controller::on_change(const std::string& name, Handler handler) {
   changes_[name] = std::move(handler);
 }
+void Controller::on_choice(const std::string& name, ChoiceHandler handler) {
+  choices_[name] = std::move(handler);
+}
 void Controller::on_timer(const std::string& name, std::function<void(Controller&)> handler) {
   timers_[name] = std::move(handler);
 }
@@ -75,10 +78,9 @@ void Controller::edit(Control& control, const std::string& value) {
     case Kind::DriveList:
     case Kind::DirList:
     case Kind::FileList: {
-      auto it = changes_.find(control.name());
-      if (it == changes_.end()) throw NotBuilt("no handler for choices in " + control.full_name());
-      list_choice = value;
-      guarded([&] { it->second(*this, control.index()); });
+      auto it = choices_.find(control.name());
+      if (it == choices_.end()) throw NotBuilt("no handler for choices in " + control.full_name());
+      guarded([&] { it->second(*this, control.index(), value); });
       return;
     }
     case Kind::TextBox:

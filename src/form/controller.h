@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "form/form.h"
+#include "form/port_state.h"
 #include "form/virtual_clock.h"
 #include "platform/services.h"
 #include "platform/settings_file.h"
@@ -24,6 +25,9 @@ class NotBuilt : public std::logic_error {
 class Controller {
  public:
   using Handler = std::function<void(Controller&, int index)>;
+  // A drive, folder or file list's handler gets the entry the operator chose,
+  // to take or refuse (a folder that cannot be read is refused).
+  using ChoiceHandler = std::function<void(Controller&, int index, const std::string& choice)>;
 
   explicit Controller(platform::Services& services);
   Controller(const Controller&) = delete;
@@ -40,21 +44,18 @@ class Controller {
   char decimal_separator() const { return os.locale.decimal_separator(); }
 
   // --- State that has no control ---
-  // Which port backend the write path uses: 0 before the first write, then 1, 2 or 3.
-  int port_driver_state = 0;
+  // Which port backend the write path uses.
+  PortDriverState port_driver_state = PortDriverState::Unwritten;
   // The outcome whose message box was shown last, so a box comes once per change.
-  int port_outcome_shown = 0;
+  PortOutcome port_outcome_shown = PortOutcome::None;
   // "mytunes.log" in the working folder; one object, so a save asked for while
   // it is open for reading leaves it alone.
   platform::SettingsFile settings_file;
 
-  // The entry the operator chose in a drive, folder or file list, for its
-  // handler to take or refuse (a folder that cannot be read is refused).
-  std::string list_choice;
-
   // --- Handlers, registered by the areas that build them ---
   void on_click(const std::string& name, Handler handler);
   void on_change(const std::string& name, Handler handler);
+  void on_choice(const std::string& name, ChoiceHandler handler);
   void on_timer(const std::string& name, std::function<void(Controller&)> handler);
   void on_start(std::function<void(Controller&)> handler);
   bool has_click(const std::string& name) const { return clicks_.count(name) > 0; }
@@ -85,6 +86,7 @@ class Controller {
 
   std::map<std::string, Handler, std::less<>> clicks_;
   std::map<std::string, Handler, std::less<>> changes_;
+  std::map<std::string, ChoiceHandler, std::less<>> choices_;
   std::map<std::string, std::function<void(Controller&)>, std::less<>> timers_;
   std::vector<std::function<void(Controller&)>> start_;
 };

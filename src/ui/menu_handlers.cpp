@@ -32,9 +32,15 @@ void register_menu_handlers(form::Controller& c) {
   c.on_click("verr", plain<verr_Click>);
   for (int panel : {1, 2}) {
     std::string n = std::to_string(panel);
-    c.on_change("Drive" + n, [panel](form::Controller& ctl, int) { Drive_Change(ctl, panel); });
-    c.on_change("Dir" + n, [panel](form::Controller& ctl, int) { Dir_Change(ctl, panel); });
-    c.on_change("File" + n, [panel](form::Controller& ctl, int) { File_Click(ctl, panel); });
+    c.on_choice("Drive" + n, [panel](form::Controller& ctl, int, const std::string& choice) {
+      Drive_Change(ctl, panel, choice);
+    });
+    c.on_choice("Dir" + n, [panel](form::Controller& ctl, int, const std::string& choice) {
+      Dir_Change(ctl, panel, choice);
+    });
+    c.on_choice("File" + n, [panel](form::Controller& ctl, int, const std::string& choice) {
+      File_Click(ctl, panel, choice);
+    });
   }
 
   c.on_click("Start_sys_button", plain<Start_sys_button_Click>);

@@ -131,7 +131,8 @@ TEST(CycleFailures, AFailureInTheWatchAfterACaughtOneEndsTheCycle) {
   CycleRig r;  // no log: the first failure
   r.h.port1.set_mode(platform::FakePort::Mode::Fails);
   r.h.port2.set_mode(platform::FakePort::Mode::Fails);
-  r.c.port_driver_state = 2;  // writes go to the second backend, which fails
+  r.c.port_driver_state =
+      form::PortDriverState::SecondBackend;  // writes go to the second backend, which fails
   r.cycle();
   EXPECT_EQ(r.h.port2.attempts(), 1u);  // the coil switch of the protective step, once
   EXPECT_THAT(r.news(), ::testing::Not(HasSubstr("keeper.log")));
@@ -143,7 +144,8 @@ TEST(CycleFailures, AFailureInTheWatchItselfRunsTheWatchOnce) {
   r.set("net_vodi", "");
   r.h.port1.set_mode(platform::FakePort::Mode::Fails);
   r.h.port2.set_mode(platform::FakePort::Mode::Fails);
-  r.c.port_driver_state = 2;  // writes go to the second backend, which fails
+  r.c.port_driver_state =
+      form::PortDriverState::SecondBackend;  // writes go to the second backend, which fails
   r.cycle();
   EXPECT_EQ(r.h.port2.attempts(), 2u);  // the coil switch, twice
   EXPECT_EQ(r.text("net_vodi"), "");
