@@ -10,6 +10,7 @@
 
 #include "form/form.h"
 #include "form/port_state.h"
+#include "form/valve_news.h"
 #include "form/virtual_clock.h"
 #include "platform/services.h"
 #include "platform/settings_file.h"
@@ -58,6 +59,12 @@ class Controller {
   void on_choice(const std::string& name, ChoiceHandler handler);
   void on_timer(const std::string& name, std::function<void(Controller&)> handler);
   void on_start(std::function<void(Controller&)> handler);
+  // What a valve switching does to the message panel: the rule's answer, or
+  // Append while no rule is set.
+  void set_valve_news_rule(ValveNewsRule rule) { valve_news_rule_ = rule; }
+  ValveNews valve_news() const {
+    return valve_news_rule_ ? valve_news_rule_(*this) : ValveNews::Append;
+  }
   bool has_click(const std::string& name) const { return clicks_.count(name) > 0; }
   bool has_change(const std::string& name) const { return changes_.count(name) > 0; }
 
@@ -89,6 +96,7 @@ class Controller {
   std::map<std::string, ChoiceHandler, std::less<>> choices_;
   std::map<std::string, std::function<void(Controller&)>, std::less<>> timers_;
   std::vector<std::function<void(Controller&)>> start_;
+  ValveNewsRule valve_news_rule_ = nullptr;
 };
 
 }  // namespace kolvar::form

@@ -27,15 +27,16 @@ void switch_valve(form::Controller& c, const Level& level) {
   }
   LPT_set(c);
 
-  // Width-modulated take-off writes its own phase messages; vapour take-off
-  // in automatic mode keeps only the valve state, every other mode a running
-  // log of switchings.
   form::Control& news = c.c("News");
-  if (!c.c("SHIM").checked()) {
-    if (c.c("par").checked() && c.c("Auto").checked())
+  switch (c.valve_news()) {
+    case form::ValveNews::Silent:
+      break;
+    case form::ValveNews::Replace:
       news.set_text(level.message);
-    else
+      break;
+    case form::ValveNews::Append:
       news.set_text(news.text() + level.message);
+      break;
   }
   news.set_back_color(level.color);
   c.c("Klapan_status").set_text(level.status);

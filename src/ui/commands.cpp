@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/run_counters.h"
 #include "core/system_stop.h"
 #include "form/text_number.h"
 #include "io/lift.h"
@@ -16,11 +17,7 @@ namespace kolvar::ui {
 void Start_sys_button_Click(form::Controller& c) {
   Form_Load(c);
   c.c("Timer1").set_on(true);
-  c.c("time3").set_text(c.c("time3_def").text());
-  c.c("peregrev").set_text(c.c("peregrev_def").text());
-  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
-  c.c("stab_temp").set_text("0");
-  c.c("otb").set_text("0");
+  core::reset_run_state(c);
   c.c("News").set_tag("");
   for (int k : c.form.indices("pin")) c.c("pin", k).set_text("0");
   io::LPT_set(c);

@@ -1,5 +1,6 @@
 #include "ui/menus.h"
 
+#include "core/run_counters.h"
 #include "io/port_image.h"
 #include "settings/save.h"
 #include "settings/startup.h"
@@ -67,11 +68,7 @@ void choose_takeoff_type(form::Controller& c, const char* chosen) {
   if (std::string_view(chosen) != "par") c.c("Timer3").set_on(false);
   for (const char* type : {"liquid", "par", "SHIM"})
     c.c(type).set_checked(std::string_view(type) == chosen);
-  c.c("time3").set_text(c.c("time3_def").text());
-  c.c("peregrev").set_text(c.c("peregrev_def").text());
-  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
-  c.c("stab_temp").set_text("0");
-  c.c("otb").set_text("0");
+  core::reset_run_state(c);
   if (std::string_view(chosen) == "SHIM") {
     for (const char* name : {"dopusk", "dopusk1", "Dopusk2", "manual_otb_Ch"})
       c.c(name).set_enabled(true);

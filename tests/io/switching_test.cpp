@@ -50,35 +50,28 @@ TEST(Valve, NothingTickedStillWritesAndShowsTheState) {
   EXPECT_EQ(r.c.c("News").text(), kNoMode + "Клапан открыт");
 }
 
-struct Mode {
-  const char* what;
-  const char* type;  // the ticked take-off menu item
-  bool automatic;
-  std::string after_two_opens;
-};
-
-class ValveText : public ::testing::TestWithParam<Mode> {};
-
-TEST_P(ValveText, FollowsTheTakeOffType) {
-  const Mode& m = GetParam();
-  Rig r;
-  r.c.c("liquid").set_checked(false);
-  r.c.c(m.type).set_checked(true);
-  r.c.c("Auto").set_checked(m.automatic);
-  vkl(r.c);
-  vkl(r.c);
-  EXPECT_EQ(r.c.c("News").text(), m.after_two_opens);
-  EXPECT_EQ(r.c.c("News").back_color(), kOpenColor);
-  EXPECT_EQ(r.bytes().size(), 2u);
+// The take-off code sets the rule; the valve only follows it.
+TEST(Valve, TellsThePanelAsTheControllersRuleSays) {
+  struct Case {
+    form::ValveNewsRule rule;
+    std::string after_open_and_close;
+  };
+  const Case cases[] = {
+      {[](const form::Controller&) { return form::ValveNews::Silent; }, "старое"},
+      {[](const form::Controller&) { return form::ValveNews::Replace; }, "Клапан закрыт"},
+      {[](const form::Controller&) { return form::ValveNews::Append; },
+       "староеКлапан открытКлапан закрыт"},
+  };
+  for (const Case& k : cases) {
+    Rig r;
+    r.c.set_valve_news_rule(k.rule);
+    r.c.c("News").set_text("старое");
+    vkl(r.c);
+    otkl(r.c);
+    EXPECT_EQ(r.c.c("News").text(), k.after_open_and_close);
+    EXPECT_EQ(r.c.c("News").back_color(), kClosedColor);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, ValveText,
-    ::testing::Values(Mode{"Liquid", "liquid", true, kNoMode + "Клапан открытКлапан открыт"},
-                      Mode{"VapourAuto", "par", true, "Клапан открыт"},
-                      Mode{"VapourByHand", "par", false, kNoMode + "Клапан открытКлапан открыт"},
-                      Mode{"Pwm", "SHIM", true, kNoMode}),
-    [](const auto& info) { return std::string(info.param.what); });
 
 TEST(Valve, AFailedWriteLeavesTheStepsAfterItUndone) {
   Rig r;
