@@ -5,8 +5,8 @@
 namespace kolvar::core {
 
 form::ValveNews valve_news(const form::Controller& c) {
-  if (c.c("SHIM").checked()) return form::ValveNews::Silent;
-  if (c.c("par").checked() && c.c("Auto").checked()) return form::ValveNews::Replace;
+  if (c.c(ctl::SHIM).checked()) return form::ValveNews::Silent;
+  if (c.c(ctl::par).checked() && c.c(ctl::Auto).checked()) return form::ValveNews::Replace;
   return form::ValveNews::Append;
 }
 

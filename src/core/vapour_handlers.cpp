@@ -4,8 +4,8 @@
 namespace kolvar::core {
 
 void register_vapour_handlers(form::Controller& c) {
-  c.on_timer("Timer3", Timer3_Timer);
-  c.on_timer("Timer4", Timer4_Timer);
+  c.on_timer(ctl::Timer3, Timer3_Timer);
+  c.on_timer(ctl::Timer4, Timer4_Timer);
 }
 
 }  // namespace kolvar::core

@@ -6,9 +6,10 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "form/form.h"
+#include "form/names.h"
 #include "form/port_state.h"
 #include "form/valve_news.h"
 #include "form/virtual_clock.h"
@@ -37,12 +38,30 @@ class Controller {
   platform::Services& os;
   Form form;
 
-  // Shorthand for the control named name (with its index for arrays).
-  Control& c(std::string_view name, int index = kNoIndex) { return form.get(name, index); }
-  const Control& c(std::string_view name, int index = kNoIndex) const {
-    return form.get(name, index);
-  }
+  // The control named name (with its index for arrays).
+  Control& c(Name name, int index = kNoIndex) { return form.get(name.text(), index); }
+  const Control& c(Name name, int index = kNoIndex) const { return form.get(name.text(), index); }
+  // The indices of the control array named array.
+  std::vector<int> indices(Name array) const { return form.indices(array.text()); }
   char decimal_separator() const { return os.locale.decimal_separator(); }
+
+  // --- State fields kept in control tags ---
+  // StopReason (the tag of `News`): the pending reason for a system stop, set
+  // by whoever asks for the stop and shown by it.
+  const std::string& stop_reason() const;
+  void set_stop_reason(std::string reason);
+  // RestartMark (the tag of `Ch_log`): whether the logger has been started
+  // again for the present stall; a tag that is no number reads as not.
+  bool restart_mark() const;
+  void set_restart_mark(bool restarted);
+  // The minute count of `Timer3`: the whole minutes of the vapour delay still
+  // to run. A tag that holds no whole number is a failure.
+  long long minute_count() const;
+  void set_minute_count(long long minutes);
+  // SettingsLoaded (the tag of `V(1)`): false while start-up applies the
+  // settings file, so the threshold and period bars do not react.
+  bool settings_loaded() const;
+  void set_settings_loaded(bool loaded);
 
   // --- State that has no control ---
   // Which port backend the write path uses.
@@ -54,10 +73,10 @@ class Controller {
   platform::SettingsFile settings_file;
 
   // --- Handlers, registered by the areas that build them ---
-  void on_click(const std::string& name, Handler handler);
-  void on_change(const std::string& name, Handler handler);
-  void on_choice(const std::string& name, ChoiceHandler handler);
-  void on_timer(const std::string& name, std::function<void(Controller&)> handler);
+  void on_click(Name name, Handler handler);
+  void on_change(Name name, Handler handler);
+  void on_choice(Name name, ChoiceHandler handler);
+  void on_timer(Name name, std::function<void(Controller&)> handler);
   void on_start(std::function<void(Controller&)> handler);
   // What a valve switching does to the message panel: the rule's answer, or
   // Append while no rule is set.

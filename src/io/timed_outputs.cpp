@@ -9,7 +9,7 @@ namespace kolvar::io {
 
 namespace {
 
-void end_movement(form::Controller& c, const char* timer, const char* menu) {
+void end_movement(form::Controller& c, form::Name timer, form::Name menu) {
   c.c(timer).set_on(false);
   set_ticked_pins(c, menu, kLow);
   LPT_set(c);
@@ -18,23 +18,23 @@ void end_movement(form::Controller& c, const char* timer, const char* menu) {
 }  // namespace
 
 void Timer2_Timer(form::Controller& c) {
-  c.c("Shape1").set_back_color(form::kMenuColor);
-  c.c("Timer2").set_on(false);
-  form::Control& form = c.c("Form1");
+  c.c(ctl::Shape1).set_back_color(form::kMenuColor);
+  c.c(ctl::Timer2).set_on(false);
+  form::Control& form = c.c(ctl::Form1);
   form.set_text(std::string(11, ' ') + form.text());
 }
 
 void Timer5_Timer(form::Controller& c) {
-  end_movement(c, "Timer5", "lu");
+  end_movement(c, ctl::Timer5, ctl::lu);
 }
 
 void Timer6_Timer(form::Controller& c) {
-  end_movement(c, "Timer6", "ld");
+  end_movement(c, ctl::Timer6, ctl::ld);
 }
 
 void Timer7_Timer(form::Controller& c) {
-  set_ticked_pins(c, "puls", kLow);
-  c.c("Timer7").set_on(false);
+  set_ticked_pins(c, ctl::puls, kLow);
+  c.c(ctl::Timer7).set_on(false);
   LPT_set(c);
 }
 

@@ -19,9 +19,8 @@ struct Panel {
 };
 
 Panel panel_of(form::Controller& c, int panel) {
-  std::string n = std::to_string(panel);
-  return {c.c("Drive" + n), c.c("Dir" + n), c.c("File" + n),
-          panel == 1 ? c.c("LogPath", 1) : c.c("Path")};
+  if (panel == 1) return {c.c(ctl::Drive1), c.c(ctl::Dir1), c.c(ctl::File1), c.c(ctl::LogPath, 1)};
+  return {c.c(ctl::Drive2), c.c(ctl::Dir2), c.c(ctl::File2), c.c(ctl::Path)};
 }
 
 std::vector<std::string> drives() {

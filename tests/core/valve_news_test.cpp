@@ -36,13 +36,13 @@ class ValveText : public ::testing::TestWithParam<Mode> {};
 TEST_P(ValveText, FollowsTheTakeOffType) {
   const Mode& m = GetParam();
   Rig r;
-  r.c.c("liquid").set_checked(false);
-  r.c.c(m.type).set_checked(true);
-  r.c.c("Auto").set_checked(m.automatic);
+  r.c.c(ctl::liquid).set_checked(false);
+  r.c.form.get(m.type).set_checked(true);
+  r.c.c(ctl::Auto).set_checked(m.automatic);
   io::vkl(r.c);
   io::vkl(r.c);
-  EXPECT_EQ(r.c.c("News").text(), m.after_two_opens);
-  EXPECT_EQ(r.c.c("News").back_color(), io::kOpenColor);
+  EXPECT_EQ(r.c.c(ctl::News).text(), m.after_two_opens);
+  EXPECT_EQ(r.c.c(ctl::News).back_color(), io::kOpenColor);
   EXPECT_EQ(r.bytes().size(), 2u);
 }
 

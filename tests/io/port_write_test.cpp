@@ -26,7 +26,7 @@ class ByteLayout : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(ByteLayout, BitKIsPinK) {
   Rig r;
-  for (int k = 0; k < 8; ++k) r.c.c("pin", k).set_text(std::string(1, GetParam().image[k]));
+  for (int k = 0; k < 8; ++k) r.c.c(ctl::pin, k).set_text(std::string(1, GetParam().image[k]));
   LPT_set(r.c);
   EXPECT_THAT(r.bytes(), ElementsAre(GetParam().byte));
   EXPECT_EQ(r.image(), GetParam().image);
@@ -41,8 +41,8 @@ class BadElement : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BadElement, FailsNamingItBeforeAnyBackendIsCalled) {
   Rig r;
-  r.c.c("pin", 0).set_text("1");
-  r.c.c("pin", 5).set_text(GetParam());
+  r.c.c(ctl::pin, 0).set_text("1");
+  r.c.c(ctl::pin, 5).set_text(GetParam());
   try {
     LPT_set(r.c);
     FAIL() << "no failure";
@@ -50,7 +50,7 @@ TEST_P(BadElement, FailsNamingItBeforeAnyBackendIsCalled) {
     EXPECT_THAT(failure.what(), HasSubstr("pin(5)"));
   }
   EXPECT_EQ(r.h.port1.attempts() + r.h.port2.attempts(), 0u);
-  EXPECT_EQ(r.c.c("pin", 5).text(), GetParam());
+  EXPECT_EQ(r.c.c(ctl::pin, 5).text(), GetParam());
   EXPECT_EQ(r.c.port_driver_state, form::PortDriverState::Unwritten);
 }
 
@@ -73,7 +73,7 @@ TEST_P(FirstFails, OneBoxTheStateAndWhereTheByteWent) {
   Rig r;
   r.h.port1.set_mode(FakePort::Mode::Fails);
   r.h.port2.set_mode(o.second);
-  r.c.c("pin", 2).set_text("1");
+  r.c.c(ctl::pin, 2).set_text("1");
   r.h.advance(100);
   LPT_set(r.c);
   LPT_set(r.c);
