@@ -22,12 +22,12 @@ void BM_ControlCycle(benchmark::State& state) {
   const fs::path& log = logs.of_size(state.range(0));
   kolvar::ui::Headless rig;
   kolvar::form::Controller& c = rig.controller;
-  c.c("LogPath", 1).set_text(log.string());
-  c.c("time_error").set_text("0");
-  c.c("Ch_log").set_value(0);  // a log that never moves is not the point here
-  c.c("stp").set_checked(true);
-  c.c("ps", 1).set_checked(true);
-  c.c("pf", 2).set_checked(true);
+  c.c(kolvar::ctl::LogPath, 1).set_text(log.string());
+  c.c(kolvar::ctl::time_error).set_text("0");
+  c.c(kolvar::ctl::Ch_log).set_value(0);  // a log that never moves is not the point here
+  c.c(kolvar::ctl::stp).set_checked(true);
+  c.c(kolvar::ctl::ps, 1).set_checked(true);
+  c.c(kolvar::ctl::pf, 2).set_checked(true);
   for (auto _ : state) kolvar::core::ControlCycle(c);
   state.counters["log_MiB"] = static_cast<double>(state.range(0)) / (1 << 20);
 }

@@ -13,10 +13,10 @@ void VirtualDayWithOnePeriodicTimer(benchmark::State& state) {
     state.PauseTiming();
     kolvar::ui::Headless rig;
     auto& c = rig.controller;
-    c.c("Timer2").set_on(false);
-    c.on_timer("Timer5", [&firings](kolvar::form::Controller&) { ++firings; });
-    c.c("Timer5").set_interval(1000);
-    c.c("Timer5").set_on(true);
+    c.c(kolvar::ctl::Timer2).set_on(false);
+    c.on_timer(kolvar::ctl::Timer5, [&firings](kolvar::form::Controller&) { ++firings; });
+    c.c(kolvar::ctl::Timer5).set_interval(1000);
+    c.c(kolvar::ctl::Timer5).set_on(true);
     state.ResumeTiming();
     rig.advance(kDay);
   }

@@ -11,7 +11,7 @@ constexpr int kPacking = 2;
 
 // The threshold of a controlling role plus margin, in degrees.
 double limit(const form::Controller& c, int role, int margin) {
-  return (c.c("V", role).value() + margin) / 10.0;
+  return (c.c(ctl::V, role).value() + margin) / 10.0;
 }
 
 bool over(const form::Controller& c, int role, int margin) {
@@ -34,7 +34,7 @@ bool column_over(const form::Controller& c) {
 }
 
 bool column_far_above(const form::Controller& c) {
-  const int tolerance = c.c("dopusk").value();
+  const int tolerance = c.c(ctl::dopusk).value();
   return over(c, kDephlegmator, tolerance) || over(c, kPacking, tolerance);
 }
 

@@ -25,7 +25,7 @@ namespace {
 // Path texts are UTF-8 inside the program, on every platform. Where the
 // system's paths are not UTF-8, a text it cannot convert names no file.
 std::filesystem::path log_path(const form::Controller& c) {
-  const std::string& text = c.c("LogPath", 1).text();
+  const std::string& text = c.c(ctl::LogPath, 1).text();
   try {
     return std::filesystem::path(
         std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
@@ -41,21 +41,21 @@ Flow after_opening(Opening opening) {
 }
 
 Flow liquid_section(form::Controller& c) {
-  if (!c.c("liquid").checked()) return Flow::Next;
+  if (!c.c(ctl::liquid).checked()) return Flow::Next;
   const Opening opening = open_liquid_section(c);
   return opening == Opening::Automatic ? liquid_auto_step(c) : after_opening(opening);
 }
 
 Flow vapour_section(form::Controller& c) {
-  if (!c.c("par").checked()) return Flow::Next;
+  if (!c.c(ctl::par).checked()) return Flow::Next;
   // The automatic step works on the delay as it stood before the opening.
-  const double delay = form::numeric_value(c.c("time3").text());
+  const double delay = form::numeric_value(c.c(ctl::time3).text());
   const Opening opening = open_vapour_section(c);
   return opening == Opening::Automatic ? vapour_auto_step(c, delay) : after_opening(opening);
 }
 
 Flow pwm_section(form::Controller& c) {
-  if (!c.c("SHIM").checked()) return Flow::Next;
+  if (!c.c(ctl::SHIM).checked()) return Flow::Next;
   const Opening opening = open_pwm_section(c);
   return opening == Opening::Automatic ? pwm_auto_step(c) : after_opening(opening);
 }
@@ -87,7 +87,7 @@ void ControlCycle(form::Controller& c) {
 
   // One catch per cycle: a failure shows its description and sends the
   // cycle on to the watch; a failure after that ends the cycle.
-  form::Control& news = c.c("News");
+  form::Control& news = c.c(ctl::News);
   bool caught = false;
   try {
     if (acquire_and_regulate(c) == Flow::EndCycle) return;

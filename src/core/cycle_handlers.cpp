@@ -4,7 +4,7 @@
 namespace kolvar::core {
 
 void register_cycle_handlers(form::Controller& c) {
-  c.on_timer("Timer1", ControlCycle);
+  c.on_timer(ctl::Timer1, ControlCycle);
 }
 
 }  // namespace kolvar::core

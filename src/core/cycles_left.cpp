@@ -6,17 +6,17 @@
 namespace kolvar::core {
 
 namespace {
-std::optional<long long> counter_in(const form::Controller& c, std::string_view name) {
+std::optional<long long> counter_in(const form::Controller& c, form::Name name) {
   try {
-    return form::counter_value(c.c(name).text(), name);
+    return form::counter_value(c.c(name).text(), name.text());
   } catch (const Failure&) {
     return std::nullopt;
   }
 }
 }  // namespace
 
-std::optional<long long> cycles_left(const form::Controller& c, std::string_view counter,
-                                     std::string_view default_name) {
+std::optional<long long> cycles_left(const form::Controller& c, form::Name counter,
+                                     form::Name default_name) {
   if (auto left = counter_in(c, counter)) return left;
   return counter_in(c, default_name);
 }

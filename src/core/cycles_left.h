@@ -1,7 +1,6 @@
 #pragma once
 // The countdowns to a protective stop, held as whole numbers in text boxes.
 #include <optional>
-#include <string_view>
 
 #include "form/controller.h"
 
@@ -11,7 +10,7 @@ namespace kolvar::core {
 // (such as `net_vodi`, which starts empty) counts as its default
 // `default_name`, so the countdown starts in full; nothing when the default
 // holds none either.
-std::optional<long long> cycles_left(const form::Controller& c, std::string_view counter,
-                                     std::string_view default_name);
+std::optional<long long> cycles_left(const form::Controller& c, form::Name counter,
+                                     form::Name default_name);
 
 }  // namespace kolvar::core

@@ -34,9 +34,9 @@ DelaySplit split_delay(double delay_ms) {
 
 void arm_delay_timer(form::Controller& c, double delay_ms) {
   const DelaySplit split = split_delay(delay_ms);
-  form::Control& timer = c.c("Timer3");
+  form::Control& timer = c.c(ctl::Timer3);
   timer.set_interval(split.interval);
-  timer.set_tag(std::to_string(split.minutes));
+  c.set_minute_count(split.minutes);
 }
 
 }  // namespace kolvar::core

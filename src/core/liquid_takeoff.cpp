@@ -23,7 +23,7 @@ void move_lift(form::Controller& c, void (*move)(form::Controller&)) {
 }  // namespace
 
 Flow liquid_auto_step(form::Controller& c) {
-  c.c("News").set_text(role_status_text(c));
+  c.c(ctl::News).set_text(role_status_text(c));
   // The valve is switched in every step, even when its state does not change,
   // so the port and the panel are rewritten each cycle.
   if (column_over(c)) {

@@ -15,7 +15,7 @@ constexpr int kTank = 3;
 constexpr int kCoolerOutlet = 4;
 
 void stop(form::Controller& c, const std::string& reason) {
-  c.c("News").set_tag(reason);  // StopReason
+  c.set_stop_reason(reason);
   system_stop(c);
 }
 
@@ -30,24 +30,24 @@ bool none_left(const std::optional<long long>& left) {
 Protection protective_step(form::Controller& c) {
   // The overheat count is kept by vapour take-off; a count that cannot be
   // read at all cannot have run out.
-  if (none_left(cycles_left(c, "peregrev", "peregrev_def"))) {
+  if (none_left(cycles_left(c, ctl::peregrev, ctl::peregrev_def))) {
     stop(c, "Перегрев");
     return Protection::Stopped;
   }
-  if (role_over(c, kTank, c.c("V", 3))) {
+  if (role_over(c, kTank, c.c(ctl::V, 3))) {
     stop(c, "Достигнут предел температуры бака");
     return Protection::Stopped;
   }
 
-  if (role_over(c, kCoolerOutlet, c.c("V", 5))) {
+  if (role_over(c, kCoolerOutlet, c.c(ctl::V, 5))) {
     io::vkl2(c);
   } else {
     io::otkl2(c);
   }
 
-  form::Control& no_water = c.c("net_vodi");
-  if (role_over(c, kCoolerOutlet, c.c("V", 4))) {
-    const std::optional<long long> left = cycles_left(c, "net_vodi", "net_vodi_def");
+  form::Control& no_water = c.c(ctl::net_vodi);
+  if (role_over(c, kCoolerOutlet, c.c(ctl::V, 4))) {
+    const std::optional<long long> left = cycles_left(c, ctl::net_vodi, ctl::net_vodi_def);
     // With no count to keep, the cooler is over its limit now: stop.
     if (!left || *left <= 0) {
       stop(c, "Перегрев холодильника");
@@ -55,13 +55,13 @@ Protection protective_step(form::Controller& c) {
     }
     no_water.set_text(std::to_string(*left - 1));
   } else {
-    no_water.set_text(c.c("net_vodi_def").text());
+    no_water.set_text(c.c(ctl::net_vodi_def).text());
   }
 
   bool stopped = false;
   for (int role = 1; role <= kRoleCount; ++role) {
-    if (role_over(c, role, c.c("hot"))) {
-      stop(c, "Аварийный перегрев\r\n" + c.c("L", role).text());
+    if (role_over(c, role, c.c(ctl::hot))) {
+      stop(c, "Аварийный перегрев\r\n" + c.c(ctl::L, role).text());
       stopped = true;
     }
   }

@@ -16,9 +16,9 @@ constexpr long long kStableCycles = 10;
 // The share and its two steps for this cycle.
 struct Share {
   form::Controller& c;
-  double otb = form::required_number(c.c("otb").text(), "otb");
-  double step_up = form::numeric_value(c.c("step_up").text());
-  double step_d = form::numeric_value(c.c("step_d").text());
+  double otb = form::required_number(c.c(ctl::otb).text(), "otb");
+  double step_up = form::numeric_value(c.c(ctl::step_up).text());
+  double step_d = form::numeric_value(c.c(ctl::step_d).text());
 
   // Changes the share unless the waiting option holds the change back.
   void change_to(double value) {
@@ -26,13 +26,13 @@ struct Share {
     if (gate == Gate::Waiting) return;
     if (gate == Gate::Due) reload_wait(c);
     otb = value;
-    c.c("otb").set_text(form::decimal_text(otb, '.'));
+    c.c(ctl::otb).set_text(form::decimal_text(otb, '.'));
   }
   bool room_to_raise() const { return otb + step_up < kWholeShare; }
 };
 
 void above(Share& s) {
-  s.c.c("stab_temp").set_text("0");
+  s.c.c(ctl::stab_temp).set_text("0");
   if (column_far_above(s.c)) {
     s.change_to(s.otb - s.step_d > 0 ? s.otb - s.step_d : 0);
     stop_takeoff(s.c);
@@ -53,12 +53,12 @@ void below(Share& s) {
     s.change_to(kWholeShare);
     full_takeoff(s.c);
   }
-  s.c.c("stab_temp").set_text("0");
+  s.c.c(ctl::stab_temp).set_text("0");
 }
 
 // A column that holds steady for a while can give off a little more.
 void stable(Share& s) {
-  if (count_by(s.c, "stab_temp", 1) == kStableCycles) {
+  if (count_by(s.c, ctl::stab_temp, 1) == kStableCycles) {
     if (s.room_to_raise()) {
       s.change_to(s.otb + s.step_up);
       arm_phases(s.c);
@@ -66,12 +66,12 @@ void stable(Share& s) {
       s.change_to(kWholeShare);
       full_takeoff(s.c);
     }
-    s.c.c("stab_temp").set_text("0");
+    s.c.c(ctl::stab_temp).set_text("0");
   } else if (s.otb > 0 && s.room_to_raise()) {
     arm_phases(s.c);
   } else if (s.otb == 0) {
     io::otkl(s.c);
-    s.c.c("News").set_text("Отбор остановлен");
+    s.c.c(ctl::News).set_text("Отбор остановлен");
   } else {
     s.change_to(kWholeShare);
     full_takeoff(s.c);

@@ -4,8 +4,8 @@
 namespace kolvar::core {
 
 void register_pwm_handlers(form::Controller& c) {
-  c.on_timer("Timer8", Timer8_Timer);
-  c.on_timer("Timer9", Timer9_Timer);
+  c.on_timer(ctl::Timer8, Timer8_Timer);
+  c.on_timer(ctl::Timer9, Timer9_Timer);
 }
 
 }  // namespace kolvar::core

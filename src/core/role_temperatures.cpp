@@ -8,7 +8,7 @@ namespace kolvar::core {
 
 namespace {
 // The sensor menu array of each role, role 1 first.
-constexpr std::array<const char*, kRoleCount> kSensorMenus{"da", "na", "kub", "kul"};
+constexpr std::array<form::Name, kRoleCount> kSensorMenus{ctl::da, ctl::na, ctl::kub, ctl::kul};
 }  // namespace
 
 int sensor_column(const form::Controller& c, int role) {
@@ -20,14 +20,14 @@ int sensor_column(const form::Controller& c, int role) {
 
 void set_role_temperatures(form::Controller& c, const LogFields& line) {
   for (int role = 1; role <= kRoleCount; ++role) {
-    form::Control& label = c.c("T", role);
+    form::Control& label = c.c(ctl::T, role);
     if (label.enabled()) {
       label.set_text(line.sensor[sensor_column(c, role) - 1]);
     } else {
-      label.set_text(c.c("T2", role).text());
+      label.set_text(c.c(ctl::T2, role).text());
     }
   }
-  c.c("time_log2").set_text(line.time);
+  c.c(ctl::time_log2).set_text(line.time);
 }
 
 }  // namespace kolvar::core

@@ -5,11 +5,11 @@
 namespace kolvar::core {
 
 bool role_enabled(const form::Controller& c, int role) {
-  return c.c("T", role).enabled();
+  return c.c(ctl::T, role).enabled();
 }
 
 double role_temperature(const form::Controller& c, int role) {
-  return form::numeric_value(c.c("T", role).text());
+  return form::numeric_value(c.c(ctl::T, role).text());
 }
 
 bool role_over(const form::Controller& c, int role, const form::Control& threshold) {

@@ -23,29 +23,29 @@ enum class Work { Close, Open, Automatic, None };
 
 // The Work items exclude each other; they are tested in this order.
 Work work_item(const form::Controller& c) {
-  if (c.c("stp").checked()) return Work::Close;
-  if (c.c("Start").checked()) return Work::Open;
-  if (c.c("Auto").checked()) return Work::Automatic;
+  if (c.c(ctl::stp).checked()) return Work::Close;
+  if (c.c(ctl::Start).checked()) return Work::Open;
+  if (c.c(ctl::Auto).checked()) return Work::Automatic;
   return Work::None;
 }
 
 void show(form::Controller& c, const std::string& text) {
-  c.c("News").set_text(text);
+  c.c(ctl::News).set_text(text);
 }
 
 void manual(form::Controller& c, form::Color color, const std::string& text) {
-  c.c("News").set_back_color(color);
+  c.c(ctl::News).set_back_color(color);
   show(c, text);
 }
 
-void switch_off(form::Controller& c, const char* first, const char* second) {
+void switch_off(form::Controller& c, form::Name first, form::Name second) {
   c.c(first).set_on(false);
   c.c(second).set_on(false);
 }
 
 // The length of a vapour cooling pulse, `voda_vkl`, in whole milliseconds.
 long long cooling_pulse_ms(const form::Controller& c) {
-  const std::string& text = c.c("voda_vkl").text();
+  const std::string& text = c.c(ctl::voda_vkl).text();
   const double ms = form::required_number(text, "voda_vkl");
   // Checked before rounding, so a huge number cannot overflow.
   if (ms < 0 || ms > kLongestInterval)
@@ -83,21 +83,22 @@ Opening open_vapour_section(form::Controller& c) {
   if (read_error(c)) {
     show(c, kReadErrorText);
     io::vkl(c);
-    switch_off(c, "Timer3", "Timer4");
+    switch_off(c, ctl::Timer3, ctl::Timer4);
     return Opening::Handled;
   }
-  if (!c.c("Timer4").on() && form::numeric_value(c.c("Klapan_status").text()) == 1) io::otkl(c);
+  if (!c.c(ctl::Timer4).on() && form::numeric_value(c.c(ctl::Klapan_status).text()) == 1)
+    io::otkl(c);
   const Work work = work_item(c);
   if (work == Work::Close) {
     manual(c, kManualClosedColor, kManualText);
     io::otkl(c);
-    switch_off(c, "Timer3", "Timer4");
+    switch_off(c, ctl::Timer3, ctl::Timer4);
   } else if (work == Work::Open) {
     manual(c, kManualOpenColor, kManualText);
     io::vkl(c);
-    switch_off(c, "Timer3", "Timer4");
+    switch_off(c, ctl::Timer3, ctl::Timer4);
   } else if (work == Work::Automatic) {
-    c.c("Timer4").set_interval(cooling_pulse_ms(c));
+    c.c(ctl::Timer4).set_interval(cooling_pulse_ms(c));
   }
   return after_manual_or_auto(work);
 }
@@ -106,18 +107,18 @@ Opening open_pwm_section(form::Controller& c) {
   if (read_error(c)) {
     show(c, kReadErrorText);
     io::otkl(c);
-    switch_off(c, "Timer8", "Timer9");
+    switch_off(c, ctl::Timer8, ctl::Timer9);
     return Opening::Handled;
   }
   const Work work = work_item(c);
   if (work == Work::Close) {
     manual(c, kManualClosedColor, kManualClosedPwmText);
     io::otkl(c);
-    switch_off(c, "Timer8", "Timer9");
+    switch_off(c, ctl::Timer8, ctl::Timer9);
   } else if (work == Work::Open) {
     manual(c, kManualOpenColor, kManualOpenPwmText);
     io::vkl(c);
-    switch_off(c, "Timer8", "Timer9");
+    switch_off(c, ctl::Timer8, ctl::Timer9);
   }
   return after_manual_or_auto(work);
 }

@@ -6,20 +6,19 @@
 namespace kolvar::core {
 
 Stalled check_stalled_logger(form::Controller& c) {
-  form::Control& count = c.c("time_error");
-  if (c.c("Ch_log").value() != 1 ||
-      form::numeric_value(count.text()) <= form::numeric_value(c.c("time_error_def").text())) {
+  form::Control& count = c.c(ctl::time_error);
+  if (c.c(ctl::Ch_log).value() != 1 ||
+      form::numeric_value(count.text()) <= form::numeric_value(c.c(ctl::time_error_def).text())) {
     return Stalled::No;
   }
-  form::Control& restart_mark = c.c("Ch_log");  // its tag
-  if (form::numeric_value(restart_mark.tag()) == 0) {
+  if (!c.restart_mark()) {
     count.set_text("0");
-    restart_mark.set_tag("1");
-    c.os.launcher.start(c.c("Path").text());
+    c.set_restart_mark(true);
+    c.os.launcher.start(c.c(ctl::Path).text());
     return Stalled::Restarted;
   }
-  restart_mark.set_tag("0");
-  c.c("News").set_tag(kStalledLogReason);  // StopReason
+  c.set_restart_mark(false);
+  c.set_stop_reason(kStalledLogReason);
   system_stop(c);
   return Stalled::Stopped;
 }

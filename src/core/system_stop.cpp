@@ -40,22 +40,23 @@ void system_stop(form::Controller& c) {
   attempt(port_failure, [&] {
     // A pulsing signal is left to its pulse timer, which ends it; no cycle
     // starts another.
-    if (c.c("Ch_pulse").value() == 0) io::set_ticked_pins(c, "puls", io::kLow);
-    io::set_ticked_pins(c, "ss", io::kHigh);
+    if (c.c(ctl::Ch_pulse).value() == 0) io::set_ticked_pins(c, ctl::puls, io::kLow);
+    io::set_ticked_pins(c, ctl::ss, io::kHigh);
     io::LPT_set(c);
   });
 
   // Timer3 would open the valve at the end of a vapour pause; Timer8 would
   // open it at the end of a closed PWM phase, and Timer9 belongs to the same
   // armed period.
-  for (const char* timer : {"Timer1", "Timer3", "Timer8", "Timer9"}) c.c(timer).set_on(false);
+  for (form::Name timer : {ctl::Timer1, ctl::Timer3, ctl::Timer8, ctl::Timer9})
+    c.c(timer).set_on(false);
 
-  form::Control& news = c.c("News");
-  std::string text = "СИСТЕМА ОСТАНОВЛЕНА\r\n" + news.tag();
+  form::Control& news = c.c(ctl::News);
+  std::string text = "СИСТЕМА ОСТАНОВЛЕНА\r\n" + c.stop_reason();
   if (!port_failure.empty()) text += "\r\n" + port_failure;
   news.set_text(text);
 
-  if (c.c("sound_ch").value() == 1) play_stop_sound(c);
+  if (c.c(ctl::sound_ch).value() == 1) play_stop_sound(c);
 }
 
 }  // namespace kolvar::core

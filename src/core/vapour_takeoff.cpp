@@ -18,35 +18,36 @@ namespace kolvar::core {
 
 namespace {
 
-double setting(const form::Controller& c, std::string_view name) {
+double setting(const form::Controller& c, form::Name name) {
   return form::numeric_value(c.c(name).text());
 }
 
 void write_delay(form::Controller& c, double delay) {
-  c.c("time3").set_text(form::decimal_text(delay, '.'));
+  c.c(ctl::time3).set_text(form::decimal_text(delay, '.'));
 }
 
 // The delay cannot shrink any further: cooling stays fully on, and the
 // overheat countdown runs towards the stop of the protective step.
 void maximum_cooling(form::Controller& c) {
   io::vkl(c);
-  const long long left = count_by(c, "peregrev", -1);
-  c.c("News").set_text("Максимум охлаждения!\r\nДо остановки " + std::to_string(left) + " циклов ");
-  c.c("Timer3").set_on(false);
-  c.c("Timer4").set_on(false);
+  const long long left = count_by(c, ctl::peregrev, -1);
+  c.c(ctl::News).set_text("Максимум охлаждения!\r\nДо остановки " + std::to_string(left) +
+                          " циклов ");
+  c.c(ctl::Timer3).set_on(false);
+  c.c(ctl::Timer4).set_on(false);
   write_delay(c, 0);
 }
 
 Flow over_step(form::Controller& c, double delay) {
-  c.c("stab_temp").set_text("0");
+  c.c(ctl::stab_temp).set_text("0");
   io::vkl(c);  // cooling on at once
   bool change = true;
-  if (c.c("wait_ch").value() == 1 && delay != 0) {
+  if (c.c(ctl::wait_ch).value() == 1 && delay != 0) {
     change = wait_gate(c) != Gate::Waiting;
     if (change) reload_wait(c);
   }
   if (change) {
-    const double step = setting(c, "step_d");
+    const double step = setting(c, ctl::step_d);
     if (delay < step) {
       maximum_cooling(c);
       return Flow::Next;
@@ -54,8 +55,8 @@ Flow over_step(form::Controller& c, double delay) {
     delay -= step;
     arm_delay_timer(c, delay);
   }
-  c.c("Timer3").set_on(true);
-  c.c("Timer4").set_on(true);
+  c.c(ctl::Timer3).set_on(true);
+  c.c(ctl::Timer4).set_on(true);
   write_delay(c, delay);
   return Flow::Next;
 }
@@ -63,16 +64,16 @@ Flow over_step(form::Controller& c, double delay) {
 Flow not_over_step(form::Controller& c, double delay) {
   // The delay changes at most once per pulse: while a delay or a pulse runs,
   // the cycle leaves the rest of its take-off stages alone.
-  if (c.c("Timer3").on() || c.c("Timer4").on()) return Flow::ToStalledLoggerCheck;
-  c.c("peregrev").set_text(form::decimal_text(setting(c, "peregrev_def"), '.'));
+  if (c.c(ctl::Timer3).on() || c.c(ctl::Timer4).on()) return Flow::ToStalledLoggerCheck;
+  c.c(ctl::peregrev).set_text(form::decimal_text(setting(c, ctl::peregrev_def), '.'));
   if (column_below(c)) {
-    delay += setting(c, "step_up");
-    c.c("stab_temp").set_text("0");
+    delay += setting(c, ctl::step_up);
+    c.c(ctl::stab_temp).set_text("0");
   } else {
-    count_by(c, "stab_temp", 1);
+    count_by(c, ctl::stab_temp, 1);
   }
   arm_delay_timer(c, delay);
-  c.c("Timer3").set_on(true);
+  c.c(ctl::Timer3).set_on(true);
   write_delay(c, delay);
   return Flow::Next;
 }
@@ -84,7 +85,7 @@ Flow vapour_auto_step(form::Controller& c, double delay) {
 }
 
 void stable_count_wrap(form::Controller& c) {
-  form::Control& count = c.c("stab_temp");
+  form::Control& count = c.c(ctl::stab_temp);
   if (form::numeric_value(count.text()) == 10) count.set_text("0");
 }
 

@@ -14,7 +14,7 @@ constexpr long long kLongestInterval = 65535;
 
 int pulse_length(const form::Controller& c) {
   try {
-    const double ms = form::required_number(c.c("pulse_time").text(), "pulse_time");
+    const double ms = form::required_number(c.c(ctl::pulse_time).text(), "pulse_time");
     if (ms > 0 && ms <= kLongestInterval) {
       const long long whole = form::round_half_even(ms);
       if (whole > 0) return static_cast<int>(whole);
@@ -22,15 +22,15 @@ int pulse_length(const form::Controller& c) {
   } catch (const Failure&) {
     // Not a number: the fallback below.
   }
-  return c.c("Interval").value() * 500;
+  return c.c(ctl::Interval).value() * 500;
 }
 
 void working_signal(form::Controller& c) {
-  c.c("Shape1").set_back_color(kFlash);
-  c.c("Timer2").set_on(true);
-  io::set_ticked_pins(c, "puls", io::kHigh);
-  if (c.c("Ch_pulse").value() == 1) {
-    form::Control& pulse = c.c("Timer7");
+  c.c(ctl::Shape1).set_back_color(kFlash);
+  c.c(ctl::Timer2).set_on(true);
+  io::set_ticked_pins(c, ctl::puls, io::kHigh);
+  if (c.c(ctl::Ch_pulse).value() == 1) {
+    form::Control& pulse = c.c(ctl::Timer7);
     pulse.set_interval(pulse_length(c));
     pulse.set_on(true);
   } else {

@@ -13,17 +13,48 @@ Controller::Controller(platform::Services& services) : os(services), form(servic
   build_window(form);
 }
 
-void Controller::on_click(const std::string& name, Handler handler) {
-  clicks_[name] = std::move(handler);
+void Controller::on_click(Name name, Handler handler) {
+  clicks_[std::string(name.text())] = std::move(handler);
 }
-void Controller::on_change(const std::string& name, Handler handler) {
-  changes_[name] = std::move(handler);
+void Controller::on_change(Name name, Handler handler) {
+  changes_[std::string(name.text())] = std::move(handler);
 }
-void Controller::on_timer(const std::string& name, std::function<void(Controller&)> handler) {
-  timers_[name] = std::move(handler);
+void Controller::on_choice(Name name, ChoiceHandler handler) {
+  choices_[std::string(name.text())] = std::move(handler);
+}
+void Controller::on_timer(Name name, std::function<void(Controller&)> handler) {
+  timers_[std::string(name.text())] = std::move(handler);
 }
 void Controller::on_start(std::function<void(Controller&)> handler) {
   start_.push_back(std::move(handler));
+}
+
+const std::string& Controller::stop_reason() const {
+  return c(ctl::News).tag();
+}
+void Controller::set_stop_reason(std::string reason) {
+  c(ctl::News).set_tag(std::move(reason));
+}
+
+bool Controller::restart_mark() const {
+  return numeric_value(c(ctl::Ch_log).tag()) != 0;
+}
+void Controller::set_restart_mark(bool restarted) {
+  c(ctl::Ch_log).set_tag(restarted ? "1" : "0");
+}
+
+long long Controller::minute_count() const {
+  return counter_value(c(ctl::Timer3).tag(), "Timer3.Tag");
+}
+void Controller::set_minute_count(long long minutes) {
+  c(ctl::Timer3).set_tag(std::to_string(minutes));
+}
+
+bool Controller::settings_loaded() const {
+  return numeric_value(c(ctl::V, 1).tag()) != 0;
+}
+void Controller::set_settings_loaded(bool loaded) {
+  c(ctl::V, 1).set_tag(loaded ? "1" : "0");
 }
 
 void Controller::guarded(const std::function<void()>& handler) {
@@ -76,10 +107,9 @@ void Controller::edit(Control& control, const std::string& value) {
     case Kind::DriveList:
     case Kind::DirList:
     case Kind::FileList: {
-      auto it = changes_.find(control.name());
-      if (it == changes_.end()) throw NotBuilt("no handler for choices in " + control.full_name());
-      list_choice = value;
-      guarded([&] { it->second(*this, control.index()); });
+      auto it = choices_.find(control.name());
+      if (it == choices_.end()) throw NotBuilt("no handler for choices in " + control.full_name());
+      guarded([&] { it->second(*this, control.index(), value); });
       return;
     }
     case Kind::TextBox:

@@ -6,9 +6,12 @@
 #include <map>
 #include <stdexcept>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "form/form.h"
+#include "form/names.h"
+#include "form/port_state.h"
+#include "form/valve_news.h"
 #include "form/virtual_clock.h"
 #include "platform/services.h"
 #include "platform/settings_file.h"
@@ -24,6 +27,9 @@ class NotBuilt : public std::logic_error {
 class Controller {
  public:
   using Handler = std::function<void(Controller&, int index)>;
+  // A drive, folder or file list's handler gets the entry the operator chose,
+  // to take or refuse (a folder that cannot be read is refused).
+  using ChoiceHandler = std::function<void(Controller&, int index, const std::string& choice)>;
 
   explicit Controller(platform::Services& services);
   Controller(const Controller&) = delete;
@@ -32,35 +38,56 @@ class Controller {
   platform::Services& os;
   Form form;
 
-  // Shorthand for the control named name (with its index for arrays).
-  Control& c(std::string_view name, int index = kNoIndex) { return form.get(name, index); }
-  const Control& c(std::string_view name, int index = kNoIndex) const {
-    return form.get(name, index);
-  }
+  // The control named name (with its index for arrays).
+  Control& c(Name name, int index = kNoIndex) { return form.get(name.text(), index); }
+  const Control& c(Name name, int index = kNoIndex) const { return form.get(name.text(), index); }
+  // The indices of the control array named array.
+  std::vector<int> indices(Name array) const { return form.indices(array.text()); }
   char decimal_separator() const { return os.locale.decimal_separator(); }
 
+  // --- State fields kept in control tags ---
+  // StopReason (the tag of `News`): the pending reason for a system stop, set
+  // by whoever asks for the stop and shown by it.
+  const std::string& stop_reason() const;
+  void set_stop_reason(std::string reason);
+  // RestartMark (the tag of `Ch_log`): whether the logger has been started
+  // again for the present stall; a tag that is no number reads as not.
+  bool restart_mark() const;
+  void set_restart_mark(bool restarted);
+  // The minute count of `Timer3`: the whole minutes of the vapour delay still
+  // to run. A tag that holds no whole number is a failure.
+  long long minute_count() const;
+  void set_minute_count(long long minutes);
+  // SettingsLoaded (the tag of `V(1)`): false while start-up applies the
+  // settings file, so the threshold and period bars do not react.
+  bool settings_loaded() const;
+  void set_settings_loaded(bool loaded);
+
   // --- State that has no control ---
-  // Which port backend the write path uses: 0 before the first write, then 1, 2 or 3.
-  int port_driver_state = 0;
+  // Which port backend the write path uses.
+  PortDriverState port_driver_state = PortDriverState::Unwritten;
   // The outcome whose message box was shown last, so a box comes once per change.
-  int port_outcome_shown = 0;
+  PortOutcome port_outcome_shown = PortOutcome::None;
   // "mytunes.log" in the working folder; one object, so a save asked for while
   // it is open for reading leaves it alone.
   platform::SettingsFile settings_file;
 
-  // The entry the operator chose in a drive, folder or file list, for its
-  // handler to take or refuse (a folder that cannot be read is refused).
-  std::string list_choice;
-
   // --- Handlers, registered by the areas that build them ---
-  void on_click(const std::string& name, Handler handler);
-  void on_change(const std::string& name, Handler handler);
-  void on_timer(const std::string& name, std::function<void(Controller&)> handler);
+  void on_click(Name name, Handler handler);
+  void on_change(Name name, Handler handler);
+  void on_choice(Name name, ChoiceHandler handler);
+  void on_timer(Name name, std::function<void(Controller&)> handler);
   void on_start(std::function<void(Controller&)> handler);
   // Told after each click's and each timer's handler has run, failed or not,
   // so that a layer above can follow the run without changing any handler.
   using Watcher = std::function<void(Controller&, const Control& source)>;
   void after_each_event(Watcher watcher) { watchers_.push_back(std::move(watcher)); }
+  // What a valve switching does to the message panel: the rule's answer, or
+  // Append while no rule is set.
+  void set_valve_news_rule(ValveNewsRule rule) { valve_news_rule_ = rule; }
+  ValveNews valve_news() const {
+    return valve_news_rule_ ? valve_news_rule_(*this) : ValveNews::Append;
+  }
   bool has_click(const std::string& name) const { return clicks_.count(name) > 0; }
   bool has_change(const std::string& name) const { return changes_.count(name) > 0; }
 
@@ -89,9 +116,11 @@ class Controller {
 
   std::map<std::string, Handler, std::less<>> clicks_;
   std::map<std::string, Handler, std::less<>> changes_;
+  std::map<std::string, ChoiceHandler, std::less<>> choices_;
   std::map<std::string, std::function<void(Controller&)>, std::less<>> timers_;
   std::vector<std::function<void(Controller&)>> start_;
   std::vector<Watcher> watchers_;
+  ValveNewsRule valve_news_rule_ = nullptr;
 };
 
 }  // namespace kolvar::form

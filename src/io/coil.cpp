@@ -6,12 +6,12 @@
 namespace kolvar::io {
 
 void vkl2(form::Controller& c) {
-  set_ticked_pins(c, "zm", kHigh);
+  set_ticked_pins(c, ctl::zm, kHigh);
   LPT_set(c);
 }
 
 void otkl2(form::Controller& c) {
-  set_ticked_pins(c, "zm", kLow);
+  set_ticked_pins(c, ctl::zm, kLow);
   LPT_set(c);
 }
 

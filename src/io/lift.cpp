@@ -1,7 +1,6 @@
 #include "io/lift.h"
 
 #include <string>
-#include <string_view>
 
 #include "form/text_number.h"
 #include "io/port_image.h"
@@ -13,19 +12,18 @@ namespace kolvar::io {
 namespace {
 
 // The movement's length in whole milliseconds, within the timer's range.
-long long duration_ms(const form::Controller& c, std::string_view travel_name) {
-  const double travel = form::required_number(c.c(travel_name).text(), travel_name);
-  const double speed = form::required_number(c.c("lift_speed").text(), "lift_speed");
+long long duration_ms(const form::Controller& c, form::Name travel_name) {
+  const double travel = form::required_number(c.c(travel_name).text(), travel_name.text());
+  const double speed = form::required_number(c.c(ctl::lift_speed).text(), "lift_speed");
   const double ms = travel * speed;
   if (!(ms >= 0 && ms < 65535.5))
-    throw Failure("Недопустимая длительность движения лифта " + std::string(travel_name) +
+    throw Failure("Недопустимая длительность движения лифта " + std::string(travel_name.text()) +
                   " × lift_speed: " + form::decimal_text(ms, c.decimal_separator()) +
                   " мс (допустимо 0..65535)");
   return form::round_half_even(ms);
 }
 
-void move(form::Controller& c, std::string_view travel_name, std::string_view timer_name,
-          std::string_view menu) {
+void move(form::Controller& c, form::Name travel_name, form::Name timer_name, form::Name menu) {
   const long long ms = duration_ms(c, travel_name);
   // A timer does not fire at 0 ms, so the movement would never end: better
   // not to start it at all.
@@ -40,11 +38,11 @@ void move(form::Controller& c, std::string_view travel_name, std::string_view ti
 }  // namespace
 
 void lift_up(form::Controller& c) {
-  move(c, "lift_up_def", "Timer5", "lu");
+  move(c, ctl::lift_up_def, ctl::Timer5, ctl::lu);
 }
 
 void lift_down(form::Controller& c) {
-  move(c, "lift_down_def", "Timer6", "ld");
+  move(c, ctl::lift_down_def, ctl::Timer6, ctl::ld);
 }
 
 }  // namespace kolvar::io

@@ -20,7 +20,7 @@ std::string_view trimmed(std::string_view text) {
 std::uint8_t port_byte(const form::Controller& c) {
   unsigned byte = 0;
   for (int k = 0; k < kPinCount; ++k) {
-    const form::Control& pin = c.c("pin", k);
+    const form::Control& pin = c.c(ctl::pin, k);
     const std::string_view level = trimmed(pin.text());
     // Anything but 0 or 1 would carry into the neighbouring bits and drive
     // lines nobody asked for, so it stops the write instead.
@@ -34,15 +34,15 @@ std::uint8_t port_byte(const form::Controller& c) {
   return static_cast<std::uint8_t>(byte);
 }
 
-bool item_ticked(const form::Controller& c, std::string_view menu, int item) {
+bool item_ticked(const form::Controller& c, form::Name menu, int item) {
   return c.c(menu, item).checked();
 }
 
 form::Control& pin_of_item(form::Controller& c, int item) {
-  return c.c("pin", item - 1);
+  return c.c(ctl::pin, item - 1);
 }
 
-void set_ticked_pins(form::Controller& c, std::string_view menu, std::string_view level) {
+void set_ticked_pins(form::Controller& c, form::Name menu, std::string_view level) {
   for (int i = 1; i <= kPinCount; ++i)
     if (item_ticked(c, menu, i)) pin_of_item(c, i).set_text(std::string(level));
 }

@@ -17,13 +17,13 @@ inline constexpr std::string_view kLow = "0";
 // failure naming it; nothing may reach the port from a corrupted image.
 std::uint8_t port_byte(const form::Controller& c);
 
-// Whether item `item` (1..8) of the pin menu array `menu` ("ps", "lu", ...) is ticked.
-bool item_ticked(const form::Controller& c, std::string_view menu, int item);
+// Whether item `item` (1..8) of the pin menu array `menu` (`ps`, `lu`, ...) is ticked.
+bool item_ticked(const form::Controller& c, form::Name menu, int item);
 
 // The image element that menu item `item` (1..8) stands for.
 form::Control& pin_of_item(form::Controller& c, int item);
 
 // Sets every element whose item is ticked in `menu` to `level`; others stay.
-void set_ticked_pins(form::Controller& c, std::string_view menu, std::string_view level);
+void set_ticked_pins(form::Controller& c, form::Name menu, std::string_view level);
 
 }  // namespace kolvar::io

@@ -7,27 +7,31 @@
 
 // Which backend writes, and when the operator hears about it:
 //
-// - The first backend writes: PortDriverState := 1.
+// - The first backend writes: state FirstBackend.
 // - It fails and the second is usable (library and function found; on Linux
-//   the I/O permission granted): outcome (a), state 2, the byte goes through
-//   the second; a failure of that write goes to the caller. While the state is
-//   2 later writes go straight to the second backend: a first backend that has
-//   failed once is not worth a failed call on every write.
+//   the I/O permission granted): outcome (a) FallBack, state SecondBackend,
+//   the byte goes through the second; a failure of that write goes to the
+//   caller. While the state is SecondBackend later writes go straight to the
+//   second backend: a first backend that has failed once is not worth a
+//   failed call on every write.
 // - It fails and the second is present but refuses (function missing; on
-//   Linux port I/O denied): outcome (b), state 3.
+//   Linux port I/O denied): outcome (b) Refused, state NoBackend.
 // - It fails and the second is absent (no library; no port I/O on this
-//   processor): outcome (c), state 3.
-// - In state 3 every write starts again from the first backend, so a port
-//   that appears later (driver installed, module loaded) starts working.
+//   processor): outcome (c) Missing, state NoBackend.
+// - In state NoBackend every write starts again from the first backend, so a
+//   port that appears later (driver installed, module loaded) starts working.
 //
 // A message box is modal: one per write would bury the operator under boxes
 // once per cycle on a machine without a port. So a box comes only when the
-// state changes, or within state 3 when the outcome turns from (b) to (c) or
-// back; the program otherwise goes on with its image.
+// state changes, or within state NoBackend when the outcome turns from (b) to
+// (c) or back; the program otherwise goes on with its image.
 
 namespace kolvar::io {
 
 namespace {
+
+using form::PortDriverState;
+using form::PortOutcome;
 
 constexpr const char* kFirstLine = "LPT driver error";
 
@@ -36,11 +40,11 @@ bool ends_with(const std::string& text, std::string_view tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-std::string outcome_text(form::Controller& c, int outcome) {
+std::string outcome_text(form::Controller& c, PortOutcome outcome) {
   std::string second;
-  if (outcome == kOutcomeFallBack) {
+  if (outcome == PortOutcome::FallBack) {
     second = c.os.port1.name();
-  } else if (outcome == kOutcomeRefused) {
+  } else if (outcome == PortOutcome::Refused) {
     second = c.os.port2.name();
   } else if (ends_with(c.os.port1.name(), ".dll")) {
     second = "Istall dlportio.dll or inpout32.dll";
@@ -51,46 +55,48 @@ std::string outcome_text(form::Controller& c, int outcome) {
 }
 
 // Shows the outcome's box unless the operator has already been told.
-void report(form::Controller& c, int state_before, int outcome) {
-  const bool changed = c.port_driver_state != state_before ||
-                       (c.port_driver_state == kNoBackend && c.port_outcome_shown != outcome);
+void report(form::Controller& c, PortDriverState state_before, PortOutcome outcome) {
+  const bool changed =
+      c.port_driver_state != state_before ||
+      (c.port_driver_state == PortDriverState::NoBackend && c.port_outcome_shown != outcome);
   if (!changed) return;
   c.port_outcome_shown = outcome;
   c.os.message_box.show(outcome_text(c, outcome));
 }
 
-int outcome_of(platform::PortAvailability second) {
+PortOutcome outcome_of(platform::PortAvailability second) {
   switch (second) {
     case platform::PortAvailability::Usable:
-      return kOutcomeFallBack;
+      return PortOutcome::FallBack;
     case platform::PortAvailability::Unusable:
-      return kOutcomeRefused;
+      return PortOutcome::Refused;
     case platform::PortAvailability::Absent:
-      return kOutcomeMissing;
+      return PortOutcome::Missing;
   }
-  return kOutcomeMissing;
+  return PortOutcome::Missing;
 }
 
 }  // namespace
 
 void LPT_set(form::Controller& c) {
   const std::uint8_t byte = port_byte(c);
-  if (c.port_driver_state == kSecondBackend) {
+  if (c.port_driver_state == PortDriverState::SecondBackend) {
     c.os.port2.write(byte);
     return;
   }
   try {
     c.os.port1.write(byte);
-    c.port_driver_state = kFirstBackend;
+    c.port_driver_state = PortDriverState::FirstBackend;
     return;
   } catch (const Failure&) {
     // Answered by one of the three outcomes below.
   }
-  const int state_before = c.port_driver_state;
-  const int outcome = outcome_of(c.os.port2.availability());
-  c.port_driver_state = outcome == kOutcomeFallBack ? kSecondBackend : kNoBackend;
+  const PortDriverState state_before = c.port_driver_state;
+  const PortOutcome outcome = outcome_of(c.os.port2.availability());
+  c.port_driver_state = outcome == PortOutcome::FallBack ? PortDriverState::SecondBackend
+                                                         : PortDriverState::NoBackend;
   report(c, state_before, outcome);
-  if (outcome == kOutcomeFallBack) c.os.port2.write(byte);
+  if (outcome == PortOutcome::FallBack) c.os.port2.write(byte);
 }
 
 }  // namespace kolvar::io

@@ -10,15 +10,6 @@ namespace kolvar::io {
 // eleven spaces put in front of the window title.
 void Timer2_Timer(form::Controller& c);
 
-// Vapour pause: with no whole minutes left (the tag) the valve opens, Timer4
-// starts the cooling pulse and Timer3 stops; otherwise one minute is counted
-// off and Timer3 waits another 60000 ms.
-void Timer3_Timer(form::Controller& c);
-
-// End of a cooling pulse: the valve closes, `time3_S` shows the pause in
-// seconds and the panel says for how long cooling is off; Timer4 off.
-void Timer4_Timer(form::Controller& c);
-
 // End of a lift movement up (Timer5, `lu` pins) or down (Timer6, `ld` pins).
 void Timer5_Timer(form::Controller& c);
 void Timer6_Timer(form::Controller& c);

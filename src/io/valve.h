@@ -10,8 +10,9 @@ inline constexpr form::Color kOpenColor{200, 255, 200};    // light green
 inline constexpr form::Color kClosedColor{255, 200, 200};  // light red
 
 // Opens the valve: title "СТАРТ", start pins high and stop pins low, port
-// written, the panel told and coloured, `Klapan_status` "1". Does not look at
-// the present state: a second call does it all again.
+// written, the panel told (as the Controller's valve news rule says) and
+// coloured, `Klapan_status` "1". Does not look at the present state: a second
+// call does it all again.
 void vkl(form::Controller& c);
 
 // Closes the valve: the mirror of vkl ("СТОП", "Клапан закрыт", "0").

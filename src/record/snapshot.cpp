@@ -1,5 +1,6 @@
 #include "record/snapshot.h"
 
+#include "form/names.h"
 #include "form/text_number.h"
 #include "settings/settings_lines.h"
 #include "settings/value_forms.h"
@@ -9,28 +10,28 @@ namespace kolvar::record {
 namespace {
 
 Takeoff takeoff_of(const form::Form& form) {
-  if (form.get("liquid").checked()) return Takeoff::Liquid;
-  if (form.get("par").checked()) return Takeoff::Vapour;
-  if (form.get("SHIM").checked()) return Takeoff::Pwm;
+  if (form.get(ctl::liquid.text()).checked()) return Takeoff::Liquid;
+  if (form.get(ctl::par.text()).checked()) return Takeoff::Vapour;
+  if (form.get(ctl::SHIM.text()).checked()) return Takeoff::Pwm;
   return Takeoff::None;
 }
 
 std::optional<bool> valve_of(const form::Form& form) {
-  const std::string& status = form.get("Klapan_status").text();
+  const std::string& status = form.get(ctl::Klapan_status.text()).text();
   if (status == "1") return true;
   if (status == "0") return false;
   return std::nullopt;
 }
 
 std::optional<long long> share_of(const form::Form& form) {
-  return form::whole_number(form.get("otb").text());
+  return form::whole_number(form.get(ctl::otb.text()).text());
 }
 
 // Element k of the pin image is bit k of the byte.
 std::optional<int> port_of(const form::Form& form) {
   int byte = 0;
   for (int k = 0; k < 8; ++k) {
-    const std::string& pin = form.get("pin", k).text();
+    const std::string& pin = form.get(ctl::pin.text(), k).text();
     if (pin != "0" && pin != "1") return std::nullopt;
     if (pin == "1") byte |= 1 << k;
   }
@@ -42,15 +43,15 @@ std::optional<int> port_of(const form::Form& form) {
 Sample take_sample(const form::Form& form) {
   Sample s;
   for (int r = 1; r <= 4; ++r) {
-    const form::Control& t = form.get("T", r);
+    const form::Control& t = form.get(ctl::T.text(), r);
     if (t.enabled()) s.temperatures[r - 1] = t.text();
   }
-  for (int i = 1; i <= 5; ++i) s.thresholds[i - 1] = form.get("V", i).value();
+  for (int i = 1; i <= 5; ++i) s.thresholds[i - 1] = form.get(ctl::V.text(), i).value();
   s.takeoff = takeoff_of(form);
   s.valve_open = valve_of(form);
   s.share = share_of(form);
   s.port = port_of(form);
-  s.news = form.get("News").text();
+  s.news = form.get(ctl::News.text()).text();
   return s;
 }
 
@@ -59,7 +60,7 @@ std::vector<std::string> settings_in_force(const form::Form& form) {
   std::vector<std::string> lines;
   for (const settings::SettingLine& line : settings::setting_lines()) {
     const form::Control* control =
-        line.form == LineForm::Flag ? nullptr : &form.get(line.control, line.index);
+        line.form == LineForm::Flag ? nullptr : &form.get(line.control->text(), line.index);
     switch (line.form) {
       case LineForm::Flag:
         lines.push_back(settings::format_number(0));
@@ -79,15 +80,15 @@ std::vector<std::string> settings_in_force(const form::Form& form) {
 }
 
 bool cycle_running(const form::Form& form) {
-  return form.get("Timer1").on();
+  return form.get(ctl::Timer1.text()).on();
 }
 
 bool is_cycle_timer(const form::Control& control) {
-  return control.name() == "Timer1";
+  return control.name() == ctl::Timer1.text();
 }
 
 bool is_start_command(const form::Control& control) {
-  return control.name() == "Start_sys_button";
+  return control.name() == ctl::Start_sys_button.text();
 }
 
 }  // namespace kolvar::record

@@ -23,7 +23,7 @@ void check_outside_edit(form::Controller& c) {
   // The reader stays open throughout, so a save that a reaction asks for
   // leaves the file and its flag as they are.
   apply_settings(c, *reader);
-  c.c("News").set_text(kOutsideEditMessage);
+  c.c(ctl::News).set_text(kOutsideEditMessage);
 }
 
 }  // namespace kolvar::settings

@@ -10,12 +10,12 @@ namespace kolvar::settings {
 namespace {
 
 void show_main_panel(form::Controller& c) {
-  c.c("F", 1).set_visible(false);
-  c.c("F", 2).set_visible(false);
-  c.c("F", 5).set_visible(false);
-  c.c("F", 4).set_visible(true);
-  for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(true);
-  c.c("Form1").resize(kMainWindowWidth, kMainWindowHeight);
+  c.c(ctl::F, 1).set_visible(false);
+  c.c(ctl::F, 2).set_visible(false);
+  c.c(ctl::F, 5).set_visible(false);
+  c.c(ctl::F, 4).set_visible(true);
+  for (form::Name menu : {ctl::file, ctl::Tune, ctl::Work}) c.c(menu).set_enabled(true);
+  c.c(ctl::Form1).resize(kMainWindowWidth, kMainWindowHeight);
 }
 
 platform::SaveResult write_settings(form::Controller& c) {
@@ -34,9 +34,9 @@ platform::SaveResult save_settings(form::Controller& c) {
   show_main_panel(c);
   platform::SaveResult result = write_settings(c);
   if (result.status == platform::SaveResult::Status::Failed) {
-    c.c("News").set_text(std::string(kNotSavedMessage) + "\r\n" + result.reason);
+    c.c(ctl::News).set_text(std::string(kNotSavedMessage) + "\r\n" + result.reason);
   } else {
-    c.c("News").set_text(kSavedMessage);
+    c.c(ctl::News).set_text(kSavedMessage);
   }
   return result;
 }
@@ -46,8 +46,8 @@ void OK_Click(form::Controller& c) {
 }
 
 void OK_set_Click(form::Controller& c) {
-  c.c("peregrev").set_text(c.c("peregrev_def").text());
-  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
+  c.c(ctl::peregrev).set_text(c.c(ctl::peregrev_def).text());
+  c.c(ctl::voda_vkl).set_text(c.c(ctl::voda_vkl_def).text());
   OK_Click(c);
 }
 

@@ -24,7 +24,7 @@ void apply_number(form::Controller& c, form::Control& control, const std::string
 }
 
 void apply_line(form::Controller& c, const SettingLine& line, const std::string& raw) {
-  form::Control& control = c.c(line.control, line.index);
+  form::Control& control = c.c(*line.control, line.index);
   switch (line.form) {
     // Every text line goes through the path decoding, not only the two paths:
     // whatever bytes an outside editor left, the controls hold valid UTF-8.
@@ -43,7 +43,7 @@ void apply_line(form::Controller& c, const SettingLine& line, const std::string&
 }
 
 void set_cycle_period(form::Controller& c) {
-  c.c("Timer1").set_interval(static_cast<long long>(c.c("Interval").value()) * 1000);
+  c.c(ctl::Timer1).set_interval(static_cast<long long>(c.c(ctl::Interval).value()) * 1000);
 }
 
 }  // namespace

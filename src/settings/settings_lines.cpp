@@ -3,7 +3,7 @@
 namespace kolvar::settings {
 namespace {
 
-void add_array(std::vector<SettingLine>& lines, LineForm form, std::string_view name, int count) {
+void add_array(std::vector<SettingLine>& lines, LineForm form, form::Name name, int count) {
   for (int i = 1; i <= count; ++i) lines.push_back({form, name, i});
 }
 
@@ -11,29 +11,31 @@ std::vector<SettingLine> build() {
   using enum LineForm;
   std::vector<SettingLine> lines;
   lines.push_back({Flag, {}});
-  lines.push_back({Text, "LogPath", 1});
-  lines.push_back({Text, "Path"});
-  add_array(lines, Mark, "opstop", 3);
-  for (std::string_view pins : {"ps", "pf", "ss", "lu", "ld", "zm", "puls"})
+  lines.push_back({Text, ctl::LogPath, 1});
+  lines.push_back({Text, ctl::Path});
+  add_array(lines, Mark, ctl::opstop, 3);
+  for (form::Name pins : {ctl::ps, ctl::pf, ctl::ss, ctl::lu, ctl::ld, ctl::zm, ctl::puls})
     add_array(lines, Mark, pins, 8);
-  add_array(lines, Text, "T2", 5);
-  add_array(lines, Number, "V", 5);
-  lines.push_back({Text, "Inter"});
-  lines.push_back({Number, "Interval"});
-  for (std::string_view sensors : {"da", "na", "kub", "kul"}) add_array(lines, Mark, sensors, 5);
-  for (std::string_view box : {"time3_def", "peregrev_def", "voda_vkl_def", "step_up", "step_d"})
+  add_array(lines, Text, ctl::T2, 5);
+  add_array(lines, Number, ctl::V, 5);
+  lines.push_back({Text, ctl::Inter});
+  lines.push_back({Number, ctl::Interval});
+  for (form::Name sensors : {ctl::da, ctl::na, ctl::kub, ctl::kul})
+    add_array(lines, Mark, sensors, 5);
+  for (form::Name box :
+       {ctl::time3_def, ctl::peregrev_def, ctl::voda_vkl_def, ctl::step_up, ctl::step_d})
     lines.push_back({Text, box});
-  lines.push_back({Number, "hot"});
-  lines.push_back({Number, "Ch_log"});
-  for (std::string_view box :
-       {"lift_up_def", "lift_down_def", "lift_speed", "net_vodi_def", "wait_def"})
+  lines.push_back({Number, ctl::hot});
+  lines.push_back({Number, ctl::Ch_log});
+  for (form::Name box :
+       {ctl::lift_up_def, ctl::lift_down_def, ctl::lift_speed, ctl::net_vodi_def, ctl::wait_def})
     lines.push_back({Text, box});
-  lines.push_back({Number, "wait_ch"});
-  lines.push_back({Number, "Ch_pulse"});
-  lines.push_back({Number, "dopusk"});
-  lines.push_back({Text, "time_error_def"});
-  for (std::string_view value :
-       {"sound_ch", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
+  lines.push_back({Number, ctl::wait_ch});
+  lines.push_back({Number, ctl::Ch_pulse});
+  lines.push_back({Number, ctl::dopusk});
+  lines.push_back({Text, ctl::time_error_def});
+  for (form::Name value :
+       {ctl::sound_ch, ctl::kalibr_kolonni_scr, ctl::temp_shim1_scr, ctl::temp_shim2_scr})
     lines.push_back({Number, value});
   return lines;
 }

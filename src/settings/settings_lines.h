@@ -1,10 +1,11 @@
 #pragma once
 // What each of the 114 lines of "mytunes.log" holds: its control and the form
 // its value is written in. A line's meaning is its position alone.
-#include <string_view>
+#include <optional>
 #include <vector>
 
 #include "form/control.h"
+#include "form/names.h"
 
 namespace kolvar::settings {
 
@@ -17,7 +18,7 @@ enum class LineForm {
 
 struct SettingLine {
   LineForm form;
-  std::string_view control;  // empty for the flag line
+  std::optional<form::Name> control;  // none for the flag line
   int index = form::kNoIndex;
 };
 

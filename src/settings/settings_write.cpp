@@ -14,7 +14,7 @@ std::vector<std::string> settings_file_lines(const form::Controller& c) {
       lines.push_back(format_number(0));
       continue;
     }
-    const form::Control& control = c.c(line.control, line.index);
+    const form::Control& control = c.c(*line.control, line.index);
     switch (line.form) {
       case LineForm::Text:
         lines.push_back(encode_path_line(control.text()));

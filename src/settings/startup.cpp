@@ -14,17 +14,11 @@
 namespace kolvar::settings {
 namespace {
 
-// The tag of V(1): while it reads "0" the thresholds and the period do not
-// react to their scroll bars, so applying the file cannot save over it.
-void set_settings_loaded(form::Controller& c, const char* loaded) {
-  c.c("V", 1).set_tag(loaded);
-}
-
 void place_window(form::Controller& c) {
-  c.c("Form1").set_topmost(true);
-  c.c("F", 1).move(0, 0);
-  c.c("F", 4).move(0, 0);
-  c.c("Form1").resize(kMainWindowWidth, kMainWindowHeight);
+  c.c(ctl::Form1).set_topmost(true);
+  c.c(ctl::F, 1).move(0, 0);
+  c.c(ctl::F, 4).move(0, 0);
+  c.c(ctl::Form1).resize(kMainWindowWidth, kMainWindowHeight);
 }
 
 // Applies the file when it opens; otherwise writes a new one from the
@@ -37,14 +31,16 @@ void load_or_create(form::Controller& c) {
     // Missing, locked or not readable: a new file is written below.
   }
   if (reader) {
-    set_settings_loaded(c, "0");
+    // The thresholds and the period do not react to their scroll bars while
+    // the file is applied, so applying it cannot save over it.
+    c.set_settings_loaded(false);
     reader->next_line();  // the outside-edit flag plays no part at start-up
     apply_settings(c, *reader);
     reader.reset();
-    c.c("News").set_text(kLoadedStatus);
+    c.c(ctl::News).set_text(kLoadedStatus);
     return;
   }
-  form::Control& news = c.c("News");
+  form::Control& news = c.c(ctl::News);
   if (save_settings(c).status == platform::SaveResult::Status::Failed) {
     // Say what happened rather than claim a file was created.
     news.set_text("Файл настроек не найден.\r\n" + news.text());
@@ -62,19 +58,20 @@ void Form_Initialize(form::Controller& c) {
 void load_window(form::Controller& c) {
   place_window(c);
   load_or_create(c);
-  for (const char* bar : {"hot", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
+  for (form::Name bar :
+       {ctl::hot, ctl::kalibr_kolonni_scr, ctl::temp_shim1_scr, ctl::temp_shim2_scr})
     settings::show_value(c, bar);
   settings::derive_pulse_time(c);
-  set_settings_loaded(c, "1");
+  c.set_settings_loaded(true);
   enable_control_rows(c);
   enable_sensor_rows(c);
-  c.c("time_error").set_text("0");
-  c.c("wait").set_text(c.c("wait_def").text());
-  io::set_ticked_pins(c, "ss", io::kHigh);  // reaches the port with the valve closing below
-  settings::show_value(c, "dopusk");
-  settings::show_value(c, "manual_otb");
-  c.c("Ch_log").set_tag("0");  // RestartMark: TempKeeper counts as not restarted
-  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
+  c.c(ctl::time_error).set_text("0");
+  c.c(ctl::wait).set_text(c.c(ctl::wait_def).text());
+  io::set_ticked_pins(c, ctl::ss, io::kHigh);  // reaches the port with the valve closing below
+  settings::show_value(c, ctl::dopusk);
+  settings::show_value(c, ctl::manual_otb);
+  c.set_restart_mark(false);  // TempKeeper counts as not restarted
+  c.c(ctl::voda_vkl).set_text(c.c(ctl::voda_vkl_def).text());
 }
 
 }  // namespace kolvar::settings

@@ -10,22 +10,22 @@ namespace kolvar::settings {
 
 namespace {
 struct ValueLabel {
-  std::string_view bar;
-  const char* label;
+  form::Name bar;
+  form::Name label;
   bool tenths;
 };
 
 constexpr std::array<ValueLabel, 6> kValueLabels{{
-    {"hot", "hot1", true},
-    {"dopusk", "dopusk1", true},
-    {"temp_shim1_scr", "temp_shim1", true},
-    {"temp_shim2_scr", "temp_shim2", true},
-    {"kalibr_kolonni_scr", "kalibr_kolonni", false},
-    {"manual_otb", "manual_otb_1", false},
+    {ctl::hot, ctl::hot1, true},
+    {ctl::dopusk, ctl::dopusk1, true},
+    {ctl::temp_shim1_scr, ctl::temp_shim1, true},
+    {ctl::temp_shim2_scr, ctl::temp_shim2, true},
+    {ctl::kalibr_kolonni_scr, ctl::kalibr_kolonni, false},
+    {ctl::manual_otb, ctl::manual_otb_1, false},
 }};
 }  // namespace
 
-void show_value(form::Controller& c, std::string_view bar) {
+void show_value(form::Controller& c, form::Name bar) {
   for (const ValueLabel& v : kValueLabels) {
     if (v.bar != bar) continue;
     const int value = c.c(bar).value();
@@ -33,11 +33,11 @@ void show_value(form::Controller& c, std::string_view bar) {
                                    : std::to_string(value));
     return;
   }
-  throw std::logic_error("no value label for " + std::string(bar));
+  throw std::logic_error("no value label for " + std::string(bar.text()));
 }
 
 void derive_pulse_time(form::Controller& c) {
-  c.c("pulse_time").set_text(std::to_string(c.c("Interval").value() * 500));
+  c.c(ctl::pulse_time).set_text(std::to_string(c.c(ctl::Interval).value() * 500));
 }
 
 }  // namespace kolvar::settings

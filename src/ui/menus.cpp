@@ -1,5 +1,6 @@
 #include "ui/menus.h"
 
+#include "core/run_counters.h"
 #include "io/port_image.h"
 #include "settings/save.h"
 #include "settings/startup.h"
@@ -9,27 +10,27 @@
 
 namespace kolvar::ui {
 
-void select_item(form::Controller& c, const std::string& array, int index) {
-  for (int i : c.form.indices(array)) c.c(array, i).set_checked(i == index);
+void select_item(form::Controller& c, form::Name array, int index) {
+  for (int i : c.indices(array)) c.c(array, i).set_checked(i == index);
 }
 
-void toggle_item(form::Controller& c, const std::string& array, int index) {
+void toggle_item(form::Controller& c, form::Name array, int index) {
   if (c.c(array, index).checked()) {
     c.c(array, index).set_checked(false);
     // A file edited outside may have ticked several; a click leaves none.
-    for (int i : c.form.indices(array)) c.c(array, i).set_checked(false);
+    for (int i : c.indices(array)) c.c(array, i).set_checked(false);
   } else {
     select_item(c, array, index);
   }
 }
 
 void da_Click(form::Controller& c, int index) {
-  select_item(c, "da", index);
+  select_item(c, ctl::da, index);
   settings::OK_Click(c);
 }
 
 void na_Click(form::Controller& c, int index) {
-  select_item(c, "na", index);
+  select_item(c, ctl::na, index);
   settings::OK_Click(c);
 }
 
@@ -43,56 +44,51 @@ void save_and_reload(form::Controller& c) {
 }  // namespace
 
 void kub_Click(form::Controller& c, int index) {
-  toggle_item(c, "kub", index);
+  toggle_item(c, ctl::kub, index);
   save_and_reload(c);
 }
 
 void kul_Click(form::Controller& c, int index) {
-  toggle_item(c, "kul", index);
+  toggle_item(c, ctl::kul, index);
   save_and_reload(c);
 }
 
 void opstop_Click(form::Controller& c, int index) {
-  select_item(c, "opstop", index);
+  select_item(c, ctl::opstop, index);
   settings::enable_control_rows(c);
   settings::OK_Click(c);
 }
 
 namespace {
-const char* const kPwmControls[] = {"dopusk",       "dopusk1",        "Dopusk2",
-                                    "manual_otb_2", "manual_otb",     "manual_otb_Ch",
-                                    "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"};
+const form::Name kPwmControls[] = {ctl::dopusk,       ctl::dopusk1,        ctl::Dopusk2,
+                                   ctl::manual_otb_2, ctl::manual_otb,     ctl::manual_otb_Ch,
+                                   ctl::manual_otb_1, ctl::manual_temp_CH, ctl::otb_po_t_bragi};
 
-void choose_takeoff_type(form::Controller& c, const char* chosen) {
-  if (std::string_view(chosen) != "par") c.c("Timer3").set_on(false);
-  for (const char* type : {"liquid", "par", "SHIM"})
-    c.c(type).set_checked(std::string_view(type) == chosen);
-  c.c("time3").set_text(c.c("time3_def").text());
-  c.c("peregrev").set_text(c.c("peregrev_def").text());
-  c.c("voda_vkl").set_text(c.c("voda_vkl_def").text());
-  c.c("stab_temp").set_text("0");
-  c.c("otb").set_text("0");
-  if (std::string_view(chosen) == "SHIM") {
-    for (const char* name : {"dopusk", "dopusk1", "Dopusk2", "manual_otb_Ch"})
+void choose_takeoff_type(form::Controller& c, form::Name chosen) {
+  if (chosen != ctl::par) c.c(ctl::Timer3).set_on(false);
+  for (form::Name type : {ctl::liquid, ctl::par, ctl::SHIM}) c.c(type).set_checked(type == chosen);
+  core::reset_run_state(c);
+  if (chosen == ctl::SHIM) {
+    for (form::Name name : {ctl::dopusk, ctl::dopusk1, ctl::Dopusk2, ctl::manual_otb_Ch})
       c.c(name).set_enabled(true);
     apply_pwm_enabling(c);
   } else {
-    for (const char* name : kPwmControls) c.c(name).set_enabled(false);
+    for (form::Name name : kPwmControls) c.c(name).set_enabled(false);
   }
 }
 }  // namespace
 
 void liquid_Click(form::Controller& c) {
-  choose_takeoff_type(c, "liquid");
+  choose_takeoff_type(c, ctl::liquid);
 }
 void par_Click(form::Controller& c) {
-  choose_takeoff_type(c, "par");
+  choose_takeoff_type(c, ctl::par);
 }
 void SHIM_Click(form::Controller& c) {
-  choose_takeoff_type(c, "SHIM");
+  choose_takeoff_type(c, ctl::SHIM);
 }
 
-void pin_menu_Click(form::Controller& c, const std::string& array, int index) {
+void pin_menu_Click(form::Controller& c, form::Name array, int index) {
   toggle_item(c, array, index);
   save_and_reload(c);
 }
@@ -101,21 +97,21 @@ void puls_Click(form::Controller& c, int index) {
   // The clicked pin goes low whether it gains or loses the signal, and so does
   // every pin that loses its tick: none is left driving a signal it no
   // longer carries. The port sees it with the reload's write.
-  for (int i : c.form.indices("puls"))
-    if (i == index || c.c("puls", i).checked())
+  for (int i : c.indices(ctl::puls))
+    if (i == index || c.c(ctl::puls, i).checked())
       io::pin_of_item(c, i).set_text(std::string(io::kLow));
-  toggle_item(c, "puls", index);
+  toggle_item(c, ctl::puls, index);
   save_and_reload(c);
 }
 
 namespace {
 void show_path_panel(form::Controller& c, int frame) {
-  c.c("F", 4).set_visible(false);
-  for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
-  form::Control& panel = c.c("F", frame);
+  c.c(ctl::F, 4).set_visible(false);
+  for (form::Name menu : {ctl::file, ctl::Tune, ctl::Work}) c.c(menu).set_enabled(false);
+  form::Control& panel = c.c(ctl::F, frame);
   panel.move(0, 0);
   panel.set_visible(true);
-  c.c("Form1").resize(4380, 3735);
+  c.c(ctl::Form1).resize(4380, 3735);
   fill_path_panel(c, frame);
 }
 }  // namespace
@@ -128,15 +124,15 @@ void tk_Click(form::Controller& c) {
 }
 
 void settings_Click(form::Controller& c) {
-  c.c("F", 4).set_visible(false);
-  form::Control& panel = c.c("F", 5);
+  c.c(ctl::F, 4).set_visible(false);
+  form::Control& panel = c.c(ctl::F, 5);
   panel.move(0, 0);
   panel.set_visible(true);
-  c.c("Form1").resize(8385, 5805);
+  c.c(ctl::Form1).resize(8385, 5805);
 }
 
 void verr_Click(form::Controller& c) {
-  c.os.message_box.show(c.c("verr").text());
+  c.os.message_box.show(c.c(ctl::verr).text());
 }
 
 }  // namespace kolvar::ui

@@ -7,8 +7,8 @@ namespace kolvar::ui {
 
 // Menu arrays: ticks the clicked item alone (select) or, when it was ticked,
 // leaves the array with none (toggle).
-void select_item(form::Controller& c, const std::string& array, int index);
-void toggle_item(form::Controller& c, const std::string& array, int index);
+void select_item(form::Controller& c, form::Name array, int index);
+void toggle_item(form::Controller& c, form::Name array, int index);
 
 void da_Click(form::Controller& c, int index);
 void na_Click(form::Controller& c, int index);
@@ -21,7 +21,7 @@ void par_Click(form::Controller& c);
 void SHIM_Click(form::Controller& c);
 
 // ps, pf, ss, lu, ld, zm: toggle, save, reload.
-void pin_menu_Click(form::Controller& c, const std::string& array, int index);
+void pin_menu_Click(form::Controller& c, form::Name array, int index);
 // puls: the same, and the working-signal pins that lose their signal go low.
 void puls_Click(form::Controller& c, int index);
 

@@ -19,9 +19,8 @@ struct Panel {
 };
 
 Panel panel_of(form::Controller& c, int panel) {
-  std::string n = std::to_string(panel);
-  return {c.c("Drive" + n), c.c("Dir" + n), c.c("File" + n),
-          panel == 1 ? c.c("LogPath", 1) : c.c("Path")};
+  if (panel == 1) return {c.c(ctl::Drive1), c.c(ctl::Dir1), c.c(ctl::File1), c.c(ctl::LogPath, 1)};
+  return {c.c(ctl::Drive2), c.c(ctl::Dir2), c.c(ctl::File2), c.c(ctl::Path)};
 }
 
 std::vector<std::string> drives() {
@@ -85,9 +84,8 @@ void fill_path_panel(form::Controller& c, int panel) {
                    fs::path(p.dir.text()).root_directory().string());
 }
 
-void Drive_Change(form::Controller& c, int panel) {
+void Drive_Change(form::Controller& c, int panel, const std::string& drive) {
   Panel p = panel_of(c, panel);
-  std::string drive = c.list_choice;
   fs::path root = drive;
 #ifdef _WIN32
   if (root.root_directory().empty()) root /= "\\";
@@ -95,16 +93,15 @@ void Drive_Change(form::Controller& c, int panel) {
   if (show_folder(p, root)) p.drive.set_text(drive);
 }
 
-void Dir_Change(form::Controller& c, int panel) {
+void Dir_Change(form::Controller& c, int panel, const std::string& choice) {
   Panel p = panel_of(c, panel);
-  fs::path chosen = c.list_choice;
+  fs::path chosen = choice;
   if (chosen.is_relative()) chosen = fs::path(p.dir.text()) / chosen;
   show_folder(p, chosen);
 }
 
-void File_Click(form::Controller& c, int panel) {
+void File_Click(form::Controller& c, int panel, const std::string& name) {
   Panel p = panel_of(c, panel);
-  const std::string& name = c.list_choice;
   const auto& files = p.file.items();
   if (std::find(files.begin(), files.end(), name) == files.end()) return;
   p.file.set_text(name);

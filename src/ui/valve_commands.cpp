@@ -11,14 +11,14 @@ namespace {
 
 enum class Mode { Open, Closed, Automatic };
 
-void set_enabled(form::Controller& c, std::initializer_list<const char*> names, bool enabled) {
-  for (const char* name : names) c.c(name).set_enabled(enabled);
+void set_enabled(form::Controller& c, std::initializer_list<form::Name> names, bool enabled) {
+  for (form::Name name : names) c.c(name).set_enabled(enabled);
 }
 
 void tick_only(form::Controller& c, Mode mode) {
-  c.c("Start").set_checked(mode == Mode::Open);
-  c.c("stp").set_checked(mode == Mode::Closed);
-  c.c("Auto").set_checked(mode == Mode::Automatic);
+  c.c(ctl::Start).set_checked(mode == Mode::Open);
+  c.c(ctl::stp).set_checked(mode == Mode::Closed);
+  c.c(ctl::Auto).set_checked(mode == Mode::Automatic);
 }
 
 // Under width-modulated take-off the valve procedures write nothing to the
@@ -26,7 +26,7 @@ void tick_only(form::Controller& c, Mode mode) {
 // the valve procedure's own line.
 void tell(form::Controller& c, Mode mode) {
   std::string text;
-  if (c.c("SHIM").checked()) {
+  if (c.c(ctl::SHIM).checked()) {
     switch (mode) {
       case Mode::Open:
         text = "Ручное управление\r\nКлапан открыт";
@@ -40,7 +40,7 @@ void tell(form::Controller& c, Mode mode) {
         break;
     }
   }
-  c.c("News").set_text(text);
+  c.c(ctl::News).set_text(text);
 }
 
 void manual(form::Controller& c, Mode mode) {
@@ -52,8 +52,9 @@ void manual(form::Controller& c, Mode mode) {
     io::otkl(c);
   }
   set_enabled(c,
-              {"otbor_down_button", "otbor_up_button", "dopusk", "dopusk1", "Dopusk2",
-               "manual_otb_2", "manual_otb", "manual_otb_Ch", "manual_otb_1", "manual_temp_CH"},
+              {ctl::otbor_down_button, ctl::otbor_up_button, ctl::dopusk, ctl::dopusk1,
+               ctl::Dopusk2, ctl::manual_otb_2, ctl::manual_otb, ctl::manual_otb_Ch,
+               ctl::manual_otb_1, ctl::manual_temp_CH},
               false);
 }
 
@@ -76,19 +77,20 @@ void Auto_Click(form::Controller& c) {
   tick_only(c, Mode::Automatic);
   tell(c, Mode::Automatic);
   io::otkl(c);
-  set_enabled(c, {"otbor_down_button", "otbor_up_button"}, true);
-  if (c.c("SHIM").checked()) apply_pwm_enabling(c);
+  set_enabled(c, {ctl::otbor_down_button, ctl::otbor_up_button}, true);
+  if (c.c(ctl::SHIM).checked()) apply_pwm_enabling(c);
 }
 
 void apply_pwm_enabling(form::Controller& c) {
-  if (c.c("manual_otb_Ch").value() == 1) {
-    set_enabled(c, {"manual_otb", "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"}, true);
-    set_enabled(c, {"dopusk", "dopusk1", "Dopusk2"}, false);
+  if (c.c(ctl::manual_otb_Ch).value() == 1) {
+    set_enabled(c, {ctl::manual_otb, ctl::manual_otb_1, ctl::manual_temp_CH, ctl::otb_po_t_bragi},
+                true);
+    set_enabled(c, {ctl::dopusk, ctl::dopusk1, ctl::Dopusk2}, false);
   } else {
-    set_enabled(c, {"dopusk", "dopusk1", "Dopusk2"}, true);
+    set_enabled(c, {ctl::dopusk, ctl::dopusk1, ctl::Dopusk2}, true);
   }
-  if (c.c("otb_po_t_bragi").value() == 1)
-    set_enabled(c, {"manual_otb", "manual_otb_2", "manual_otb_Ch"}, false);
+  if (c.c(ctl::otb_po_t_bragi).value() == 1)
+    set_enabled(c, {ctl::manual_otb, ctl::manual_otb_2, ctl::manual_otb_Ch}, false);
 }
 
 }  // namespace kolvar::ui

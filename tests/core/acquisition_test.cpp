@@ -75,7 +75,7 @@ TEST(Acquisition, ADisabledRowShowsItsThresholdAndTakesNoPartInTheZeroChecks) {
   EXPECT_EQ(r.text("T", 1), "88");
   EXPECT_EQ(r.text("T", 3), "88");
   EXPECT_EQ(r.text("time_error"), "0");
-  EXPECT_EQ(r.c.c("T", 1).back_color(), kNormalBack);  // equal to its threshold
+  EXPECT_EQ(r.c.c(ctl::T, 1).back_color(), kNormalBack);  // equal to its threshold
 }
 
 TEST(Acquisition, ASameTimeStampIsStaleEvenWhenTheReadingsChanged) {
@@ -93,11 +93,11 @@ TEST(Acquisition, ASameTimeStampIsStaleEvenWhenTheReadingsChanged) {
 TEST(Acquisition, AFreshLineResetsTheCountAndTheRestartMark) {
   CycleRig r;
   r.set("time_error", "2");
-  r.c.c("Ch_log").set_tag("1");
+  r.c.c(ctl::Ch_log).set_tag("1");
   r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
   r.cycle();
   EXPECT_EQ(r.text("time_error"), "0");
-  EXPECT_EQ(r.c.c("Ch_log").tag(), "0");
+  EXPECT_EQ(r.c.c(ctl::Ch_log).tag(), "0");
 }
 
 TEST(Acquisition, AZeroReadingIsStaleWithAFreshStamp) {
@@ -119,12 +119,12 @@ TEST(Acquisition, ControlTemperaturesAreGreenAtTheirThresholdAndPinkAbove) {
   };
   for (const auto& k : cases) {
     CycleRig r;
-    r.c.c("V", 1).set_value(k.v1);
-    r.c.c("V", 2).set_value(k.v1);
+    r.c.c(ctl::V, 1).set_value(k.v1);
+    r.c.c(ctl::V, 2).set_value(k.v1);
     r.fresh({k.reading, k.reading, "50.0", "20.0", "20.0"});
     r.cycle();
     for (int role : {1, 2}) {
-      const form::Control& t = r.c.c("T", role);
+      const form::Control& t = r.c.c(ctl::T, role);
       EXPECT_EQ(t.back_color(), k.over ? kOverBack : kNormalBack) << k.reading << " " << k.v1;
       EXPECT_EQ(t.fore_color(), k.over ? kOverText : kNormalText) << k.reading << " " << k.v1;
     }

@@ -68,7 +68,7 @@ TEST(BadInput, TheCycleNeverFailsAndAlwaysProtects) {
   const char* settings[] = {"3", "", "x", "-1", "1e9", "2.5", "99999999999999999999", " 4 "};
   CycleRig r;
   r.set("Path", "/nonexistent/keeper");
-  r.c.c("Ch_log").set_value(1);
+  r.c.c(ctl::Ch_log).set_value(1);
   for (int round = 0; round < 400; ++round) {
     const int what = static_cast<int>(rng() % 10);
     std::filesystem::remove_all(r.log_path);
@@ -86,10 +86,10 @@ TEST(BadInput, TheCycleNeverFailsAndAlwaysProtects) {
     r.mode(std::array{"liquid", "par", "SHIM"}[rng() % 3],
            std::array{"Start", "stp", "Auto"}[rng() % 3]);
     r.set("net_vodi", "");
-    r.c.c("Timer1").set_on(true);
+    r.c.c(ctl::Timer1).set_on(true);
 
     ASSERT_NO_THROW(r.cycle()) << "round " << round;
-    const bool stopped = !r.c.c("Timer1").on();
+    const bool stopped = !r.c.c(ctl::Timer1).on();
     EXPECT_TRUE(stopped || is_whole_number(r.text("net_vodi")))
         << "round " << round << ": " << r.news();
     EXPECT_FALSE(r.news().empty()) << "round " << round;

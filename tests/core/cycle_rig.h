@@ -36,8 +36,8 @@ class CycleRig {
     std::string pattern = (std::filesystem::temp_directory_path() / "kolvar-cycle-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr) dir_ = pattern;
     log_path = dir_ / "keeper.log";
-    c.c("LogPath", 1).set_text(log_path.string());
-    c.c("time_error").set_text("0");  // as start-up leaves it
+    c.c(ctl::LogPath, 1).set_text(log_path.string());
+    c.c(ctl::time_error).set_text("0");  // as start-up leaves it
   }
   ~CycleRig() {
     std::error_code ec;
@@ -68,32 +68,32 @@ class CycleRig {
   void cycle() { ControlCycle(c); }
 
   void tick(std::string_view menu, const std::vector<int>& items, bool checked = true) {
-    for (int i : items) c.c(menu, i).set_checked(checked);
+    for (int i : items) c.form.get(menu, i).set_checked(checked);
   }
   // Only this item of a sensor menu array ticked.
   void sensor(std::string_view menu, int item) {
-    for (int i = 1; i <= 5; ++i) c.c(menu, i).set_checked(i == item);
+    for (int i = 1; i <= 5; ++i) c.form.get(menu, i).set_checked(i == item);
   }
   // Only this take-off type and this Work item ticked (nullptr for none).
   void mode(const char* type, const char* work) {
     for (const char* t : {"liquid", "par", "SHIM"})
-      c.c(t).set_checked(type && t == std::string(type));
+      c.form.get(t).set_checked(type && t == std::string(type));
     for (const char* w : {"Start", "stp", "Auto"})
-      c.c(w).set_checked(work && w == std::string(work));
+      c.form.get(w).set_checked(work && w == std::string(work));
   }
-  void enable(int role, bool enabled) { c.c("T", role).set_enabled(enabled); }
+  void enable(int role, bool enabled) { c.c(ctl::T, role).set_enabled(enabled); }
 
   std::string text(std::string_view name, int index = form::kNoIndex) const {
-    return c.c(name, index).text();
+    return c.form.get(name, index).text();
   }
   void set(std::string_view name, const std::string& text, int index = form::kNoIndex) {
-    c.c(name, index).set_text(text);
+    c.form.get(name, index).set_text(text);
   }
   std::string news() const { return text("News"); }
   // The image as pin(0)..pin(7), e.g. "10000000".
   std::string image() const {
     std::string s;
-    for (int k = 0; k < 8; ++k) s += c.c("pin", k).text();
+    for (int k = 0; k < 8; ++k) s += c.c(ctl::pin, k).text();
     return s;
   }
   std::vector<std::string> sounds() const { return texts(h.sound.events); }

@@ -22,30 +22,30 @@ TEST(WorkingSignal, PulsingPinsReachThePortWithTheCyclesWriteAndDropAfterThePuls
   CycleRig r;
   r.tick("puls", {3});
   r.tick("zm", {1});
-  r.c.c("Ch_pulse").set_value(1);
+  r.c.c(ctl::Ch_pulse).set_value(1);
   r.set("pulse_time", "700");
-  r.c.c("Interval").set_value(2);
-  r.c.c("Timer1").set_interval(2000);
-  r.c.c("Timer1").set_on(true);
+  r.c.c(ctl::Interval).set_value(2);
+  r.c.c(ctl::Timer1).set_interval(2000);
+  r.c.c(ctl::Timer1).set_on(true);
   r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
   r.h.advance(2000);
-  EXPECT_EQ(r.c.c("Shape1").back_color(), (form::Color{255, 0, 0}));
+  EXPECT_EQ(r.c.c(ctl::Shape1).back_color(), (form::Color{255, 0, 0}));
   r.h.advance(700);
   std::vector<std::pair<long long, int>> writes;
   for (const auto& w : r.h.port1.writes()) writes.emplace_back(w.at, w.byte);
   // The protective step's coil write carries the raised pin; Timer7 lowers it.
   EXPECT_THAT(writes,
               ElementsAre(std::pair<long long, int>{2000, 4}, std::pair<long long, int>{2700, 0}));
-  EXPECT_EQ(r.c.c("Shape1").back_color(), form::kMenuColor);  // Timer2 ended the flash
+  EXPECT_EQ(r.c.c(ctl::Shape1).back_color(), form::kMenuColor);  // Timer2 ended the flash
 }
 
 TEST(WorkingSignal, ConstantSignalIsWrittenAtOnce) {
   CycleRig r;
   r.tick("puls", {2});
-  r.c.c("Ch_pulse").set_value(0);
+  r.c.c(ctl::Ch_pulse).set_value(0);
   working_signal(r.c);
   EXPECT_EQ(r.h.port1.writes().back().byte, 2);
-  EXPECT_FALSE(r.c.c("Timer7").on());
+  EXPECT_FALSE(r.c.c(ctl::Timer7).on());
 }
 
 TEST(WorkingSignal, PulseLengthFallsBackToHalfTheCycleWhenItCannotBeTimed) {
@@ -67,7 +67,7 @@ TEST(WorkingSignal, PulseLengthFallsBackToHalfTheCycleWhenItCannotBeTimed) {
   };
   for (const auto& k : cases) {
     CycleRig r;
-    r.c.c("Interval").set_value(10);
+    r.c.c(ctl::Interval).set_value(10);
     r.set("pulse_time", k.text);
     EXPECT_EQ(pulse_length(r.c), k.ms) << '"' << k.text << '"';
   }
@@ -97,8 +97,8 @@ TEST_P(SectionOpening, DecidesInOrderReadErrorCloseOpenAuto) {
   r.set("voda_vkl", "800");
   r.set("T", k.read_error ? "0" : "50.0", 3);
   for (const char* t : {"Timer3", "Timer4", "Timer8", "Timer9"}) {
-    r.c.c(t).set_interval(60000);
-    r.c.c(t).set_on(true);
+    r.c.form.get(t).set_interval(60000);
+    r.c.form.get(t).set_on(true);
   }
   const std::string type = k.type;
   const Opening opening = type == "liquid" ? open_liquid_section(r.c)
@@ -108,12 +108,12 @@ TEST_P(SectionOpening, DecidesInOrderReadErrorCloseOpenAuto) {
   EXPECT_EQ(r.news(), k.news);
   EXPECT_EQ(r.text("Klapan_status"), k.valve);
   const bool handled = opening == Opening::Handled;
-  EXPECT_EQ(r.c.c("Timer3").on(), !(type == "par" && handled));
-  EXPECT_EQ(r.c.c("Timer4").on(), !(type == "par" && handled));
-  EXPECT_EQ(r.c.c("Timer8").on(), !(type == "SHIM" && handled));
-  EXPECT_EQ(r.c.c("Timer9").on(), !(type == "SHIM" && handled));
+  EXPECT_EQ(r.c.c(ctl::Timer3).on(), !(type == "par" && handled));
+  EXPECT_EQ(r.c.c(ctl::Timer4).on(), !(type == "par" && handled));
+  EXPECT_EQ(r.c.c(ctl::Timer8).on(), !(type == "SHIM" && handled));
+  EXPECT_EQ(r.c.c(ctl::Timer9).on(), !(type == "SHIM" && handled));
   if (type == "par" && opening == Opening::Automatic) {
-    EXPECT_EQ(r.c.c("Timer4").interval(), 800);
+    EXPECT_EQ(r.c.c(ctl::Timer4).interval(), 800);
   }
 }
 
@@ -154,7 +154,7 @@ TEST(VapourOpening, OutsideAPulseAnOpenValveIsClosedFirst) {
     CycleRig r;
     r.mode("par", nullptr);
     io::vkl(r.c);
-    r.c.c("Timer4").set_on(pulse_running);
+    r.c.c(ctl::Timer4).set_on(pulse_running);
     open_vapour_section(r.c);
     EXPECT_EQ(r.text("Klapan_status"), pulse_running ? "1" : "0");
   }
@@ -172,12 +172,12 @@ TEST(VapourOpening, APulseLengthTheTimerCannotHoldIsAFailure) {
 TEST(Sections, AHandledOpeningSkipsTheRestOfTheTakeOffStages) {
   CycleRig r;
   r.mode("liquid", "stp");
-  r.c.c("par").set_checked(true);  // only an edited settings file could tick two
-  r.c.c("Timer3").set_on(true);    // the vapour section's manual case would stop it
+  r.c.c(ctl::par).set_checked(true);  // only an edited settings file could tick two
+  r.c.c(ctl::Timer3).set_on(true);    // the vapour section's manual case would stop it
   r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
   r.cycle();
   EXPECT_EQ(r.news(), std::string(kManual) + "Клапан закрыт");
-  EXPECT_TRUE(r.c.c("Timer3").on());
+  EXPECT_TRUE(r.c.c(ctl::Timer3).on());
 }
 
 TEST(Sections, WithNoTypeTickedTheCycleStillReadsCountsAndProtects) {

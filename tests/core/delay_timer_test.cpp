@@ -59,7 +59,7 @@ TEST(DelayTimer, RefusesADelayTheTimerCannotCount) {
 
 TEST(DelayTimer, ArmingSetsIntervalAndMinuteCountButLeavesTheTimerOff) {
   ui::Headless h;
-  form::Control& t3 = h.controller.c("Timer3");
+  form::Control& t3 = h.controller.c(ctl::Timer3);
   arm_delay_timer(h.controller, 150000);
   EXPECT_EQ(t3.interval(), 30000);
   EXPECT_EQ(t3.tag(), "2");

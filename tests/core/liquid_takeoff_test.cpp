@@ -17,8 +17,8 @@ struct Liquid : ::testing::Test {
 
   // One automatic step; the lift moves that it started, "up", "down" or "".
   std::string step() {
-    r.c.c("Timer5").set_on(false);
-    r.c.c("Timer6").set_on(false);
+    r.c.c(ctl::Timer5).set_on(false);
+    r.c.c(ctl::Timer6).set_on(false);
     EXPECT_EQ(liquid_auto_step(r.c), Flow::Next);
     return std::string(r.on("Timer5") ? "up" : "") + (r.on("Timer6") ? "down" : "");
   }
@@ -44,8 +44,8 @@ TEST_F(Liquid, ValveAndLiftFollowTheStrictOverTestInTheSameCycle) {
   for (const ThresholdCase& k : cases) {
     SCOPED_TRACE(std::string(k.dephlegmator) + " / " + k.packing);
     r.temperatures(k.dephlegmator, k.packing);
-    r.c.c("T", 2).set_enabled(k.packing_takes_part);
-    r.c.c("News").set_text("earlier");
+    r.c.c(ctl::T, 2).set_enabled(k.packing_takes_part);
+    r.c.c(ctl::News).set_text("earlier");
     EXPECT_EQ(step(), k.open ? "down" : "up");
     EXPECT_EQ(r.valve_open(), k.open);
     EXPECT_EQ(r.text("Klapan_status"), k.open ? "1" : "0");
@@ -100,7 +100,7 @@ TEST_F(Liquid, CounterEdgeCases) {
 
 TEST_F(Liquid, WithoutWaitingTheLiftMovesEveryStepAndTheCounterStays) {
   r.no_waiting();
-  r.c.c("wait").set_text("2");
+  r.c.c(ctl::wait).set_text("2");
   r.temperatures("90", "70");
   EXPECT_EQ(step(), "up");
   r.temperatures("85", "70");

@@ -23,15 +23,15 @@ using ::testing::IsEmpty;
 class ProtectiveStep : public ::testing::Test {
  protected:
   ProtectiveStep() {
-    r.c.c("V", 3).set_value(880);
-    r.c.c("V", 4).set_value(600);
-    r.c.c("V", 5).set_value(400);
-    r.c.c("hot").set_value(990);
+    r.c.c(ctl::V, 3).set_value(880);
+    r.c.c(ctl::V, 4).set_value(600);
+    r.c.c(ctl::V, 5).set_value(400);
+    r.c.c(ctl::hot).set_value(990);
     r.tick("zm", {1});
     r.tick("ps", {2});
     r.tick("pf", {3});
     r.tick("ss", {8});
-    r.c.c("Ch_pulse").set_value(0);
+    r.c.c(ctl::Ch_pulse).set_value(0);
     r.set("net_vodi", "10");
     r.set("peregrev", "100");
     temperatures("80.0", "70.0", "50.0", "20.0");
@@ -42,10 +42,10 @@ class ProtectiveStep : public ::testing::Test {
     for (int role = 1; role <= 4; ++role) r.set("T", t[role - 1], role);
   }
   Protection step() {
-    r.c.c("Timer1").set_on(true);
+    r.c.c(ctl::Timer1).set_on(true);
     return protective_step(r.c);
   }
-  bool running() const { return r.c.c("Timer1").on(); }
+  bool running() const { return r.c.c(ctl::Timer1).on(); }
   std::string reason() const {
     return r.news().substr(std::string("СИСТЕМА ОСТАНОВЛЕНА\r\n").size());
   }
@@ -108,12 +108,12 @@ TEST_F(ProtectiveStep, CoolerOverheatCountsDownThenStopsInTheEleventhCycle) {
   temperatures("80.0", "70.0", "50.0", "100.0");  // over the cooler and the emergency limits
   std::vector<std::string> counts;
   for (int i = 0; i < 10; ++i) {
-    r.c.c("hot").set_value(1000);  // no emergency while counting
+    r.c.c(ctl::hot).set_value(1000);  // no emergency while counting
     ASSERT_EQ(step(), Protection::Running);
     counts.push_back(r.text("net_vodi"));
   }
   EXPECT_THAT(counts, ElementsAre("9", "8", "7", "6", "5", "4", "3", "2", "1", "0"));
-  r.c.c("hot").set_value(990);
+  r.c.c(ctl::hot).set_value(990);
   EXPECT_EQ(step(), Protection::Stopped);
   EXPECT_EQ(reason(), "Перегрев холодильника");  // the emergency check was not made
   EXPECT_EQ(r.image().substr(0, 1), "0");        // the stop turned the coil cooling off
@@ -174,7 +174,7 @@ TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsSho
 class SystemStop : public ProtectiveStep {
  protected:
   void stop_now() {
-    r.c.c("News").set_tag("Остановлено пользователем");
+    r.c.c(ctl::News).set_tag("Остановлено пользователем");
     system_stop(r.c);
   }
 };
@@ -192,7 +192,7 @@ TEST_F(SystemStop, OutputsGoToTheStoppedState) {
 
 TEST_F(SystemStop, APulsingSignalIsLeftToItsTimer) {
   r.tick("puls", {5});
-  r.c.c("Ch_pulse").set_value(1);
+  r.c.c(ctl::Ch_pulse).set_value(1);
   r.set("pin", "1", 4);
   stop_now();
   EXPECT_EQ(r.text("pin", 4), "1");
@@ -200,20 +200,21 @@ TEST_F(SystemStop, APulsingSignalIsLeftToItsTimer) {
 
 TEST_F(SystemStop, StopsTheCycleAndEveryTimerThatCouldOpenTheValve) {
   for (const char* t : {"Timer1", "Timer3", "Timer4", "Timer5", "Timer7", "Timer8", "Timer9"}) {
-    r.c.c(t).set_interval(1000);
-    r.c.c(t).set_on(true);
+    r.c.form.get(t).set_interval(1000);
+    r.c.form.get(t).set_on(true);
   }
   stop_now();
-  for (const char* t : {"Timer1", "Timer3", "Timer8", "Timer9"}) EXPECT_FALSE(r.c.c(t).on()) << t;
+  for (const char* t : {"Timer1", "Timer3", "Timer8", "Timer9"})
+    EXPECT_FALSE(r.c.form.get(t).on()) << t;
   // The timed outputs end on their own.
-  for (const char* t : {"Timer4", "Timer5", "Timer7"}) EXPECT_TRUE(r.c.c(t).on()) << t;
+  for (const char* t : {"Timer4", "Timer5", "Timer7"}) EXPECT_TRUE(r.c.form.get(t).on()) << t;
 }
 
 TEST_F(SystemStop, AnArmedClosedPhaseDoesNotOpenTheValveAfterTheStop) {
   // A stand-in for the phase timer: at its end it opens the valve.
-  r.c.on_timer("Timer8", [](form::Controller& c) { io::vkl(c); });
-  r.c.c("Timer8").set_interval(1500);
-  r.c.c("Timer8").set_on(true);
+  r.c.on_timer(ctl::Timer8, [](form::Controller& c) { io::vkl(c); });
+  r.c.c(ctl::Timer8).set_interval(1500);
+  r.c.c(ctl::Timer8).set_on(true);
   stop_now();
   r.h.advance(5000);
   EXPECT_EQ(r.text("Klapan_status"), "0");
@@ -221,12 +222,12 @@ TEST_F(SystemStop, AnArmedClosedPhaseDoesNotOpenTheValveAfterTheStop) {
 }
 
 TEST_F(SystemStop, SoundOnlyWhenWantedAndAMessageWhenItCannotPlay) {
-  r.c.c("sound_ch").set_value(0);
+  r.c.c(ctl::sound_ch).set_value(0);
   stop_now();
   EXPECT_THAT(r.sounds(), IsEmpty());
   EXPECT_THAT(r.boxes(), IsEmpty());
 
-  r.c.c("sound_ch").set_value(1);
+  r.c.c(ctl::sound_ch).set_value(1);
   r.h.sound.fail = true;
   stop_now();
   EXPECT_THAT(r.boxes(),
@@ -235,12 +236,12 @@ TEST_F(SystemStop, SoundOnlyWhenWantedAndAMessageWhenItCannotPlay) {
 }
 
 TEST_F(SystemStop, AFailingPortDoesNotKeepTheSystemRunning) {
-  r.c.c("Timer1").set_on(true);
-  r.c.c("Timer8").set_on(true);
+  r.c.c(ctl::Timer1).set_on(true);
+  r.c.c(ctl::Timer8).set_on(true);
   r.set("pin", "2", 6);  // no write can form its byte
   stop_now();
-  EXPECT_FALSE(r.c.c("Timer1").on());
-  EXPECT_FALSE(r.c.c("Timer8").on());
+  EXPECT_FALSE(r.c.c(ctl::Timer1).on());
+  EXPECT_FALSE(r.c.c(ctl::Timer8).on());
   EXPECT_EQ(r.image(), "00100021");  // the image still shows the stopped state
   EXPECT_THAT(r.news(),
               ::testing::StartsWith("СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем\r\n"));

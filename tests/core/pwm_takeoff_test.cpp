@@ -19,18 +19,18 @@ struct Pwm : ::testing::Test {
 
   Pwm() {
     r.no_waiting();
-    r.c.c("Interval").set_value(6);
-    r.c.c("dopusk").set_value(5);
+    r.c.c(ctl::Interval).set_value(6);
+    r.c.c(ctl::dopusk).set_value(5);
     steady();
   }
   Flow step() { return pwm_auto_step(r.c); }
-  void set_share(const char* otb) { r.c.c("otb").set_text(otb); }
+  void set_share(const char* otb) { r.c.c(ctl::otb).set_text(otb); }
   void over() { r.temperatures("88.2", "70"); }  // not beyond the tolerance
   void far_over() { r.temperatures("88.6", "70"); }
   void below() { r.temperatures("87.9", "77"); }
   void steady() { r.temperatures("88.0", "77.0"); }
-  int closed_ms() const { return r.c.c("Timer8").interval(); }
-  int open_ms() const { return r.c.c("Timer9").interval(); }
+  int closed_ms() const { return r.c.c(ctl::Timer8).interval(); }
+  int open_ms() const { return r.c.c(ctl::Timer9).interval(); }
   bool armed() const { return r.on("Timer8"); }
 };
 
@@ -83,13 +83,13 @@ TEST_F(Pwm, ManualShare) {
       {99, "100000", false, true, "Отбор максимальный"},
       {100, "100000", false, true, "Отбор максимальный"},
   };
-  r.c.c("manual_otb_Ch").set_value(1);
+  r.c.c(ctl::manual_otb_Ch).set_value(1);
   for (const Case& k : cases) {
     SCOPED_TRACE(k.percent);
-    r.c.c("Timer9").set_on(false);
-    r.c.c("Timer8").set_on(true);  // left from an earlier period
-    r.c.c("News").set_text("earlier");
-    r.c.c("manual_otb").set_value(k.percent);
+    r.c.c(ctl::Timer9).set_on(false);
+    r.c.c(ctl::Timer8).set_on(true);  // left from an earlier period
+    r.c.c(ctl::News).set_text("earlier");
+    r.c.c(ctl::manual_otb).set_value(k.percent);
     EXPECT_EQ(step(), Flow::Next);
     EXPECT_EQ(r.text("otb"), k.otb);
     EXPECT_EQ(armed(), k.armed);
@@ -101,9 +101,9 @@ TEST_F(Pwm, ManualShare) {
 }
 
 TEST_F(Pwm, ManualShareHeldClosedWhileTheColumnIsOver) {
-  r.c.c("manual_otb_Ch").set_value(1);
-  r.c.c("manual_temp_CH").set_value(1);
-  r.c.c("manual_otb").set_value(50);
+  r.c.c(ctl::manual_otb_Ch).set_value(1);
+  r.c.c(ctl::manual_temp_CH).set_value(1);
+  r.c.c(ctl::manual_otb).set_value(50);
   set_share("20000");
   over();
   EXPECT_EQ(step(), Flow::Next);
@@ -130,14 +130,14 @@ TEST(TankLine, FallsFromKAtT1ToZeroAtT2) {
 
 struct TankLineStep : Pwm {
   TankLineStep() {
-    r.c.c("manual_otb_Ch").set_value(1);
-    r.c.c("otb_po_t_bragi").set_value(1);
-    r.c.c("T", 3).set_enabled(true);
-    r.c.c("Timer1").set_on(true);
+    r.c.c(ctl::manual_otb_Ch).set_value(1);
+    r.c.c(ctl::otb_po_t_bragi).set_value(1);
+    r.c.c(ctl::T, 3).set_enabled(true);
+    r.c.c(ctl::Timer1).set_on(true);
   }
   void tank(const char* reading, int k) {
-    r.c.c("T", 3).set_text(reading);
-    r.c.c("kalibr_kolonni_scr").set_value(k);
+    r.c.c(ctl::T, 3).set_text(reading);
+    r.c.c(ctl::kalibr_kolonni_scr).set_value(k);
   }
 };
 
@@ -158,10 +158,10 @@ TEST_F(TankLineStep, SetsTheManualShareFromTheTankTemperature) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(std::string(k.tank) + " k " + std::to_string(k.k));
-    r.c.c("News").set_text("earlier");
+    r.c.c(ctl::News).set_text("earlier");
     tank(k.tank, k.k);
     EXPECT_EQ(step(), Flow::Next);
-    EXPECT_EQ(r.c.c("manual_otb").value(), k.percent);
+    EXPECT_EQ(r.c.c(ctl::manual_otb).value(), k.percent);
     EXPECT_EQ(r.text("manual_otb_1"), std::to_string(k.percent));
     EXPECT_EQ(r.text("otb"), k.otb);
     EXPECT_EQ(r.text("News"), k.news);
@@ -183,9 +183,9 @@ TEST_F(TankLineStep, StopsTheSystemWithoutATankSensorOrWithAnEmptyLine) {
   tank("95.0", 100);
   for (const Case& k : cases) {
     SCOPED_TRACE(k.reason);
-    r.c.c("Timer1").set_on(true);
-    r.c.c("T", 3).set_enabled(k.tank_sensor);
-    r.c.c("temp_shim2_scr").set_value(k.t2);
+    r.c.c(ctl::Timer1).set_on(true);
+    r.c.c(ctl::T, 3).set_enabled(k.tank_sensor);
+    r.c.c(ctl::temp_shim2_scr).set_value(k.t2);
     EXPECT_EQ(step(), Flow::EndCycle);
     EXPECT_FALSE(r.on("Timer1"));
     EXPECT_EQ(r.text("News"), std::string("СИСТЕМА ОСТАНОВЛЕНА\r\n") + k.reason);
@@ -207,7 +207,7 @@ TEST_F(Pwm, AboveLowersTheShareByStepD) {
   for (const Case& k : cases) {
     SCOPED_TRACE(std::string(k.otb) + (k.far ? " far" : ""));
     set_share(k.otb);
-    r.c.c("stab_temp").set_text("5");
+    r.c.c(ctl::stab_temp).set_text("5");
     k.far ? far_over() : over();
     step();
     EXPECT_EQ(r.text("otb"), k.after);
@@ -249,9 +249,9 @@ TEST_F(Pwm, BelowRaisesTheShareUpToFull) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.otb);
-    r.c.c("Timer8").set_on(false);
+    r.c.c(ctl::Timer8).set_on(false);
     set_share(k.otb);
-    r.c.c("stab_temp").set_text("5");
+    r.c.c(ctl::stab_temp).set_text("5");
     below();
     step();
     EXPECT_EQ(r.text("otb"), k.after);
@@ -276,7 +276,7 @@ TEST_F(Pwm, TheTenthStableCycleRaisesTheShare) {
   set_share("50000");
   std::vector<std::string> counts;
   for (int i = 0; i < 10; ++i) {
-    r.c.c("Timer8").set_on(false);
+    r.c.c(ctl::Timer8).set_on(false);
     step();
     EXPECT_TRUE(armed());
     counts.push_back(r.text("stab_temp"));
@@ -285,7 +285,7 @@ TEST_F(Pwm, TheTenthStableCycleRaisesTheShare) {
   EXPECT_EQ(counts.back(), "0");
   EXPECT_EQ(counts[8], "9");
 
-  r.c.c("stab_temp").set_text("11");  // past 10 it never equals 10 again
+  r.c.c(ctl::stab_temp).set_text("11");  // past 10 it never equals 10 again
   step();
   EXPECT_EQ(r.text("stab_temp"), "12");
   EXPECT_EQ(r.text("otb"), "51000");
@@ -293,7 +293,7 @@ TEST_F(Pwm, TheTenthStableCycleRaisesTheShare) {
 
 TEST_F(Pwm, StableAtTheEndsOfTheRange) {
   set_share("0");
-  r.c.c("Klapan_status").set_text("1");
+  r.c.c(ctl::Klapan_status).set_text("1");
   step();
   EXPECT_EQ(r.text("Klapan_status"), "0");
   EXPECT_EQ(r.text("News"), "Отбор остановлен");
@@ -307,7 +307,7 @@ TEST_F(Pwm, StableAtTheEndsOfTheRange) {
 }
 
 TEST_F(Pwm, ADephlegmatorAtItsThresholdWithThePackingRowOffIsStable) {
-  r.c.c("T", 2).set_enabled(false);
+  r.c.c(ctl::T, 2).set_enabled(false);
   r.temperatures("88.0", "77");
   set_share("50000");
   step();
@@ -319,7 +319,7 @@ TEST_F(Pwm, CountersHoldingNoNumberFail) {
   set_share("lots");
   EXPECT_THROW(step(), Failure);
   set_share("50000");
-  r.c.c("stab_temp").set_text("");
+  r.c.c(ctl::stab_temp).set_text("");
   EXPECT_THROW(step(), Failure);
 }
 
@@ -373,7 +373,7 @@ TEST_F(Pwm, FromFullTheFirstClosedPhaseClosesTheValve) {
 TEST_F(Pwm, AnEmptyOpenPhaseLeavesTheValveClosed) {
   r.waiting("3", "2");
   set_share("0");
-  r.c.c("stab_temp").set_text("9");
+  r.c.c(ctl::stab_temp).set_text("9");
   step();  // the tenth stable cycle arms with the share still 0
   EXPECT_TRUE(armed());
   EXPECT_EQ(open_ms(), 0);

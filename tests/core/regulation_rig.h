@@ -14,31 +14,32 @@ struct RegulationRig {
   form::Controller& c = h.controller;
 
   explicit RegulationRig(const char* type) {
-    for (const char* t : {"liquid", "par", "SHIM"}) c.c(t).set_checked(t == std::string(type));
-    c.c("Auto").set_checked(true);
-    c.c("ps", 1).set_checked(true);
-    c.c("lu", 2).set_checked(true);
-    c.c("ld", 3).set_checked(true);
-    c.c("T", 3).set_enabled(false);
-    c.c("T", 4).set_enabled(false);
+    for (const char* t : {"liquid", "par", "SHIM"})
+      c.form.get(t).set_checked(t == std::string(type));
+    c.c(ctl::Auto).set_checked(true);
+    c.c(ctl::ps, 1).set_checked(true);
+    c.c(ctl::lu, 2).set_checked(true);
+    c.c(ctl::ld, 3).set_checked(true);
+    c.c(ctl::T, 3).set_enabled(false);
+    c.c(ctl::T, 4).set_enabled(false);
     temperatures("50", "50");
   }
 
   void temperatures(std::string_view dephlegmator, std::string_view packing) {
-    c.c("T", 1).set_text(std::string(dephlegmator));
-    c.c("T", 2).set_text(std::string(packing));
+    c.c(ctl::T, 1).set_text(std::string(dephlegmator));
+    c.c(ctl::T, 2).set_text(std::string(packing));
   }
   // The waiting option on with `wait_def` and the counter as given.
   void waiting(std::string_view wait_def, std::string_view wait) {
-    c.c("wait_ch").set_value(1);
-    c.c("wait_def").set_text(std::string(wait_def));
-    c.c("wait").set_text(std::string(wait));
+    c.c(ctl::wait_ch).set_value(1);
+    c.c(ctl::wait_def).set_text(std::string(wait_def));
+    c.c(ctl::wait).set_text(std::string(wait));
   }
-  void no_waiting() { c.c("wait_ch").set_value(0); }
+  void no_waiting() { c.c(ctl::wait_ch).set_value(0); }
 
-  std::string text(std::string_view name) const { return c.c(name).text(); }
-  bool on(std::string_view timer) const { return c.c(timer).on(); }
-  bool valve_open() const { return c.c("pin", 0).text() == "1"; }
+  std::string text(std::string_view name) const { return c.form.get(name).text(); }
+  bool on(std::string_view timer) const { return c.form.get(timer).on(); }
+  bool valve_open() const { return c.c(ctl::pin, 0).text() == "1"; }
 };
 
 }  // namespace kolvar::core::testing

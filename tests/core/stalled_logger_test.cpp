@@ -24,15 +24,15 @@ class StalledLogger : public ::testing::Test {
   StalledLogger() {
     r.set("Path", kProgram);
     r.set("time_error_def", "3");
-    r.c.c("Ch_log").set_value(1);
+    r.c.c(ctl::Ch_log).set_value(1);
     r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
   }
   // Runs a cycle and tells the count, the mark and whether the cycle still runs.
   std::string step() {
-    r.c.c("Timer1").set_on(true);
+    r.c.c(ctl::Timer1).set_on(true);
     r.cycle();
-    return r.text("time_error") + "/" + r.c.c("Ch_log").tag() +
-           (r.c.c("Timer1").on() ? "" : " stopped");
+    return r.text("time_error") + "/" + r.c.c(ctl::Ch_log).tag() +
+           (r.c.c(ctl::Timer1).on() ? "" : " stopped");
   }
   CycleRig r;
 };
@@ -65,7 +65,7 @@ TEST_F(StalledLogger, AFreshLineAfterTheRestartMeansTheNextStallRestartsAgain) {
 }
 
 TEST_F(StalledLogger, WithoutTheOptionTheCountJustGrows) {
-  r.c.c("Ch_log").set_value(0);
+  r.c.c(ctl::Ch_log).set_value(0);
   for (int i = 0; i < 11; ++i) step();
   EXPECT_EQ(step(), "11/0");
   EXPECT_TRUE(r.launches().empty());
@@ -95,12 +95,12 @@ TEST(CycleFailures, AMissingLogKeepsTheLastReadingsAndTheCount) {
   r.cycle();
   r.cycle();  // one stale cycle
   std::filesystem::remove(r.log_path);
-  const form::Color colour = r.c.c("T", 1).back_color();
+  const form::Color colour = r.c.c(ctl::T, 1).back_color();
   r.set("Klapan_status", "x");  // the liquid section would rewrite it
   for (int i = 0; i < 5; ++i) r.cycle();
   EXPECT_THAT(r.news(), HasSubstr(r.log_path.string()));
   EXPECT_EQ(r.text("T", 1), "80.0");
-  EXPECT_EQ(r.c.c("T", 1).back_color(), colour);
+  EXPECT_EQ(r.c.c(ctl::T, 1).back_color(), colour);
   EXPECT_EQ(r.text("time_error"), "1");
   EXPECT_EQ(r.text("Klapan_status"), "x");
   EXPECT_TRUE(r.launches().empty());
@@ -109,12 +109,12 @@ TEST(CycleFailures, AMissingLogKeepsTheLastReadingsAndTheCount) {
 TEST(CycleFailures, TheProtectiveStepRunsOnTheLastReadingsWhenTheLogIsGone) {
   CycleRig r;
   r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
-  r.c.c("Timer1").set_on(true);
+  r.c.c(ctl::Timer1).set_on(true);
   r.cycle();
   std::filesystem::remove(r.log_path);
   r.set("T", "88.1", 3);  // as if the last good line had read it
   r.cycle();
-  EXPECT_FALSE(r.c.c("Timer1").on());
+  EXPECT_FALSE(r.c.c(ctl::Timer1).on());
   EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nДостигнут предел температуры бака");
 }
 
@@ -131,7 +131,8 @@ TEST(CycleFailures, AFailureInTheWatchAfterACaughtOneEndsTheCycle) {
   CycleRig r;  // no log: the first failure
   r.h.port1.set_mode(platform::FakePort::Mode::Fails);
   r.h.port2.set_mode(platform::FakePort::Mode::Fails);
-  r.c.port_driver_state = 2;  // writes go to the second backend, which fails
+  r.c.port_driver_state =
+      form::PortDriverState::SecondBackend;  // writes go to the second backend, which fails
   r.cycle();
   EXPECT_EQ(r.h.port2.attempts(), 1u);  // the coil switch of the protective step, once
   EXPECT_THAT(r.news(), ::testing::Not(HasSubstr("keeper.log")));
@@ -143,7 +144,8 @@ TEST(CycleFailures, AFailureInTheWatchItselfRunsTheWatchOnce) {
   r.set("net_vodi", "");
   r.h.port1.set_mode(platform::FakePort::Mode::Fails);
   r.h.port2.set_mode(platform::FakePort::Mode::Fails);
-  r.c.port_driver_state = 2;  // writes go to the second backend, which fails
+  r.c.port_driver_state =
+      form::PortDriverState::SecondBackend;  // writes go to the second backend, which fails
   r.cycle();
   EXPECT_EQ(r.h.port2.attempts(), 2u);  // the coil switch, twice
   EXPECT_EQ(r.text("net_vodi"), "");

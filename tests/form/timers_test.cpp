@@ -10,14 +10,15 @@ namespace {
 class Timers : public ::testing::Test {
  protected:
   Timers() {
-    for (int n = 1; n <= 9; ++n) {
-      std::string name = "Timer" + std::to_string(n);
-      c().c(name).set_on(false);
-      c().on_timer(name, [this, name](form::Controller&) { fired.push_back({rig.now(), name}); });
+    for (Name timer : {ctl::Timer1, ctl::Timer2, ctl::Timer3, ctl::Timer4, ctl::Timer5, ctl::Timer6,
+                       ctl::Timer7, ctl::Timer8, ctl::Timer9}) {
+      c().c(timer).set_on(false);
+      std::string name(timer.text());
+      c().on_timer(timer, [this, name](form::Controller&) { fired.push_back({rig.now(), name}); });
     }
   }
   form::Controller& c() { return rig.controller; }
-  form::Control& timer(int n) { return c().c("Timer" + std::to_string(n)); }
+  form::Control& timer(int n) { return c().form.get("Timer" + std::to_string(n)); }
 
   ui::Headless rig;
   std::vector<std::pair<platform::Millis, std::string>> fired;
@@ -105,11 +106,11 @@ TEST_F(Timers, AHandlerSwitchingAnotherTimerTakesEffectForLaterFirings) {
   timer(6).set_interval(500);
   timer(5).set_on(true);
   timer(9).set_on(true);
-  c().on_timer("Timer5", [this](form::Controller& ctl) {
+  c().on_timer(ctl::Timer5, [this](form::Controller& ctl) {
     fired.push_back({rig.now(), "Timer5"});
-    ctl.c("Timer5").set_on(false);
-    ctl.c("Timer9").set_on(false);
-    ctl.c("Timer6").set_on(true);
+    ctl.c(ctl::Timer5).set_on(false);
+    ctl.c(ctl::Timer9).set_on(false);
+    ctl.c(ctl::Timer6).set_on(true);
   });
   rig.advance(2000);
   std::vector<std::string> order;
@@ -120,9 +121,9 @@ TEST_F(Timers, AHandlerSwitchingAnotherTimerTakesEffectForLaterFirings) {
 TEST_F(Timers, AHandlerResettingItsOwnIntervalIsDueOneNewIntervalLater) {
   timer(3).set_interval(30000);
   timer(3).set_on(true);
-  c().on_timer("Timer3", [this](form::Controller& ctl) {
+  c().on_timer(ctl::Timer3, [this](form::Controller& ctl) {
     fired.push_back({rig.now(), "Timer3"});
-    ctl.c("Timer3").set_interval(60000);
+    ctl.c(ctl::Timer3).set_interval(60000);
   });
   rig.advance(150000);
   ASSERT_EQ(fired.size(), 3u);
@@ -133,7 +134,7 @@ TEST_F(Timers, AHandlerResettingItsOwnIntervalIsDueOneNewIntervalLater) {
 TEST_F(Timers, AFailingHandlerIsShownAndTheRunGoesOn) {
   timer(7).set_interval(100);
   timer(7).set_on(true);
-  c().on_timer("Timer7", [](form::Controller&) { throw Failure("сбой"); });
+  c().on_timer(ctl::Timer7, [](form::Controller&) { throw Failure("сбой"); });
   rig.advance(250);
   ASSERT_EQ(rig.message_box.events.size(), 2u);
   EXPECT_EQ(rig.message_box.events[1].text, "сбой");

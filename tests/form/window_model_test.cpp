@@ -200,21 +200,21 @@ TEST_F(WindowModel, EveryMenuItemIsUncheckedExceptTheFour) {
 
 TEST_F(WindowModel, FramesHoldTheirControls) {
   form::Controller& c = rig.controller;
-  EXPECT_EQ(c.c("pin", 3).container(), "LPT_status");
-  EXPECT_EQ(c.c("LPT_status").container(), "F(4)");
-  EXPECT_EQ(c.c("News").container(), "Frame1");
-  EXPECT_EQ(c.c("V", 5).container(), "F(4)");
-  EXPECT_EQ(c.c("hot").container(), "F(5)");
-  EXPECT_EQ(c.c("otb").container(), "Frame2");
-  EXPECT_EQ(c.c("LogPath", 1).container(), "F(1)");
-  EXPECT_EQ(c.c("Path").container(), "F(2)");
-  EXPECT_EQ(c.c("da", 3).container(), "def");
-  EXPECT_EQ(c.c("ps", 1).container(), "sta");
-  EXPECT_EQ(c.c("sta").container(), "TuneLPT");
+  EXPECT_EQ(c.c(ctl::pin, 3).container(), "LPT_status");
+  EXPECT_EQ(c.form.get("LPT_status").container(), "F(4)");
+  EXPECT_EQ(c.c(ctl::News).container(), "Frame1");
+  EXPECT_EQ(c.c(ctl::V, 5).container(), "F(4)");
+  EXPECT_EQ(c.c(ctl::hot).container(), "F(5)");
+  EXPECT_EQ(c.c(ctl::otb).container(), "Frame2");
+  EXPECT_EQ(c.c(ctl::LogPath, 1).container(), "F(1)");
+  EXPECT_EQ(c.c(ctl::Path).container(), "F(2)");
+  EXPECT_EQ(c.c(ctl::da, 3).container(), "def");
+  EXPECT_EQ(c.c(ctl::ps, 1).container(), "sta");
+  EXPECT_EQ(c.form.get("sta").container(), "TuneLPT");
 }
 
 TEST_F(WindowModel, ScrollBarRefusesValueOutsideRangeAndKeepsItsValue) {
-  form::Control& v1 = rig.controller.c("V", 1);
+  form::Control& v1 = rig.controller.c(ctl::V, 1);
   EXPECT_THROW(v1.set_value(1001), kolvar::Failure);
   EXPECT_THROW(v1.set_value(199), kolvar::Failure);
   EXPECT_EQ(v1.value(), 880);
@@ -222,7 +222,7 @@ TEST_F(WindowModel, ScrollBarRefusesValueOutsideRangeAndKeepsItsValue) {
   v1.set_value(1000);
   EXPECT_EQ(v1.value(), 1000);
   try {
-    rig.controller.c("Interval").set_value(61);
+    rig.controller.c(ctl::Interval).set_value(61);
   } catch (const kolvar::Failure& f) {
     EXPECT_NE(std::string(f.what()).find("Interval"), std::string::npos);
     EXPECT_NE(std::string(f.what()).find("60..1"), std::string::npos);
@@ -237,10 +237,10 @@ TEST_F(WindowModel, ObserverSeesEveryChangeOnce) {
                                    ? "text"
                                    : std::to_string(static_cast<int>(p))));
   });
-  rig.controller.c("T", 1).set_text("88.3");
-  rig.controller.c("T", 1).set_text("88.3");  // no change, no notice
-  rig.controller.c("pin", 2).set_text("1");
-  rig.controller.c("Timer5").set_on(true);
+  rig.controller.c(ctl::T, 1).set_text("88.3");
+  rig.controller.c(ctl::T, 1).set_text("88.3");  // no change, no notice
+  rig.controller.c(ctl::pin, 2).set_text("1");
+  rig.controller.c(ctl::Timer5).set_on(true);
   EXPECT_EQ(seen.size(), 3u);
   EXPECT_EQ(seen[0], "T(1):text");
 }

@@ -25,7 +25,7 @@ TEST(Lift, UpHoldsItsPinForTravelTimesSpeed) {
   EXPECT_EQ(r.image(), "10000000");
   r.h.advance(1);
   EXPECT_EQ(r.image(), "00000000");
-  EXPECT_FALSE(r.c.c("Timer5").on());
+  EXPECT_FALSE(r.c.c(ctl::Timer5).on());
   EXPECT_THAT(r.h.port1.writes(), ElementsAre(FakePort::Write{0, 1}, FakePort::Write{4000, 0}));
 }
 
@@ -46,7 +46,7 @@ TEST(Lift, BothDirectionsRunTogetherAndEndOnTheirOwn) {
   Rig r;
   r.tick("lu", {1});
   r.tick("ld", {2});
-  r.c.c("lift_down_def").set_text("2.5");  // fractions of a centimetre count
+  r.c.c(ctl::lift_down_def).set_text("2.5");  // fractions of a centimetre count
   lift_up(r.c);
   r.h.advance(500);
   lift_down(r.c);
@@ -58,10 +58,10 @@ TEST(Lift, BothDirectionsRunTogetherAndEndOnTheirOwn) {
 TEST(Lift, ZeroDurationMovesNothing) {
   Rig r;
   r.tick("lu", {1});
-  r.c.c("lift_speed").set_text("0");
+  r.c.c(ctl::lift_speed).set_text("0");
   lift_up(r.c);
   EXPECT_EQ(r.image(), "00000000");
-  EXPECT_FALSE(r.c.c("Timer5").on());
+  EXPECT_FALSE(r.c.c(ctl::Timer5).on());
   EXPECT_EQ(r.h.port1.attempts(), 0u);
 }
 
@@ -77,12 +77,12 @@ class LiftRefuses : public ::testing::TestWithParam<BadLift> {};
 TEST_P(LiftRefuses, BeforeAnyPinOrTimerChanges) {
   Rig r;
   r.tick("ld", {8});
-  r.c.c("lift_down_def").set_text(GetParam().travel);
-  r.c.c("lift_speed").set_text(GetParam().speed);
+  r.c.c(ctl::lift_down_def).set_text(GetParam().travel);
+  r.c.c(ctl::lift_speed).set_text(GetParam().speed);
   EXPECT_THROW(lift_down(r.c), Failure);
   EXPECT_EQ(r.image(), "00000000");
-  EXPECT_EQ(r.c.c("Timer6").interval(), 1000);
-  EXPECT_FALSE(r.c.c("Timer6").on());
+  EXPECT_EQ(r.c.c(ctl::Timer6).interval(), 1000);
+  EXPECT_FALSE(r.c.c(ctl::Timer6).on());
   EXPECT_EQ(r.h.port1.attempts(), 0u);
 }
 
@@ -100,7 +100,7 @@ TEST(Lift, ARefusedCallLeavesARunningMovementAlone) {
   r.tick("lu", {1});
   lift_up(r.c);
   r.h.advance(1000);
-  r.c.c("lift_up_def").set_text("x");
+  r.c.c(ctl::lift_up_def).set_text("x");
   EXPECT_THROW(lift_up(r.c), Failure);
   r.h.advance(3000);
   EXPECT_EQ(r.image(), "00000000");

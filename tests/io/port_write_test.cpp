@@ -26,7 +26,7 @@ class ByteLayout : public ::testing::TestWithParam<Layout> {};
 
 TEST_P(ByteLayout, BitKIsPinK) {
   Rig r;
-  for (int k = 0; k < 8; ++k) r.c.c("pin", k).set_text(std::string(1, GetParam().image[k]));
+  for (int k = 0; k < 8; ++k) r.c.c(ctl::pin, k).set_text(std::string(1, GetParam().image[k]));
   LPT_set(r.c);
   EXPECT_THAT(r.bytes(), ElementsAre(GetParam().byte));
   EXPECT_EQ(r.image(), GetParam().image);
@@ -41,8 +41,8 @@ class BadElement : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BadElement, FailsNamingItBeforeAnyBackendIsCalled) {
   Rig r;
-  r.c.c("pin", 0).set_text("1");
-  r.c.c("pin", 5).set_text(GetParam());
+  r.c.c(ctl::pin, 0).set_text("1");
+  r.c.c(ctl::pin, 5).set_text(GetParam());
   try {
     LPT_set(r.c);
     FAIL() << "no failure";
@@ -50,8 +50,8 @@ TEST_P(BadElement, FailsNamingItBeforeAnyBackendIsCalled) {
     EXPECT_THAT(failure.what(), HasSubstr("pin(5)"));
   }
   EXPECT_EQ(r.h.port1.attempts() + r.h.port2.attempts(), 0u);
-  EXPECT_EQ(r.c.c("pin", 5).text(), GetParam());
-  EXPECT_EQ(r.c.port_driver_state, 0);
+  EXPECT_EQ(r.c.c(ctl::pin, 5).text(), GetParam());
+  EXPECT_EQ(r.c.port_driver_state, form::PortDriverState::Unwritten);
 }
 
 // "2" would carry into pin(6): it is refused like any other non-level.
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, BadElement, ::testing::Values("x", "", "2", "-1"
 struct Outcome {
   const char* what;
   FakePort::Mode second;
-  int state;
+  form::PortDriverState state;
   const char* box;
   int second_writes;
   friend void PrintTo(const Outcome& o, std::ostream* out) { *out << o.what; }
@@ -73,7 +73,7 @@ TEST_P(FirstFails, OneBoxTheStateAndWhereTheByteWent) {
   Rig r;
   r.h.port1.set_mode(FakePort::Mode::Fails);
   r.h.port2.set_mode(o.second);
-  r.c.c("pin", 2).set_text("1");
+  r.c.c(ctl::pin, 2).set_text("1");
   r.h.advance(100);
   LPT_set(r.c);
   LPT_set(r.c);
@@ -87,9 +87,11 @@ TEST_P(FirstFails, OneBoxTheStateAndWhereTheByteWent) {
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, FirstFails,
     ::testing::Values(
-        Outcome{"SecondTakesOver", FakePort::Mode::Works, 2, "LPT driver error\r\ndlportio.dll", 2},
-        Outcome{"SecondRefuses", FakePort::Mode::Fails, 3, "LPT driver error\r\ninpout32.dll", 0},
-        Outcome{"SecondMissing", FakePort::Mode::Missing, 3,
+        Outcome{"SecondTakesOver", FakePort::Mode::Works, form::PortDriverState::SecondBackend,
+                "LPT driver error\r\ndlportio.dll", 2},
+        Outcome{"SecondRefuses", FakePort::Mode::Fails, form::PortDriverState::NoBackend,
+                "LPT driver error\r\ninpout32.dll", 0},
+        Outcome{"SecondMissing", FakePort::Mode::Missing, form::PortDriverState::NoBackend,
                 "LPT driver error\r\nIstall dlportio.dll or inpout32.dll", 0}),
     [](const auto& info) { return std::string(info.param.what); });
 
@@ -97,7 +99,7 @@ TEST(LptSet, FirstBackendWritesWithItsTimeAndNoBox) {
   Rig r;
   r.h.advance(250);
   LPT_set(r.c);
-  EXPECT_EQ(r.c.port_driver_state, kFirstBackend);
+  EXPECT_EQ(r.c.port_driver_state, form::PortDriverState::FirstBackend);
   EXPECT_THAT(r.h.port1.writes(), ElementsAre(FakePort::Write{250, 0}));
   EXPECT_THAT(r.boxes(), IsEmpty());
 }
@@ -112,7 +114,7 @@ TEST(LptSet, ABoxOnlyWhenTheStateOrTheNoBackendOutcomeChanges) {
   LPT_set(r.c);
   r.h.port1.set_mode(FakePort::Mode::Works);  // the port appears: tried again in state 3
   LPT_set(r.c);
-  EXPECT_EQ(r.c.port_driver_state, kFirstBackend);
+  EXPECT_EQ(r.c.port_driver_state, form::PortDriverState::FirstBackend);
   r.h.port1.set_mode(FakePort::Mode::Fails);
   LPT_set(r.c);
   LPT_set(r.c);
@@ -134,7 +136,7 @@ TEST(LptSet, AfterFallingBackWritesGoStraightToTheSecondAndItsFailurePasses) {
 
   r.h.port2.set_mode(FakePort::Mode::Fails);
   EXPECT_THROW(LPT_set(r.c), Failure);
-  EXPECT_EQ(r.c.port_driver_state, kSecondBackend);
+  EXPECT_EQ(r.c.port_driver_state, form::PortDriverState::SecondBackend);
   EXPECT_EQ(r.boxes().size(), 1u);
 }
 

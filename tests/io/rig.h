@@ -17,12 +17,12 @@ struct Rig {
 
   // Ticks the given items (1..8) of a menu array.
   void tick(std::string_view menu, std::initializer_list<int> items) {
-    for (int i : items) c.c(menu, i).set_checked(true);
+    for (int i : items) c.form.get(menu, i).set_checked(true);
   }
   // The image as pin(0)..pin(7), e.g. "10000000".
   std::string image() const {
     std::string s;
-    for (int k = 0; k < 8; ++k) s += c.c("pin", k).text();
+    for (int k = 0; k < 8; ++k) s += c.c(ctl::pin, k).text();
     return s;
   }
   // The bytes that reached the first backend, oldest first.

@@ -18,8 +18,8 @@ using testing::rows_of;
 void expect_cycles_go_on(RecordRig& rig) {
   rig.log("10:00:30", "70.5");
   rig.advance(2000);
-  EXPECT_EQ(rig.c().c("T", 1).text(), "70.5");
-  EXPECT_TRUE(rig.c().c("Timer1").on());
+  EXPECT_EQ(rig.c().form.get("T", 1).text(), "70.5");
+  EXPECT_TRUE(rig.c().form.get("Timer1").on());
 }
 
 std::size_t boxes(RecordRig& rig) {
@@ -69,7 +69,7 @@ TEST(RecordFaults, ADiskThatFillsDuringTheRunLeavesOnlyWholeRows) {
       rig.log("10:00:" + std::to_string(10 + cycle), cycle % 2 ? "70.0" : "90.0");
       rig.advance(2000);
     }
-    const bool went_on = rig.c().c("T", 1).text() == "70.0" && rig.c().c("Timer1").on();
+    const bool went_on = rig.c().form.get("T", 1).text() == "70.0" && rig.c().form.get("Timer1").on();
     _exit(boxes(rig) == 1 && went_on ? 0 : 11);
   }
   int status = 0;

@@ -27,13 +27,13 @@ class RecordRig {
  public:
   explicit RecordRig(RecordOptions options = {.durable = false}) : record(c(), wall, options) {
     c().start();
-    c().c("LogPath", 1).set_text("keeper.log");
+    c().form.get("LogPath", 1).set_text("keeper.log");
     settings::OK_Click(c());
     log("10:00:00", "88.3");
   }
 
   form::Controller& c() { return h.controller; }
-  void click(const char* name) { c().click(c().c(name)); }
+  void click(const char* name) { c().click(c().form.get(name)); }
   void advance(platform::Millis ms) { h.advance(ms); }
 
   // The logger's last line: its stamp and the dephlegmator's reading (the

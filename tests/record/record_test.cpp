@@ -94,8 +94,8 @@ TEST(RunRecord, EveryStartHasAFileOfItsOwnAndNothingIsWrittenWhileStopped) {
 TEST(RunRecord, AStopByTheCycleEndsTheRecordWithThatCycle) {
   RecordRig rig;
   // The tank reads sensor 1 (88.3), far over a limit of 20 degrees.
-  rig.c().c("V", 3).set_value(200);
-  rig.c().c("kub", 1).set_checked(true);
+  rig.c().form.get("V", 3).set_value(200);
+  rig.c().form.get("kub", 1).set_checked(true);
   settings::OK_Click(rig.c());
   rig.click("Start_sys_button");
   rig.advance(10000);

@@ -21,7 +21,7 @@ class OutsideEdit : public ::testing::Test {
  protected:
   OutsideEdit() {
     rig.c().start();
-    rig.c().c("News").set_text("before");
+    rig.c().c(ctl::News).set_text("before");
   }
   void edit(const std::string& flag, int line, const std::string& text) {
     std::vector<std::string> lines = initial_file_lines();
@@ -37,55 +37,55 @@ class OutsideEdit : public ::testing::Test {
 TEST_F(OutsideEdit, AFlaggedFileIsAppliedOnEveryCheckUntilASave) {
   edit("1", 100, " 950 ");
   check_outside_edit(c());
-  EXPECT_EQ(c().c("hot").value(), 950);
-  EXPECT_EQ(c().c("News").text(), kEdited);
-  c().c("News").set_text("between");
+  EXPECT_EQ(c().c(ctl::hot).value(), 950);
+  EXPECT_EQ(c().c(ctl::News).text(), kEdited);
+  c().c(ctl::News).set_text("between");
   check_outside_edit(c());
-  EXPECT_EQ(c().c("News").text(), kEdited);
+  EXPECT_EQ(c().c(ctl::News).text(), kEdited);
 
   OK_Click(c());
   EXPECT_TRUE(rig.bytes().starts_with(" 0 \r\n"));
   EXPECT_NE(rig.bytes().find("\r\n 950 \r\n"), std::string::npos);
   check_outside_edit(c());
-  EXPECT_EQ(c().c("News").text(), "Файл настроек сохранен");
+  EXPECT_EQ(c().c(ctl::News).text(), "Файл настроек сохранен");
 }
 
 TEST_F(OutsideEdit, NothingHappensWithoutANonZeroNumberInLineOne) {
   for (const char* flag : {" 0 ", "0", "x", "", "1.5", "99999"}) {
     edit(flag, 100, " 950 ");
     check_outside_edit(c());
-    EXPECT_EQ(c().c("hot").value(), 990) << flag;
-    EXPECT_EQ(c().c("News").text(), "before") << flag;
+    EXPECT_EQ(c().c(ctl::hot).value(), 990) << flag;
+    EXPECT_EQ(c().c(ctl::News).text(), "before") << flag;
   }
   std::filesystem::remove(rig.file());
   check_outside_edit(c());
   std::filesystem::create_directory(rig.file());
   check_outside_edit(c());
-  EXPECT_EQ(c().c("News").text(), "before");
+  EXPECT_EQ(c().c(ctl::News).text(), "before");
 }
 
 TEST_F(OutsideEdit, AChangedPeriodTakesEffectAndTheCycleKeepsRunning) {
-  c().c("Timer1").set_on(true);
+  c().c(ctl::Timer1).set_on(true);
   edit(" -2 ", 74, " 10 ");
   check_outside_edit(c());
-  EXPECT_EQ(c().c("Timer1").interval(), 10000);
-  EXPECT_TRUE(c().c("Timer1").on());
+  EXPECT_EQ(c().c(ctl::Timer1).interval(), 10000);
+  EXPECT_TRUE(c().c(ctl::Timer1).on());
 }
 
 TEST_F(OutsideEdit, ReactionsActAndTheirSavesLeaveTheFileAlone) {
   std::vector<std::string> loaded_during_reaction;
-  c().on_change("V", [&](form::Controller& c, int index) {
-    loaded_during_reaction.push_back(c.c("V", 1).tag());
-    c.c("T2", index).set_text(std::to_string(c.c("V", index).value() / 10));
+  c().on_change(ctl::V, [&](form::Controller& c, int index) {
+    loaded_during_reaction.push_back(c.c(ctl::V, 1).tag());
+    c.c(ctl::T2, index).set_text(std::to_string(c.c(ctl::V, index).value() / 10));
     OK_Click(c);
   });
   edit("1", 68, " 600 ");
   const std::string edited = rig.bytes();
   check_outside_edit(c());
   EXPECT_EQ(loaded_during_reaction, std::vector<std::string>{"1"});
-  EXPECT_EQ(c().c("T2", 1).text(), "60");
+  EXPECT_EQ(c().c(ctl::T2, 1).text(), "60");
   EXPECT_EQ(rig.bytes(), edited);
-  EXPECT_EQ(c().c("News").text(), kEdited);
+  EXPECT_EQ(c().c(ctl::News).text(), kEdited);
 }
 
 TEST_F(OutsideEdit, AShortEditedFileAppliesWhatItHolds) {
@@ -94,11 +94,11 @@ TEST_F(OutsideEdit, AShortEditedFileAppliesWhatItHolds) {
   lines[97] = "1234";  // step_up
   lines.resize(99);
   rig.write_lines(lines);
-  c().c("hot").set_value(500);
+  c().c(ctl::hot).set_value(500);
   check_outside_edit(c());
-  EXPECT_EQ(c().c("step_up").text(), "1234");
-  EXPECT_EQ(c().c("hot").value(), 500);
-  EXPECT_EQ(c().c("News").text(), kEdited);
+  EXPECT_EQ(c().c(ctl::step_up).text(), "1234");
+  EXPECT_EQ(c().c(ctl::hot).value(), 500);
+  EXPECT_EQ(c().c(ctl::News).text(), kEdited);
 }
 
 }  // namespace

@@ -17,18 +17,18 @@ using testing::with_crlf;
 TEST(Save, ReturnsToTheMainPanelAndWritesTheControls) {
   SettingsRig rig;
   form::Controller& c = rig.c();
-  c.c("F", 4).set_visible(false);
-  c.c("F", 1).set_visible(true);
-  for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
-  c.c("Form1").resize(4380, 3735);
-  c.c("step_up").set_text("1500");
+  c.c(ctl::F, 4).set_visible(false);
+  c.c(ctl::F, 1).set_visible(true);
+  for (const char* menu : {"file", "Tune", "Work"}) c.form.get(menu).set_enabled(false);
+  c.c(ctl::Form1).resize(4380, 3735);
+  c.c(ctl::step_up).set_text("1500");
   OK_Click(c);
-  EXPECT_TRUE(c.c("F", 4).visible());
-  for (int hidden : {1, 2, 5}) EXPECT_FALSE(c.c("F", hidden).visible()) << hidden;
-  for (const char* menu : {"file", "Tune", "Work"}) EXPECT_TRUE(c.c(menu).enabled()) << menu;
-  EXPECT_EQ(c.c("Form1").width(), 4185);
-  EXPECT_EQ(c.c("Form1").height(), 5605);
-  EXPECT_EQ(c.c("News").text(), "Файл настроек сохранен");
+  EXPECT_TRUE(c.c(ctl::F, 4).visible());
+  for (int hidden : {1, 2, 5}) EXPECT_FALSE(c.c(ctl::F, hidden).visible()) << hidden;
+  for (const char* menu : {"file", "Tune", "Work"}) EXPECT_TRUE(c.form.get(menu).enabled()) << menu;
+  EXPECT_EQ(c.c(ctl::Form1).width(), 4185);
+  EXPECT_EQ(c.c(ctl::Form1).height(), 5605);
+  EXPECT_EQ(c.c(ctl::News).text(), "Файл настроек сохранен");
   std::vector<std::string> lines = initial_file_lines();
   lines[97] = "1500";
   EXPECT_EQ(rig.bytes(), with_crlf(lines));
@@ -38,9 +38,9 @@ TEST(Save, AFailedSaveSaysSoAndKeepsTheOldFile) {
   SettingsRig rig;
   rig.c().start();
   const std::string old = rig.bytes();
-  rig.c().c("LogPath", 1).set_text("C:\\a\nb");
+  rig.c().c(ctl::LogPath, 1).set_text("C:\\a\nb");
   OK_Click(rig.c());
-  EXPECT_EQ(rig.c().c("News").text(),
+  EXPECT_EQ(rig.c().c(ctl::News).text(),
             "Файл настроек не сохранен\r\nстрока 2 содержит перевод строки");
   EXPECT_EQ(rig.bytes(), old);
 }
@@ -48,15 +48,15 @@ TEST(Save, AFailedSaveSaysSoAndKeepsTheOldFile) {
 TEST(Save, ApplyButtonsCopyTheCountersOnlyFromTheSettingsPanel) {
   SettingsRig rig;
   form::Controller& c = rig.c();
-  c.c("peregrev_def").set_text("120");
-  c.c("voda_vkl_def").set_text("700");
+  c.c(ctl::peregrev_def).set_text("120");
+  c.c(ctl::voda_vkl_def).set_text("700");
   OK2_Click(c);
-  EXPECT_EQ(c.c("peregrev").text(), "60");
-  EXPECT_EQ(c.c("voda_vkl").text(), "1000");
+  EXPECT_EQ(c.c(ctl::peregrev).text(), "60");
+  EXPECT_EQ(c.c(ctl::voda_vkl).text(), "1000");
   OK_set_Click(c);
-  EXPECT_EQ(c.c("peregrev").text(), "120");
-  EXPECT_EQ(c.c("voda_vkl").text(), "700");
-  EXPECT_EQ(c.c("News").text(), "Файл настроек сохранен");
+  EXPECT_EQ(c.c(ctl::peregrev).text(), "120");
+  EXPECT_EQ(c.c(ctl::voda_vkl).text(), "700");
+  EXPECT_EQ(c.c(ctl::News).text(), "Файл настроек сохранен");
   EXPECT_NE(rig.bytes().find("\r\n120\r\n700\r\n"), std::string::npos);
 }
 
@@ -64,12 +64,12 @@ TEST(Save, TheButtonsAreWired) {
   SettingsRig rig;
   for (const char* button : {"OK", "OK2", "OK_set"}) {
     std::filesystem::remove(rig.file());
-    rig.c().click(rig.c().c(button));
+    rig.c().click(rig.c().form.get(button));
     EXPECT_EQ(rig.bytes(), with_crlf(initial_file_lines())) << button;
   }
-  rig.c().c("hot").set_value(500);
-  rig.c().click(rig.c().c("Def_button"));
-  EXPECT_EQ(rig.c().c("hot").value(), 999);
+  rig.c().c(ctl::hot).set_value(500);
+  rig.c().click(rig.c().c(ctl::Def_button));
+  EXPECT_EQ(rig.c().c(ctl::hot).value(), 999);
 }
 
 TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
@@ -82,16 +82,17 @@ TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
         "lift_up_def", "lift_down_def", "lift_speed", "net_vodi_def", "wait_def", "time3",
         "peregrev", "voda_vkl", "net_vodi", "stab_temp", "LogPath(1)", "T2(1)", "Inter"})
     c.form.find_full(box)->set_text("9");
-  for (const char* box : {"Ch_log", "Ch_pulse", "wait_ch", "sound_ch"}) c.c(box).set_value(0);
-  c.c("hot").set_value(500);
-  c.c("kalibr_kolonni_scr").set_value(10);
-  c.c("temp_shim1_scr").set_value(800);
-  c.c("temp_shim2_scr").set_value(800);
-  c.c("Interval").set_value(7);
-  c.c("V", 1).set_value(500);
-  c.c("dopusk").set_value(50);
-  c.c("Ch_log").set_tag("1");
-  c.c("kub", 2).set_checked(true);
+  for (const char* box : {"Ch_log", "Ch_pulse", "wait_ch", "sound_ch"})
+    c.form.get(box).set_value(0);
+  c.c(ctl::hot).set_value(500);
+  c.c(ctl::kalibr_kolonni_scr).set_value(10);
+  c.c(ctl::temp_shim1_scr).set_value(800);
+  c.c(ctl::temp_shim2_scr).set_value(800);
+  c.c(ctl::Interval).set_value(7);
+  c.c(ctl::V, 1).set_value(500);
+  c.c(ctl::dopusk).set_value(50);
+  c.c(ctl::Ch_log).set_tag("1");
+  c.c(ctl::kub, 2).set_checked(true);
   const std::string file_before = rig.bytes();
 
   Def_button_Click(c);
@@ -146,16 +147,18 @@ TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
   };
   for (const auto& v : values)
     EXPECT_EQ(c.form.find_full(v.control)->value(), v.value) << v.control;
-  EXPECT_EQ(c.c("Ch_log").tag(), "0");
-  EXPECT_TRUE(c.c("kub", 2).checked());
+  EXPECT_EQ(c.c(ctl::Ch_log).tag(), "0");
+  EXPECT_TRUE(c.c(ctl::kub, 2).checked());
   EXPECT_EQ(rig.bytes(), file_before);
 }
 
 TEST(Defaults, RaiseTheChangeReactionsOfTheirScrollBars) {
   SettingsRig rig;
   std::vector<std::string> changed;
-  for (const char* bar : {"hot", "kalibr_kolonni_scr", "temp_shim1_scr", "temp_shim2_scr"})
-    rig.c().on_change(bar, [&changed, bar](form::Controller&, int) { changed.push_back(bar); });
+  for (form::Name bar :
+       {ctl::hot, ctl::kalibr_kolonni_scr, ctl::temp_shim1_scr, ctl::temp_shim2_scr})
+    rig.c().on_change(
+        bar, [&changed, bar](form::Controller&, int) { changed.emplace_back(bar.text()); });
   Def_button_Click(rig.c());  // hot differs from its initial 990; the others do not
   EXPECT_EQ(changed, std::vector<std::string>{"hot"});
 }

@@ -22,9 +22,9 @@ using testing::SettingsRig;
 using testing::with_crlf;
 
 void set_values(form::Controller& c, bool first) {
-  c.c("step_up").set_text(first ? "1111" : "2222222");
-  c.c("V", 1).set_value(first ? 300 : 400);
-  c.c("ss", 8).set_checked(first);
+  c.c(ctl::step_up).set_text(first ? "1111" : "2222222");
+  c.c(ctl::V, 1).set_value(first ? 300 : 400);
+  c.c(ctl::ss, 8).set_checked(first);
 }
 
 std::string content_of(bool first) {

@@ -59,10 +59,11 @@ TEST(Startup, AppliesWithTheReactionsOfThresholdsHeldOff) {
   SettingsRig rig;
   rig.write_lines(initial_with({{68, " 600 "}, {109, " 25 "}}));
   std::vector<std::string> loaded_during_reaction;
-  rig.c().on_change(
-      "V", [&](form::Controller& c, int) { loaded_during_reaction.push_back(c.c("V", 1).tag()); });
+  rig.c().on_change(ctl::V, [&](form::Controller& c, int) {
+    loaded_during_reaction.push_back(c.c(ctl::V, 1).tag());
+  });
   // The tolerance saves from its reaction: the open file must not be replaced.
-  rig.c().on_change("dopusk", [](form::Controller& c, int) { OK_Click(c); });
+  rig.c().on_change(ctl::dopusk, [](form::Controller& c, int) { OK_Click(c); });
   const std::string before = rig.bytes();
   rig.c().start();
   EXPECT_EQ(loaded_during_reaction, std::vector<std::string>{"0"});
@@ -83,13 +84,13 @@ TEST(Startup, FlagOfAnOutsideEditStaysInTheFile) {
 TEST(Startup, ALaterLoadLeavesTheRunningCycleRunning) {
   SettingsRig rig;
   rig.c().start();
-  rig.c().c("Timer1").set_on(true);
-  rig.c().c("pin", 0).set_text("1");
-  rig.c().c("Start").set_checked(true);
+  rig.c().c(ctl::Timer1).set_on(true);
+  rig.c().c(ctl::pin, 0).set_text("1");
+  rig.c().c(ctl::Start).set_checked(true);
   ui::Form_Load(rig.c());
-  EXPECT_TRUE(rig.c().c("Timer1").on());
-  EXPECT_TRUE(rig.c().c("Auto").checked());
-  EXPECT_FALSE(rig.c().c("Start").checked());
+  EXPECT_TRUE(rig.c().c(ctl::Timer1).on());
+  EXPECT_TRUE(rig.c().c(ctl::Auto).checked());
+  EXPECT_FALSE(rig.c().c(ctl::Start).checked());
 }
 
 struct ReadCase {
@@ -169,7 +170,7 @@ std::vector<Setting> persisted_controls() {
 void change_every_setting(form::Controller& c) {
   int n = 0;
   for (const Setting& s : persisted_controls()) {
-    form::Control& control = c.c(s.name, s.index);
+    form::Control& control = c.form.get(s.name, s.index);
     ++n;
     switch (control.kind()) {
       case form::Kind::Menu:
@@ -196,7 +197,7 @@ void change_every_setting(form::Controller& c) {
 std::vector<std::string> snapshot(form::Controller& c) {
   std::vector<std::string> values;
   for (const Setting& s : persisted_controls()) {
-    const form::Control& control = c.c(s.name, s.index);
+    const form::Control& control = c.form.get(s.name, s.index);
     values.push_back(control.full_name() + "=" + control.text() + "|" +
                      std::to_string(control.value()) + "|" + (control.checked() ? "1" : "0"));
   }
@@ -262,11 +263,11 @@ TEST(Startup, AWindows1251PathIsReadAndWrittenBackAsUtf8) {
   rig.write_lines(initial_with({{2, "C:\\\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB\\keeper.log"}}));
   rig.c().start();
   const std::string path = "C:\\Программы\\keeper.log";
-  EXPECT_EQ(rig.c().c("LogPath", 1).text(), path);
+  EXPECT_EQ(rig.c().c(ctl::LogPath, 1).text(), path);
   OK_Click(rig.c());
   EXPECT_EQ(rig.bytes(), with_crlf(initial_with({{2, path}})));
   rig.restart();
-  EXPECT_EQ(rig.c().c("LogPath", 1).text(), path);
+  EXPECT_EQ(rig.c().c(ctl::LogPath, 1).text(), path);
 }
 
 struct BadFile {
@@ -282,9 +283,9 @@ TEST_P(BadFiles, StartUpGoesOnAndTheNextSaveWritesAWholeFile) {
   write_bytes(rig.file(), GetParam().bytes);
   rig.c().start();
   EXPECT_TRUE(rig.h().message_box.events.empty());
-  EXPECT_EQ(rig.c().c("News").text(), "Клапан закрыт");
+  EXPECT_EQ(rig.c().c(ctl::News).text(), "Клапан закрыт");
   if (GetParam().step_up) {
-    EXPECT_EQ(rig.c().c("step_up").text(), GetParam().step_up);
+    EXPECT_EQ(rig.c().c(ctl::step_up).text(), GetParam().step_up);
   }
   OK_Click(rig.c());
   const std::string saved = rig.bytes();
@@ -326,10 +327,10 @@ TEST(Startup, AFolderInThePlaceOfTheFileDoesNotStopStartUp) {
   std::filesystem::create_directory(rig.file());
   rig.c().start();
   EXPECT_TRUE(rig.h().message_box.events.empty());
-  EXPECT_EQ(rig.c().c("News").text(), "Клапан закрыт");
-  EXPECT_EQ(rig.c().c("Timer1").interval(), 2000);
+  EXPECT_EQ(rig.c().c(ctl::News).text(), "Клапан закрыт");
+  EXPECT_EQ(rig.c().c(ctl::Timer1).interval(), 2000);
   OK_Click(rig.c());
-  const std::string news = rig.c().c("News").text();
+  const std::string news = rig.c().c(ctl::News).text();
   EXPECT_TRUE(news.starts_with("Файл настроек не сохранен\r\n")) << news;
   EXPECT_GT(news.size(), std::string("Файл настроек не сохранен\r\n").size());
 }

@@ -29,19 +29,19 @@ TEST_P(ValveCommand, TicksItsItemTellsTheOperatorAndSwitchesTheValve) {
   const Command& cmd = GetParam();
   Headless h;
   form::Controller& c = h.controller;
-  c.c("ps", 1).set_checked(true);
-  c.c("pf", 2).set_checked(true);
+  c.c(ctl::ps, 1).set_checked(true);
+  c.c(ctl::pf, 2).set_checked(true);
   if (cmd.pwm) {
-    c.c("liquid").set_checked(false);
-    c.c("SHIM").set_checked(true);
+    c.c(ctl::liquid).set_checked(false);
+    c.c(ctl::SHIM).set_checked(true);
   }
-  c.click(c.c(cmd.item));
+  c.click(c.form.get(cmd.item));
   for (const char* item : {"Start", "stp", "Auto"})
-    EXPECT_EQ(c.c(item).checked(), std::string(item) == cmd.item) << item;
-  EXPECT_EQ(c.c("News").text(), cmd.news);
-  EXPECT_EQ(c.c("Form1").text(), cmd.title);
-  EXPECT_EQ(c.c("otbor_up_button").enabled(), cmd.take_off_buttons);
-  EXPECT_EQ(c.c("otbor_down_button").enabled(), cmd.take_off_buttons);
+    EXPECT_EQ(c.form.get(item).checked(), std::string(item) == cmd.item) << item;
+  EXPECT_EQ(c.c(ctl::News).text(), cmd.news);
+  EXPECT_EQ(c.c(ctl::Form1).text(), cmd.title);
+  EXPECT_EQ(c.c(ctl::otbor_up_button).enabled(), cmd.take_off_buttons);
+  EXPECT_EQ(c.c(ctl::otbor_down_button).enabled(), cmd.take_off_buttons);
   ASSERT_EQ(h.port1.writes().size(), 1u);
   EXPECT_EQ(h.port1.writes()[0].byte, std::string(cmd.title) == "СТАРТ" ? 0b01 : 0b10);
 }
@@ -58,30 +58,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValveCommands, ManualControlGreysTheAdjustmentsAndAutomaticGivesBackOnlyTheButtons) {
   Headless h;
   form::Controller& c = h.controller;
-  c.click(c.c("stp"));
-  for (const char* name : kManualControls) EXPECT_FALSE(c.c(name).enabled()) << name;
-  c.click(c.c("Auto"));
+  c.click(c.c(ctl::stp));
+  for (const char* name : kManualControls) EXPECT_FALSE(c.form.get(name).enabled()) << name;
+  c.click(c.c(ctl::Auto));
   for (const char* name : kManualControls) {
     bool button = std::string(name).starts_with("otbor_");
-    EXPECT_EQ(c.c(name).enabled(), button) << name;
+    EXPECT_EQ(c.form.get(name).enabled(), button) << name;
   }
 }
 
 TEST(ValveCommands, ClickingTheTickedItemAgainSwitchesAgain) {
   Headless h;
-  h.controller.click(h.controller.c("Start"));
-  h.controller.click(h.controller.c("Start"));
+  h.controller.click(h.controller.c(ctl::Start));
+  h.controller.click(h.controller.c(ctl::Start));
   EXPECT_EQ(h.port1.writes().size(), 2u);
 }
 
 TEST(ValveCommands, AFailedPortWriteEndsTheCommandAfterTheMarksAndTheText) {
   Headless h;
   form::Controller& c = h.controller;
-  c.c("pin", 7).set_text("?");  // a corrupted image is never written
-  c.click(c.c("Start"));
-  EXPECT_TRUE(c.c("Start").checked());
-  EXPECT_EQ(c.c("News").text(), "");
-  EXPECT_TRUE(c.c("otbor_up_button").enabled());
+  c.c(ctl::pin, 7).set_text("?");  // a corrupted image is never written
+  c.click(c.c(ctl::Start));
+  EXPECT_TRUE(c.c(ctl::Start).checked());
+  EXPECT_EQ(c.c(ctl::News).text(), "");
+  EXPECT_TRUE(c.c(ctl::otbor_up_button).enabled());
   EXPECT_FALSE(h.message_box.events.empty());
 }
 
@@ -96,12 +96,12 @@ class PwmEnabling : public ::testing::TestWithParam<PwmCase> {};
 TEST_P(PwmEnabling, FollowsTheManualShareAndTheTankTemperatureChoices) {
   Headless h;
   form::Controller& c = h.controller;
-  for (const auto& [name, _] : GetParam().enabled) c.c(name).set_enabled(false);
-  c.c("manual_otb_Ch").set_value(GetParam().manual_share);
-  c.c("otb_po_t_bragi").set_value(GetParam().by_tank);
+  for (const auto& [name, _] : GetParam().enabled) c.form.get(name).set_enabled(false);
+  c.c(ctl::manual_otb_Ch).set_value(GetParam().manual_share);
+  c.c(ctl::otb_po_t_bragi).set_value(GetParam().by_tank);
   apply_pwm_enabling(c);
   for (const auto& [name, enabled] : GetParam().enabled)
-    EXPECT_EQ(c.c(name).enabled(), enabled) << name;
+    EXPECT_EQ(c.form.get(name).enabled(), enabled) << name;
 }
 
 // manual_otb, manual_otb_1, manual_otb_2, manual_otb_Ch, manual_temp_CH, otb_po_t_bragi, dopusk.
@@ -122,12 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValveCommands, AutomaticUnderPwmAppliesTheEnablingRule) {
   Headless h;
   form::Controller& c = h.controller;
-  c.c("SHIM").set_checked(true);
-  c.c("manual_otb_Ch").set_value(1);
-  c.click(c.c("stp"));
-  c.click(c.c("Auto"));
-  EXPECT_TRUE(c.c("manual_otb").enabled());
-  EXPECT_FALSE(c.c("dopusk").enabled());
+  c.c(ctl::SHIM).set_checked(true);
+  c.c(ctl::manual_otb_Ch).set_value(1);
+  c.click(c.c(ctl::stp));
+  c.click(c.c(ctl::Auto));
+  EXPECT_TRUE(c.c(ctl::manual_otb).enabled());
+  EXPECT_FALSE(c.c(ctl::dopusk).enabled());
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+#include "core/vapour_timers.h"
+
+#include <string>
+
+#include "form/text_number.h"
+#include "io/valve.h"
+
+namespace kolvar::core {
+
+namespace {
+constexpr int kMinuteMs = 60000;
+}  // namespace
+
+void Timer3_Timer(form::Controller& c) {
+  form::Control& timer = c.c(ctl::Timer3);
+  const long long minutes = c.minute_count();
+  // A count below zero (only an outside edit could make one) would count down
+  // for ever and the valve would never open: it means no minutes are left.
+  if (minutes <= 0) {
+    io::vkl(c);
+    c.c(ctl::Timer4).set_on(true);
+    timer.set_on(false);
+    return;
+  }
+  c.set_minute_count(minutes - 1);
+  timer.set_interval(kMinuteMs);
+}
+
+void Timer4_Timer(form::Controller& c) {
+  io::otkl(c);
+  const double pause_ms = form::required_number(c.c(ctl::time3).text(), "time3");
+  form::Control& seconds = c.c(ctl::time3_S);
+  seconds.set_text(form::decimal_text(pause_ms / 1000, c.decimal_separator()));
+  form::Control& news = c.c(ctl::News);
+  news.set_back_color(io::kClosedColor);
+  news.set_text("Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
+  c.c(ctl::Timer4).set_on(false);
+}
+
+}  // namespace kolvar::core
