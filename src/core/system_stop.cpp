@@ -6,6 +6,7 @@
 #include "io/coil.h"
 #include "io/port_image.h"
 #include "io/port_write.h"
+#include "io/timed_outputs.h"
 #include "io/valve.h"
 #include "platform/failure.h"
 
@@ -38,9 +39,11 @@ void system_stop(form::Controller& c) {
   attempt(port_failure, [&] { io::otkl(c); });
   attempt(port_failure, [&] { io::otkl2(c); });
   attempt(port_failure, [&] {
-    // A pulsing signal is left to its pulse timer, which ends it; no cycle
-    // starts another.
-    if (c.c("Ch_pulse").value() == 0) io::set_ticked_pins(c, "puls", io::kLow);
+    // A running pulse is left to its pulse timer, which ends it; no cycle
+    // starts another. With no pulse running (the signal was constant until
+    // the box was ticked) nothing else would lower the pins.
+    if (c.c("Ch_pulse").value() == 0 || !c.c("Timer7").on())
+      io::set_ticked_pins(c, "puls", io::kLow);
     io::set_ticked_pins(c, "ss", io::kHigh);
     io::LPT_set(c);
   });
@@ -51,7 +54,7 @@ void system_stop(form::Controller& c) {
   for (const char* timer : {"Timer1", "Timer3", "Timer8", "Timer9"}) c.c(timer).set_on(false);
 
   form::Control& news = c.c("News");
-  std::string text = "СИСТЕМА ОСТАНОВЛЕНА\r\n" + news.tag();
+  std::string text = std::string(io::kStoppedHeading) + "\r\n" + news.tag();
   if (!port_failure.empty()) text += "\r\n" + port_failure;
   news.set_text(text);
 

@@ -13,6 +13,11 @@ namespace {
 
 constexpr int kMinuteMs = 60000;
 
+// Stopped, as the operator sees it: no cycle runs and the panel shows a stop.
+bool system_stopped(const form::Controller& c) {
+  return !c.c("Timer1").on() && c.c("News").text().starts_with(kStoppedHeading);
+}
+
 void end_movement(form::Controller& c, const char* timer, const char* menu) {
   c.c(timer).set_on(false);
   set_ticked_pins(c, menu, kLow);
@@ -44,13 +49,19 @@ void Timer3_Timer(form::Controller& c) {
 }
 
 void Timer4_Timer(form::Controller& c) {
+  form::Control& news = c.c("News");
+  // After a stop the panel says why the column stopped; a pulse that ends
+  // later must not hide that.
+  const bool keep_stop_message = system_stopped(c);
+  const std::string stop_message = news.text();
   otkl(c);
   const double pause_ms = form::required_number(c.c("time3").text(), "time3");
   form::Control& seconds = c.c("time3_S");
   seconds.set_text(form::decimal_text(pause_ms / 1000, c.decimal_separator()));
-  form::Control& news = c.c("News");
   news.set_back_color(kClosedColor);
-  news.set_text("Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
+  news.set_text(keep_stop_message
+                    ? stop_message
+                    : "Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
   c.c("Timer4").set_on(false);
 }
 

@@ -2,9 +2,14 @@
 // The handlers of the one-shot timers that end or sequence outputs. Each runs
 // when its timer fires; a failure ends the tick where it happens and goes to
 // the caller (the event loop), the remaining steps are not made.
+#include <string_view>
+
 #include "form/controller.h"
 
 namespace kolvar::io {
+
+// The first line of the panel after a system stop; the reason follows it.
+inline constexpr std::string_view kStoppedHeading = "СИСТЕМА ОСТАНОВЛЕНА";
 
 // End of the indicator flash: Shape1 back to the menu colour, Timer2 off,
 // eleven spaces put in front of the window title.
@@ -16,7 +21,8 @@ void Timer2_Timer(form::Controller& c);
 void Timer3_Timer(form::Controller& c);
 
 // End of a cooling pulse: the valve closes, `time3_S` shows the pause in
-// seconds and the panel says for how long cooling is off; Timer4 off.
+// seconds and the panel says for how long cooling is off; Timer4 off. While
+// the system is stopped the panel keeps the stop message instead.
 void Timer4_Timer(form::Controller& c);
 
 // End of a lift movement up (Timer5, `lu` pins) or down (Timer6, `ld` pins).
