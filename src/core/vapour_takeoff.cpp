@@ -10,6 +10,7 @@
 #include "core/cycle_steps.h"
 #include "core/delay_timer.h"
 #include "core/run_counters.h"
+#include "core/steps.h"
 #include "core/wait_gate.h"
 #include "form/text_number.h"
 #include "io/valve.h"
@@ -46,7 +47,7 @@ Flow over_step(form::Controller& c, double delay) {
     if (change) reload_wait(c);
   }
   if (change) {
-    const double step = setting(c, "step_d");
+    const double step = step_setting(c, "step_d");
     if (delay < step) {
       maximum_cooling(c);
       return Flow::Next;
@@ -64,9 +65,10 @@ Flow not_over_step(form::Controller& c, double delay) {
   // The delay changes at most once per pulse: while a delay or a pulse runs,
   // the cycle leaves the rest of its take-off stages alone.
   if (c.c("Timer3").on() || c.c("Timer4").on()) return Flow::ToStalledLoggerCheck;
-  c.c("peregrev").set_text(form::decimal_text(setting(c, "peregrev_def"), '.'));
+  c.c("peregrev")
+      .set_text(form::decimal_text(form::held_number(setting(c, "peregrev_def"), "peregrev"), '.'));
   if (column_below(c)) {
-    delay += setting(c, "step_up");
+    delay += step_setting(c, "step_up");
     c.c("stab_temp").set_text("0");
   } else {
     count_by(c, "stab_temp", 1);

@@ -59,9 +59,8 @@ void Timer4_Timer(form::Controller& c) {
   form::Control& seconds = c.c("time3_S");
   seconds.set_text(form::decimal_text(pause_ms / 1000, c.decimal_separator()));
   news.set_back_color(kClosedColor);
-  news.set_text(keep_stop_message
-                    ? stop_message
-                    : "Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
+  news.set_text(keep_stop_message ? stop_message
+                                  : "Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
   c.c("Timer4").set_on(false);
 }
 

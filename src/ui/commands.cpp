@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/steps.h"
 #include "core/system_stop.h"
 #include "form/text_number.h"
 #include "io/lift.h"
@@ -36,7 +37,7 @@ namespace {
 
 // Vapour take-off keeps its delay in ms as plain decimal text.
 void set_delay(form::Controller& c, double delay) {
-  c.c("time3").set_text(form::decimal_text(delay, '.'));
+  c.c("time3").set_text(form::decimal_text(form::held_number(delay, "time3"), '.'));
   c.c("Timer3").set_on(false);
 }
 
@@ -52,8 +53,7 @@ void otbor_up_button_Click(form::Controller& c) {
   if (c.c("liquid").checked()) {
     io::lift_down(c);
   } else if (c.c("par").checked()) {
-    set_delay(
-        c, form::numeric_value(c.c("time3").text()) + form::numeric_value(c.c("step_up").text()));
+    set_delay(c, form::numeric_value(c.c("time3").text()) + core::step_setting(c, "step_up"));
   } else if (c.c("SHIM").checked()) {
     step_share(c, 1000);
   }
@@ -64,7 +64,7 @@ void otbor_down_button_Click(form::Controller& c) {
     io::lift_up(c);
   } else if (c.c("par").checked()) {
     set_delay(c, std::max(0.0, form::numeric_value(c.c("time3").text()) -
-                                   form::numeric_value(c.c("step_d").text())));
+                                   core::step_setting(c, "step_d")));
   } else if (c.c("SHIM").checked()) {
     step_share(c, -1000);
   }
