@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "form/utf8.h"
+
 namespace kolvar::core {
 
 namespace {
@@ -20,46 +22,12 @@ struct Characters {
   std::size_t count() const { return starts.size() - 1; }
 };
 
-bool in(unsigned char byte, unsigned char low, unsigned char high) {
-  return byte >= low && byte <= high;
-}
-
-// The length of the well-formed UTF-8 character at the start of s, or 0 when
-// its first byte starts none (overlong forms, surrogates and values past
-// U+10FFFF are not well-formed).
-std::size_t utf8_length(std::string_view s) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const unsigned char b0 = byte(0);
-  if (b0 < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (in(b0, 0xC2, 0xDF)) {
-    length = 2;
-  } else if (in(b0, 0xE0, 0xEF)) {
-    length = 3;
-    if (b0 == 0xE0) low = 0xA0;
-    if (b0 == 0xED) high = 0x9F;
-  } else if (in(b0, 0xF0, 0xF4)) {
-    length = 4;
-    if (b0 == 0xF0) low = 0x90;
-    if (b0 == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (s.size() < length || !in(byte(1), low, high)) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (!in(byte(i), 0x80, 0xBF)) return 0;
-  }
-  return length;
-}
-
 Characters first_characters(std::string_view line, std::size_t wanted) {
   Characters result;
   std::size_t position = 0;
   while (position < line.size() && result.starts.size() < wanted) {
     result.starts.push_back(result.text.size());
-    const std::size_t length = utf8_length(line.substr(position));
+    const std::size_t length = form::utf8_length(line.substr(position));
     if (length == 0) {
       result.text += kReplacement;
       position += 1;

@@ -17,12 +17,9 @@ namespace {
 
 using platform::ReadOnlyFile;
 
-// A logger line is some sixty bytes, so the first block nearly always holds
-// the last line end; longer lines are found with blocks that double in size.
-// Reading no more than that keeps a cycle on a huge log as cheap as on a
-// fresh one.
-constexpr std::size_t kFirstBlockBytes = 1024;
-constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
+// The longest last line and the line end before it: one read of at most
+// this much keeps a cycle on a huge log as cheap as on a fresh one.
+constexpr std::size_t kSearchBytes = kMaxLastLineBytes + 1;
 
 bool is_line_end(char c) {
   return c == '\r' || c == '\n';
@@ -40,11 +37,17 @@ class LastLineSearch {
 
   std::string run() {
     const std::uint64_t end = text_end(file_.size());
-    const std::uint64_t start = line_start(end);
-    std::string line(
-        static_cast<std::size_t>(std::min<std::uint64_t>(end - start, kMaxLastLineBytes)), '\0');
-    read_exactly(start, line);
-    return line;
+    std::vector<char> tail(static_cast<std::size_t>(std::min<std::uint64_t>(end, kSearchBytes)));
+    read_exactly(end - tail.size(), tail);
+    // A line holds no CR or LF, so the last line starts just after the
+    // nearest one before its end.
+    for (std::size_t i = tail.size(); i > 0; --i) {
+      if (is_line_end(tail[i - 1])) return std::string(tail.begin() + i, tail.end());
+    }
+    if (end <= kMaxLastLineBytes) return std::string(tail.begin(), tail.end());
+    throw Failure(
+        describe("Не удалось прочитать лог темп-кипера: ", log_,
+                 "последняя строка длиннее " + std::to_string(kMaxLastLineBytes) + " байт"));
   }
 
  private:
@@ -58,26 +61,6 @@ class LastLineSearch {
     if (tail[1] == '\r') return size - 1;
     if (tail[1] == '\n') return tail[0] == '\r' ? size - 2 : size - 1;
     return size;
-  }
-
-  // A line holds no CR or LF, so the last line starts just after the nearest
-  // one before its end.
-  std::uint64_t line_start(std::uint64_t end) {
-    std::vector<char> block;
-    std::size_t wanted = kFirstBlockBytes;
-    std::uint64_t position = end;
-    while (position > 0) {
-      const std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(position, wanted));
-      block.resize(n);
-      const std::uint64_t first = position - n;
-      read_exactly(first, std::span(block.data(), n));
-      for (std::size_t i = n; i > 0; --i) {
-        if (is_line_end(block[i - 1])) return first + i;
-      }
-      position = first;
-      wanted = std::min(wanted * 2, kBlockBytes);
-    }
-    return 0;
   }
 
   void read_exactly(std::uint64_t offset, std::span<char> buffer) {

@@ -2,6 +2,7 @@
 #include "core/pwm_phases.h"
 #include "core/pwm_takeoff.h"
 #include "core/run_counters.h"
+#include "core/steps.h"
 #include "core/wait_gate.h"
 #include "form/text_number.h"
 #include "io/valve.h"
@@ -17,15 +18,15 @@ constexpr long long kStableCycles = 10;
 struct Share {
   form::Controller& c;
   double otb = form::required_number(c.c(ctl::otb).text(), "otb");
-  double step_up = form::numeric_value(c.c(ctl::step_up).text());
-  double step_d = form::numeric_value(c.c(ctl::step_d).text());
+  double step_up = step_setting(c, ctl::step_up);
+  double step_d = step_setting(c, ctl::step_d);
 
   // Changes the share unless the waiting option holds the change back.
   void change_to(double value) {
     const Gate gate = wait_gate(c);
     if (gate == Gate::Waiting) return;
     if (gate == Gate::Due) reload_wait(c);
-    otb = value;
+    otb = form::held_number(value, "otb");
     c.c(ctl::otb).set_text(form::decimal_text(otb, '.'));
   }
   bool room_to_raise() const { return otb + step_up < kWholeShare; }

@@ -3,6 +3,7 @@
 #include "core/column_tests.h"
 #include "core/pwm_phases.h"
 #include "core/pwm_takeoff.h"
+#include "core/steps.h"
 #include "core/system_stop.h"
 #include "core/tank_line.h"
 #include "form/text_number.h"
@@ -53,7 +54,7 @@ Flow pwm_manual_share(form::Controller& c) {
   }
   const int percent = c.c(ctl::manual_otb).value();
   c.c(ctl::otb).set_text(std::to_string(percent * 1000));
-  const double step_up = form::numeric_value(c.c(ctl::step_up).text());
+  const double step_up = step_setting(c, ctl::step_up);
   // Within one step of 100 % the valve stays open instead of pulsing.
   if (percent > 0 && percent * 1000 + step_up < 100000) {
     arm_phases(c);

@@ -4,6 +4,7 @@
 
 #include "form/text_number.h"
 #include "io/valve.h"
+#include "platform/failure.h"
 
 namespace kolvar::core {
 
@@ -11,8 +12,13 @@ namespace {
 
 constexpr double kWholeShare = 100000;
 
+// 0 to 100000; outside that the phases would not add up to the period.
 double share(const form::Controller& c) {
-  return form::required_number(c.c(ctl::otb).text(), "otb");
+  const std::string& text = c.c(ctl::otb).text();
+  const double otb = form::required_number(text, "otb");
+  if (!(otb >= 0 && otb <= kWholeShare))
+    throw Failure("Доля отбора otb вне 0..100000: \"" + text + "\"");
+  return otb;
 }
 
 // `time3_S` shows the share in percent in the user's number format.

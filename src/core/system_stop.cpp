@@ -33,14 +33,20 @@ void play_stop_sound(form::Controller& c) {
 
 }  // namespace
 
+bool system_stopped(const form::Controller& c) {
+  return !c.c(ctl::Timer1).on() && c.c(ctl::News).text().starts_with(kStoppedHeading);
+}
+
 void system_stop(form::Controller& c) {
   std::string port_failure;
   attempt(port_failure, [&] { io::otkl(c); });
   attempt(port_failure, [&] { io::otkl2(c); });
   attempt(port_failure, [&] {
-    // A pulsing signal is left to its pulse timer, which ends it; no cycle
-    // starts another.
-    if (c.c(ctl::Ch_pulse).value() == 0) io::set_ticked_pins(c, ctl::puls, io::kLow);
+    // A running pulse is left to its pulse timer, which ends it; no cycle
+    // starts another. With no pulse running (the signal was constant until
+    // the box was ticked) nothing else would lower the pins.
+    if (c.c(ctl::Ch_pulse).value() == 0 || !c.c(ctl::Timer7).on())
+      io::set_ticked_pins(c, ctl::puls, io::kLow);
     io::set_ticked_pins(c, ctl::ss, io::kHigh);
     io::LPT_set(c);
   });
@@ -52,7 +58,7 @@ void system_stop(form::Controller& c) {
     c.c(timer).set_on(false);
 
   form::Control& news = c.c(ctl::News);
-  std::string text = "СИСТЕМА ОСТАНОВЛЕНА\r\n" + c.stop_reason();
+  std::string text = std::string(kStoppedHeading) + "\r\n" + news.tag();
   if (!port_failure.empty()) text += "\r\n" + port_failure;
   news.set_text(text);
 

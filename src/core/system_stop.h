@@ -1,7 +1,15 @@
 #pragma once
+#include <string_view>
+
 #include "form/controller.h"
 
 namespace kolvar::core {
+
+// The first line of the panel after a system stop; the reason follows it.
+inline constexpr std::string_view kStoppedHeading = "СИСТЕМА ОСТАНОВЛЕНА";
+
+// Stopped, as the operator sees it: no cycle runs and the panel shows a stop.
+bool system_stopped(const form::Controller& c);
 
 inline constexpr const char* kStopSoundFile = "stop.wav";
 inline constexpr const char* kStopSoundFailure =

@@ -10,6 +10,7 @@
 #include "core/cycle_steps.h"
 #include "core/delay_timer.h"
 #include "core/run_counters.h"
+#include "core/steps.h"
 #include "core/wait_gate.h"
 #include "form/text_number.h"
 #include "io/valve.h"
@@ -47,7 +48,7 @@ Flow over_step(form::Controller& c, double delay) {
     if (change) reload_wait(c);
   }
   if (change) {
-    const double step = setting(c, ctl::step_d);
+    const double step = step_setting(c, ctl::step_d);
     if (delay < step) {
       maximum_cooling(c);
       return Flow::Next;
@@ -65,9 +66,11 @@ Flow not_over_step(form::Controller& c, double delay) {
   // The delay changes at most once per pulse: while a delay or a pulse runs,
   // the cycle leaves the rest of its take-off stages alone.
   if (c.c(ctl::Timer3).on() || c.c(ctl::Timer4).on()) return Flow::ToStalledLoggerCheck;
-  c.c(ctl::peregrev).set_text(form::decimal_text(setting(c, ctl::peregrev_def), '.'));
+  c.c(ctl::peregrev)
+      .set_text(
+          form::decimal_text(form::held_number(setting(c, ctl::peregrev_def), "peregrev"), '.'));
   if (column_below(c)) {
-    delay += setting(c, ctl::step_up);
+    delay += step_setting(c, ctl::step_up);
     c.c(ctl::stab_temp).set_text("0");
   } else {
     count_by(c, ctl::stab_temp, 1);

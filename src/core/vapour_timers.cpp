@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/system_stop.h"
 #include "form/text_number.h"
 #include "io/valve.h"
 
@@ -27,13 +28,18 @@ void Timer3_Timer(form::Controller& c) {
 }
 
 void Timer4_Timer(form::Controller& c) {
+  form::Control& news = c.c(ctl::News);
+  // After a stop the panel says why the column stopped; a pulse that ends
+  // later must not hide that.
+  const bool keep_stop_message = system_stopped(c);
+  const std::string stop_message = news.text();
   io::otkl(c);
   const double pause_ms = form::required_number(c.c(ctl::time3).text(), "time3");
   form::Control& seconds = c.c(ctl::time3_S);
   seconds.set_text(form::decimal_text(pause_ms / 1000, c.decimal_separator()));
-  form::Control& news = c.c(ctl::News);
   news.set_back_color(io::kClosedColor);
-  news.set_text("Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
+  news.set_text(keep_stop_message ? stop_message
+                                  : "Охлаждение отключено на\r\n" + seconds.text() + "\r\n секунд");
   c.c(ctl::Timer4).set_on(false);
 }
 

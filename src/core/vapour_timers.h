@@ -14,6 +14,7 @@ void Timer3_Timer(form::Controller& c);
 
 // End of a cooling pulse: the valve closes, `time3_S` shows the pause in
 // seconds and the panel says for how long cooling is off; Timer4 off.
+// While the system is stopped the panel keeps the stop message.
 void Timer4_Timer(form::Controller& c);
 
 }  // namespace kolvar::core

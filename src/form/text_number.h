@@ -23,11 +23,23 @@ std::optional<long long> whole_number(std::string_view text);
 // a point, blanks around it allowed. Anything else is a failure naming what.
 double required_number(std::string_view text, std::string_view what);
 
-// Nearest whole number, a half going to the even neighbour.
+// Nearest whole number, a half going to the even neighbour. A value that no
+// long long can hold (or not a number) is a failure, never a conversion.
 long long round_half_even(double value);
+
+// The largest magnitude of a number that the program writes into a control's
+// text: whole numbers up to it are exact in a double and keep every digit in
+// decimal_text, so such a text reads back as the value written.
+inline constexpr double kLargestHeldNumber = 1e15;
+
+// The value when it is finite and within ±kLargestHeldNumber; otherwise a
+// failure saying that `what` is out of range. Guards every computed number
+// before it enters a control.
+double held_number(double value, std::string_view what);
 
 // Decimal text in the user's format: the separator given, a fractional part
 // only when there is one, at most 15 significant digits (99.5 -> "99,5", 99 -> "99").
+// Values of 10^15 and more keep all their integer digits; nothing is cut.
 std::string decimal_text(double value, char separator);
 
 // A value held in tenths shown in units: 995 -> "99,5", 990 -> "99".

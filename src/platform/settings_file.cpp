@@ -1,5 +1,11 @@
 #include "platform/settings_file.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -25,7 +31,8 @@ SettingsFile::Reader::Reader(std::FILE* file, int* open_readers)
 SettingsFile::Reader::Reader(Reader&& other) noexcept
     : file_(std::exchange(other.file_, nullptr)),
       open_readers_(std::exchange(other.open_readers_, nullptr)),
-      lines_read_(other.lines_read_) {}
+      lines_read_(other.lines_read_),
+      bytes_read_(other.bytes_read_) {}
 
 SettingsFile::Reader& SettingsFile::Reader::operator=(Reader&& other) noexcept {
   if (this != &other) {
@@ -33,6 +40,7 @@ SettingsFile::Reader& SettingsFile::Reader::operator=(Reader&& other) noexcept {
     file_ = std::exchange(other.file_, nullptr);
     open_readers_ = std::exchange(other.open_readers_, nullptr);
     lines_read_ = other.lines_read_;
+    bytes_read_ = other.bytes_read_;
   }
   return *this;
 }
@@ -48,16 +56,26 @@ void SettingsFile::Reader::close() {
   open_readers_ = nullptr;
 }
 
+int SettingsFile::Reader::next_byte() {
+  if (bytes_read_ == kMaxFileBytes) return EOF;
+  const int c = std::getc(file_);
+  if (c != EOF) ++bytes_read_;
+  return c;
+}
+
 std::optional<std::string> SettingsFile::Reader::next_line() {
   if (!file_ || lines_read_ == kLineCount) return std::nullopt;
   std::string line;
   bool any = false;
-  for (int c = std::getc(file_); c != EOF; c = std::getc(file_)) {
+  for (int c = next_byte(); c != EOF; c = next_byte()) {
     any = true;
     if (c == '\n') break;
     if (c == '\r') {
-      int next = std::getc(file_);
-      if (next != '\n' && next != EOF) std::ungetc(next, file_);
+      int next = next_byte();
+      if (next != '\n' && next != EOF) {
+        std::ungetc(next, file_);
+        --bytes_read_;
+      }
       break;
     }
     if (line.size() < kMaxLineLength) line.push_back(static_cast<char>(c));
@@ -69,14 +87,22 @@ std::optional<std::string> SettingsFile::Reader::next_line() {
 
 SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
 
+// Only a regular file: a folder would fail on every line, a FIFO without a
+// writer would block the open and a device (a link to /dev/zero) never end.
 std::FILE* SettingsFile::open_file() const {
-  std::error_code ec;
-  // fopen opens a folder on Linux; reading it would then fail on every line.
-  if (std::filesystem::is_directory(path_, ec)) return nullptr;
 #ifdef _WIN32
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path_, ec)) return nullptr;
   return _wfopen(path_.c_str(), L"rb");
 #else
-  return std::fopen(path_.c_str(), "rb");
+  // O_NONBLOCK keeps a FIFO from blocking the open; fstat then refuses it.
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return nullptr;
+  struct stat status {};
+  std::FILE* file = nullptr;
+  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) file = ::fdopen(fd, "rb");
+  if (!file) ::close(fd);
+  return file;
 #endif
 }
 

@@ -29,6 +29,9 @@ class SettingsFile {
   // A longer line keeps this many bytes; the rest, up to its line end, is
   // skipped. No setting comes near it; it bounds what garbage can cost.
   static constexpr std::size_t kMaxLineLength = 65536;
+  // A reader stops here as at the end of the file. A saved file is some
+  // kilobytes; garbage without line ends costs no more than this per read.
+  static constexpr std::size_t kMaxFileBytes = std::size_t{1} << 20;
 
   // Hands out the file's lines, at most kLineCount of them. While it lives
   // the file counts as open for reading. It must not outlive its file object.
@@ -41,17 +44,20 @@ class SettingsFile {
     ~Reader();
 
     // The next line without its line end (CR, CR LF or LF); nullopt at the
-    // end of the file, after kLineCount lines, or on a read error.
+    // end of the file, after kLineCount lines or kMaxFileBytes bytes, or on a
+    // read error.
     std::optional<std::string> next_line();
 
    private:
     friend class SettingsFile;
     Reader(std::FILE* file, int* open_readers);
     void close();
+    int next_byte();
 
     std::FILE* file_ = nullptr;
     int* open_readers_ = nullptr;
     std::size_t lines_read_ = 0;
+    std::size_t bytes_read_ = 0;
   };
 
   explicit SettingsFile(std::filesystem::path path = "mytunes.log");
@@ -61,7 +67,7 @@ class SettingsFile {
   const std::filesystem::path& path() const { return path_; }
 
   // Throws kolvar::Failure when the file cannot be opened (missing, no right
-  // to read, a folder of that name).
+  // to read, a folder of that name, anything but a regular file).
   Reader open_for_reading();
   bool is_open_for_reading() const { return open_readers_ > 0; }
 

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <optional>
 
+#include "form/utf8.h"
 #include "platform/failure.h"
 
 #ifdef _WIN32
@@ -30,10 +30,8 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   // Converts the whole input. A byte sequence that is invalid, incomplete or
-  // has no character in the target gives `replacement` (and is skipped), or
-  // ends the conversion with nullopt when there is none.
-  std::optional<std::string> convert(std::string_view input,
-                                     std::optional<std::string_view> replacement) {
+  // has no character in the target gives `replacement` and is skipped.
+  std::string convert(std::string_view input, std::string_view replacement) {
     std::string in(input);
     std::string out;
     char* in_ptr = in.data();
@@ -45,8 +43,7 @@ class Converter {
       std::size_t rc = iconv(cd_, &in_ptr, &in_left, &out_ptr, &out_left);
       out.append(buffer, static_cast<std::size_t>(out_ptr - buffer));
       if (rc != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-      if (!replacement) return std::nullopt;
-      out.append(*replacement);
+      out.append(replacement);
       ++in_ptr;
       --in_left;
     }
@@ -79,11 +76,6 @@ std::string from_wide(const std::wstring& w, UINT code_page) {
   return out;
 }
 
-bool is_utf8(std::string_view s) {
-  return s.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(),
-                                          static_cast<int>(s.size()), nullptr, 0) > 0;
-}
-
 #endif
 
 }  // namespace
@@ -91,10 +83,10 @@ bool is_utf8(std::string_view s) {
 #ifndef _WIN32
 
 std::string decode_path_line(std::string_view raw) {
-  // Converting UTF-8 to itself is the validity check: iconv refuses any
-  // malformed sequence, overlong forms and surrogates included.
-  if (Converter("UTF-8", "UTF-8").convert(raw, std::nullopt)) return std::string(raw);
-  return *Converter("UTF-8", "CP1251").convert(raw, "\xEF\xBF\xBD");
+  // Not iconv's own UTF-8 to UTF-8 conversion: glibc takes forms past
+  // U+10FFFF and 5- and 6-byte forms as valid.
+  if (form::is_utf8(raw)) return std::string(raw);
+  return Converter("UTF-8", "CP1251").convert(raw, "\xEF\xBF\xBD");
 }
 
 std::string encode_path_line(std::string_view utf8) {
@@ -106,7 +98,7 @@ std::string encode_path_line(std::string_view utf8) {
 // Untested here. The program writes the ANSI code page, so that is what a
 // line that is not UTF-8 is read back as.
 std::string decode_path_line(std::string_view raw) {
-  if (is_utf8(raw)) return std::string(raw);
+  if (form::is_utf8(raw)) return std::string(raw);
   return from_wide(to_wide(raw, CP_ACP, 0), CP_UTF8);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/run_counters.h"
+#include "core/steps.h"
 #include "core/system_stop.h"
 #include "form/text_number.h"
 #include "io/lift.h"
@@ -33,7 +34,7 @@ namespace {
 
 // Vapour take-off keeps its delay in ms as plain decimal text.
 void set_delay(form::Controller& c, double delay) {
-  c.c(ctl::time3).set_text(form::decimal_text(delay, '.'));
+  c.c(ctl::time3).set_text(form::decimal_text(form::held_number(delay, "time3"), '.'));
   c.c(ctl::Timer3).set_on(false);
 }
 
@@ -49,8 +50,7 @@ void otbor_up_button_Click(form::Controller& c) {
   if (c.c(ctl::liquid).checked()) {
     io::lift_down(c);
   } else if (c.c(ctl::par).checked()) {
-    set_delay(c, form::numeric_value(c.c(ctl::time3).text()) +
-                     form::numeric_value(c.c(ctl::step_up).text()));
+    set_delay(c, form::numeric_value(c.c(ctl::time3).text()) + core::step_setting(c, ctl::step_up));
   } else if (c.c(ctl::SHIM).checked()) {
     step_share(c, 1000);
   }
@@ -61,7 +61,7 @@ void otbor_down_button_Click(form::Controller& c) {
     io::lift_up(c);
   } else if (c.c(ctl::par).checked()) {
     set_delay(c, std::max(0.0, form::numeric_value(c.c(ctl::time3).text()) -
-                                   form::numeric_value(c.c(ctl::step_d).text())));
+                                   core::step_setting(c, ctl::step_d)));
   } else if (c.c(ctl::SHIM).checked()) {
     step_share(c, -1000);
   }

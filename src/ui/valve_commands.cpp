@@ -46,6 +46,11 @@ void tell(form::Controller& c, Mode mode) {
 void manual(form::Controller& c, Mode mode) {
   tick_only(c, mode);
   tell(c, mode);
+  // A pending phase (PWM) or pause or pulse (vapour) would switch the valve
+  // against the operator's command until the next cycle ends it; the command
+  // holds from the click on.
+  for (form::Name timer : {ctl::Timer8, ctl::Timer9, ctl::Timer3, ctl::Timer4})
+    c.c(timer).set_on(false);
   if (mode == Mode::Open) {
     io::vkl(c);
   } else {

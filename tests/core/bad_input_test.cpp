@@ -96,5 +96,24 @@ TEST(BadInput, TheCycleNeverFailsAndAlwaysProtects) {
   }
 }
 
+// A negative step of 23 digits once drove the share to 10^23 and the phase
+// lengths past what a whole number holds (undefined behaviour). The step is
+// refused; the share and the valve stay as they were.
+TEST(BadInput, AStepOutOfRangeIsRefusedBeforeTheShareMoves) {
+  CycleRig r;
+  r.mode("SHIM", "Auto");
+  r.tick("ps", {1});
+  r.c.c(ctl::wait_ch).set_value(0);
+  r.set("step_d", "-100000000000000000000000");
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    r.fresh({"88.2", "70.0", "50.0", "20.0", "20.0"});  // dephlegmator over 88.0
+    r.cycle();
+    EXPECT_EQ(r.text("otb"), "0");
+    EXPECT_NE(r.news().find("step_d"), std::string::npos) << r.news();
+    EXPECT_FALSE(r.c.c(ctl::Timer8).on());
+    EXPECT_EQ(r.text("pin", 0), "0");
+  }
+}
+
 }  // namespace
 }  // namespace kolvar::core

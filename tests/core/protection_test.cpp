@@ -194,6 +194,8 @@ TEST_F(SystemStop, APulsingSignalIsLeftToItsTimer) {
   r.tick("puls", {5});
   r.c.c(ctl::Ch_pulse).set_value(1);
   r.set("pin", "1", 4);
+  r.c.c(ctl::Timer7).set_interval(700);
+  r.c.c(ctl::Timer7).set_on(true);
   stop_now();
   EXPECT_EQ(r.text("pin", 4), "1");
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "platform/failure.h"
 
 namespace kolvar::form {
@@ -44,6 +47,34 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
       {4000.02, 4000}, {1999.98, 2000}, {2.4999, 2}, {2.5001, 3}, {3.0, 3},
   };
   for (auto [v, r] : cases) EXPECT_EQ(form::round_half_even(v), r) << v;
+}
+
+TEST(RoundHalfEven, WhatNoWholeNumberCanHoldFails) {
+  for (double v :
+       {9223372036854775808.0, -9223372036854775808.0, 1.5e19, 1e300, HUGE_VAL, std::nan("")})
+    EXPECT_THROW(form::round_half_even(v), Failure) << v;
+  EXPECT_EQ(form::round_half_even(9223372036854774784.0), 9223372036854774784LL);
+}
+
+TEST(DecimalText, LargeNumbersKeepEveryDigit) {
+  const std::string big = "1" + std::string(63, '0');
+  EXPECT_EQ(form::decimal_text(form::numeric_value("        " + big), '.'), big);
+  EXPECT_EQ(form::decimal_text(-1e300, '.').size(), 302u);
+  EXPECT_EQ(form::decimal_text(123456789012345678.0, '.'), "123456789012345680");
+  for (double v : {1e15 + 0.5, 1234567890123456.75, 9007199254740993.0, 1.5e19, 1e308})
+    EXPECT_EQ(form::numeric_value(form::decimal_text(v, '.')), v) << v;
+}
+
+TEST(HeldNumber, FiniteUpToTenToTheFifteenth) {
+  EXPECT_EQ(form::held_number(-1e15, "otb"), -1e15);
+  for (double v : {1e15 + 1, -2e15, HUGE_VAL, std::nan("")}) {
+    try {
+      form::held_number(v, "otb");
+      ADD_FAILURE() << v;
+    } catch (const Failure& f) {
+      EXPECT_NE(std::string(f.what()).find("otb"), std::string::npos);
+    }
+  }
 }
 
 TEST(DecimalText, FractionOnlyWhenThereIsOne) {

@@ -32,6 +32,16 @@ TEST(DecodePathLine, MalformedUtf8IsReadAsWindows1251) {
   EXPECT_EQ(decode_path_line("a\xD0"), "aР");
 }
 
+TEST(DecodePathLine, FormsBeyondUnicodeAreReadAsWindows1251) {
+  // A 4-byte form past U+10FFFF, and old 5- and 6-byte forms: no UTF-8.
+  EXPECT_EQ(decode_path_line("\xF6\xB9\x9E\x8B"), "ц№ћ‹");
+  EXPECT_EQ(decode_path_line("\xF4\x90\x80\x80"), "фђ\u0402\u0402");
+  EXPECT_EQ(decode_path_line("\xF8\x88\x80\x80\x80"), "ш€\u0402\u0402\u0402");
+  EXPECT_EQ(decode_path_line("\xFC\x84\x80\x80\x80\x80"), "ь„\u0402\u0402\u0402\u0402");
+  // The highest character there is stays as it is.
+  EXPECT_EQ(decode_path_line("\xF4\x8F\xBF\xBF"), "\xF4\x8F\xBF\xBF");
+}
+
 TEST(DecodePathLine, ByteWithoutACharacterBecomesReplacementCharacter) {
   EXPECT_EQ(decode_path_line("\xCF\x98\xEE"), "П\uFFFDо");
 }

@@ -76,6 +76,16 @@ TEST(SettingsFileReading, OverlongLineIsCutAndTheNextLineStaysInPlace) {
   EXPECT_EQ(lines[1], "next");
 }
 
+TEST(SettingsFileReading, ReadingStopsAfterItsByteBound) {
+  TempFolder folder;
+  const std::size_t bound = platform::SettingsFile::kMaxFileBytes;
+  write_bytes(folder.file("mytunes.log"), std::string(bound, '\0') + "\r\nnext\r\n");
+  platform::SettingsFile file(folder.file("mytunes.log"));
+  std::vector<std::string> lines = all_lines(file);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], std::string(platform::SettingsFile::kMaxLineLength, '\0'));
+}
+
 TEST(SettingsFileReading, BinaryGarbageGivesBoundedLines) {
   TempFolder folder;
   std::mt19937 random(11);

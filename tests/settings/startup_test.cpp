@@ -2,8 +2,10 @@
 #include "settings/startup.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -270,6 +272,13 @@ TEST(Startup, AWindows1251PathIsReadAndWrittenBackAsUtf8) {
   EXPECT_EQ(rig.c().c(ctl::LogPath, 1).text(), path);
 }
 
+TEST(Startup, ALineOfNoUtf8ReachesTheControlAsWindows1251) {
+  SettingsRig rig;
+  rig.write_lines(initial_with({{2, "\xF6\xB9\x9E\x8B"}}));
+  rig.c().start();
+  EXPECT_EQ(rig.c().c(ctl::LogPath, 1).text(), "ц№ћ‹");
+}
+
 struct BadFile {
   const char* name;
   std::string bytes;
@@ -321,6 +330,26 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"OneLine", " 0 ", "1000"},
                       BadFile{"Binary", random_bytes(20000), nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Something that is not a regular file in the file's place would block the
+// open (a FIFO without a writer) or never end (a device): it counts as
+// unreadable, and start-up goes on as without a file.
+TEST(Startup, AFifoOrADeviceInThePlaceOfTheFileIsUnreadable) {
+  for (const char* kind : {"fifo", "device"}) {
+    SCOPED_TRACE(kind);
+    SettingsRig rig;
+    if (std::string(kind) == "fifo") {
+      ASSERT_EQ(mkfifo(rig.file().c_str(), 0600), 0);
+    } else {
+      std::filesystem::create_symlink("/dev/zero", rig.file());
+    }
+    rig.c().start();
+    EXPECT_EQ(rig.c().c(ctl::step_up).text(), "1000");
+    EXPECT_EQ(rig.c().c(ctl::News).text(), "Клапан закрыт");
+    // As for a missing file, start-up writes the initial one in its place.
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(rig.file())));
+  }
+}
 
 TEST(Startup, AFolderInThePlaceOfTheFileDoesNotStopStartUp) {
   SettingsRig rig;

@@ -15,11 +15,11 @@ namespace kolvar::testing {
 
 class TempFolder {
  public:
-  TempFolder() {
+  // A fresh folder in the system's temporary folder, or in `base`.
+  explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
     static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kolvar-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" +
-             std::to_string(std::random_device{}()));
+    path_ = base / ("kolvar-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++) +
+                    "-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directory(path_);
   }
   ~TempFolder() {

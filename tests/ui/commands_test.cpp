@@ -79,6 +79,21 @@ TEST_F(Commands, TakeOffButtonsInEachType) {
   EXPECT_EQ(c().c(ctl::Timer5).interval(), 4000);
 }
 
+TEST_F(Commands, AStepTooLargeToHoldIsRefusedAndTheDelayKept) {
+  click("par");
+  c().c(ctl::time3).set_text("2000");
+  c().c(ctl::step_up).set_text("1" + std::string(70, '0'));
+  click("otbor_up_button");
+  EXPECT_EQ(text("time3"), "2000");
+  ASSERT_FALSE(rig.message_box.events.empty());
+  EXPECT_NE(rig.message_box.events.back().text.find("step_up"), std::string::npos);
+
+  c().c(ctl::step_up).set_text("999999999999999");
+  c().c(ctl::time3).set_text("999999999999999");
+  click("otbor_up_button");
+  EXPECT_EQ(text("time3"), "999999999999999") << "the sum would not be held exactly";
+}
+
 TEST_F(Commands, ManualShareCheckBoxes) {
   click("manual_otb_Ch");
   for (const char* on : {"manual_otb", "manual_otb_1", "manual_temp_CH", "otb_po_t_bragi"})
