@@ -63,10 +63,14 @@ std::error_code replace_resolved(const fs::path& target, std::string_view conten
   struct stat st {};
   std::optional<mode_t> mode;
   if (::stat(target.c_str(), &st) == 0) {
+    // A rename would put the file in the place of a device or a FIFO (through
+    // a link, /dev/zero itself): only a regular file is ever replaced.
+    if (S_ISDIR(st.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(st.st_mode)) return std::make_error_code(std::errc::operation_not_permitted);
     // Writing in place would have failed on a read-only file; a rename would
     // not, so refuse explicitly rather than overrule the owner.
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return last_error();
-    if (S_ISREG(st.st_mode)) mode = st.st_mode & 07777;
+    mode = st.st_mode & 07777;
   }
   remove_stale_temporaries(target);
   fs::path temporary = new_temporary_path(target);
