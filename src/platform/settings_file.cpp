@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/atomic_replace.h"
+#include "platform/c_file.h"
 #include "platform/failure.h"
 #include "platform/system_reason.h"
 
@@ -73,11 +74,7 @@ std::FILE* SettingsFile::open_file() const {
   std::error_code ec;
   // fopen opens a folder on Linux; reading it would then fail on every line.
   if (std::filesystem::is_directory(path_, ec)) return nullptr;
-#ifdef _WIN32
-  return _wfopen(path_.c_str(), L"rb");
-#else
-  return std::fopen(path_.c_str(), "rb");
-#endif
+  return open_c_file(path_);
 }
 
 SettingsFile::Reader SettingsFile::open_for_reading() {
