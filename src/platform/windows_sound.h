@@ -9,8 +9,10 @@ namespace kolvar::platform {
 
 class WindowsSound : public Sound {
  public:
-  // A file that cannot be found or played is a failure; a sound still
-  // playing is cut off by the next.
+  // A failure only when the system refuses to start playing: a file that is
+  // missing or cannot be played is found out while playing, in the
+  // background, and stays silent, as on Linux. A sound still playing is cut
+  // off by the next.
   void play(const std::string& file) override;
 };
 

@@ -11,7 +11,7 @@ namespace kolvar::platform {
 
 void WindowsSound::play(const std::string& file) {
   // Without SND_NODEFAULT a missing file would play the system's default
-  // sound and count as played.
+  // sound instead.
   if (!sndPlaySoundW(wide_from_utf8(file).c_str(), SND_ASYNC | SND_NODEFAULT)) {
     throw Failure("Не удалось воспроизвести звук: " + file);
   }
