@@ -1,11 +1,37 @@
-# kolvar_layer(NAME [BELOW]): the library kolvar_NAME from src/NAME/*.cpp,
-# linked to the layer BELOW it (and so to every layer under that one).
+# kolvar_layer(NAME [BELOW]): the library kolvar_NAME from src/NAME/*.cpp (those
+# of this platform), linked to the layer BELOW it (and so to every layer under
+# that one).
 #
 # Every layer includes headers as "layer/file.h" from one root. To keep that
 # and still refuse an include that points up the stack, each layer gets an
 # include root of its own in the build tree holding links to its own folder
 # and to the folders of the layers below it, and nothing else.
 set(KOLVAR_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layer-includes)
+
+# kolvar_for_this_platform(OUT FILES...): FILES less those made for another
+# platform. A file whose name ends in _windows is built on Windows only, _posix
+# on every other system, _linux on Linux only; any other file everywhere. A
+# platform interface thus has one header and one source per platform, and no
+# source carries branches for platforms it is not built on.
+function(kolvar_for_this_platform out)
+  set(kept)
+  foreach(file ${ARGN})
+    get_filename_component(stem ${file} NAME_WE)
+    if(stem MATCHES "_windows$")
+      set(wanted ${WIN32})
+    elseif(stem MATCHES "_posix$")
+      set(wanted ${UNIX})
+    elseif(stem MATCHES "_linux$")
+      set(wanted ${LINUX})
+    else()
+      set(wanted ON)
+    endif()
+    if(wanted)
+      list(APPEND kept ${file})
+    endif()
+  endforeach()
+  set(${out} ${kept} PARENT_SCOPE)
+endfunction()
 
 function(kolvar_layer name)
   set(below ${ARGN})
@@ -25,6 +51,7 @@ function(kolvar_layer name)
   endforeach()
 
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
+  kolvar_for_this_platform(sources ${sources})
   add_library(kolvar_${name} STATIC ${sources})
   target_include_directories(kolvar_${name} PUBLIC ${root})
   if(below)

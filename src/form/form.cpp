@@ -9,7 +9,13 @@ namespace kolvar::form {
 namespace {
 std::string key(std::string_view name, int index) {
   std::string k(name);
-  if (index != kNoIndex) k += "(" + std::to_string(index) + ")";
+  // Appended piece by piece: "(" + std::to_string(...) trips a false
+  // -Wrestrict in GCC 12 at -O3.
+  if (index != kNoIndex) {
+    k += '(';
+    k += std::to_string(index);
+    k += ')';
+  }
   return k;
 }
 }  // namespace

@@ -1,136 +1,17 @@
 #include "platform/atomic_replace.h"
 
-#include <cerrno>
-#include <optional>
-
-#include "platform/temporary_files.h"
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include <algorithm>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace kolvar::platform {
-namespace {
 
 namespace fs = std::filesystem;
 
-#ifndef _WIN32
-
-std::error_code last_error() {
-  return {errno, std::generic_category()};
-}
-
-std::error_code write_all(int fd, std::string_view content) {
-  while (!content.empty()) {
-    ssize_t n = ::write(fd, content.data(), content.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return last_error();
-    content.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return {};
-}
-
-// Writes a new file and waits until its content is on the disk.
-std::error_code write_durably(const fs::path& file, std::string_view content,
-                              std::optional<mode_t> mode) {
-  int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return last_error();
-  std::error_code ec;
-  if (mode && ::fchmod(fd, *mode) != 0) ec = last_error();
-  if (!ec) ec = write_all(fd, content);
-  if (!ec && ::fsync(fd) != 0) ec = last_error();
-  if (::close(fd) != 0 && !ec) ec = last_error();
-  return ec;
-}
-
-// Makes the rename itself durable. The content is already in place, so a
-// folder that cannot be synced (some file systems refuse) is not an error.
-void sync_folder(const fs::path& target) {
-  fs::path folder = target.parent_path();
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-std::error_code replace_resolved(const fs::path& target, std::string_view content) {
-  struct stat st {};
-  std::optional<mode_t> mode;
-  if (::stat(target.c_str(), &st) == 0) {
-    // A rename would put the file in the place of a device or a FIFO (through
-    // a link, /dev/zero itself): only a regular file is ever replaced.
-    if (S_ISDIR(st.st_mode)) return std::make_error_code(std::errc::is_a_directory);
-    if (!S_ISREG(st.st_mode)) return std::make_error_code(std::errc::operation_not_permitted);
-    // Writing in place would have failed on a read-only file; a rename would
-    // not, so refuse explicitly rather than overrule the owner.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return last_error();
-    mode = st.st_mode & 07777;
-  }
-  remove_stale_temporaries(target);
-  fs::path temporary = new_temporary_path(target);
-  std::error_code ec = write_durably(temporary, content, mode);
-  if (!ec && ::rename(temporary.c_str(), target.c_str()) != 0) ec = last_error();
-  if (ec) {
-    ::unlink(temporary.c_str());
-    return ec;
-  }
-  sync_folder(target);
-  return {};
-}
-
-#else
-
-// Untested here.
-std::error_code last_error() {
-  return {static_cast<int>(GetLastError()), std::system_category()};
-}
-
-std::error_code write_durably(const fs::path& file, std::string_view content) {
-  HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return last_error();
-  std::error_code ec;
-  while (!ec && !content.empty()) {
-    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1 << 20));
-    DWORD written = 0;
-    if (!WriteFile(h, content.data(), chunk, &written, nullptr)) ec = last_error();
-    content.remove_prefix(written);
-  }
-  if (!ec && !FlushFileBuffers(h)) ec = last_error();
-  if (!CloseHandle(h) && !ec) ec = last_error();
-  return ec;
-}
-
-std::error_code replace_resolved(const fs::path& target, std::string_view content) {
-  // MoveFileEx refuses to replace a read-only file, which keeps the owner's
-  // protection as writing in place did.
-  remove_stale_temporaries(target);
-  fs::path temporary = new_temporary_path(target);
-  std::error_code ec = write_durably(temporary, content);
-  if (!ec && !MoveFileExW(temporary.c_str(), target.c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ec = last_error();
-  }
-  if (ec) DeleteFileW(temporary.c_str());
-  return ec;
-}
-
-#endif
-
-}  // namespace
-
+// A rename over a link would replace the link itself, so the new content
+// goes to the file that the link names.
 std::error_code replace_atomically(const fs::path& target, std::string_view content) {
   std::error_code ec;
-  if (!fs::is_symlink(target, ec)) return replace_resolved(target, content);
+  if (!fs::is_symlink(target, ec)) return detail::replace_file(target, content);
   fs::path resolved = fs::canonical(target, ec);
   if (ec) return ec;
-  return replace_resolved(resolved, content);
+  return detail::replace_file(resolved, content);
 }
 
 }  // namespace kolvar::platform

@@ -16,4 +16,10 @@ namespace kolvar::platform {
 // says why; an empty result means the content is in place.
 std::error_code replace_atomically(const std::filesystem::path& target, std::string_view content);
 
+namespace detail {
+// The platform's half (atomic_replace_<platform>.cpp): replace_atomically for
+// a target that is not a symbolic link.
+std::error_code replace_file(const std::filesystem::path& target, std::string_view content);
+}  // namespace detail
+
 }  // namespace kolvar::platform

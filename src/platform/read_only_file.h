@@ -26,7 +26,7 @@ class ReadOnlyFile {
   std::size_t read_at(std::uint64_t offset, std::span<char> buffer) const;
 
  private:
-  int fd_;
+  std::intptr_t handle_;  // a descriptor, or a Windows HANDLE
 };
 
 }  // namespace kolvar::platform

@@ -1,16 +1,11 @@
 #include "platform/settings_file.h"
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "platform/atomic_replace.h"
+#include "platform/c_file.h"
 #include "platform/failure.h"
 #include "platform/system_reason.h"
 
@@ -90,20 +85,7 @@ SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) 
 // Only a regular file: a folder would fail on every line, a FIFO without a
 // writer would block the open and a device (a link to /dev/zero) never end.
 std::FILE* SettingsFile::open_file() const {
-#ifdef _WIN32
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path_, ec)) return nullptr;
-  return _wfopen(path_.c_str(), L"rb");
-#else
-  // O_NONBLOCK keeps a FIFO from blocking the open; fstat then refuses it.
-  const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return nullptr;
-  struct stat status {};
-  std::FILE* file = nullptr;
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) file = ::fdopen(fd, "rb");
-  if (!file) ::close(fd);
-  return file;
-#endif
+  return open_regular_c_file(path_);
 }
 
 SettingsFile::Reader SettingsFile::open_for_reading() {

@@ -1,19 +1,13 @@
 #include "platform/temporary_files.h"
 
 #include <atomic>
-#include <cerrno>
 #include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <signal.h>
-#include <unistd.h>
-#endif
+#include "platform/process_id.h"
 
 namespace kolvar::platform {
 namespace {
@@ -21,14 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kSuffix = ".tmp";
-
-long long current_process_id() {
-#ifdef _WIN32
-  return static_cast<long long>(GetCurrentProcessId());
-#else
-  return static_cast<long long>(getpid());
-#endif
-}
 
 std::string name_prefix(const fs::path& target) {
   return target.filename().string() + ".";
@@ -63,16 +49,6 @@ std::optional<long long> owner_of(std::string_view name, const std::string& pref
   std::size_t dash = name.find('-');
   if (dash == std::string_view::npos || !all_digits(name.substr(dash + 1))) return std::nullopt;
   return positive_number(name.substr(0, dash));
-}
-
-bool process_has_ended(long long pid) {
-#ifdef _WIN32
-  // Without a cheap and certain test, Windows keeps its leftovers.
-  (void)pid;
-  return false;
-#else
-  return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-#endif
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #pragma once
-#ifdef _WIN32
 // Port backends for Windows through the two port-access libraries that give a
 // user program the I/O port instructions: dlportio.dll (DlPortWritePortUchar)
 // and inpout32.dll (Out32). Each writes the data register of the first
@@ -50,5 +49,3 @@ class WinDllPort final : public PortBackend {
 };
 
 }  // namespace kolvar::platform
-
-#endif  // _WIN32

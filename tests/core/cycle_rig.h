@@ -26,7 +26,10 @@ inline std::string log_line(std::string_view time, const std::array<std::string_
     return field;
   };
   std::string line = padded(time, 8);
-  for (std::string_view sensor : sensors) line += " " + padded(sensor, 9);
+  for (std::string_view sensor : sensors) {
+    line += ' ';
+    line += padded(sensor, 9);
+  }
   return line;
 }
 

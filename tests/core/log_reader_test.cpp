@@ -83,8 +83,8 @@ TEST_F(LogReaderTest, LineEnds) {
   };
   for (const auto& c : cases) {
     write(c.content);
-    EXPECT_EQ(read_last_line(log_), c.last) << testing::PrintToString(c.content);
-    EXPECT_EQ(reference_last_line(log_), c.last) << testing::PrintToString(c.content);
+    EXPECT_EQ(read_last_line(log_), c.last) << ::testing::PrintToString(c.content);
+    EXPECT_EQ(reference_last_line(log_), c.last) << ::testing::PrintToString(c.content);
   }
 }
 

@@ -58,7 +58,7 @@ TEST(DecodePathLine, AnyBytesGiveValidUtf8) {
   }
 }
 
-TEST(EncodePathLine, LinuxWritesUtf8) {
+TEST(EncodePathLine, WritesUtf8) {
   EXPECT_EQ(encode_path_line(kUtf8Path), kUtf8Path);
 }
 

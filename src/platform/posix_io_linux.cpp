@@ -1,5 +1,3 @@
-#ifdef __linux__
-
 #include "platform/posix_io.h"
 
 #include <fcntl.h>
@@ -34,5 +32,3 @@ PosixIo& system_posix_io() {
 }
 
 }  // namespace kolvar::platform
-
-#endif  // __linux__

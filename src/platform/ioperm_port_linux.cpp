@@ -1,7 +1,4 @@
-#ifdef __linux__
-
 #include "platform/ioperm_port.h"
-
 
 #include "platform/failure.h"
 #include "platform/system_reason.h"
@@ -23,5 +20,3 @@ void IopermPort::write(std::uint8_t byte) {
 }
 
 }  // namespace kolvar::platform
-
-#endif  // __linux__

@@ -1,5 +1,3 @@
-#ifdef __linux__
-
 #include "platform/port_io.h"
 
 #include <cerrno>
@@ -41,5 +39,3 @@ PortIo& system_port_io() {
 }
 
 }  // namespace kolvar::platform
-
-#endif  // __linux__

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "platform/win_dll_port.h"
 
 #include <windows.h>
@@ -73,5 +71,3 @@ void WinDllPort::write(std::uint8_t byte) {
 }
 
 }  // namespace kolvar::platform
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef __linux__
-
 #include "platform/ppdev_port.h"
 
 #include <fcntl.h>
@@ -73,5 +71,3 @@ void PpdevPort::fail(int error) {
 }
 
 }  // namespace kolvar::platform
-
-#endif  // __linux__

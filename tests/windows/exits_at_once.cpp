@@ -1,0 +1,4 @@
+// A program for the launcher check to start.
+int main() {
+  return 0;
+}
