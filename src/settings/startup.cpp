@@ -24,6 +24,7 @@ void place_window(form::Controller& c) {
   c.c("Form1").set_topmost(true);
   c.c("F", 1).move(0, 0);
   c.c("F", 4).move(0, 0);
+  c.c("F", 4).bring_to_front();  // the log-path panel now lies behind it
   c.c("Form1").resize(kMainWindowWidth, kMainWindowHeight);
 }
 

@@ -114,6 +114,7 @@ void show_path_panel(form::Controller& c, int frame) {
   for (const char* menu : {"file", "Tune", "Work"}) c.c(menu).set_enabled(false);
   form::Control& panel = c.c("F", frame);
   panel.move(0, 0);
+  panel.bring_to_front();
   panel.set_visible(true);
   c.c("Form1").resize(4380, 3735);
   fill_path_panel(c, frame);
@@ -131,6 +132,7 @@ void settings_Click(form::Controller& c) {
   c.c("F", 4).set_visible(false);
   form::Control& panel = c.c("F", 5);
   panel.move(0, 0);
+  panel.bring_to_front();
   panel.set_visible(true);
   c.c("Form1").resize(8385, 5805);
 }
