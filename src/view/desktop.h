@@ -19,7 +19,8 @@ namespace kolvar::view {
 class Desktop {
  public:
   // The ports are the platform's own unless a test gives others; the
-  // monotonic source is the steady clock unless a test gives one.
+  // monotonic source is steady() unless a test gives one, which then also
+  // drives the timers itself (the event loop's wake-ups follow steady()).
   struct Parts {
     // Makes the two port backends, given the clock that stamps events.
     std::function<platform::DefaultPorts(const platform::Clock&)> ports;
@@ -49,6 +50,8 @@ class Desktop {
   form::RealTimeDriver& driver() { return driver_; }
   MainWindow& window() { return *window_; }
   const platform::Clock& clock() const { return clock_; }
+  // The steady clock's scale that the timers run on (unless a test gave its own).
+  const form::SteadyMillis& steady() const { return steady_; }
 
  private:
   void after_event();
