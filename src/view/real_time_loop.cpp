@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <stdexcept>
 #include <system_error>
 
@@ -42,10 +43,10 @@ void RealTimeLoop::wake() {
   running_ = true;
   try {
     driver_.run_due();
-  } catch (...) {
-    running_ = false;
-    rearm();
-    throw;
+  } catch (const std::exception& error) {
+    // Handlers' failures are the controller's to show; anything else must
+    // not cross Qt's event loop, and the timers must go on.
+    std::fprintf(stderr, "kolvar: %s\n", error.what());
   }
   running_ = false;
   rearm();
