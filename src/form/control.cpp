@@ -144,6 +144,15 @@ void Control::reschedule_after_firing(platform::Millis now) {
   due_ = now + interval_;
 }
 
+void Control::set_z_order(int z) {
+  update(z_order_, z, Prop::ZOrder);
+}
+
+void Control::bring_to_front() {
+  const int front = form_.front_z_order(*this);
+  if (z_order_ <= front) set_z_order(front + 1);
+}
+
 void Control::set_topmost(bool topmost) {
   update(topmost_, topmost, Prop::TopMost);
 }
@@ -202,6 +211,10 @@ Control& Control::init_container(std::string frame) {
 }
 Control& Control::init_visible(bool visible) {
   visible_ = visible;
+  return *this;
+}
+Control& Control::init_z_order(int z) {
+  z_order_ = z;
   return *this;
 }
 

@@ -65,6 +65,7 @@ enum class Prop {
   On,
   TopMost,
   Items,
+  ZOrder,
 };
 
 inline constexpr int kNoIndex = -1;
@@ -133,6 +134,17 @@ class Control {
   platform::Millis due() const { return due_; }
   // The scheduler's own: a fired timer that stays on is due one interval later.
   void reschedule_after_firing(platform::Millis now);
+  // The real-time scheduler's own: a timer that missed whole periods is due
+  // once, at now.
+  void skip_missed(platform::Millis now) { due_ = now; }
+
+  // Front-to-back place among the controls of the same container: a higher
+  // number lies in front; equal numbers lie in the order of declaration, the
+  // later in front. Overlapping panels rely on it.
+  int z_order() const { return z_order_; }
+  void set_z_order(int z);
+  // Puts this control in front of every other control of its container.
+  void bring_to_front();
 
   // The window asks to be kept above all others (the form only).
   bool topmost() const { return topmost_; }
@@ -154,6 +166,7 @@ class Control {
   Control& init_place(int left, int top, int width, int height);
   Control& init_container(std::string frame);
   Control& init_visible(bool visible);
+  Control& init_z_order(int z);
 
  private:
   void changed(Prop prop);
@@ -185,6 +198,7 @@ class Control {
   int interval_ = 0;
   bool on_ = false;
   platform::Millis due_ = 0;
+  int z_order_ = 0;
   bool topmost_ = false;
   std::vector<std::string> items_;
 };

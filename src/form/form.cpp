@@ -1,5 +1,7 @@
 #include "form/form.h"
 
+#include <algorithm>
+#include <climits>
 #include <stdexcept>
 
 #include "platform/failure.h"
@@ -61,6 +63,14 @@ std::vector<Control*> Form::timers() const {
   for (const auto& c : controls_)
     if (c->kind() == Kind::Timer) out.push_back(c.get());
   return out;
+}
+
+int Form::front_z_order(const Control& control) const {
+  int front = INT_MIN;
+  for (const auto& c : controls_)
+    if (c.get() != &control && c->container() == control.container())
+      front = std::max(front, c->z_order());
+  return front;
 }
 
 void Form::notify(const Control& control, Prop prop) const {

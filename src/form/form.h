@@ -36,6 +36,9 @@ class Form {
 
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   std::vector<Control*> timers() const;
+  // The highest front-to-back place among the other controls of the same
+  // container (INT_MIN when it has none).
+  int front_z_order(const Control& control) const;
 
   // Told of every property change of every control.
   void set_observer(Observer observer) { observer_ = std::move(observer); }

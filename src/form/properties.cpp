@@ -16,7 +16,8 @@ constexpr PropName kText{Prop::Text, "text"}, kCaption{Prop::Text, "caption"},
     kFore{Prop::ForeColor, "forecolor"}, kTag{Prop::Tag, "tag"}, kTip{Prop::ToolTip, "tooltip"},
     kLeft{Prop::Left, "left"}, kTop{Prop::Top, "top"}, kWidth{Prop::Width, "width"},
     kHeight{Prop::Height, "height"}, kInterval{Prop::Interval, "interval"}, kOn{Prop::On, "on"},
-    kTopMost{Prop::TopMost, "topmost"}, kItems{Prop::Items, "items"};
+    kTopMost{Prop::TopMost, "topmost"}, kItems{Prop::Items, "items"},
+    kZOrder{Prop::ZOrder, "zorder"};
 
 long long to_number(const std::string& s) {
   if (auto v = whole_number(s)) return *v;
@@ -67,8 +68,8 @@ const std::vector<PropName>& props_of(Kind kind) {
   static const std::vector<PropName> scroll{kValue, kMin, kMax, kEnabled, kVisible, kTip, kTag};
   static const std::vector<PropName> button{kCaption, kEnabled, kVisible, kTip, kTag};
   static const std::vector<PropName> list{kText, kItems, kEnabled, kVisible};
-  static const std::vector<PropName> frame{kCaption, kEnabled, kVisible, kBack,  kFore,
-                                           kLeft,    kTop,     kWidth,   kHeight};
+  static const std::vector<PropName> frame{kCaption, kEnabled, kVisible, kBack,   kFore,
+                                           kLeft,    kTop,     kWidth,   kHeight, kZOrder};
   static const std::vector<PropName> timer{kOn, kInterval, kTag};
   static const std::vector<PropName> shape{kBack, kVisible};
   static const std::vector<PropName> line{kVisible};
@@ -154,6 +155,8 @@ std::string prop_text(const Control& c, Prop prop) {
       return bool_text(c.on());
     case Prop::TopMost:
       return bool_text(c.topmost());
+    case Prop::ZOrder:
+      return std::to_string(c.z_order());
     case Prop::Items: {
       std::string out;
       for (const auto& item : c.items()) out += (out.empty() ? "" : "\n") + item;
@@ -200,6 +203,8 @@ void set_prop_text(Control& c, Prop prop, const std::string& v) {
       return c.set_on(to_bool(v));
     case Prop::TopMost:
       return c.set_topmost(to_bool(v));
+    case Prop::ZOrder:
+      return c.set_z_order(to_int(v));
     case Prop::Items: {
       std::vector<std::string> items;
       std::istringstream in(v);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "form/window_places.h"
 #include "platform/version.h"
 
 namespace kolvar::form {
@@ -43,7 +44,8 @@ struct Builder {
 };
 
 void temperature_panel(Builder& b) {
-  b.frame_of("F", 4, "Контроль температуры").init_place(0, 0, 3975, 4935);
+  // The panel the operator works with lies in front of the others.
+  b.frame_of("F", 4, "Контроль температуры").init_place(0, 0, 3975, 4935).init_z_order(1);
   b.frame = "F(4)";
   b.label("Label10", "Датчик", 0);
   b.label("Label10", "Темпер", 2);
@@ -181,7 +183,7 @@ void service_panel(Builder& b) {
 
 void path_panels(Builder& b) {
   b.frame = "";
-  b.frame_of("F", 2, "Путь и имя ТемпКипера").init_place(4200, 3300, 4185, 3135);
+  b.frame_of("F", 2, "Путь и имя ТемпКипера").init_place(4200, 3300, 3975, 3135);
   b.frame = "F(2)";
   b.add("Drive2", kNoIndex, Kind::DriveList);
   b.add("Dir2", kNoIndex, Kind::DirList);
@@ -190,7 +192,7 @@ void path_panels(Builder& b) {
   b.button("OK2", "Применить");
 
   b.frame = "";
-  b.frame_of("F", 1, "Путь и имя лог-файла ТемпКипера").init_place(4200, 0, 4185, 3135);
+  b.frame_of("F", 1, "Путь и имя лог-файла ТемпКипера").init_place(4200, 0, 3975, 3135);
   b.frame = "F(1)";
   b.add("Drive1", kNoIndex, Kind::DriveList);
   b.add("Dir1", kNoIndex, Kind::DirList);
@@ -305,6 +307,7 @@ void build_window(Form& form) {
   path_panels(b);
   timers(b);
   menus(b);
+  place_controls(form);
 }
 
 }  // namespace kolvar::form

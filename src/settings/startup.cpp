@@ -18,6 +18,7 @@ void place_window(form::Controller& c) {
   c.c(ctl::Form1).set_topmost(true);
   c.c(ctl::F, 1).move(0, 0);
   c.c(ctl::F, 4).move(0, 0);
+  c.c(ctl::F, 4).bring_to_front();  // the log-path panel now lies behind it
   c.c(ctl::Form1).resize(kMainWindowWidth, kMainWindowHeight);
 }
 

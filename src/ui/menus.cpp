@@ -110,6 +110,7 @@ void show_path_panel(form::Controller& c, int frame) {
   for (form::Name menu : {ctl::file, ctl::Tune, ctl::Work}) c.c(menu).set_enabled(false);
   form::Control& panel = c.c(ctl::F, frame);
   panel.move(0, 0);
+  panel.bring_to_front();
   panel.set_visible(true);
   c.c(ctl::Form1).resize(4380, 3735);
   fill_path_panel(c, frame);
@@ -127,6 +128,7 @@ void settings_Click(form::Controller& c) {
   c.c(ctl::F, 4).set_visible(false);
   form::Control& panel = c.c(ctl::F, 5);
   panel.move(0, 0);
+  panel.bring_to_front();
   panel.set_visible(true);
   c.c(ctl::Form1).resize(8385, 5805);
 }

@@ -366,5 +366,30 @@ TEST(Startup, AFolderInThePlaceOfTheFileDoesNotStopStartUp) {
   EXPECT_GT(news.size(), std::string("Файл настроек не сохранен\r\n").size());
 }
 
+// The operator must see the temperature panel whether or not the file
+// existed: every other panel left visible lies behind it or beyond the window.
+TEST(Startup, FromAnExistingFileOnlyTheTemperaturePanelIsInSight) {
+  SettingsRig rig;
+  rig.write_lines(initial_file_lines());
+  rig.c().start();
+  const form::Control& window = rig.c().c(ctl::Form1);
+  const form::Control& main = rig.c().c(ctl::F, 4);
+  ASSERT_TRUE(main.visible());
+  for (const auto& control : rig.c().form.controls()) {
+    const form::Control& f = *control;
+    if (f.kind() != form::Kind::Frame || !f.container().empty() || &f == &main || !f.visible())
+      continue;
+    const bool beyond = f.left() >= window.width() || f.top() >= window.height();
+    const bool covered = f.z_order() < main.z_order() && f.left() >= main.left() &&
+                         f.top() >= main.top() && f.left() + f.width() <= main.width() &&
+                         f.top() + f.height() <= main.height();
+    EXPECT_TRUE(beyond || covered) << f.full_name();
+  }
+  EXPECT_EQ(rig.c().c(ctl::F, 1).left(), 0);
+
+  rig.c().click(rig.c().c(ctl::fi));
+  EXPECT_GT(rig.c().c(ctl::F, 1).z_order(), main.z_order());
+}
+
 }  // namespace
 }  // namespace kolvar::settings

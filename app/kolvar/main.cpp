@@ -1,0 +1,24 @@
+// kolvar: the operator's window over the controller, on real time. It takes
+// no options; its settings live in "mytunes.log" in the working folder.
+#include <QApplication>
+#include <QCoreApplication>
+#include <cstdlib>
+#include <string>
+
+#include "view/desktop.h"
+#include "view/quit_signals.h"
+#include "view/test_seam.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kolvar"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
+
+  kolvar::view::TestSeam seam;  // inert unless a test set its variables
+  kolvar::view::Desktop desktop(seam.parts());
+  seam.attach(desktop);
+  kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
+  desktop.start();
+  seam.after_start(desktop);
+  return QApplication::exec();
+}

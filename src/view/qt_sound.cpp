@@ -1,0 +1,44 @@
+#include "view/qt_sound.h"
+
+#include <QAudioDevice>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QUrl>
+
+#include "platform/failure.h"
+
+namespace kolvar::view {
+
+namespace {
+
+bool is_wav(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray head = file.read(12);
+  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
+}  // namespace
+
+void QtSound::play(const std::string& file) {
+  const QString path = QFileInfo(QString::fromStdString(file)).absoluteFilePath();
+  auto fail = [&](const char* why) {
+    throw Failure("Не удалось воспроизвести звук: " + file + " (" + why + ")");
+  };
+  if (!QFileInfo::exists(path)) fail("файл не найден");
+  if (!is_wav(path)) fail("это не звуковой файл WAV");
+  if (QMediaDevices::audioOutputs().isEmpty()) fail("нет устройства вывода звука");
+
+  if (!effect_) {
+    effect_ = std::make_unique<QSoundEffect>();
+    QObject::connect(effect_.get(), &QSoundEffect::statusChanged, [this] {
+      if (effect_->status() == QSoundEffect::Error && late_failure_) late_failure_();
+    });
+  }
+  effect_->stop();
+  effect_->setSource(QUrl::fromLocalFile(path));
+  effect_->play();
+}
+
+}  // namespace kolvar::view

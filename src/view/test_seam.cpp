@@ -1,0 +1,74 @@
+#include "view/test_seam.h"
+
+#include <QEvent>
+#include <QObject>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+namespace kolvar::view {
+
+namespace {
+
+void print_event(platform::Millis t, const std::string& text) {
+  std::printf("@%lld %s\n", static_cast<long long>(t), text.c_str());
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+// Prints the window's first paint.
+struct TestSeam::Printer : QObject {
+  explicit Printer(const platform::Clock& clock) : clock(clock) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!shown && event->type() == QEvent::Paint) {
+      shown = true;
+      print_event(clock.now(), "shown");
+    }
+    return QObject::eventFilter(watched, event);
+  }
+  const platform::Clock& clock;
+  bool shown = false;
+};
+
+TestSeam::TestSeam() {
+  const char* port = std::getenv("KOLVAR_TEST_PORT");
+  fake_port_ = port && std::string(port) == "fake";
+}
+
+TestSeam::~TestSeam() = default;
+
+Desktop::Parts TestSeam::parts() {
+  if (!fake_port_) return {};
+  auto make = [](const platform::Clock& clock) {
+    auto on_write = [](platform::Millis t, std::uint8_t byte) {
+      print_event(t, "port " + std::to_string(byte));
+    };
+    return platform::DefaultPorts{std::make_unique<platform::FakePort>(clock, "fake", on_write),
+                                  std::make_unique<platform::FakePort>(clock, "fake2", on_write)};
+  };
+  return {make, {}};
+}
+
+void TestSeam::attach(Desktop& desktop) {
+  if (!fake_port_) return;
+  printer_ = std::make_unique<Printer>(desktop.clock());
+  desktop.window().canvas()->installEventFilter(printer_.get());
+}
+
+void TestSeam::after_start(Desktop& desktop) {
+  const char* clicks = std::getenv("KOLVAR_TEST_CLICKS");
+  if (!clicks) return;
+  std::istringstream names(clicks);
+  for (std::string name; names >> name;) {
+    form::Control* control = desktop.controller().form.find_full(name);
+    if (!control) {
+      std::fprintf(stderr, "kolvar: no control %s\n", name.c_str());
+      continue;
+    }
+    desktop.act([&] { desktop.controller().click(*control); });
+  }
+}
+
+}  // namespace kolvar::view

@@ -1,0 +1,173 @@
+// Showing the model's property changes on the widgets.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "view/form_view.h"
+#include "view/indicator.h"
+#include "view/qt_text.h"
+#include "view/scroll_map.h"
+
+namespace kolvar::view {
+
+namespace {
+
+QColor qt_color(form::Color c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+// Labels, frames and the window show their back colour as the window
+// background; editable boxes as their base.
+// A disabled control keeps the style's grey text, as the operator expects of
+// a row that takes no part.
+void set_colors(QWidget* w, const form::Control& c) {
+  QPalette palette = w->palette();
+  const bool editable = c.kind() == form::Kind::TextBox;
+  palette.setColor(editable ? QPalette::Base : QPalette::Window, qt_color(c.back_color()));
+  for (auto group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, editable ? QPalette::Text : QPalette::WindowText,
+                     qt_color(c.fore_color()));
+  w->setPalette(palette);
+}
+
+void show_text(QObject* o, const form::Control& c) {
+  const QString text = qt_text(c.text());
+  if (auto* label = qobject_cast<QLabel*>(o)) {
+    label->setText(text);
+  } else if (auto* line = qobject_cast<QLineEdit*>(o)) {
+    // Left alone when equal, so typing keeps its cursor.
+    if (line->text() != text) line->setText(text);
+  } else if (auto* box = qobject_cast<QPlainTextEdit*>(o)) {
+    if (box->toPlainText() != text) {
+      QSignalBlocker quiet(box);
+      box->setPlainText(text);
+    }
+  } else if (auto* check = qobject_cast<QCheckBox*>(o)) {
+    check->setText(qt_caption(c.text()));
+  } else if (auto* button = qobject_cast<QPushButton*>(o)) {
+    button->setText(qt_caption(c.text()));
+  } else if (auto* frame = qobject_cast<QGroupBox*>(o)) {
+    frame->setTitle(qt_caption(c.text()));
+  } else if (auto* combo = qobject_cast<QComboBox*>(o)) {
+    combo->setCurrentIndex(combo->findText(text));
+  } else if (auto* action = qobject_cast<QAction*>(o)) {
+    action->setText(qt_caption(c.text()));
+  } else if (auto* menu = qobject_cast<QMenu*>(o)) {
+    menu->setTitle(qt_caption(c.text()));
+  }
+}
+
+// A folder list shows the folder it stands in, a way up, then its folders;
+// a file list its files with the chosen one selected.
+void show_list(QObject* o, const form::Control& c) {
+  if (auto* combo = qobject_cast<QComboBox*>(o)) {
+    combo->clear();
+    for (const auto& item : c.items()) combo->addItem(qt_text(item));
+    combo->setCurrentIndex(combo->findText(qt_text(c.text())));
+    return;
+  }
+  auto* list = qobject_cast<QListWidget*>(o);
+  if (!list) return;
+  list->clear();
+  if (c.kind() == form::Kind::DirList) {
+    auto* here = new QListWidgetItem(qt_text(c.text()), list);
+    here->setFlags(Qt::ItemIsEnabled);
+    QFont bold = list->font();
+    bold.setBold(true);
+    here->setFont(bold);
+    if (!c.text().empty()) list->addItem(QStringLiteral(".."));
+  }
+  for (const auto& item : c.items()) list->addItem(qt_text(item));
+  if (c.kind() == form::Kind::FileList) {
+    const auto found = list->findItems(qt_text(c.text()), Qt::MatchExactly);
+    list->setCurrentItem(found.isEmpty() ? nullptr : found.first());
+  }
+}
+
+}  // namespace
+
+void FormView::show_all(const form::Control& control) {
+  for (form::Prop p : {form::Prop::Items, form::Prop::Text, form::Prop::Min, form::Prop::Value,
+                       form::Prop::Checked, form::Prop::Enabled, form::Prop::Visible,
+                       form::Prop::BackColor, form::Prop::ToolTip, form::Prop::Left})
+    show(control, p);
+}
+
+void FormView::show(const form::Control& c, form::Prop prop) {
+  QObject* o = object_of(c);
+  if (!o) return;
+  auto* w = qobject_cast<QWidget*>(o);
+  auto* action = qobject_cast<QAction*>(o);
+  if (auto* menu = qobject_cast<QMenu*>(o)) {
+    action = menu->menuAction();
+    w = nullptr;  // a menu shows as its item; showing the QMenu would pop it up
+  }
+  switch (prop) {
+    case form::Prop::Text:
+      show_text(o, c);
+      if (c.kind() == form::Kind::DirList) show_list(o, c);
+      if (c.kind() == form::Kind::FileList) show_list(o, c);
+      break;
+    case form::Prop::Items:
+      show_list(o, c);
+      break;
+    case form::Prop::Value:
+      if (auto* check = qobject_cast<QCheckBox*>(o)) check->setChecked(c.value() == 1);
+      if (auto* bar = qobject_cast<QScrollBar*>(o)) {
+        QSignalBlocker quiet(bar);
+        bar->setValue(qt_value(c, c.value()));
+      }
+      break;
+    case form::Prop::Min:
+    case form::Prop::Max:
+      if (auto* bar = qobject_cast<QScrollBar*>(o)) {
+        QSignalBlocker quiet(bar);
+        bar->setRange(qt_minimum(c), qt_maximum(c));
+        bar->setValue(qt_value(c, c.value()));
+      }
+      break;
+    case form::Prop::Checked:
+      if (action) action->setChecked(c.checked());
+      break;
+    case form::Prop::Enabled:
+      if (action) action->setEnabled(c.enabled());
+      if (w) w->setEnabled(c.enabled());
+      break;
+    case form::Prop::Visible:
+      if (action) action->setVisible(c.visible());
+      if (w) w->setVisible(c.visible());
+      break;
+    case form::Prop::BackColor:
+    case form::Prop::ForeColor:
+      if (auto* indicator = dynamic_cast<Indicator*>(w))
+        indicator->set_color(qt_color(c.back_color()));
+      else if (w)
+        set_colors(w, c);
+      break;
+    case form::Prop::ToolTip:
+      if (w) w->setToolTip(qt_text(c.tooltip()));
+      break;
+    case form::Prop::Left:
+    case form::Prop::Top:
+    case form::Prop::Width:
+    case form::Prop::Height:
+      if (w) place(c, w);
+      break;
+    case form::Prop::ZOrder:
+      restack(c.container());
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kolvar::view

@@ -1,0 +1,134 @@
+// Both ways between the model and the widgets, and what the window adds:
+// boxes that do not block, the stop on closing, the port status line.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "desktop_rig.h"
+#include "platform/failure.h"
+#include "view/qt_locale.h"
+#include "view/qt_sound.h"
+
+namespace kolvar::view {
+namespace {
+
+using testing::DesktopRig;
+
+class Binding : public DesktopRig {
+ protected:
+  Binding() { desktop.start(); }
+  void trigger(const std::string& menu_item) { widget<QAction>(menu_item)->trigger(); }
+  std::string settings_file() const {
+    std::ifstream in("mytunes.log", std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+};
+
+TEST_F(Binding, AClickOnStartSwitchesTheCycleOn) {
+  EXPECT_FALSE(control("Timer1").on());
+  QTest::mouseClick(widget<QPushButton>("Start_sys_button"), Qt::LeftButton);
+  EXPECT_TRUE(control("Timer1").on());
+}
+
+TEST_F(Binding, TypedTextIsSavedByApply) {
+  trigger("settings");
+  auto* box = widget<QLineEdit>("step_up");
+  box->selectAll();
+  QTest::keyClicks(box, "1250");
+  EXPECT_EQ(control("step_up").text(), "1250");
+  QTest::mouseClick(widget<QPushButton>("OK_set"), Qt::LeftButton);
+  EXPECT_NE(settings_file().find("\r\n1250\r\n"), std::string::npos);
+  EXPECT_TRUE(widget<QWidget>("F(4)")->isVisibleTo(desktop.window().canvas()));
+}
+
+TEST_F(Binding, AModelChangeShowsOnItsWidget) {
+  control("News").set_text("СИСТЕМА ОСТАНОВЛЕНА\r\nПерегрев");
+  EXPECT_EQ(widget<QPlainTextEdit>("News")->toPlainText(), "СИСТЕМА ОСТАНОВЛЕНА\nПерегрев");
+  control("T(1)").set_back_color({255, 200, 200});
+  EXPECT_EQ(widget<QLabel>("T(1)")->palette().color(QPalette::Window), QColor(255, 200, 200));
+  control("pin(3)").set_text("1");
+  EXPECT_EQ(widget<QLineEdit>("pin(3)")->text(), "1");
+  trigger("par");
+  EXPECT_TRUE(widget<QAction>("par")->isChecked());
+  EXPECT_FALSE(widget<QAction>("liquid")->isChecked());
+  control("T(3)").set_enabled(true);
+  EXPECT_TRUE(widget<QLabel>("T(3)")->isEnabled());
+}
+
+// Start-up from an existing file left F(1) visible at the same corner:
+// what the operator sees there is the panel in front.
+TEST_F(Binding, ThePanelInFrontIsTheOneSeen) {
+  QWidget* canvas = desktop.window().canvas();
+  const QPoint inside(20, 60);
+  control("F(1)").set_visible(true);
+  control("F(1)").move(0, 0);
+  auto seen = [&](const char* frame) {
+    QWidget* w = canvas->childAt(inside);
+    return w && (w == widget<QWidget>(frame) || widget<QWidget>(frame)->isAncestorOf(w));
+  };
+  EXPECT_TRUE(seen("F(4)"));
+  control("F(1)").bring_to_front();
+  EXPECT_TRUE(seen("F(1)"));
+  control("F(4)").bring_to_front();
+  EXPECT_TRUE(seen("F(4)"));
+}
+
+TEST_F(Binding, TimersRunWhileMessageBoxesStand) {
+  trigger("verr");
+  trigger("verr");
+  EXPECT_EQ(boxes(), 2);
+  QTest::mouseClick(widget<QPushButton>("Start_sys_button"), Qt::LeftButton);
+  const auto writes = port1->writes().size();
+  advance(2000);  // the first cycle
+  EXPECT_GT(port1->writes().size(), writes);
+  EXPECT_EQ(boxes(), 2);
+}
+
+TEST_F(Binding, ClosingWhileTheCycleRunsLeavesTheStopImage) {
+  trigger("ss(3)");  // the system-stop output on data pin 4
+  QTest::mouseClick(widget<QPushButton>("Start_sys_button"), Qt::LeftButton);
+  EXPECT_EQ(port1->writes().back().byte, 0);
+  desktop.window().close();
+  EXPECT_FALSE(control("Timer1").on());
+  EXPECT_EQ(port1->writes().back().byte, 1 << 2);
+  EXPECT_EQ(control("News").text().rfind("СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем", 0),
+            0u);
+}
+
+TEST_F(Binding, ClosingWhileStoppedWritesNothing) {
+  const auto writes = port1->writes().size();
+  desktop.end();
+  EXPECT_EQ(port1->writes().size(), writes);
+}
+
+TEST_F(Binding, TheStatusLineNamesThePortOrSaysNothingReachesTheColumn) {
+  EXPECT_EQ(desktop.window().status(), "Выходы колонны: /dev/parport0");
+  port1->set_mode(platform::FakePort::Mode::Fails);
+  port2->set_mode(platform::FakePort::Mode::Missing);
+  QTest::mouseClick(widget<QPushButton>("Start_sys_button"), Qt::LeftButton);
+  EXPECT_EQ(desktop.window().status(), "Выходы не доходят до колонны: порт недоступен");
+}
+
+TEST(DesktopServices, DecimalSeparatorFollowsTheLocale) {
+  EXPECT_EQ(decimal_separator_of(QLocale(QLocale::Russian, QLocale::Russia)), ',');
+  EXPECT_EQ(decimal_separator_of(QLocale(QLocale::English, QLocale::UnitedStates)), '.');
+}
+
+TEST(DesktopServices, AStopSoundThatCannotPlayIsAFailure) {
+  kolvar::testing::TempFolder folder;
+  std::ofstream(folder.file("junk.wav")) << "not a sound";
+  QtSound sound({});
+  for (const auto& file : {folder.file("missing.wav"), folder.file("junk.wav")})
+    EXPECT_THROW(sound.play(file.string()), kolvar::Failure) << file;
+}
+
+}  // namespace
+}  // namespace kolvar::view
