@@ -1,5 +1,5 @@
-# kolvar_layer(NAME [BELOW]): the library kolvar_NAME from src/NAME/*.cpp,
-# linked to the layer BELOW it (and so to every layer under that one).
+# kolvar_layer(NAME [BELOW...]): the library kolvar_NAME from src/NAME/*.cpp,
+# linked to the layers BELOW it (and so to every layer under those).
 #
 # Every layer includes headers as "layer/file.h" from one root. To keep that
 # and still refuse an include that points up the stack, each layer gets an
@@ -10,10 +10,11 @@ set(KOLVAR_LAYER_ROOTS ${CMAKE_BINARY_DIR}/layer-includes)
 function(kolvar_layer name)
   set(below ${ARGN})
   set(visible ${name})
-  if(below)
-    get_property(below_visible GLOBAL PROPERTY KOLVAR_VISIBLE_${below})
+  foreach(layer ${below})
+    get_property(below_visible GLOBAL PROPERTY KOLVAR_VISIBLE_${layer})
     list(APPEND visible ${below_visible})
-  endif()
+  endforeach()
+  list(REMOVE_DUPLICATES visible)
   set_property(GLOBAL PROPERTY KOLVAR_VISIBLE_${name} ${visible})
 
   set(root ${KOLVAR_LAYER_ROOTS}/${name})
@@ -27,7 +28,7 @@ function(kolvar_layer name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${name}/*.cpp)
   add_library(kolvar_${name} STATIC ${sources})
   target_include_directories(kolvar_${name} PUBLIC ${root})
-  if(below)
-    target_link_libraries(kolvar_${name} PUBLIC kolvar_${below})
-  endif()
+  foreach(layer ${below})
+    target_link_libraries(kolvar_${name} PUBLIC kolvar_${layer})
+  endforeach()
 endfunction()
