@@ -1,11 +1,8 @@
 #include "kolvar-headless/scenario_runner.h"
 
-#include <charconv>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <istream>
-#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -13,28 +10,14 @@
 #include "form/json_text.h"
 #include "form/properties.h"
 #include "form/text_number.h"
+#include "kolvar-headless/script_errors.h"
+#include "kolvar-headless/sim_commands.h"
 #include "platform/failure.h"
-#include "sim/plant.h"
-#include "simrun/one_clock.h"
-#include "simrun/plant_connection.h"
-#include "simrun/plant_quantities.h"
-#include "simrun/rig.h"
-#include "simrun/sim_settings_file.h"
 #include "ui/headless.h"
 
 namespace kolvar::headless {
 
 namespace {
-
-// A mistake in the script itself: reported with its line, ends the run with 2.
-struct ScriptError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// An expectation that did not hold: ends the run with 1.
-struct ExpectFailed : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 // Splits off the first word; rest is what follows the single blank after it.
 std::string_view next_word(std::string_view& line) {
@@ -55,22 +38,13 @@ struct Target {
   std::string label;  // NAME.PROP as printed
 };
 
-// A simulated column on the end of the first port's cable.
-struct Simulation {
-  explicit Simulation(const sim::PlantSettings& settings) : plant(settings) {}
-  sim::Plant plant;
-  simrun::PlantConnection connection{plant};
-};
-
-constexpr std::string_view kSimPrefix = "sim.";
-
 class Runner {
  public:
-  // With a simulated column the port's bytes are the plant's business (its
+  // With a simulated column the port's bytes are the column's business (its
   // quantities show what reached the lines), so they are not printed.
   Runner(std::ostream& out)
       : out_(out), rig_([this](platform::Millis t, const std::string& e) {
-          if (simulation_ && e.starts_with("port ")) return;
+          if (sim_.attached() && e.starts_with("port ")) return;
           out_ << '@' << t << ' ' << e << '\n';
         }) {}
 
@@ -89,7 +63,7 @@ class Runner {
     if (cmd == "remove") return remove(rest);
     if (cmd == "fail") return fail(rest);
     if (cmd == "decimal") return decimal(rest);
-    if (cmd == "simulate") return simulate(rest);
+    if (cmd == "simulate") return sim_.simulate(rest);
     throw ScriptError("unknown command \"" + std::string(cmd) + "\"");
   }
 
@@ -153,13 +127,13 @@ class Runner {
   void advance(std::string_view rest) {
     long long ms = parse_number(rest);
     if (ms < 0) throw ScriptError("time runs forward only");
-    if (!simulation_) return rig_.advance(ms);
-    simrun::advance_together(rig_.controller, rig_.clock, simulation_->plant, rig_.now() + ms);
+    if (sim_.attached()) return sim_.advance(ms);
+    rig_.advance(ms);
   }
 
   void print(std::string_view rest) {
     if (rest.starts_with(kSimPrefix)) {
-      out_ << rest << '=' << form::json_quote(quantity(rest)) << '\n';
+      out_ << rest << '=' << form::json_quote(sim_.quantity(rest)) << '\n';
       return;
     }
     Target t = target(rest);
@@ -174,7 +148,7 @@ class Runner {
       if (!text) throw ScriptError("not a JSON string: " + wanted);
       wanted = *text;
     }
-    if (address.starts_with(kSimPrefix)) return expect_quantity(address, wanted);
+    if (address.starts_with(kSimPrefix)) return sim_.expect(address, wanted);
     Target t = target(address);
     std::string actual = form::prop_text(*t.control, t.prop.prop);
     if (actual != wanted)
@@ -246,112 +220,9 @@ class Runner {
     rig_.locale.separator = rest.front();
   }
 
-  // simulate on [LITRES STRENGTH POWER SEED] | fault ... | watchdog on|off
-  void simulate(std::string_view rest) {
-    std::string_view what = next_word(rest);
-    if (what == "on") return simulate_on(rest);
-    if (!simulation_) throw ScriptError("no simulated column: \"simulate on\" comes first");
-    if (what == "fault") return simulate_fault(rest);
-    if (what == "watchdog") {
-      simulation_->plant.settings().watchdog = on_or_off(rest);
-      return;
-    }
-    throw ScriptError("simulate takes on, fault or watchdog");
-  }
-
-  void simulate_on(std::string_view rest) {
-    if (simulation_) throw ScriptError("the simulated column is on already");
-    if (rig_.now() != 0) throw ScriptError("\"simulate on\" comes before the first advance");
-    simrun::Charge charge;
-    if (!rest.empty()) {
-      charge.litres = decimal_number(next_word(rest));
-      charge.strength = decimal_number(next_word(rest));
-      charge.watts = decimal_number(next_word(rest));
-      const long long seed = parse_number(rest);
-      if (seed < 0 || seed > UINT32_MAX) throw ScriptError("the seed is 0 to 4294967295");
-      charge.seed = static_cast<std::uint32_t>(seed);
-    }
-    sim::PlantSettings settings = simrun::simulated_rig(charge);
-    try {
-      simrun::settle_settings_file(settings);
-      simulation_ = std::make_unique<Simulation>(settings);
-    } catch (const Failure& e) {
-      throw ScriptError(e.what());
-    }
-    rig_.port1.pass_to(&simulation_->connection);
-    rig_.launcher.program = &simulation_->connection;
-  }
-
-  // water | stall | stall-revivable | relay | unplug, each [off];
-  // sensor N blank|garbage|off
-  void simulate_fault(std::string_view rest) {
-    sim::Faults& faults = simulation_->plant.faults;
-    std::string_view what = next_word(rest);
-    if (what == "sensor") {
-      const long long n = parse_number(next_word(rest));
-      if (n < 1 || n > sim::kLogColumns) throw ScriptError("the logger has sensors 1 to 5");
-      sim::SensorFault& fault = faults.sensors[n - 1];
-      if (rest == "blank")
-        fault = sim::SensorFault::Blank;
-      else if (rest == "garbage")
-        fault = sim::SensorFault::Garbage;
-      else if (rest == "off")
-        fault = sim::SensorFault::None;
-      else
-        throw ScriptError("a sensor fault is blank, garbage or off");
-      return;
-    }
-    if (!rest.empty() && rest != "off") throw ScriptError("a fault is cleared with \"off\"");
-    const bool on = rest.empty();
-    if (what == "water") {
-      faults.water_failed = on;
-    } else if (what == "stall" || what == "stall-revivable") {
-      faults.logger_stalled = on;
-      faults.restart_revives = what == "stall-revivable";
-    } else if (what == "relay") {
-      faults.stop_relay_stuck = on;
-    } else if (what == "unplug") {
-      faults.port_unplugged = on;
-    } else {
-      throw ScriptError("no fault called \"" + std::string(what) + "\"");
-    }
-  }
-
-  std::string quantity(std::string_view address) {
-    if (!simulation_) throw ScriptError("no simulated column: \"simulate on\" comes first");
-    std::string_view name = address.substr(kSimPrefix.size());
-    auto text = simrun::quantity_text(simulation_->plant.status(),
-                                      simulation_->connection.valve_openings(), name);
-    if (!text) throw ScriptError("the simulated column has no \"" + std::string(name) + "\"");
-    return *text;
-  }
-
-  void expect_quantity(std::string_view address, const std::string& wanted) {
-    const std::string actual = quantity(address);
-    const std::optional<bool> met = simrun::quantity_matches(actual, wanted);
-    if (!met) throw ScriptError("not a number or range of numbers: " + wanted);
-    if (!*met)
-      throw ExpectFailed(std::string(address) + " is " + form::json_quote(actual) + ", expected " +
-                         form::json_quote(wanted));
-  }
-
-  static bool on_or_off(std::string_view rest) {
-    if (rest == "on") return true;
-    if (rest == "off") return false;
-    throw ScriptError("on or off, not \"" + std::string(rest) + "\"");
-  }
-
-  static double decimal_number(std::string_view s) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (error != std::errc{} || end != s.data() + s.size() || !(value >= 0))
-      throw ScriptError("not a number: \"" + std::string(s) + "\"");
-    return value;
-  }
-
   std::ostream& out_;
-  std::unique_ptr<Simulation> simulation_;
   ui::Headless rig_;
+  SimCommands sim_{rig_};
 };
 
 }  // namespace
