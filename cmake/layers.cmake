@@ -1,6 +1,6 @@
-# kolvar_layer(NAME [BELOW]): the library kolvar_NAME from src/NAME/*.cpp (those
-# of this platform), linked to the layer BELOW it (and so to every layer under
-# that one).
+# kolvar_layer(NAME [BELOW...]): the library kolvar_NAME from src/NAME/*.cpp (those
+# of this platform), linked to the layers BELOW it (and so to every layer under
+# those).
 #
 # Every layer includes headers as "layer/file.h" from one root. To keep that
 # and still refuse an include that points up the stack, each layer gets an
@@ -36,10 +36,11 @@ endfunction()
 function(kolvar_layer name)
   set(below ${ARGN})
   set(visible ${name})
-  if(below)
-    get_property(below_visible GLOBAL PROPERTY KOLVAR_VISIBLE_${below})
+  foreach(layer ${below})
+    get_property(below_visible GLOBAL PROPERTY KOLVAR_VISIBLE_${layer})
     list(APPEND visible ${below_visible})
-  endif()
+  endforeach()
+  list(REMOVE_DUPLICATES visible)
   set_property(GLOBAL PROPERTY KOLVAR_VISIBLE_${name} ${visible})
 
   set(root ${KOLVAR_LAYER_ROOTS}/${name})
@@ -54,7 +55,7 @@ function(kolvar_layer name)
   kolvar_for_this_platform(sources ${sources})
   add_library(kolvar_${name} STATIC ${sources})
   target_include_directories(kolvar_${name} PUBLIC ${root})
-  if(below)
-    target_link_libraries(kolvar_${name} PUBLIC kolvar_${below})
-  endif()
+  foreach(layer ${below})
+    target_link_libraries(kolvar_${name} PUBLIC kolvar_${layer})
+  endforeach()
 endfunction()

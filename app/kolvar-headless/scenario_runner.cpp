@@ -10,6 +10,8 @@
 #include "form/json_text.h"
 #include "form/properties.h"
 #include "form/text_number.h"
+#include "kolvar-headless/script_errors.h"
+#include "kolvar-headless/sim_commands.h"
 #include "platform/failure.h"
 #include "platform/wall_clock.h"
 #include "record/run_record.h"
@@ -18,16 +20,6 @@
 namespace kolvar::headless {
 
 namespace {
-
-// A mistake in the script itself: reported with its line, ends the run with 2.
-struct ScriptError : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-// An expectation that did not hold: ends the run with 1.
-struct ExpectFailed : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 // Splits off the first word; rest is what follows the single blank after it.
 std::string_view next_word(std::string_view& line) {
@@ -54,8 +46,11 @@ struct Target {
 
 class Runner {
  public:
+  // With a simulated column the port's bytes are the column's business (its
+  // quantities show what reached the lines), so they are not printed.
   Runner(std::ostream& out)
       : out_(out), rig_([this](platform::Millis t, const std::string& e) {
+          if (sim_.attached() && e.starts_with("port ")) return;
           out_ << '@' << t << ' ' << e << '\n';
         }) {}
 
@@ -74,6 +69,7 @@ class Runner {
     if (cmd == "remove") return remove(rest);
     if (cmd == "fail") return fail(rest);
     if (cmd == "decimal") return decimal(rest);
+    if (cmd == "simulate") return sim_.simulate(rest);
     throw ScriptError("unknown command \"" + std::string(cmd) + "\"");
   }
 
@@ -137,22 +133,29 @@ class Runner {
   void advance(std::string_view rest) {
     long long ms = parse_number(rest);
     if (ms < 0) throw ScriptError("time runs forward only");
+    if (sim_.attached()) return sim_.advance(ms);
     rig_.advance(ms);
   }
 
   void print(std::string_view rest) {
+    if (rest.starts_with(kSimPrefix)) {
+      out_ << rest << '=' << form::json_quote(sim_.quantity(rest)) << '\n';
+      return;
+    }
     Target t = target(rest);
     out_ << t.label << '=' << form::json_quote(form::prop_text(*t.control, t.prop.prop)) << '\n';
   }
 
   void expect(std::string_view rest) {
-    Target t = target(next_word(rest));
+    std::string_view address = next_word(rest);
     std::string wanted(rest);
     if (!wanted.empty() && wanted.front() == '"') {
       auto text = form::json_unquote(wanted);
       if (!text) throw ScriptError("not a JSON string: " + wanted);
       wanted = *text;
     }
+    if (address.starts_with(kSimPrefix)) return sim_.expect(address, wanted);
+    Target t = target(address);
     std::string actual = form::prop_text(*t.control, t.prop.prop);
     if (actual != wanted)
       throw ExpectFailed(t.label + " is " + form::json_quote(actual) + ", expected " +
@@ -227,6 +230,7 @@ class Runner {
   ui::Headless rig_;
   platform::FollowingWallClock wall_{rig_.clock, kVirtualDate};
   record::RunRecord record_{rig_.controller, wall_, {.folder = "runs", .durable = false}};
+  SimCommands sim_{rig_};
 };
 
 }  // namespace

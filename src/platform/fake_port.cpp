@@ -12,7 +12,7 @@ FakePort::FakePort(const Clock& clock, std::string name, OnWrite on_write)
 PortAvailability FakePort::availability() {
   switch (mode_) {
     case Mode::Works:
-      return PortAvailability::Usable;
+      return device_ ? device_->availability() : PortAvailability::Usable;
     case Mode::Fails:
       return PortAvailability::Unusable;
     case Mode::Missing:
@@ -25,6 +25,7 @@ void FakePort::write(std::uint8_t byte) {
   ++attempts_;
   if (mode_ == Mode::Fails) throw Failure(name_ + ": нет доступа к порту");
   if (mode_ == Mode::Missing) throw Failure(name_ + ": не найден");
+  if (device_) device_->write(byte);
   const Millis at = clock_.now();
   writes_.push_back({at, byte});
   if (on_write_) on_write_(at, byte);

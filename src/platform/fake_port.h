@@ -37,6 +37,10 @@ class FakePort final : public PortBackend {
   void write(std::uint8_t byte) override;
 
   void set_mode(Mode mode) { mode_ = mode; }
+  // A device on the other end of the cable (a simulated rig), or none: while
+  // the port works, what the device says of itself is its availability, and
+  // a byte is recorded only once the device has taken it.
+  void pass_to(PortBackend* device) { device_ = device; }
   Mode mode() const { return mode_; }
   // Successful writes, oldest first.
   const std::vector<Write>& writes() const { return writes_; }
@@ -48,6 +52,7 @@ class FakePort final : public PortBackend {
   std::string name_;
   OnWrite on_write_;
   Mode mode_ = Mode::Works;
+  PortBackend* device_ = nullptr;
   std::vector<Write> writes_;
   std::size_t attempts_ = 0;
 };

@@ -25,6 +25,7 @@ void RecordingSound::play(const std::string& file) {
 
 void RecordingLauncher::start(const std::string& path) {
   if (fail) throw Failure("Не удалось запустить программу: " + path);
+  if (program) program->start(path);
   record(path);
 }
 

@@ -63,12 +63,15 @@ class RecordingSound : public Sound, public Recorder {
 };
 
 // Told to fail, start throws and records nothing: no program was started.
+// With a `program` to pass to (a simulated rig's), that one starts the path,
+// and a start it refuses is not recorded either.
 class RecordingLauncher : public Launcher, public Recorder {
  public:
   using Recorder::Recorder;
   void start(const std::string& path) override;
 
   bool fail = false;
+  Launcher* program = nullptr;
 };
 
 class FixedLocale : public Locale {

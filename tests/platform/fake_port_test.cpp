@@ -62,5 +62,22 @@ TEST(FakePort, FailingModesThrowRecordNothingAndRecover) {
   }
 }
 
+TEST(FakePort, PassesBytesToItsDeviceAndRecordsOnlyWhatTheDeviceTook) {
+  SetClock clock;
+  FakePort device(clock, "rig");
+  FakePort port(clock, "dlportio.dll");
+  port.pass_to(&device);
+  port.write(7);
+  EXPECT_THAT(device.writes(), ElementsAre(FakePort::Write{0, 7}));
+
+  device.set_mode(FakePort::Mode::Fails);
+  EXPECT_EQ(port.availability(), PortAvailability::Unusable);
+  EXPECT_THROW(port.write(8), Failure);
+  EXPECT_THAT(port.writes(), ElementsAre(FakePort::Write{0, 7}));
+
+  port.set_mode(FakePort::Mode::Missing);  // the port's own state comes first
+  EXPECT_EQ(port.availability(), PortAvailability::Absent);
+}
+
 }  // namespace
 }  // namespace kolvar::platform

@@ -40,5 +40,18 @@ TEST(Fakes, ToldToFailThrowAndRecordNothing) {
   EXPECT_EQ(reported, 0);
 }
 
+TEST(Fakes, LauncherPassesToItsProgramAndRecordsOnlyWhatItStarted) {
+  ManualClock clock;
+  RecordingLauncher program(clock);
+  RecordingLauncher launcher(clock);
+  launcher.program = &program;
+  launcher.start("keeper");
+  program.fail = true;
+  EXPECT_THROW(launcher.start("keeper"), Failure);
+  const std::vector<Recorded> once = {{0, "keeper"}};
+  EXPECT_EQ(program.events, once);
+  EXPECT_EQ(launcher.events, once);
+}
+
 }  // namespace
 }  // namespace kolvar::platform

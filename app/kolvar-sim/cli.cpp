@@ -1,0 +1,28 @@
+#include "kolvar-sim/cli.h"
+
+#include <ostream>
+#include <stdexcept>
+
+#include "kolvar-sim/headless_run.h"
+#include "kolvar-sim/options.h"
+
+namespace kolvar::simapp {
+
+int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  Options options;
+  try {
+    options = parse_options(args);
+  } catch (const std::invalid_argument& e) {
+    err << "kolvar-sim: " << e.what() << '\n' << kUsage;
+    return 2;
+  }
+  if (!options.headless) {
+    err << "kolvar-sim: the window on the simulated column needs the desktop build;\n"
+           "use --headless for a run without it\n"
+        << kUsage;
+    return 2;
+  }
+  return run_headless(options, out, err);
+}
+
+}  // namespace kolvar::simapp

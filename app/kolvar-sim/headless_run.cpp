@@ -1,0 +1,79 @@
+#include "kolvar-sim/headless_run.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "form/names.h"
+#include "platform/failure.h"
+#include "simrun/rig.h"
+#include "simrun/run_watch.h"
+#include "simrun/sim_settings_file.h"
+#include "simrun/sim_world.h"
+#include "simrun/takeoff_choice.h"
+#include "simrun/trace.h"
+
+namespace kolvar::simapp {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSettingsFile = "mytunes.log";
+
+// Puts the settings the run is to use into the working folder and points the
+// plant's logger at the paths they name.
+void prepare_settings(const Options& o, sim::PlantSettings& plant) {
+  if (o.settings) {
+    simrun::logger_paths_in(*o.settings);  // refuses what is no settings file
+    std::error_code same;
+    if (!fs::equivalent(*o.settings, kSettingsFile, same)) {
+      std::error_code ec;
+      fs::copy_file(*o.settings, kSettingsFile, fs::copy_options::overwrite_existing, ec);
+      if (ec) throw Failure("Не удалось скопировать " + *o.settings + ": " + ec.message());
+    }
+  }
+  simrun::settle_settings_file(plant);
+}
+
+void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
+  simrun::Trace trace(o.trace);
+  simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
+    out << '@' << simrun::clock_text(t) << ' ' << event << '\n';
+  });
+  simrun::RunWatch watch(world);
+  form::Controller& c = world.controller;
+  c.start();
+  simrun::choose_takeoff(c, o.takeoff);
+  c.click(c.c(ctl::Start_sys_button));
+
+  const auto after_cycle = [&](platform::Millis at) {
+    watch.after_cycle(at);
+    trace.row(c, world.plant.status());
+  };
+  const auto limit = static_cast<platform::Millis>(o.hours * 3600 * 1000);
+  // Second by second, so the run ends within a second of the stop.
+  while (world.now() < limit && !watch.stopped())
+    world.advance_to(std::min(limit, world.now() + 1000), after_cycle);
+
+  out << "kolvar-sim: " << simrun::takeoff_name(o.takeoff) << " take-off, " << o.litres << " L at "
+      << o.strength << " %, " << o.watts << " W, seed " << o.seed << '\n';
+  simrun::print_summary(out, watch.summary());
+  out << "trace: " << o.trace << '\n';
+}
+
+}  // namespace
+
+int run_headless(const Options& o, std::ostream& out, std::ostream& err) {
+  sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
+  try {
+    prepare_settings(o, plant);
+    run(o, plant, out);
+  } catch (const Failure& failure) {
+    err << "kolvar-sim: " << failure.what() << '\n';
+    return 2;
+  }
+  return 0;
+}
+
+}  // namespace kolvar::simapp

@@ -1,0 +1,63 @@
+#include "kolvar-sim/options.h"
+
+#include <charconv>
+#include <cstdio>
+#include <stdexcept>
+
+namespace kolvar::simapp {
+
+namespace {
+
+// The whole text as one number of type T within [low, high].
+template <class T>
+T number(const std::string& option, const std::string& text, T low, T high) {
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [at, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc{} || at != end || !(value >= low && value <= high)) {
+    char range[96];
+    std::snprintf(range, sizeof range, " takes a number from %g to %g, not \"",
+                  static_cast<double>(low), static_cast<double>(high));
+    throw std::invalid_argument(option + range + text + "\"");
+  }
+  return value;
+}
+
+}  // namespace
+
+Options parse_options(const std::vector<std::string>& args) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (option == "--headless") {
+      o.headless = true;
+      continue;
+    }
+    if (i + 1 == args.size()) throw std::invalid_argument("unknown option or no value: " + option);
+    const std::string& value = args[++i];
+    if (option == "--settings") {
+      o.settings = value;
+    } else if (option == "--takeoff") {
+      const auto takeoff = simrun::takeoff_named(value);
+      if (!takeoff) throw std::invalid_argument("--takeoff takes liquid, vapour, pwm or pwm-tank");
+      o.takeoff = *takeoff;
+    } else if (option == "--litres") {
+      o.litres = number(option, value, 0.1, 1000.0);
+    } else if (option == "--strength") {
+      o.strength = number(option, value, 0.0, 100.0);
+    } else if (option == "--power") {
+      o.watts = number(option, value, 0.0, 100000.0);
+    } else if (option == "--seed") {
+      o.seed = number(option, value, 0u, 4294967295u);
+    } else if (option == "--hours") {
+      o.hours = number(option, value, 0.001, 1000.0);
+    } else if (option == "--trace") {
+      o.trace = value;
+    } else {
+      throw std::invalid_argument("unknown option: " + option);
+    }
+  }
+  return o;
+}
+
+}  // namespace kolvar::simapp

@@ -1,0 +1,31 @@
+#pragma once
+// The command line of kolvar-sim.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "simrun/takeoff_choice.h"
+
+namespace kolvar::simapp {
+
+struct Options {
+  bool headless = false;
+  std::optional<std::string> settings;  // a settings file to run with
+  simrun::Takeoff takeoff = simrun::Takeoff::Liquid;
+  double litres = 30;
+  double strength = 40;  // per cent by volume
+  double watts = 2000;
+  unsigned seed = 1;
+  double hours = 12;  // the longest run
+  std::string trace = "trace.csv";
+};
+
+inline constexpr char kUsage[] =
+    "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
+    "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
+    "                  [--hours H] [--trace FILE]\n";
+
+// Throws std::invalid_argument naming the option that is wrong.
+Options parse_options(const std::vector<std::string>& args);
+
+}  // namespace kolvar::simapp

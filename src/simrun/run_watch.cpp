@@ -1,0 +1,92 @@
+#include "simrun/run_watch.h"
+
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "form/names.h"
+
+namespace kolvar::simrun {
+
+namespace {
+
+std::string joined_lines(std::string text) {
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, ", ");
+  return text;
+}
+
+std::string fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::string amount_text(const sim::Amount& a) {
+  return fixed(a.litres(), 2) + " L at " + fixed(a.abv() * 100, 1) + " %";
+}
+
+}  // namespace
+
+void RunWatch::after_cycle(platform::Millis at) {
+  const form::Controller& c = world_.controller;
+  ++summary_.cycles;
+  const double threshold = c.c(ctl::V, 1).value() / 10.0;
+  const double tolerance = c.c(ctl::dopusk).value() / 10.0;
+  const bool in_band =
+      std::abs(world_.plant.status().dephlegmator_celsius - threshold) <= tolerance + 1e-9;
+  if (in_band) head_reached_ = true;
+  if (head_reached_) {
+    const platform::Millis since_last = at - last_cycle_;
+    summary_.head_watched += since_last;
+    if (in_band) summary_.head_in_band += since_last;
+  }
+  last_cycle_ = at;
+  summary_.head_threshold = threshold;
+  summary_.tolerance = tolerance;
+  if (!c.c(ctl::Timer1).on()) {
+    summary_.stopped = true;
+    summary_.stop_reason = joined_lines(c.c(ctl::News).tag());
+  }
+}
+
+RunSummary RunWatch::summary() const {
+  RunSummary s = summary_;
+  const sim::PlantStatus plant = world_.plant.status();
+  s.end = world_.now();
+  s.valve_openings = world_.connection.valve_openings();
+  s.logger_restarts = plant.launches;
+  s.taken_off = plant.taken_off;
+  s.charge_left = plant.charge;
+  s.heater_on = plant.heater_on;
+  return s;
+}
+
+std::string clock_text(platform::Millis ms) {
+  const long long seconds = ms / 1000;
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
+                seconds % 60);
+  return text;
+}
+
+void print_summary(std::ostream& out, const RunSummary& s) {
+  if (s.stopped) {
+    out << "ended: system stop at " << clock_text(s.end) << ": " << s.stop_reason << '\n';
+  } else {
+    out << "ended: time limit at " << clock_text(s.end) << ", the system still running\n";
+  }
+  out << "cycles: " << s.cycles << '\n';
+  out << "taken off: " << amount_text(s.taken_off) << '\n';
+  out << "left in the pot: " << amount_text(s.charge_left) << '\n';
+  const double share =
+      s.head_watched > 0 ? 100.0 * static_cast<double>(s.head_in_band) / s.head_watched : 0;
+  out << "head within " << fixed(s.head_threshold, 1) << " ± " << fixed(s.tolerance, 1)
+      << " °C: " << clock_text(s.head_in_band) << " of " << clock_text(s.head_watched) << " ("
+      << fixed(share, 1) << " %)\n";
+  out << "valve openings: " << s.valve_openings << '\n';
+  out << "stops: " << (s.stopped ? 1 : 0) << '\n';
+  out << "logger restarts: " << s.logger_restarts << '\n';
+  out << "heater at the end: " << (s.heater_on ? "on" : "off") << '\n';
+}
+
+}  // namespace kolvar::simrun

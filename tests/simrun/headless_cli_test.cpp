@@ -1,0 +1,83 @@
+// kolvar-sim's command line and its headless run.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "kolvar-sim/cli.h"
+#include "kolvar-sim/options.h"
+#include "support/temp_folder.h"
+
+namespace kolvar::simapp {
+namespace {
+
+TEST(SimOptions, WrongOptionsEndWithTwoAndTheUsage) {
+  const std::vector<std::vector<std::string>> wrong = {
+      {"--headless", "--litres"},
+      {"--headless", "--takeoff", "steam"},
+      {"--litres", "0"},
+      {"--headless", "--strength", "101"},
+      {"--power", "2kW"},
+      {"--seed", "-1"},
+      {"--seed", "1.5"},
+      {"--hours", "0"},
+      {"--colour", "red"},
+      {"--headless", "--strength", "4O"},
+      {},  // the window needs the desktop build
+  };
+  for (const auto& args : wrong) {
+    std::ostringstream out, err;
+    EXPECT_EQ(run_cli(args, out, err), 2);
+    EXPECT_NE(err.str().find("usage: kolvar-sim --headless"), std::string::npos) << err.str();
+    EXPECT_TRUE(out.str().empty());
+  }
+  const Options o = parse_options({"--headless", "--takeoff", "pwm-tank", "--litres", "12.5",
+                                   "--strength", "35", "--power", "1500", "--seed", "9"});
+  EXPECT_TRUE(o.headless);
+  EXPECT_EQ(o.takeoff, simrun::Takeoff::PwmTankLine);
+  EXPECT_EQ(o.litres, 12.5);
+  EXPECT_EQ(o.seed, 9u);
+}
+
+class HeadlessRun : public kolvar::testing::InFreshFolder {
+ protected:
+  int run(const std::vector<std::string>& args) {
+    std::ostringstream o, e;
+    const int code = run_cli(args, o, e);
+    out = o.str();
+    err = e.str();
+    return code;
+  }
+  std::string out, err;
+};
+
+TEST_F(HeadlessRun, UnreadableSettingsFileEndsWithTwo) {
+  EXPECT_EQ(run({"--headless", "--settings", "nowhere.log"}), 2);
+  EXPECT_NE(err.find("nowhere.log"), std::string::npos) << err;
+  std::ofstream("notes.txt") << "not settings\r\n";
+  EXPECT_EQ(run({"--headless", "--settings", "notes.txt"}), 2);
+  EXPECT_NE(err.find("не файл настроек"), std::string::npos) << err;
+  EXPECT_TRUE(out.empty());
+}
+
+TEST_F(HeadlessRun, ARunPrintsItsSummaryAndTracesEveryCycle) {
+  ASSERT_EQ(run({"--headless", "--hours", "0.1", "--trace", "run.csv"}), 0) << err;
+  EXPECT_NE(out.find("ended: time limit at 0:06:00, the system still running\n"), std::string::npos)
+      << out;
+  EXPECT_NE(out.find("cycles: 180\n"), std::string::npos) << out;
+  std::ifstream trace("run.csv");
+  std::string line;
+  std::getline(trace, line);
+  EXPECT_EQ(line.rfind("time_s,dephlegmator_c,", 0), 0u) << line;
+  int rows = 0;
+  while (std::getline(trace, line)) ++rows;
+  EXPECT_EQ(rows, 180);
+
+  // A second run takes the settings file the first one wrote.
+  ASSERT_EQ(run({"--headless", "--hours", "0.01", "--settings", "mytunes.log"}), 0) << err;
+}
+
+}  // namespace
+}  // namespace kolvar::simapp
