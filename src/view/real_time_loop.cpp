@@ -25,16 +25,16 @@ RealTimeLoop::~RealTimeLoop() {
 
 void RealTimeLoop::rearm() {
   if (running_) return;  // the run rearms when it ends
-  itimerspec spec{};
+  itimerspec when{};
   if (auto due = driver_.next_due()) {
     const auto since_epoch = at_(*due).time_since_epoch();
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(since_epoch).count();
-    spec.it_value.tv_sec = ns / 1000000000;
-    spec.it_value.tv_nsec = ns % 1000000000;
+    when.it_value.tv_sec = ns / 1000000000;
+    when.it_value.tv_nsec = ns % 1000000000;
     // A zero time would disarm; the earliest moment there is means "now".
-    if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) spec.it_value.tv_nsec = 1;
+    if (when.it_value.tv_sec == 0 && when.it_value.tv_nsec == 0) when.it_value.tv_nsec = 1;
   }
-  timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+  timerfd_settime(fd_, TFD_TIMER_ABSTIME, &when, nullptr);
 }
 
 void RealTimeLoop::wake() {
