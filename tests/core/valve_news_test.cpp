@@ -14,7 +14,7 @@ namespace {
 
 const std::string kNoMode = "Режим работы не выбран\r\n";
 
-struct Rig {
+struct ValveNewsRig {
   ui::Headless h;
   form::Controller& c = h.controller;
   std::vector<int> bytes() const {
@@ -35,7 +35,7 @@ class ValveText : public ::testing::TestWithParam<Mode> {};
 
 TEST_P(ValveText, FollowsTheTakeOffType) {
   const Mode& m = GetParam();
-  Rig r;
+  ValveNewsRig r;
   r.c.c(ctl::liquid).set_checked(false);
   r.c.form.get(m.type).set_checked(true);
   r.c.c(ctl::Auto).set_checked(m.automatic);

@@ -17,14 +17,14 @@ namespace {
 using platform::FakePort;
 using ::testing::ElementsAre;
 
-struct Rig {
+struct VapourTimerRig {
   ui::Headless h;
   form::Controller& c = h.controller;
 };
 
 // Timer3 armed for 30 s plus two whole minutes, then a 500 ms cooling pulse.
 struct VapourPause : ::testing::Test {
-  Rig r;
+  VapourTimerRig r;
   VapourPause() {
     r.c.c(ctl::ps, 1).set_checked(true);
     r.c.c(ctl::time3).set_text("2500");
