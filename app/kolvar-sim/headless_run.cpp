@@ -6,6 +6,8 @@
 
 #include "form/names.h"
 #include "platform/failure.h"
+#include "platform/wall_clock.h"
+#include "record/run_record.h"
 #include "simrun/rig.h"
 #include "simrun/run_watch.h"
 #include "simrun/sim_settings_file.h"
@@ -43,6 +45,11 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
   });
   simrun::RunWatch watch(world);
   form::Controller& c = world.controller;
+  // Dated from the moment the program started, so the record sorts among the
+  // operator's real runs; it need not wait for the disk, as nothing is lost
+  // that the next run would not give again.
+  const platform::FollowingWallClock wall(world.clock, platform::SystemWallClock().now());
+  record::RunRecord record(c, wall, {.folder = "runs", .durable = false});
   c.start();
   simrun::choose_takeoff(c, o.takeoff);
   c.click(c.c(ctl::Start_sys_button));
@@ -60,6 +67,7 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
       << o.strength << " %, " << o.watts << " W, seed " << o.seed << '\n';
   simrun::print_summary(out, watch.summary());
   out << "trace: " << o.trace << '\n';
+  out << "record: " << record.file().generic_string() << '\n';
 }
 
 }  // namespace

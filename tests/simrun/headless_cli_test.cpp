@@ -8,6 +8,7 @@
 
 #include "kolvar-sim/cli.h"
 #include "kolvar-sim/options.h"
+#include "record/record_reader.h"
 #include "support/temp_folder.h"
 
 namespace kolvar::simapp {
@@ -74,6 +75,15 @@ TEST_F(HeadlessRun, ARunPrintsItsSummaryAndTracesEveryCycle) {
   int rows = 0;
   while (std::getline(trace, line)) ++rows;
   EXPECT_EQ(rows, 180);
+
+  // The run's record, in the form the desktop program writes: a row a cycle.
+  const std::size_t at = out.find("record: runs/");
+  ASSERT_NE(at, std::string::npos) << out;
+  std::ifstream record_file(out.substr(at + 8, out.find('\n', at) - at - 8));
+  record::RecordReader record(record_file);
+  int samples = 0;
+  while (record.next()) ++samples;
+  EXPECT_EQ(samples, 180);
 
   // A second run takes the settings file the first one wrote.
   ASSERT_EQ(run({"--headless", "--hours", "0.01", "--settings", "mytunes.log"}), 0) << err;
