@@ -37,7 +37,7 @@ void RunRecord::after_event(form::Controller& c, const form::Control& source) {
     if (is_cycle_timer(source) || stopped) take_sample(c);
     if (stopped) {
       running_ = false;
-      file_.reset();
+      end_file();
     }
   } catch (const std::exception& e) {
     report(e.what());
@@ -45,7 +45,8 @@ void RunRecord::after_event(form::Controller& c, const form::Control& source) {
 }
 
 void RunRecord::begin(form::Controller& c) {
-  file_.reset();
+  end_file();
+  std::erase_if(finishing_, [](const auto& writer) { return writer->idle(); });
   running_ = true;
   reported_ = false;
   last_news_.reset();
@@ -73,7 +74,11 @@ void RunRecord::open_file(const std::vector<std::string>& settings) {
   if (std::error_code error = file_->append(record_opening(settings), options_.durable)) {
     file_.reset();
     std::filesystem::remove(path_, ec);
-    report(platform::system_reason(error));
+    return report(platform::system_reason(error));
+  }
+  if (options_.background) {
+    writer_ = std::make_unique<RowWriter>(std::move(*file_), options_.durable);
+    file_.reset();
   }
 }
 
@@ -82,10 +87,31 @@ void RunRecord::take_sample(form::Controller& c) {
   sample.wall = wall_.now();
   sample.since_start = c.os.clock.now() - started_;
   for (auto& listener : sample_listeners_) listener(sample);
-  if (!file_) return;
-  if (std::error_code error = file_->append(sample_record(sample, last_news_), options_.durable))
-    return report(platform::system_reason(error));
-  last_news_ = sample.news;
+  if (write_row(sample_record(sample, last_news_))) last_news_ = sample.news;
+}
+
+bool RunRecord::write_row(const std::string& row) {
+  if (writer_) {
+    if (auto error = writer_->take_failure()) report(platform::system_reason(*error));
+    writer_->write(row);
+    return true;
+  }
+  if (!file_) return true;
+  if (std::error_code error = file_->append(row, options_.durable)) {
+    report(platform::system_reason(error));
+    return false;
+  }
+  return true;
+}
+
+void RunRecord::end_file() {
+  file_.reset();
+  if (writer_) finishing_.push_back(std::move(writer_));
+}
+
+void RunRecord::flush() {
+  if (writer_) writer_->drain();
+  for (auto& writer : finishing_) writer->drain();
 }
 
 void RunRecord::report(const std::string& reason) {

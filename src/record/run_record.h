@@ -11,6 +11,7 @@
 // control goes on.
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "form/controller.h"
 #include "platform/append_file.h"
 #include "platform/wall_clock.h"
+#include "record/row_writer.h"
 #include "record/sample.h"
 
 namespace kolvar::record {
@@ -27,6 +29,11 @@ struct RecordOptions {
   // Each row reaches the disk before the cycle goes on, so a power cut loses
   // at most the row being written. Runs on virtual time need not wait for it.
   bool durable = true;
+  // Rows go to the disk from a thread of their own (see row_writer.h), so a
+  // slow disk never holds up the cycle; a failure is then reported at the
+  // next cycle. Off, each row is written before the cycle goes on, which
+  // keeps runs on virtual time exactly repeatable.
+  bool background = false;
   // How a record's file is made; a test may put a failing device in its place.
   std::function<platform::AppendFile(const std::filesystem::path&)> create =
       platform::AppendFile::create_new;
@@ -47,6 +54,9 @@ class RunRecord {
   bool running() const { return running_; }
   // The file of the run under way, or of the last run; empty before the first.
   const std::filesystem::path& file() const { return path_; }
+  // Waits until the rows given so far are on the file (tests; with
+  // `background` only, otherwise they are there already).
+  void flush();
 
  private:
   void after_event(form::Controller& c, const form::Control& source);
@@ -54,6 +64,9 @@ class RunRecord {
   void take_sample(form::Controller& c);
   void open_file(const std::vector<std::string>& settings);
   void report(const std::string& reason);
+  // False when the row was refused (written in place only).
+  bool write_row(const std::string& row);
+  void end_file();
 
   platform::MessageBox& message_box_;
   const platform::WallClock& wall_;
@@ -65,6 +78,10 @@ class RunRecord {
   platform::Millis started_ = 0;
   platform::LocalTime started_wall_{};
   std::optional<platform::AppendFile> file_;
+  std::unique_ptr<RowWriter> writer_;
+  // Writers of ended runs still putting their last rows on a slow disk: a
+  // stop never waits for them.
+  std::vector<std::unique_ptr<RowWriter>> finishing_;
   std::filesystem::path path_;
   std::optional<std::string> last_news_;
   bool reported_ = false;
