@@ -4,8 +4,16 @@ set(CPACK_PACKAGE_NAME kolvar)
 set(CPACK_PACKAGE_VENDOR "the Kolvar developers")
 set(CPACK_PACKAGE_CONTACT "${KOLVAR_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control program for a home rectification column")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kolvar runs a home-scale rectification column from an old PC. Each control cycle it reads the last line of a temperature logger's log, regulates the take-off (liquid, vapour or pulse-width) and drives the valves, the lift and the cooling through the data pins of the parallel port.\n.\nThe package holds the desktop window, a simulator of the column for practice, a scenario runner, a plotter of run records and kolvar-logger, which writes the temperature log from 1-Wire sensors through the kernel's sysfs files.")
+# Lines of at most 80 characters, as dpkg shows them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Kolvar runs a home-scale rectification column from an old PC. Each control\n"
+  "cycle it reads the last line of a temperature logger's log, regulates the\n"
+  "take-off (liquid, vapour or pulse-width) and drives the valves, the lift and\n"
+  "the cooling through the data pins of the parallel port.\n"
+  "\n"
+  "The package holds the desktop window, a simulator of the column for\n"
+  "practice, a scenario runner, a plotter of run records, and kolvar-logger,\n"
+  "which writes the temperature log from 1-Wire sensors through the kernel.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 
