@@ -7,12 +7,14 @@
 
 #include "view/desktop.h"
 #include "view/quit_signals.h"
+#include "view/stop_sound_setup.h"
 #include "view/test_seam.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
+  kolvar::view::provide_stop_sound();
 
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
   kolvar::view::Desktop desktop(seam.parts());

@@ -1,9 +1,14 @@
 // kolvar-screenshots: pictures of the window for the documentation, made
 // offscreen with recording ports and a clock it sets itself. Run in an
 // empty folder; it writes the PNG files there.
+//
+// The first-start pictures point the path panels at kolvar-logger: its log
+// in kolvar/temperatures.log under this folder (run it in a home folder for
+// the documentation's pictures), the program in /usr/bin.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -66,6 +71,30 @@ int main(int argc, char** argv) {
   shots.click("OK_set");
   shots.click("tk");
   ok &= shots.save("path-logger.png");
+  shots.click("OK2");
+
+  // First start on Linux: each panel's folder chosen, then its file.
+  namespace fs = std::filesystem;
+  const fs::path log_folder = fs::current_path() / "kolvar";
+  fs::create_directories(log_folder);
+  std::ofstream(log_folder / "temperatures.log")
+      << "10:00:00 78.437    80.125    84.250    20.500\r\n"
+      << "10:00:01 78.437    80.187    84.250    20.500\r\n";
+  shots.click("fi");
+  shots.edit("Dir1", log_folder.string());
+  shots.edit("File1", "temperatures.log");
+  ok &= shots.save("first-start-log-path.png");
+  shots.click("OK");
+
+  const fs::path logger = "/usr/bin/kolvar-logger";
+  shots.click("tk");
+  shots.edit("Dir2", logger.parent_path().string());
+  if (fs::exists(logger)) {
+    shots.edit("File2", logger.filename().string());
+  } else {
+    shots.edit("Path", logger.string());  // not installed here: typed, as the operator may
+  }
+  ok &= shots.save("first-start-logger-path.png");
   shots.click("OK2");
   return ok ? 0 : 1;
 }
