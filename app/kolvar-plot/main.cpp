@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
   if (pictures) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   if (pictures) return export_pictures(o);
 
   kolvar::plot::PlotWindow window;

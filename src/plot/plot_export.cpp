@@ -42,6 +42,9 @@ QString save_svg(const PlotModel& model, Span span, QSize size, const QString& f
   QSvgGenerator svg;
   svg.setOutputDevice(&buffer);
   svg.setSize(size);
+  // Its width and height are written in millimetres; at the screen's usual
+  // 96 dots per inch a browser shows it at `size`.
+  svg.setResolution(96);
   svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setTitle(QStringLiteral("Kolvar"));
   {

@@ -21,7 +21,9 @@ void PlotModel::add(const record::Sample& sample) {
   // The decimator takes time forwards only; a sample from before the last
   // (a record edited by hand) is not drawn rather than breaking the plot.
   if (!points_.empty() && sample.since_start < points_.last_time()) return;
-  if (!points_.empty()) cycle_ = sample.since_start - points_.last_time();
+  // The row after a stop between cycles shares the last cycle's time.
+  if (!points_.empty() && sample.since_start > points_.last_time())
+    cycle_ = sample.since_start - points_.last_time();
   points_.add(sample.since_start, record::plot_values(sample));
   open_.add(sample.since_start, sample.valve_open);
   news_ = sample.news;

@@ -13,8 +13,9 @@
 namespace kolvar::plot {
 
 namespace {
-const QString kTitle = QStringLiteral("Kolvar — график");
-}
+// The application's name follows it in the title bar.
+const QString kTitle = QStringLiteral("График");
+}  // namespace
 
 PlotWindow::PlotWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(kTitle);

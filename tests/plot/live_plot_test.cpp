@@ -53,6 +53,7 @@ TEST(LivePlot, DrawsEachRunFromItsStartToItsStop) {
   ASSERT_TRUE(window.model().stopped());
   EXPECT_EQ(window.model().stopped()->time, 6000);
   EXPECT_FALSE(window.model().stopped()->reason.empty());
+  EXPECT_EQ(window.model().cycle(), 2000) << "the row after the stop is no cycle";
   EXPECT_FALSE(rig.live.record().file().empty()) << "the run's record is kept too";
 
   rig.h.advance(10'000);
