@@ -1,11 +1,13 @@
 #include "plot/plot_painter.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "plot/role_style.h"
 
@@ -18,7 +20,7 @@ namespace {
 constexpr int kLeft = 52, kRight = 78, kTop = 30, kBottom = 40;
 const QColor kFrame(120, 120, 120);
 const QColor kGrid(228, 228, 228);
-const QColor kOpen(60, 170, 90, 45);
+const QColor kOpen(60, 170, 90, 60);
 const QColor kStop(170, 20, 20);
 
 // Degrees and times to pixels of the plot's area.
@@ -81,6 +83,34 @@ QString last_line(const std::string& text) {
   const QStringList lines =
       QString::fromStdString(text).split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
   return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+// The valve's open periods shaded by pixel column, each column as deep as the
+// share of its time the valve was open: a valve that switches every few
+// cycles shows its duty on a run of hours.
+void paint_open(QPainter& p, const Mapping& m, const std::vector<Period>& open) {
+  const int left = static_cast<int>(m.area.left());
+  const int width = static_cast<int>(m.area.width());
+  if (width <= 0) return;
+  std::vector<double> cover(static_cast<std::size_t>(width), 0.0);
+  for (const Period& o : open) {
+    const double a = std::clamp(m.x(o.from) - left, 0.0, static_cast<double>(width));
+    // A period seen at one sample only still shows as a sliver.
+    const double b =
+        std::clamp(std::max(m.x(o.to) - left, a + 0.5), 0.0, static_cast<double>(width));
+    for (int c = static_cast<int>(a); c < width && c < b; ++c)
+      cover[static_cast<std::size_t>(c)] +=
+          std::min(b, c + 1.0) - std::max(a, static_cast<double>(c));
+  }
+  // One strip a pixel high, stretched over the area: a single blend, where a
+  // fill per column would each go through the painter's thread pool.
+  QImage strip(width, 1, QImage::Format_ARGB32_Premultiplied);
+  for (int c = 0; c < width; ++c) {
+    QColor shade = kOpen;
+    shade.setAlphaF(kOpen.alphaF() * std::min(1.0, cover[static_cast<std::size_t>(c)]));
+    strip.setPixel(c, 0, qPremultiply(shade.rgba()));
+  }
+  p.drawImage(QRectF(left, m.area.top(), width, m.area.height()), strip);
 }
 
 void paint_axes(QPainter& p, const Mapping& m, const PlotScene& scene) {
@@ -220,16 +250,18 @@ void paint_scene(QPainter& p, QSize size, const PlotScene& scene) {
   const Millis per_column =
       scene.span.width() / static_cast<Millis>(std::max<std::size_t>(1, scene.columns));
 
-  for (const Period& o : scene.open)
-    p.fillRect(QRectF(QPointF(m.x(o.from), area.top()), QPointF(m.x(o.to) + 1, area.bottom())),
-               kOpen);
+  paint_open(p, m, scene.open);
   paint_axes(p, m, scene);
   p.setClipRect(area.adjusted(0, -1, 1, 1));
   paint_thresholds(p, m, scene, per_column);
   for (const Series& s : scene.temperatures) {
-    p.setPen(QPen(role_colour(s.channel - record::kT1), 1.8, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
-    p.drawPath(curve(s, m, per_column, scene.bridge));
+    // Qt strokes a pen of one pixel on a fast path and anything wider through
+    // a general stroker many times slower on a busy curve: a bolder line is
+    // the thin one drawn twice, half a pixel apart.
+    p.setPen(QPen(role_colour(s.channel - record::kT1), 1.0));
+    const QPainterPath path = curve(s, m, per_column, scene.bridge);
+    p.drawPath(path);
+    p.drawPath(path.translated(0.6, 0.6));
   }
   if (scene.stop) paint_stop(p, m, *scene.stop);
   p.setClipping(false);
