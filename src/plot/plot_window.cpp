@@ -82,8 +82,8 @@ void PlotWindow::choose_record() {
   if (file.isEmpty()) return;
   PlotWindow* target = this;
   if (live_) {
-    // The run under way keeps its window.
-    target = new PlotWindow();
+    // The run under way keeps its window; the new one goes with it at the end.
+    target = new PlotWindow(this);
     target->setAttribute(Qt::WA_DeleteOnClose);
     target->setAttribute(Qt::WA_QuitOnClose, false);
   }
