@@ -1,5 +1,7 @@
 #include "plot/plot_model.h"
 
+#include <cmath>
+
 #include "record/plot_channels.h"
 
 namespace kolvar::plot {
@@ -24,7 +26,12 @@ void PlotModel::add(const record::Sample& sample) {
   // The row after a stop between cycles shares the last cycle's time.
   if (!points_.empty() && sample.since_start > points_.last_time())
     cycle_ = sample.since_start - points_.last_time();
-  points_.add(sample.since_start, record::plot_values(sample));
+  auto values = record::plot_values(sample);
+  // A reading too large for a float would stretch the axis to infinity; it
+  // is no temperature, so it is a gap.
+  for (float& v : values)
+    if (std::isinf(v)) v = NAN;
+  points_.add(sample.since_start, values);
   open_.add(sample.since_start, sample.valve_open);
   news_ = sample.news;
 }

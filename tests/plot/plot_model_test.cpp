@@ -70,11 +70,15 @@ TEST(PlotScene, KeepsTheStopWithTheLastTextAndForgetsAllAtTheNextStart) {
   EXPECT_FALSE(model.stopped()) << "a run without samples shows no stop";
 }
 
-TEST(PlotModel, TakesASampleFromBeforeTheLastAsNothing) {
+TEST(PlotModel, TakesWhatIsNoTemperatureOrComesOutOfOrderAsNothing) {
   PlotModel model;
   model.add(sample_at(4000, "80.0"));
   model.add(sample_at(2000, "81.0"));
   EXPECT_EQ(model.points().points(), 1u);
+  model.add(sample_at(6000, "1" + std::string(60, '0')));  // beyond a float
+  const PlotScene scene = minute_scene(model);
+  EXPECT_EQ(scene.values, (ValueRange{80.0f, 88.0f}));
+  EXPECT_FALSE(scene.temperatures[0].columns[3]);
 }
 
 TEST(OpenPeriods, SpanFromTheFirstSampleSeenOpenToTheFirstSeenClosed) {
