@@ -2,7 +2,6 @@
 // for scripts (rendered offscreen: no display needed).
 #include <QApplication>
 #include <QSize>
-#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -62,7 +61,8 @@ int main(int argc, char** argv) {
   }
   const bool pictures = o.png || o.svg;
   // Pictures need no display: a script may run where there is none.
-  if (pictures) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (pictures && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));

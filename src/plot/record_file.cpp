@@ -25,13 +25,12 @@ LoadedRecord load_record(std::istream& in, PlotModel& model) {
 }
 
 LoadedRecord load_record(const std::filesystem::path& file, PlotModel& model) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec)) throw std::runtime_error("a folder, not a record");
   std::ifstream in(file, std::ios::binary);
   if (!in)
     throw std::runtime_error(
-        file.string() + ": " +
         platform::system_reason(std::error_code(errno, std::generic_category())));
-  if (std::filesystem::is_directory(file))
-    throw std::runtime_error(file.string() + ": a folder, not a record");
   return load_record(in, model);
 }
 

@@ -17,7 +17,8 @@ struct LoadedRecord {
 
 // Starts `model` afresh with the record's settings and rows; the last row
 // is the run's stop. Throws record::RecordError for what is not a run record,
-// std::runtime_error for a file that cannot be read.
+// std::runtime_error for a file that cannot be read (the reason alone: the
+// caller names the file).
 LoadedRecord load_record(std::istream& in, PlotModel& model);
 LoadedRecord load_record(const std::filesystem::path& file, PlotModel& model);
 
