@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/wall_clock.h"
+#include "plot/live_plot.h"
 #include "view/desktop.h"
 #include "view/quit_signals.h"
 #include "view/stop_sound_setup.h"
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
   kolvar::view::Desktop desktop(seam.parts());
   seam.attach(desktop);
+  // The record of every run and its plot beside the window (F9 shows it again).
+  const kolvar::platform::SystemWallClock wall;
+  kolvar::plot::LivePlot plot(desktop.controller(), wall, &desktop.window());
   kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
   desktop.start();
   seam.after_start(desktop);

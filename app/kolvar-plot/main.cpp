@@ -1,0 +1,81 @@
+// kolvar-plot: a run record in the plot window, or its plot as PNG or SVG
+// for scripts (rendered offscreen: no display needed).
+#include <QApplication>
+#include <QSize>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kolvar-plot/options.h"
+#include "plot/plot_export.h"
+#include "plot/plot_window.h"
+#include "plot/record_file.h"
+#include "plot/time_window.h"
+
+namespace {
+
+using kolvar::plot::PlotModel;
+
+constexpr int kBad = 2;
+
+int export_pictures(const kolvar::plotapp::Options& o) {
+  PlotModel model;
+  try {
+    kolvar::plot::load_record(std::filesystem::path(*o.record), model);
+  } catch (const std::exception& e) {
+    std::cerr << "kolvar-plot: " << *o.record << ": " << e.what() << "\n";
+    return kBad;
+  }
+  const kolvar::plot::TimeWindow whole;
+  const auto& points = model.points();
+  const auto span =
+      points.empty() ? whole.span(0, 0) : whole.span(points.first_time(), points.last_time());
+  const QSize size(o.width, o.height);
+  int rc = 0;
+  auto save = [&](const std::optional<std::string>& file, auto&& saver) {
+    if (!file) return;
+    const QString error = saver(model, span, size, QString::fromStdString(*file));
+    if (error.isEmpty()) return;
+    std::cerr << "kolvar-plot: " << *file << ": " << error.toStdString() << "\n";
+    rc = kBad;
+  };
+  save(o.png, kolvar::plot::save_png);
+  save(o.svg, kolvar::plot::save_svg);
+  return rc;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  kolvar::plotapp::Options o;
+  try {
+    o = kolvar::plotapp::parse_options(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& e) {
+    std::cerr << "kolvar-plot: " << e.what() << "\n" << kolvar::plotapp::kUsage;
+    return kBad;
+  }
+  if (o.help) {
+    std::cout << kolvar::plotapp::kUsage;
+    return 0;
+  }
+  const bool pictures = o.png || o.svg;
+  // Pictures need no display: a script may run where there is none.
+  if (pictures && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kolvar"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
+  if (pictures) return export_pictures(o);
+
+  kolvar::plot::PlotWindow window;
+  if (o.record) {
+    if (const QString error = window.open_record(QString::fromStdString(*o.record));
+        !error.isEmpty()) {
+      std::cerr << "kolvar-plot: " << *o.record << ": " << error.toStdString() << "\n";
+      return kBad;
+    }
+  }
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The command line of kolvar-plot.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kolvar::plotapp {
+
+struct Options {
+  std::optional<std::string> record;
+  std::optional<std::string> png;
+  std::optional<std::string> svg;
+  int width = 1200;
+  int height = 600;
+  bool help = false;
+};
+
+inline constexpr char kUsage[] =
+    "usage: kolvar-plot [FILE.csv] [--png OUT.png] [--svg OUT.svg] [--size WxH]\n"
+    "  Shows a run record in the plot window; with --png or --svg writes the\n"
+    "  plot of the whole run to the file instead (--size, default 1200x600).\n";
+
+// Throws std::invalid_argument naming what is wrong.
+Options parse_options(const std::vector<std::string>& args);
+
+}  // namespace kolvar::plotapp

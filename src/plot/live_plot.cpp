@@ -1,0 +1,72 @@
+#include "plot/live_plot.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+namespace kolvar::plot {
+
+LivePlot::LivePlot(form::Controller& c, const platform::WallClock& wall, QWidget* main_window,
+                   record::RecordOptions options)
+    : record_(c, wall, std::move(options)),
+      window_(std::make_unique<PlotWindow>()),
+      main_window_(main_window) {
+  window_->set_live(true);
+  // Closing the plot hides it; the program ends with its main window.
+  window_->setAttribute(Qt::WA_QuitOnClose, false);
+  record_.on_start([this](const std::vector<std::string>& settings) {
+    window_->model().start(settings);
+    window_->refresh();
+  });
+  record_.on_sample([this](const record::Sample& sample) {
+    window_->model().add(sample);
+    window_->refresh();
+  });
+  // Registered after the record's own watcher, so it sees the record's
+  // state after the event: a run that was going and is no longer stopped.
+  c.after_each_event([this](form::Controller&, const form::Control&) {
+    if (running_ && !record_.running()) {
+      window_->model().stop();
+      window_->refresh();
+    }
+    running_ = record_.running();
+  });
+  if (main_window_) {
+    shortcut_ = std::make_unique<QShortcut>(QKeySequence(Qt::Key_F9), main_window_);
+    QObject::connect(shortcut_.get(), &QShortcut::activated, window_.get(), [this] { show(); });
+  }
+  QTimer::singleShot(0, window_.get(), [this] { show(); });
+}
+
+LivePlot::~LivePlot() = default;
+
+void LivePlot::show() {
+  if (!placed_) place();
+  window_->show();
+  window_->raise();
+}
+
+// To the right of the main window if the screen has room there, else to its
+// left, else over its lower part; always within the screen.
+void LivePlot::place() {
+  placed_ = true;
+  window_->resize(window_->sizeHint().expandedTo(QSize(900, 520)));
+  if (!main_window_) return;
+  const QRect main = main_window_->frameGeometry();
+  QScreen* screen =
+      main_window_->screen() ? main_window_->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  QSize size = window_->size().boundedTo(room.size() - QSize(16, 40));
+  window_->resize(size);
+  constexpr int kGap = 8;
+  QPoint at(main.right() + kGap, main.top());
+  if (at.x() + size.width() > room.right()) at.setX(main.left() - kGap - size.width());
+  if (at.x() < room.left()) at = QPoint(main.left() + 40, main.top() + main.height() / 2);
+  at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+  at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height() - 30)));
+  window_->move(at);
+}
+
+}  // namespace kolvar::plot

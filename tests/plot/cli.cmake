@@ -1,0 +1,32 @@
+# kolvar-plot from a script: pictures of a record, and exit status 2 with a
+# message for what it cannot do.
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+
+execute_process(COMMAND ${PLOT} ${DATA}/short_run.csv --png ${WORKDIR}/run.png
+                        --svg ${WORKDIR}/run.svg --size 800x400
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "export failed (${rc}): ${err}")
+endif()
+file(READ ${WORKDIR}/run.png magic LIMIT 8 HEX)
+if(NOT magic STREQUAL "89504e470d0a1a0a")
+  message(FATAL_ERROR "run.png is not a PNG: ${magic}")
+endif()
+file(READ ${WORKDIR}/run.svg svg)
+if(NOT svg MATCHES "<svg" OR NOT svg MATCHES "</svg>")
+  message(FATAL_ERROR "run.svg is not a whole SVG")
+endif()
+
+foreach(case "--png;x.png" "${DATA}/short_run.csv;--size;12x4000;--png;x.png"
+             "${DATA}/short_run.csv;--bogus" "${DATA}/missing.csv;--png;x.png"
+             "${DATA}/not_a_record.csv;--svg;x.svg")
+  execute_process(COMMAND ${PLOT} ${case} WORKING_DIRECTORY ${WORKDIR}
+                  RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "kolvar-plot: ")
+    message(FATAL_ERROR "kolvar-plot ${case}: status ${rc}, not 2 with a message: ${err}")
+  endif()
+endforeach()
+if(EXISTS ${WORKDIR}/x.png OR EXISTS ${WORKDIR}/x.svg)
+  message(FATAL_ERROR "a failed run left a picture")
+endif()

@@ -1,0 +1,76 @@
+// The live plot follows the controller through the run record: a start, a
+// point per cycle, the stop with its reason, and the window again after it
+// was closed.
+#include "plot/live_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <chrono>
+#include <fstream>
+
+#include "platform/wall_clock.h"
+#include "settings/save.h"
+#include "support/temp_folder.h"
+#include "ui/headless.h"
+
+namespace kolvar::plot {
+namespace {
+
+class LivePlotRig {
+ public:
+  LivePlotRig() {
+    c().start();
+    c().form.get("LogPath", 1).set_text("keeper.log");
+    settings::OK_Click(c());
+    std::ofstream("keeper.log", std::ios::binary) << "10:00:00 88.3      77.0\r\n";
+  }
+  form::Controller& c() { return h.controller; }
+  void click(const char* name) { c().click(c().form.get(name)); }
+
+  kolvar::testing::TempFolder folder;
+  kolvar::testing::WorkingFolder working{folder.path()};
+  ui::Headless h;
+  platform::FollowingWallClock wall{h.clock, platform::LocalTime{}};
+  QWidget main;
+  LivePlot live{c(), wall, &main, {.durable = false}};
+};
+
+TEST(LivePlot, DrawsEachRunFromItsStartToItsStop) {
+  LivePlotRig rig;
+  QApplication::processEvents();  // the window shows once the loop runs
+  PlotWindow& window = rig.live.window();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.testAttribute(Qt::WA_QuitOnClose)) << "closing the plot ends nothing";
+
+  rig.h.advance(5000);
+  EXPECT_TRUE(window.model().empty()) << "nothing while stopped";
+  rig.click("Start_sys_button");
+  rig.h.advance(6000);
+  EXPECT_EQ(window.model().points().points(), 3u);
+  EXPECT_FALSE(window.model().stopped());
+  rig.click("Stop_sys_button");
+  ASSERT_TRUE(window.model().stopped());
+  EXPECT_EQ(window.model().stopped()->time, 6000);
+  EXPECT_FALSE(window.model().stopped()->reason.empty());
+  EXPECT_EQ(window.model().cycle(), 2000) << "the row after the stop is no cycle";
+  EXPECT_FALSE(rig.live.record().file().empty()) << "the run's record is kept too";
+
+  rig.h.advance(10'000);
+  rig.click("Start_sys_button");
+  EXPECT_TRUE(window.model().empty()) << "a new run starts a new plot";
+  EXPECT_FALSE(window.model().stopped());
+  rig.h.advance(2000);
+  EXPECT_EQ(window.model().points().points(), 1u);
+
+  rig.main.show();
+  QApplication::setActiveWindow(&rig.main);
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  QTest::keyClick(&rig.main, Qt::Key_F9);
+  EXPECT_TRUE(window.isVisible()) << "F9 on the main window shows it again";
+}
+
+}  // namespace
+}  // namespace kolvar::plot
