@@ -21,9 +21,11 @@ int main(int argc, char** argv) {
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
   kolvar::view::Desktop desktop(seam.parts());
   seam.attach(desktop);
-  // The record of every run and its plot beside the window (F9 shows it again).
+  // The record of every run and its plot beside the window (F9 shows it
+  // again). Its rows reach the disk from a thread of their own, so a slow
+  // disk never delays the cycle.
   const kolvar::platform::SystemWallClock wall;
-  kolvar::plot::LivePlot plot(desktop.controller(), wall, &desktop.window());
+  kolvar::plot::LivePlot plot(desktop.controller(), wall, &desktop.window(), {.background = true});
   kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
   desktop.start();
   seam.after_start(desktop);
