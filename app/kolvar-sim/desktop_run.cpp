@@ -1,0 +1,44 @@
+#include "kolvar-sim/desktop_run.h"
+
+#include <QApplication>
+#include <ostream>
+
+#include "kolvar-sim/sim_test_seam.h"
+#include "platform/failure.h"
+#include "simrun/rig.h"
+#include "simrun/sim_settings_file.h"
+#include "simview/simulated_desktop.h"
+#include "view/quit_signals.h"
+#include "view/test_seam.h"
+
+namespace kolvar::simapp {
+
+int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
+  sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
+  try {
+    simrun::settle_settings_file(plant);
+  } catch (const Failure& failure) {
+    err << "kolvar-sim: " << failure.what() << '\n';
+    return 2;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kolvar"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
+
+  simview::SimulatedDesktop sim(plant, o.cold);
+  view::Desktop& desktop = sim.desktop();
+  SimTestSeam watch;  // inert unless a test set its variables
+  watch.attach(sim);
+  view::QuitSignals quit([&desktop](int) { desktop.end(); });
+
+  // The live plot of the run attaches here, beside the main window:
+  //   plot::LivePlot plot(desktop.controller(), <wall clock>, desktop.window());
+
+  sim.start();
+  view::TestSeam clicks;  // KOLVAR_TEST_CLICKS only: the ports stay the plant's
+  clicks.after_start(desktop);
+  return QApplication::exec();
+}
+
+}  // namespace kolvar::simapp
