@@ -50,7 +50,7 @@ void SimTestSeam::attach(simview::SimulatedDesktop& sim) {
     desktop.window().canvas()->installEventFilter(painted_.get());
   }
   desktop.controller().after_each_event(
-      [this, &desktop](form::Controller& c, const form::Control& source) {
+      [this, &desktop, &sim](form::Controller& c, const form::Control& source) {
         if (&source != &c.c(ctl::Timer1)) return;
         ++cycles_;
         if (events_) print_event(desktop.clock().now(), "cycle " + c.c(ctl::T, 1).text());

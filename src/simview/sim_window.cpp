@@ -43,7 +43,7 @@ QString probe_name(sim::Probe probe) {
 }  // namespace
 
 SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std::move(links)) {
-  setWindowTitle(QStringLiteral("Kolvar — симулятор колонны"));
+  setWindowTitle(QStringLiteral("Симулятор колонны"));
   setObjectName(QStringLiteral("sim_window"));
   auto* layout = new QVBoxLayout(this);
 

@@ -19,8 +19,9 @@ platform::Millis warmed_up(sim::Plant& plant, bool cold) {
 
 }  // namespace
 
-SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold)
-    : plant_(settings), clock_(warmed_up(plant_, cold)), desktop_(parts()) {
+SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
+                                   form::ScaledMillis::Now now)
+    : plant_(settings), clock_(warmed_up(plant_, cold), std::move(now)), desktop_(parts()) {
   window_ = std::make_unique<SimWindow>(
       SimWindow::Links{plant_, clock_, [this] { catch_up(); }, [this] { desktop_.act([] {}); }});
 }

@@ -19,7 +19,9 @@ class SimulatedDesktop {
   // boil on its own (a fraction of a second of work), and the model's clock
   // goes on from the plant's time. Throws kolvar::Failure for settings that
   // describe no rig.
-  SimulatedDesktop(const sim::PlantSettings& settings, bool cold);
+  // `now` reads the steady clock under the model's (a test gives its own).
+  SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
+                   form::ScaledMillis::Now now = &std::chrono::steady_clock::now);
   SimulatedDesktop(const SimulatedDesktop&) = delete;
   SimulatedDesktop& operator=(const SimulatedDesktop&) = delete;
   ~SimulatedDesktop();
