@@ -71,7 +71,9 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
     speeds_->addButton(button, s);
     speed_row->addWidget(button);
   }
-  connect(speeds_, &QButtonGroup::idClicked, this, [this](int s) { set_speed(s); });
+  connect(speeds_, &QButtonGroup::idToggled, this, [this](int s, bool on) {
+    if (on && s != links_.clock.speed()) set_speed(s);
+  });
   layout->addWidget(speed);
 
   auto* faults = new QGroupBox(QStringLiteral("Неисправности"));
