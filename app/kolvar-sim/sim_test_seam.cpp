@@ -1,9 +1,10 @@
 #include "kolvar-sim/sim_test_seam.h"
 
 #include <QEvent>
-#include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
-#include <QScreen>
+#include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -17,6 +18,28 @@ namespace {
 void print_event(platform::Millis t, const std::string& text) {
   std::printf("@%lld %s\n", static_cast<long long>(t), text.c_str());
   std::fflush(stdout);
+}
+
+// The two windows as they draw themselves, side by side on a quiet
+// background, each with a thin frame where a window manager would put one.
+QPixmap side_by_side(QWidget& left, QWidget& right) {
+  constexpr int kMargin = 16;
+  const QPixmap a = left.grab();
+  const QPixmap b = right.grab();
+  const QSize sa = a.deviceIndependentSize().toSize();
+  const QSize sb = b.deviceIndependentSize().toSize();
+  QPixmap both(3 * kMargin + sa.width() + sb.width(),
+               2 * kMargin + std::max(sa.height(), sb.height()));
+  both.fill(QColor(0x4a, 0x55, 0x60));
+  QPainter painter(&both);
+  painter.setPen(QColor(0x20, 0x24, 0x28));
+  const QPoint at_a(kMargin, kMargin);
+  const QPoint at_b(2 * kMargin + sa.width(), kMargin);
+  painter.drawPixmap(at_a, a);
+  painter.drawPixmap(at_b, b);
+  painter.drawRect(QRect(at_a, sa).adjusted(-1, -1, 0, 0));
+  painter.drawRect(QRect(at_b, sb).adjusted(-1, -1, 0, 0));
+  return both;
 }
 
 }  // namespace
@@ -55,8 +78,8 @@ void SimTestSeam::attach(simview::SimulatedDesktop& sim) {
         ++cycles_;
         if (events_) print_event(desktop.clock().now(), "cycle " + c.c(ctl::T, 1).text());
         if (!grab_.empty() && cycles_ == grab_cycles_) {
-          const bool saved = QGuiApplication::primaryScreen()->grabWindow(0).save(
-              QString::fromStdString(grab_), "PNG");
+          const bool saved =
+              side_by_side(desktop.window(), sim.sim_window()).save(QString::fromStdString(grab_));
           if (events_) print_event(desktop.clock().now(), saved ? "grabbed" : "not grabbed");
         }
       });

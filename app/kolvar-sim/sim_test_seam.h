@@ -6,8 +6,8 @@
 //                              cycle (H the head temperature it shows), T in
 //                              milliseconds of the model's clock
 //   KOLVAR_TEST_GRAB=FILE      after KOLVAR_TEST_GRAB_CYCLES cycles (60 when
-//                              unset), saves a picture of the screen
-//                              around both windows as FILE (PNG)
+//                              unset), saves a picture of both windows side
+//                              by side as FILE (PNG)
 //   KOLVAR_TEST_CLICKS         as for kolvar (view/test_seam.h)
 #include <memory>
 

@@ -79,23 +79,25 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
   auto* faults = new QGroupBox(QStringLiteral("Неисправности"));
   auto* grid = new QGridLayout(faults);
   sim::Faults& f = links_.plant.faults;
-  logger_stall_ = add_fault(grid, 0, "fault_logger", QStringLiteral("Логгер завис"), [&f](bool on) {
-    f.logger_stalled = on;
-    f.restart_revives = true;
-  });
+  logger_stall_ =
+      add_fault(grid, 0, 0, "fault_logger", QStringLiteral("Логгер завис"), [&f](bool on) {
+        f.logger_stalled = on;
+        f.restart_revives = true;
+      });
   logger_dead_ =
-      add_fault(grid, 1, "fault_logger_dead",
-                QStringLiteral("Логгер завис насовсем (перезапуск не поможет)"), [&f](bool on) {
-                  f.logger_stalled = on;
-                  f.restart_revives = !on;
-                });
-  water_ = add_fault(grid, 2, "fault_water", QStringLiteral("Пропала вода охлаждения"),
+      add_fault(grid, 0, 1, "fault_logger_dead", QStringLiteral("Логгер умер"), [&f](bool on) {
+        f.logger_stalled = on;
+        f.restart_revives = !on;
+      });
+  logger_dead_->setToolTip(QStringLiteral("Логгер завис, и перезапуск его не оживит"));
+  water_ = add_fault(grid, 1, 0, "fault_water", QStringLiteral("Нет воды"),
                      [&f](bool on) { f.water_failed = on; });
-  relay_ = add_fault(grid, 3, "fault_relay", QStringLiteral("Реле стоп залипло"),
+  water_->setToolTip(QStringLiteral("Пропала вода охлаждения: дефлегматор и змеевик"));
+  relay_ = add_fault(grid, 1, 1, "fault_relay", QStringLiteral("Реле стоп залипло"),
                      [&f](bool on) { f.stop_relay_stuck = on; });
-  port_ = add_fault(grid, 4, "fault_port", QStringLiteral("Кабель порта отключён"),
+  port_ = add_fault(grid, 2, 0, "fault_port", QStringLiteral("Кабель порта отключён"),
                     [&f](bool on) { f.port_unplugged = on; });
-  grid->addWidget(make_sensor_fault(), 5, 0);
+  grid->addWidget(make_sensor_fault(), 3, 0, 1, 2);
   layout->addWidget(faults);
   layout->addStretch();
 
@@ -115,7 +117,7 @@ QLabel* SimWindow::add_row(QFormLayout* form, const char* name, const QString& t
   return value;
 }
 
-QPushButton* SimWindow::add_fault(QGridLayout* grid, int row, const char* name,
+QPushButton* SimWindow::add_fault(QGridLayout* grid, int row, int column, const char* name,
                                   const QString& title, std::function<void(bool)> set) {
   auto* button = new QPushButton(title);
   button->setObjectName(QString::fromLatin1(name));
@@ -126,7 +128,7 @@ QPushButton* SimWindow::add_fault(QGridLayout* grid, int row, const char* name,
     set(on);
     refresh();
   });
-  grid->addWidget(button, row, 0);
+  grid->addWidget(button, row, column);
   return button;
 }
 
@@ -134,7 +136,7 @@ QWidget* SimWindow::make_sensor_fault() {
   auto* row = new QWidget;
   auto* line = new QHBoxLayout(row);
   line->setContentsMargins(0, 0, 0, 0);
-  sensor_ = new QPushButton(QStringLiteral("Отказ датчика:"));
+  sensor_ = new QPushButton(QStringLiteral("Отказ датчика"));
   sensor_->setObjectName(QStringLiteral("fault_sensor"));
   sensor_->setCheckable(true);
   sensor_choice_ = new QComboBox;

@@ -44,8 +44,8 @@ class SimWindow : public QWidget {
 
  private:
   QLabel* add_row(QFormLayout* form, const char* name, const QString& title);
-  QPushButton* add_fault(QGridLayout* grid, int row, const char* name, const QString& title,
-                         std::function<void(bool)> set);
+  QPushButton* add_fault(QGridLayout* grid, int row, int column, const char* name,
+                         const QString& title, std::function<void(bool)> set);
   QWidget* make_sensor_fault();
   void set_sensor_fault(bool on);
   void show_faults();
