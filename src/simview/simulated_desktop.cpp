@@ -1,5 +1,6 @@
 #include "simview/simulated_desktop.h"
 
+#include <QScreen>
 #include <algorithm>
 
 #include "platform/fake_port.h"
@@ -55,7 +56,16 @@ void SimulatedDesktop::start() {
   desktop_.start();
   QWidget& main = desktop_.window();
   const QRect frame = main.frameGeometry();
-  window_->move(frame.right() + 8, frame.top());
+  window_->adjustSize();
+  QPoint beside(frame.right() + 8, frame.top());
+  // On a narrow screen it overlaps the main window's right edge rather than
+  // leaving the screen.
+  if (const QScreen* screen = main.screen()) {
+    const QRect room = screen->availableGeometry();
+    const int width = window_->frameGeometry().width();
+    beside.setX(std::max(room.left(), std::min(beside.x(), room.right() - width)));
+  }
+  window_->move(beside);
   window_->show();
 }
 
