@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "form/names.h"
 #include "simrun/rig.h"
 #include "simrun/run_watch.h"
 #include "simrun/sim_settings_file.h"
@@ -48,7 +49,7 @@ void ControllerOnSimulatedColumn(benchmark::State& state) {
     kolvar::form::Controller& c = world->controller;
     c.start();
     simrun::choose_takeoff(c, simrun::Takeoff::Liquid);
-    c.click(c.c("Start_sys_button"));
+    c.click(c.c(kolvar::ctl::Start_sys_button));
     const auto before = mallinfo2().uordblks;
     state.ResumeTiming();
     world->advance_to(end, [&](Millis at) {
