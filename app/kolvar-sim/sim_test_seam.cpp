@@ -61,11 +61,13 @@ SimTestSeam::SimTestSeam() {
   events_ = std::getenv("KOLVAR_TEST_EVENTS") != nullptr;
   if (const char* grab = std::getenv("KOLVAR_TEST_GRAB")) grab_ = grab;
   if (const char* cycles = std::getenv("KOLVAR_TEST_GRAB_CYCLES")) grab_cycles_ = std::atol(cycles);
+  if (const char* speed = std::getenv("KOLVAR_TEST_SPEED")) speed_ = std::atoi(speed);
 }
 
 SimTestSeam::~SimTestSeam() = default;
 
 void SimTestSeam::attach(simview::SimulatedDesktop& sim) {
+  if (speed_ > 0) sim.sim_window().set_speed(speed_);
   if (!events_ && grab_.empty()) return;
   view::Desktop& desktop = sim.desktop();
   if (events_) {

@@ -8,6 +8,8 @@
 //   KOLVAR_TEST_GRAB=FILE      after KOLVAR_TEST_GRAB_CYCLES cycles (60 when
 //                              unset), saves a picture of both windows side
 //                              by side as FILE (PNG)
+//   KOLVAR_TEST_SPEED=N        starts the model's clock at speed N, as the
+//                              simulator window's choice would
 //   KOLVAR_TEST_CLICKS         as for kolvar (view/test_seam.h)
 #include <memory>
 
@@ -27,6 +29,7 @@ class SimTestSeam {
   std::string grab_;
   long grab_cycles_ = 60;
   long cycles_ = 0;
+  int speed_ = 0;
   std::unique_ptr<Painted> painted_;
 };
 

@@ -187,6 +187,10 @@ void SimWindow::show_faults() {
 
 void SimWindow::refresh() {
   if (links_.catch_up) links_.catch_up();
+  show_plant();
+}
+
+void SimWindow::show_plant() {
   const sim::PlantStatus s = links_.plant.status();
   const sim::Faults& f = links_.plant.faults;
   values_["time"]->setText(q(time_text(s.time)));

@@ -40,6 +40,8 @@ class SimWindow : public QWidget {
 
   // Catches up and shows the plant's state; the refresh timer calls it.
   void refresh();
+  // Shows the plant's state as it is, after the controller acted on it.
+  void show_plant();
   void set_speed(int speed);
 
  private:

@@ -25,6 +25,10 @@ SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold
     : plant_(settings), clock_(warmed_up(plant_, cold), std::move(now)), desktop_(parts()) {
   window_ = std::make_unique<SimWindow>(
       SimWindow::Links{plant_, clock_, [this] { catch_up(); }, [this] { desktop_.act([] {}); }});
+  // At ten or sixty times real speed the refresh timer alone would show the
+  // valve and the lift many cycles behind the main window.
+  desktop_.controller().after_each_event(
+      [this](form::Controller&, const form::Control&) { window_->show_plant(); });
 }
 
 SimulatedDesktop::~SimulatedDesktop() = default;
