@@ -1,6 +1,7 @@
 #include "kolvar-sim/desktop_run.h"
 
 #include <QApplication>
+#include <memory>
 #include <ostream>
 
 #include "kolvar-sim/sim_test_seam.h"
@@ -28,14 +29,23 @@ int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
 
-  simview::SimulatedDesktop sim(plant, o.cold);
+  std::unique_ptr<simview::SimulatedDesktop> made;
+  try {
+    made = std::make_unique<simview::SimulatedDesktop>(plant, o.cold);
+  } catch (const Failure& failure) {  // a charge or heater that makes no column
+    err << "kolvar-sim: " << failure.what() << '\n';
+    return 2;
+  }
+  simview::SimulatedDesktop& sim = *made;
   view::Desktop& desktop = sim.desktop();
   SimTestSeam watch;  // inert unless a test set its variables
   watch.attach(sim);
   view::QuitSignals quit([&desktop](int) { desktop.end(); });
 
-  // The live plot of the run attaches here, beside the main window:
-  //   plot::LivePlot plot(desktop.controller(), <wall clock>, desktop.window());
+  // ---- The live plot of the run attaches here, beside the main window. Its
+  // clock is the model's, desktop.clock(), so that at ×10 and ×60 the plot
+  // keeps pace with the column:
+  //   plot::LivePlot plot(desktop.controller(), desktop.clock(), desktop.window());
 
   sim.start();
   view::TestSeam clicks;  // KOLVAR_TEST_CLICKS only: the ports stay the plant's
