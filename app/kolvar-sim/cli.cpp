@@ -8,7 +8,8 @@
 
 namespace kolvar::simapp {
 
-int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const WindowRun& window) {
   Options options;
   try {
     options = parse_options(args);
@@ -16,6 +17,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "kolvar-sim: " << e.what() << '\n' << kUsage;
     return 2;
   }
+  if (!options.headless && window) return window(options, err);
   if (!options.headless) {
     err << "kolvar-sim: the window on the simulated column needs the desktop build;\n"
            "use --headless for a run without it\n"

@@ -27,12 +27,20 @@ T number(const std::string& option, const std::string& text, T low, T high) {
 
 Options parse_options(const std::vector<std::string>& args) {
   Options o;
+  std::string run_option;  // the last option that only a headless run takes
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
     if (option == "--headless") {
       o.headless = true;
       continue;
     }
+    if (option == "--cold") {
+      o.cold = true;
+      continue;
+    }
+    if (option == "--settings" || option == "--takeoff" || option == "--hours" ||
+        option == "--trace")
+      run_option = option;
     if (i + 1 == args.size()) throw std::invalid_argument("unknown option or no value: " + option);
     const std::string& value = args[++i];
     if (option == "--settings") {
@@ -57,6 +65,10 @@ Options parse_options(const std::vector<std::string>& args) {
       throw std::invalid_argument("unknown option: " + option);
     }
   }
+  if (!o.headless && !run_option.empty())
+    throw std::invalid_argument(run_option + " is for --headless runs");
+  if (o.headless && o.cold)
+    throw std::invalid_argument("--cold is for the window; a headless run always starts cold");
   return o;
 }
 

@@ -10,6 +10,7 @@ namespace kolvar::simapp {
 
 struct Options {
   bool headless = false;
+  bool cold = false;                    // the window: the column starts at room temperature
   std::optional<std::string> settings;  // a settings file to run with
   simrun::Takeoff takeoff = simrun::Takeoff::Liquid;
   double litres = 30;
@@ -23,9 +24,12 @@ struct Options {
 inline constexpr char kUsage[] =
     "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
     "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--hours H] [--trace FILE]\n";
+    "                  [--hours H] [--trace FILE]\n"
+    "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n";
 
-// Throws std::invalid_argument naming the option that is wrong.
+// Throws std::invalid_argument naming the option that is wrong, or one that
+// the chosen mode does not take (a run's options without --headless, --cold
+// with it).
 Options parse_options(const std::vector<std::string>& args);
 
 }  // namespace kolvar::simapp

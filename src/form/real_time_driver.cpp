@@ -30,6 +30,16 @@ void RealTimeDriver::run_due() {
     explicit Scheduling(RealTimeClock& c) : clock(c) { clock.scheduling_ = true; }
     ~Scheduling() { clock.scheduling_ = false; }
   } scheduling(clock_);
+  if (before_) {
+    // One due time after another, each told first; the controller still runs
+    // every timer of one moment before the next moment comes.
+    while (const Control* next = next_due_timer(timers, now)) {
+      const platform::Millis at = next->due();
+      clock_.scheduled_.set(at);
+      before_(at);
+      controller_.run_timers_until(clock_.scheduled_, at);
+    }
+  }
   clock_.scheduled_.set(now);
   controller_.run_timers_until(clock_.scheduled_, now);
 }

@@ -49,9 +49,13 @@ class RealTimeClock : public platform::Clock {
 
 class RealTimeDriver {
  public:
+  // Told the due time of each group of timers before their handlers run, so
+  // that a simulated outside world can first be brought to that moment.
+  using BeforeTimers = std::function<void(platform::Millis)>;
+
   // The controller's services must use this clock.
-  RealTimeDriver(Controller& controller, RealTimeClock& clock)
-      : controller_(controller), clock_(clock) {}
+  RealTimeDriver(Controller& controller, RealTimeClock& clock, BeforeTimers before = {})
+      : controller_(controller), clock_(clock), before_(std::move(before)) {}
 
   // When the earliest running timer is due (possibly already past); nullopt
   // when no timer will fire, so the loop may sleep until an operator event.
@@ -67,6 +71,7 @@ class RealTimeDriver {
  private:
   Controller& controller_;
   RealTimeClock& clock_;
+  BeforeTimers before_;
 };
 
 }  // namespace kolvar::form

@@ -30,7 +30,10 @@ void Probes::follow(double dt, const ProbeInputs& in) {
     lag(packing_, in.room_celsius, dt, kCoolSeconds);
   }
   const double cooled = in.water_celsius + kCoilApproach * (dephlegmator_ - in.water_celsius);
-  lag(cooler_, in.coil_water ? cooled : dephlegmator_, dt, kCoilSeconds);
+  // With the heater cut nothing hot reaches the coil any more: a dry coil
+  // then cools towards the room instead of holding the head's temperature.
+  const double dry = in.vapour_rising ? dephlegmator_ : in.room_celsius;
+  lag(cooler_, in.coil_water ? cooled : dry, dt, kCoilSeconds);
 }
 
 }  // namespace kolvar::sim

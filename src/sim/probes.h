@@ -4,7 +4,8 @@
 // within half a minute or so; without vapour they cool slowly towards the
 // room. The cooler outlet follows its coil: with water flowing it settles a
 // little above the water, without water it climbs towards the vapour
-// temperature at the head. (The tank's sensor is the pot's own temperature.)
+// temperature at the head while vapour rises, and cools towards the room
+// when none does. (The tank's sensor is the pot's own temperature.)
 namespace kolvar::sim {
 
 struct ProbeInputs {

@@ -43,6 +43,9 @@ void choose(form::Controller& c, const OperatorChoices& o) {
   for (int i = 1; i <= 5; ++i) c.change_value(c.c(ctl::V, i), thresholds[i - 1]);
   c.change_value(c.c(ctl::dopusk), o.tolerance);
   c.change_value(c.c(ctl::Interval), o.interval_s);
+  // The label beside the bar follows only the bar's moves, and the form's
+  // initial label disagrees with its initial bar: show the period it runs.
+  c.c(ctl::Inter).set_text(std::to_string(o.interval_s));
   c.change_value(c.c(ctl::hot), o.emergency);
   for (int i = 1; i <= 3; ++i) c.c(ctl::opstop, i).set_checked(i == o.control_by);
   c.c(ctl::time3_def).set_text(o.delay_ms);

@@ -11,19 +11,35 @@
 
 namespace kolvar::view {
 
+namespace {
+
+form::RealTimeClock::Source monotonic_source(Desktop::Parts& parts,
+                                             const form::SteadyMillis& steady) {
+  if (parts.monotonic) return std::move(parts.monotonic);
+  if (parts.scaled) return [scaled = parts.scaled] { return (*scaled)(); };
+  return steady;
+}
+
+}  // namespace
+
 Desktop::Desktop(Parts parts)
-    : clock_(parts.monotonic ? std::move(parts.monotonic) : form::RealTimeClock::Source(steady_)),
+    : scaled_(parts.scaled),
+      before_(parts.before),
+      clock_(monotonic_source(parts, steady_)),
       ports_(parts.ports ? parts.ports(clock_) : platform::default_ports()),
       sound_([this] { message_box_.show(core::kStopSoundFailure); }),
-      services_{clock_, *ports_.first, *ports_.second, message_box_, sound_, launcher_, locale_},
+      services_{clock_,       *ports_.first, *ports_.second,
+                message_box_, sound_,        parts.launcher ? *parts.launcher : launcher_,
+                locale_},
       controller_(services_),
-      driver_(controller_, clock_) {
+      driver_(controller_, clock_, std::move(parts.before)) {
   ui::register_handlers(controller_);
   window_ = std::make_unique<MainWindow>(
       controller_, [this](const std::function<void()>& input) { act(input); }, [this] { end(); });
   message_box_.set_owner(window_.get());
   loop_ = std::make_unique<RealTimeLoop>(
-      driver_, [this](platform::Millis t) { return steady_.at(t); }, [this] { after_event(); });
+      driver_, [this](platform::Millis t) { return scaled_ ? scaled_->at(t) : steady_.at(t); },
+      [this] { after_event(); });
   controller_.form.set_observer([this](const form::Control& control, form::Prop prop) {
     if (control.kind() == form::Kind::Form)
       window_->show_form(control, prop);
@@ -52,6 +68,7 @@ void Desktop::end() {
 
 void Desktop::act(const std::function<void()>& input) {
   try {
+    if (before_) before_(clock_.now());
     input();
   } catch (const std::exception& refused) {
     std::fprintf(stderr, "kolvar: %s\n", refused.what());

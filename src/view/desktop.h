@@ -6,6 +6,7 @@
 
 #include "form/controller.h"
 #include "form/real_time_driver.h"
+#include "form/scaled_millis.h"
 #include "platform/default_ports.h"
 #include "platform/posix_launcher.h"
 #include "view/main_window.h"
@@ -25,6 +26,14 @@ class Desktop {
     // Makes the two port backends, given the clock that stamps events.
     std::function<platform::DefaultPorts(const platform::Clock&)> ports;
     form::RealTimeClock::Source monotonic;
+    // A simulated column's: the launcher that answers the logger's program
+    // (the platform's own when null); the model's clock at a rate the user
+    // may change, which the timers' wake-ups then follow (the steady clock
+    // when null); and what brings the outside world to a moment of the model
+    // before the timers' handlers or an operator input act at it.
+    platform::Launcher* launcher = nullptr;
+    form::ScaledMillis* scaled = nullptr;
+    std::function<void(platform::Millis)> before = {};
   };
 
   // Needs a QApplication. Builds the window from the initial model.
@@ -57,6 +66,8 @@ class Desktop {
   void after_event();
 
   form::SteadyMillis steady_;
+  form::ScaledMillis* scaled_;
+  std::function<void(platform::Millis)> before_;
   form::RealTimeClock clock_;
   platform::DefaultPorts ports_;
   NonBlockingMessageBox message_box_;

@@ -114,5 +114,19 @@ TEST_F(RealTimeDriverTest, ATimerSwitchedOffByAnEarlierHandlerDoesNotFire) {
   EXPECT_EQ(*driver.next_due(), 1000);
 }
 
+TEST_F(RealTimeDriverTest, TheHookHearsEachDueMomentOnceBeforeItsHandlers) {
+  // Timer 0 in the record stands for the hook.
+  RealTimeDriver told(controller, clock, [this](platform::Millis t) { fired.push_back({t, 0}); });
+  start(3, 500);
+  start(4, 500);
+  start(6, 300);
+  for (platform::Millis t : {300, 650}) {
+    monotonic = t;
+    told.run_due();
+  }
+  EXPECT_EQ(fired, (std::vector<Fired>{
+                       {300, 0}, {300, 6}, {500, 0}, {500, 3}, {500, 4}, {600, 0}, {600, 6}}));
+}
+
 }  // namespace
 }  // namespace kolvar::form

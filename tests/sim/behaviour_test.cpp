@@ -67,6 +67,9 @@ TEST_F(Behaviour, CoolerOutletFollowsItsWater) {
   plant->write(kClose);  // the coil's valve shut
   run_seconds(600);
   EXPECT_GT(plant->status().cooler_celsius, 70);
+  plant->write(kClose | kStop);  // no heat, no vapour: the dry coil cools off
+  run_seconds(600);
+  EXPECT_LT(plant->status().cooler_celsius, settings.room_celsius + 5);
 }
 
 TEST_F(Behaviour, StopLineCutsTheHeaterUnlessItsRelayIsStuck) {

@@ -26,7 +26,8 @@ TEST(SimOptions, WrongOptionsEndWithTwoAndTheUsage) {
       {"--hours", "0"},
       {"--colour", "red"},
       {"--headless", "--strength", "4O"},
-      {},  // the window needs the desktop build
+      {},                        // the window needs the desktop build
+      {"--headless", "--cold"},  // a headless run starts cold anyway
   };
   for (const auto& args : wrong) {
     std::ostringstream out, err;
@@ -34,6 +35,20 @@ TEST(SimOptions, WrongOptionsEndWithTwoAndTheUsage) {
     EXPECT_NE(err.str().find("usage: kolvar-sim --headless"), std::string::npos) << err.str();
     EXPECT_TRUE(out.str().empty());
   }
+  // Without --headless the window is opened with the charge it is given; a
+  // run's options are refused there.
+  Options window;
+  const WindowRun open = [&](const Options& o, std::ostream&) {
+    window = o;
+    return 7;
+  };
+  std::ostringstream out, err;
+  EXPECT_EQ(run_cli({"--trace", "t.csv"}, out, err, open), 2);
+  EXPECT_NE(err.str().find("--trace is for --headless runs"), std::string::npos) << err.str();
+  EXPECT_EQ(run_cli({"--cold", "--litres", "20", "--seed", "3"}, out, err, open), 7);
+  EXPECT_TRUE(window.cold && !window.headless);
+  EXPECT_EQ(window.litres, 20);
+  EXPECT_EQ(window.seed, 3u);
   const Options o = parse_options({"--headless", "--takeoff", "pwm-tank", "--litres", "12.5",
                                    "--strength", "35", "--power", "1500", "--seed", "9"});
   EXPECT_TRUE(o.headless);

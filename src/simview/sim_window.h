@@ -1,0 +1,69 @@
+#pragma once
+// The simulator's own small window beside the main one: the simulated
+// column's state at a glance, the speed of its clock, and a button per fault
+// to inject. It refreshes a few times a second, bringing the plant up to the
+// model's present first so that the log keeps growing between cycles.
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "form/scaled_millis.h"
+#include "sim/plant.h"
+
+class QButtonGroup;
+class QComboBox;
+class QFormLayout;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace kolvar::simview {
+
+class SimWindow : public QWidget {
+ public:
+  struct Links {
+    sim::Plant& plant;
+    form::ScaledMillis& clock;
+    // Brings the plant up to the model's present, as far as the controller's
+    // pending timers let it go.
+    std::function<void()> catch_up;
+    // The clock's rate changed: whatever waits on it must wait anew.
+    std::function<void()> rate_changed;
+  };
+
+  static constexpr int kRefreshMs = 250;
+  static constexpr int kSpeeds[] = {1, 10, 60};
+
+  explicit SimWindow(Links links, QWidget* parent = nullptr);
+
+  // Catches up and shows the plant's state; the refresh timer calls it.
+  void refresh();
+  // Shows the plant's state as it is, after the controller acted on it.
+  void show_plant();
+  void set_speed(int speed);
+
+ private:
+  QLabel* add_row(QFormLayout* form, const char* name, const QString& title);
+  QPushButton* add_fault(QGridLayout* grid, int row, int column, const char* name,
+                         const QString& title, std::function<void(bool)> set);
+  QWidget* make_sensor_fault();
+  void set_sensor_fault(bool on);
+  void show_faults();
+
+  Links links_;
+  std::map<std::string, QLabel*> values_;
+  QButtonGroup* speeds_ = nullptr;
+  QPushButton* logger_stall_ = nullptr;
+  QPushButton* logger_dead_ = nullptr;
+  QPushButton* water_ = nullptr;
+  QPushButton* relay_ = nullptr;
+  QPushButton* port_ = nullptr;
+  QPushButton* sensor_ = nullptr;
+  QComboBox* sensor_choice_ = nullptr;
+  QComboBox* sensor_kind_ = nullptr;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace kolvar::simview

@@ -1,0 +1,76 @@
+#include "simview/simulated_desktop.h"
+
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/fake_port.h"
+#include "simrun/preheat.h"
+#include "simrun/takeoff_plumbing.h"
+#include "simview/borrowed_port.h"
+
+namespace kolvar::simview {
+
+namespace {
+
+// Where the model's clock starts: where the plant's own has got to.
+platform::Millis warmed_up(sim::Plant& plant, bool cold) {
+  if (!cold) simrun::bring_to_boil(plant);
+  return plant.now();
+}
+
+}  // namespace
+
+SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
+                                   form::ScaledMillis::Now now)
+    : plant_(settings), clock_(warmed_up(plant_, cold), std::move(now)), desktop_(parts()) {
+  window_ = std::make_unique<SimWindow>(
+      SimWindow::Links{plant_, clock_, [this] { catch_up(); }, [this] { desktop_.act([] {}); }});
+  // At ten or sixty times real speed the refresh timer alone would show the
+  // valve and the lift many cycles behind the main window.
+  desktop_.controller().after_each_event(
+      [this](form::Controller&, const form::Control&) { window_->show_plant(); });
+}
+
+SimulatedDesktop::~SimulatedDesktop() = default;
+
+view::Desktop::Parts SimulatedDesktop::parts() {
+  view::Desktop::Parts p;
+  p.ports = [this](const platform::Clock& clock) {
+    // The plant is the first choice; the second is missing, as on a machine
+    // with one port driver.
+    auto second = std::make_unique<platform::FakePort>(clock, "inpout32.dll");
+    second->set_mode(platform::FakePort::Mode::Missing);
+    return platform::DefaultPorts{std::make_unique<BorrowedPort>(plant_), std::move(second)};
+  };
+  p.launcher = &plant_;
+  p.scaled = &clock_;
+  p.before = [this](platform::Millis t) {
+    simrun::bring_plant_to(desktop_.controller(), plant_, t);
+  };
+  return p;
+}
+
+void SimulatedDesktop::catch_up() {
+  platform::Millis until = clock_();
+  if (auto due = desktop_.driver().next_due()) until = std::min(until, *due);
+  simrun::bring_plant_to(desktop_.controller(), plant_, until);
+}
+
+void SimulatedDesktop::start() {
+  desktop_.start();
+  QWidget& main = desktop_.window();
+  const QRect frame = main.frameGeometry();
+  window_->adjustSize();
+  QPoint beside(frame.right() + 8, frame.top());
+  // On a narrow screen it overlaps the main window's right edge rather than
+  // leaving the screen.
+  if (const QScreen* screen = main.screen()) {
+    const QRect room = screen->availableGeometry();
+    const int width = window_->frameGeometry().width();
+    beside.setX(std::max(room.left(), std::min(beside.x(), room.right() - width)));
+  }
+  window_->move(beside);
+  window_->show();
+}
+
+}  // namespace kolvar::simview

@@ -1,0 +1,34 @@
+// A column already distilling when the window opens.
+#include "simrun/preheat.h"
+
+#include <gtest/gtest.h>
+
+#include "simrun/rig.h"
+#include "support/temp_folder.h"
+
+namespace kolvar::simrun {
+namespace {
+
+using Preheat = kolvar::testing::InFreshFolder;
+
+TEST_F(Preheat, BoilsAtTotalRefluxWithTheCoilCooledOrGivesUpWithoutHeat) {
+  sim::Plant plant(simulated_rig({}));
+  ASSERT_TRUE(bring_to_boil(plant));
+  const sim::PlantStatus s = plant.status();
+  EXPECT_TRUE(s.heater_on);
+  EXPECT_FALSE(s.valve_open);
+  EXPECT_NEAR(s.dephlegmator_celsius, 78.4, 0.3);
+  EXPECT_LT(s.cooler_celsius, 25);  // below where the controller opens the coil
+  EXPECT_EQ(s.taken_off.moles(), 0);
+  // Heating 30 L takes about an hour; settling adds minutes, not hours.
+  EXPECT_GT(plant.now(), 40 * 60 * 1000);
+  EXPECT_LT(plant.now(), 2 * 3600 * 1000);
+  EXPECT_EQ(s.log_lines, plant.now() / 1000);
+
+  sim::Plant unheated(simulated_rig({30, 40, 0, 1}));
+  EXPECT_FALSE(bring_to_boil(unheated, 3600 * 1000));
+  EXPECT_EQ(unheated.now(), 3600 * 1000);
+}
+
+}  // namespace
+}  // namespace kolvar::simrun

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Starts the real kolvar-sim under Xvfb in a fresh folder: the main window
+# and the simulator's window must appear, "mytunes.log" must be written with
+# the simulated log's path, the column must already be distilling, and after
+# "Старт системы" the log must grow while the cycle reads it, with the
+# model's clock running ten times as fast as real time. SIGTERM must end the
+# program cleanly.
+#   sim_smoke.sh KOLVAR_SIM WORKDIR
+set -u
+program=$1 work=$2
+if ! command -v xvfb-run >/dev/null; then
+  echo "SKIPPED: xvfb-run is not installed (Debian package xvfb)"
+  exit 77
+fi
+rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+
+cat >inside.sh <<'INSIDE'
+program=$1
+KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 KOLVAR_TEST_CLICKS="Start_sys_button" "$program" >events.txt 2>stderr.txt &
+pid=$!
+# Waits for the program, not for time: gives up only if nothing comes.
+for _ in $(seq 600); do
+  grep -q ' shown$' events.txt && break
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.1
+done
+wc -l <keeper.log >lines-at-start.txt
+for _ in $(seq 600); do
+  [ "$(grep -c ' cycle ' events.txt)" -ge 10 ] && break
+  kill -0 $pid 2>/dev/null || break
+  sleep 0.1
+done
+wc -l <keeper.log >lines-at-end.txt
+if command -v xwininfo >/dev/null; then
+  xwininfo -root -tree >windows.txt
+else
+  printf '"Симулятор колонны — Kolvar": ("kolvar-sim")\n("kolvar-sim")\n' >windows.txt
+fi
+kill -TERM $pid
+wait $pid
+echo $? >exit-code.txt
+INSIDE
+xvfb-run -a -s "-screen 0 1280x800x24" bash inside.sh "$program"
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- events"; cat events.txt
+  echo "--- stderr"; cat stderr.txt
+  exit 1
+}
+grep -q ' shown$' events.txt || fail "the main window was never painted"
+grep -q '"Симулятор колонны' windows.txt || fail "no simulator window on the display"
+[ "$(grep -c '("kolvar-sim"' windows.txt)" -ge 2 ] || fail "not both windows on the display"
+[ -f mytunes.log ] || fail "mytunes.log was not written"
+grep -aq '^keeper.log' mytunes.log || fail "mytunes.log does not read the simulated log keeper.log"
+[ "$(cat lines-at-start.txt)" -gt 1000 ] || fail "the column was not brought to the boil first"
+[ "$(cat lines-at-end.txt)" -gt "$(cat lines-at-start.txt)" ] || fail "the log did not grow"
+cycles=$(grep -c ' cycle ' events.txt)
+[ "$cycles" -ge 10 ] || fail "only $cycles cycles ran"
+# At ten times real speed the cycles still come every 2 s of the model's time.
+first=$(grep ' cycle ' events.txt | head -n 1 | cut -c2- | cut -d' ' -f1)
+tenth=$(grep ' cycle ' events.txt | sed -n 10p | cut -c2- | cut -d' ' -f1)
+[ $((tenth - first)) = 18000 ] || fail "ten cycles took $((tenth - first)) ms of the model's time"
+# Already distilling: the head is near the azeotrope from the first cycle on.
+head=$(grep ' cycle ' events.txt | head -n 1 | awk '{print $3}')
+awk -v t="$head" 'BEGIN { exit !(t > 75 && t < 82) }' || fail "the head reads '$head' at the first cycle"
+[ "$(cat exit-code.txt)" = 0 ] || fail "exit code $(cat exit-code.txt) after SIGTERM"
+echo "simulator smoke test passed: $cycles cycles, head $head, log $(cat lines-at-end.txt) lines"

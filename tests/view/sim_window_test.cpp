@@ -1,0 +1,170 @@
+// The simulator's window and the desktop on the simulated column, on a
+// steady clock the test sets: nothing sleeps.
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "form/names.h"
+#include "simrun/rig.h"
+#include "simrun/sim_settings_file.h"
+#include "simview/simulated_desktop.h"
+#include "support/temp_folder.h"
+
+namespace kolvar::simview {
+namespace {
+
+constexpr std::uint8_t kOpen = 1 << 0, kClose = 1 << 1, kStop = 1 << 2, kCoil = 1 << 5;
+
+class SimWindowTest : public kolvar::testing::InFreshFolder {
+ protected:
+  template <class W>
+  W* find(const char* name) {
+    W* w = window.findChild<W*>(QString::fromLatin1(name));
+    if (!w) throw std::logic_error(std::string("no widget ") + name);
+    return w;
+  }
+  QString label(const char* name) { return find<QLabel>(name)->text(); }
+  void click(const char* name) { find<QAbstractButton>(name)->click(); }
+
+  form::ScaledMillis::Moment real{std::chrono::hours(1)};
+  sim::Plant plant{simrun::simulated_rig({})};
+  form::ScaledMillis clock{0, [this] { return real; }};
+  int rate_changes = 0;
+  SimWindow window{
+      {plant, clock, [this] { plant.advance_to(clock()); }, [this] { ++rate_changes; }}};
+};
+
+TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
+  const sim::Faults& f = plant.faults;
+  struct Case {
+    const char* button;
+    std::function<bool()> fault;
+  };
+  const Case cases[] = {
+      {"fault_logger", [&] { return f.logger_stalled && f.restart_revives; }},
+      {"fault_logger_dead", [&] { return f.logger_stalled && !f.restart_revives; }},
+      {"fault_water", [&] { return f.water_failed; }},
+      {"fault_relay", [&] { return f.stop_relay_stuck; }},
+      {"fault_port", [&] { return f.port_unplugged; }},
+  };
+  for (const Case& c : cases) {
+    real += std::chrono::seconds(3);
+    click(c.button);
+    EXPECT_TRUE(c.fault()) << c.button;
+    EXPECT_TRUE(find<QPushButton>(c.button)->isChecked()) << c.button;
+    EXPECT_EQ(plant.now(), clock()) << c.button << ": the fault acts from the present";
+    click(c.button);
+    EXPECT_FALSE(c.fault()) << c.button;
+    EXPECT_FALSE(find<QPushButton>(c.button)->isChecked()) << c.button;
+  }
+
+  // A restart revives one stall and not the other; the buttons follow.
+  const std::string logger = plant.settings().logger.program_path;
+  click("fault_logger_dead");
+  plant.start(logger);
+  window.refresh();
+  EXPECT_TRUE(find<QPushButton>("fault_logger_dead")->isChecked());
+  click("fault_logger");
+  plant.start(logger);
+  window.refresh();
+  EXPECT_FALSE(f.logger_stalled);
+  EXPECT_FALSE(find<QPushButton>("fault_logger")->isChecked());
+  EXPECT_FALSE(find<QPushButton>("fault_logger_dead")->isChecked());
+
+  // The chosen sensor drops out the chosen way; another sensor shows as sound.
+  find<QComboBox>("fault_sensor_which")->setCurrentIndex(2);
+  find<QComboBox>("fault_sensor_kind")->setCurrentIndex(1);
+  click("fault_sensor");
+  EXPECT_EQ(f.sensors[2], sim::SensorFault::Garbage);
+  find<QComboBox>("fault_sensor_kind")->setCurrentIndex(0);
+  EXPECT_EQ(f.sensors[2], sim::SensorFault::Blank);
+  find<QComboBox>("fault_sensor_which")->setCurrentIndex(0);
+  EXPECT_FALSE(find<QPushButton>("fault_sensor")->isChecked());
+}
+
+TEST_F(SimWindowTest, TheSpeedChoiceChangesTheRateWithoutAJump) {
+  real += std::chrono::milliseconds(1500);
+  EXPECT_TRUE(find<QRadioButton>("speed_1")->isChecked());
+  for (int speed : {60, 10, 1}) {
+    const platform::Millis before = clock();
+    click(("speed_" + std::to_string(speed)).c_str());
+    EXPECT_EQ(clock.speed(), speed);
+    EXPECT_EQ(clock(), before);
+    real += std::chrono::seconds(2);
+    EXPECT_EQ(clock(), before + 2000 * speed);
+  }
+  EXPECT_EQ(rate_changes, 3);
+}
+
+TEST_F(SimWindowTest, TheLabelsFollowThePlant) {
+  struct Case {
+    std::uint8_t lines;
+    bool relay_stuck;
+    const char* heater;
+    const char* valve;
+    const char* coil;
+  };
+  const Case cases[] = {
+      {kClose, false, "включён", "закрыт", "нет"},
+      {kOpen | kCoil, false, "включён", "открыт", "идёт"},
+      {kClose | kStop, false, "выключен: реле стоп", "закрыт", "нет"},
+      {kClose | kStop, true, "включён, реле стоп залипло", "закрыт", "нет"},
+  };
+  for (const Case& c : cases) {
+    plant.faults.stop_relay_stuck = c.relay_stuck;
+    plant.write(c.lines);
+    real += std::chrono::minutes(10);
+    window.refresh();
+    EXPECT_EQ(label("heater"), QString::fromUtf8(c.heater)) << int(c.lines);
+    EXPECT_EQ(label("valve"), QString::fromUtf8(c.valve)) << int(c.lines);
+    EXPECT_EQ(label("coil_water"), QString::fromUtf8(c.coil)) << int(c.lines);
+  }
+  EXPECT_EQ(label("time"), "0:40:00");
+  EXPECT_EQ(label("charge"), "40.0 %");
+  EXPECT_EQ(label("taken_off"), "0.00 л");
+  EXPECT_EQ(label("lift"), "25.0 см");
+  const double tank = plant.status().tank_celsius;
+  EXPECT_GT(tank, 40);
+  EXPECT_EQ(label("tank"), QString::asprintf("%.2f °C", tank));
+}
+
+class SimulatedDesktopTest : public kolvar::testing::InFreshFolder {
+ protected:
+  static sim::PlantSettings settled() {
+    sim::PlantSettings rig = simrun::simulated_rig({});
+    simrun::settle_settings_file(rig);
+    return rig;
+  }
+  form::ScaledMillis::Moment real{std::chrono::hours(1)};
+  SimulatedDesktop sim{settled(), true, [this] { return real; }};
+};
+
+TEST_F(SimulatedDesktopTest, TheCycleFindsThePlantAtItsMomentAndCatchingUpWaitsForIt) {
+  sim.start();
+  form::Controller& c = sim.desktop().controller();
+  sim.desktop().act([&] { c.click(c.c(ctl::Start_sys_button)); });
+  const form::Control& cycle = c.c(ctl::Timer1);
+  ASSERT_TRUE(cycle.on());
+  ASSERT_EQ(cycle.due(), 2000);
+
+  real += std::chrono::seconds(3);  // the loop is late
+  sim.catch_up();
+  // Not past the first timer due: its handler must find the plant at its moment.
+  EXPECT_EQ(sim.plant().now(), sim.desktop().driver().next_due());
+  sim.desktop().driver().run_due();
+  // The cycle read the line the logger wrote at its moment: 09:00:02.
+  EXPECT_EQ(c.c(ctl::time_log2).text(), "09:00:02");
+  EXPECT_EQ(cycle.due(), 4000);
+  sim.catch_up();
+  EXPECT_EQ(sim.plant().now(), 3000);
+  // The pins the settings file ticked reach the plant: the column runs.
+  EXPECT_FALSE(sim.plant().status().stop_raised);
+  EXPECT_TRUE(sim.plant().status().heater_on);
+  sim.desktop().end();
+  EXPECT_TRUE(sim.plant().status().stop_raised);
+}
+
+}  // namespace
+}  // namespace kolvar::simview
