@@ -55,6 +55,7 @@ int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
                                               std::chrono::milliseconds(desktop.clock().now()));
   const platform::FollowingWallClock wall(desktop.clock(), opened);
   plot::LivePlot plot(desktop.controller(), wall, &desktop.window(), {.background = true});
+  plot.place_beside(&sim.sim_window());
 
   sim.start();
   view::TestSeam clicks;  // KOLVAR_TEST_CLICKS only: the ports stay the plant's

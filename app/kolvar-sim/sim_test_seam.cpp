@@ -1,5 +1,6 @@
 #include "kolvar-sim/sim_test_seam.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -20,26 +21,28 @@ void print_event(platform::Millis t, const std::string& text) {
   std::fflush(stdout);
 }
 
-// The two windows as they draw themselves, side by side on a quiet
-// background, each with a thin frame where a window manager would put one.
-QPixmap side_by_side(QWidget& left, QWidget& right) {
+// Every window that is shown, as each draws itself, where it stands on the
+// screen, on a quiet background and each with a thin frame where a window
+// manager would put one.
+QPixmap screen_picture() {
   constexpr int kMargin = 16;
-  const QPixmap a = left.grab();
-  const QPixmap b = right.grab();
-  const QSize sa = a.deviceIndependentSize().toSize();
-  const QSize sb = b.deviceIndependentSize().toSize();
-  QPixmap both(3 * kMargin + sa.width() + sb.width(),
-               2 * kMargin + std::max(sa.height(), sb.height()));
-  both.fill(QColor(0x4a, 0x55, 0x60));
-  QPainter painter(&both);
+  QList<QWidget*> shown;
+  QRect all;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible() || w->width() < 16) continue;
+    shown.append(w);
+    all = all.united(w->geometry());
+  }
+  QPixmap picture(all.size() + QSize(2 * kMargin, 2 * kMargin));
+  picture.fill(QColor(0x4a, 0x55, 0x60));
+  QPainter painter(&picture);
   painter.setPen(QColor(0x20, 0x24, 0x28));
-  const QPoint at_a(kMargin, kMargin);
-  const QPoint at_b(2 * kMargin + sa.width(), kMargin);
-  painter.drawPixmap(at_a, a);
-  painter.drawPixmap(at_b, b);
-  painter.drawRect(QRect(at_a, sa).adjusted(-1, -1, 0, 0));
-  painter.drawRect(QRect(at_b, sb).adjusted(-1, -1, 0, 0));
-  return both;
+  for (QWidget* w : shown) {
+    const QPoint at = w->geometry().topLeft() - all.topLeft() + QPoint(kMargin, kMargin);
+    painter.drawPixmap(at, w->grab());
+    painter.drawRect(QRect(at, w->size()).adjusted(-1, -1, 0, 0));
+  }
+  return picture;
 }
 
 }  // namespace
@@ -75,13 +78,12 @@ void SimTestSeam::attach(simview::SimulatedDesktop& sim) {
     desktop.window().canvas()->installEventFilter(painted_.get());
   }
   desktop.controller().after_each_event(
-      [this, &desktop, &sim](form::Controller& c, const form::Control& source) {
+      [this, &desktop](form::Controller& c, const form::Control& source) {
         if (&source != &c.c(ctl::Timer1)) return;
         ++cycles_;
         if (events_) print_event(desktop.clock().now(), "cycle " + c.c(ctl::T, 1).text());
         if (!grab_.empty() && cycles_ == grab_cycles_) {
-          const bool saved =
-              side_by_side(desktop.window(), sim.sim_window()).save(QString::fromStdString(grab_));
+          const bool saved = screen_picture().save(QString::fromStdString(grab_));
           if (events_) print_event(desktop.clock().now(), saved ? "grabbed" : "not grabbed");
         }
       });

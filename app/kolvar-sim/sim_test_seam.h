@@ -6,8 +6,8 @@
 //                              cycle (H the head temperature it shows), T in
 //                              milliseconds of the model's clock
 //   KOLVAR_TEST_GRAB=FILE      after KOLVAR_TEST_GRAB_CYCLES cycles (60 when
-//                              unset), saves a picture of both windows side
-//                              by side as FILE (PNG)
+//                              unset), saves a picture of every window shown,
+//                              where each stands, as FILE (PNG)
 //   KOLVAR_TEST_SPEED=N        starts the model's clock at speed N, as the
 //                              simulator window's choice would
 //   KOLVAR_TEST_CLICKS         as for kolvar (view/test_seam.h)

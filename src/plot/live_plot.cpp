@@ -47,15 +47,15 @@ void LivePlot::show() {
   window_->raise();
 }
 
-// To the right of the main window if the screen has room there, else to its
-// left, else over its lower part; always within the screen.
+// To the right of the main window (or the neighbour given) if the screen has
+// room there, else to its left, else under both; always within the screen.
 void LivePlot::place() {
   placed_ = true;
   window_->resize(window_->sizeHint().expandedTo(QSize(900, 520)));
-  if (!main_window_) return;
-  const QRect main = main_window_->frameGeometry();
-  QScreen* screen =
-      main_window_->screen() ? main_window_->screen() : QGuiApplication::primaryScreen();
+  QWidget* anchor = neighbour_ ? neighbour_ : main_window_;
+  if (!anchor) return;
+  const QRect main = anchor->frameGeometry();
+  QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect room = screen->availableGeometry();
   QSize size = window_->size().boundedTo(room.size() - QSize(16, 40));
@@ -63,7 +63,12 @@ void LivePlot::place() {
   constexpr int kGap = 8;
   QPoint at(main.right() + kGap, main.top());
   if (at.x() + size.width() > room.right()) at.setX(main.left() - kGap - size.width());
-  if (at.x() < room.left()) at = QPoint(main.left() + 40, main.top() + main.height() / 2);
+  if (at.x() < room.left()) {
+    // Under the windows: the lower edge of the plot may then hide the
+    // bottom of theirs on a small screen, never their tops.
+    const QRect below = main_window_ ? main_window_->frameGeometry().united(main) : main;
+    at = QPoint(below.left(), below.bottom() + kGap);
+  }
   at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
   at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height() - 30)));
   window_->move(at);

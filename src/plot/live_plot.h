@@ -28,6 +28,9 @@ class LivePlot {
   const record::RunRecord& record() const { return record_; }
   // Shows the plot beside the main window, or brings it to the front.
   void show();
+  // Places the plot beside `neighbour` instead of the main window (another
+  // window already stands there); before the first show only.
+  void place_beside(QWidget* neighbour) { neighbour_ = neighbour; }
 
  private:
   void place();
@@ -35,6 +38,7 @@ class LivePlot {
   record::RunRecord record_;
   std::unique_ptr<PlotWindow> window_;
   QWidget* main_window_;
+  QWidget* neighbour_ = nullptr;
   std::unique_ptr<QShortcut> shortcut_;
   bool running_ = false;
   bool placed_ = false;
