@@ -1,25 +1,18 @@
 #include "kolvar-sim/sim_test_seam.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QWidget>
-#include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "form/names.h"
+#include "view/test_seam.h"
 
 namespace kolvar::simapp {
 
 namespace {
-
-void print_event(platform::Millis t, const std::string& text) {
-  std::printf("@%lld %s\n", static_cast<long long>(t), text.c_str());
-  std::fflush(stdout);
-}
 
 // Every window that is shown, as each draws itself, where it stands on the
 // screen, on a quiet background and each with a thin frame where a window
@@ -47,19 +40,6 @@ QPixmap screen_picture() {
 
 }  // namespace
 
-struct SimTestSeam::Painted : QObject {
-  explicit Painted(const platform::Clock& clock) : clock(clock) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (!shown && event->type() == QEvent::Paint) {
-      shown = true;
-      print_event(clock.now(), "shown");
-    }
-    return QObject::eventFilter(watched, event);
-  }
-  const platform::Clock& clock;
-  bool shown = false;
-};
-
 SimTestSeam::SimTestSeam() {
   events_ = std::getenv("KOLVAR_TEST_EVENTS") != nullptr;
   if (const char* grab = std::getenv("KOLVAR_TEST_GRAB")) grab_ = grab;
@@ -74,17 +54,18 @@ void SimTestSeam::attach(simview::SimulatedDesktop& sim) {
   if (!events_ && grab_.empty()) return;
   view::Desktop& desktop = sim.desktop();
   if (events_) {
-    painted_ = std::make_unique<Painted>(desktop.clock());
-    desktop.window().canvas()->installEventFilter(painted_.get());
+    painted_ = std::make_unique<view::FirstPaintPrinter>(desktop);
   }
   desktop.controller().after_each_event(
       [this, &desktop](form::Controller& c, const form::Control& source) {
         if (&source != &c.c(ctl::Timer1)) return;
         ++cycles_;
-        if (events_) print_event(desktop.clock().now(), "cycle " + c.c(ctl::T, 1).text());
+        if (events_)
+          view::print_test_event(desktop.clock().now(), "cycle " + c.c(ctl::T, 1).text());
         if (!grab_.empty() && cycles_ == grab_cycles_) {
           const bool saved = screen_picture().save(QString::fromStdString(grab_));
-          if (events_) print_event(desktop.clock().now(), saved ? "grabbed" : "not grabbed");
+          if (events_)
+            view::print_test_event(desktop.clock().now(), saved ? "grabbed" : "not grabbed");
         }
       });
 }

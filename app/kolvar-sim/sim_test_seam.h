@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "simview/simulated_desktop.h"
+#include "view/test_seam.h"
 
 namespace kolvar::simapp {
 
@@ -24,13 +25,12 @@ class SimTestSeam {
   void attach(simview::SimulatedDesktop& sim);
 
  private:
-  struct Painted;
   bool events_ = false;
   std::string grab_;
   long grab_cycles_ = 60;
   long cycles_ = 0;
   int speed_ = 0;
-  std::unique_ptr<Painted> painted_;
+  std::unique_ptr<view::FirstPaintPrinter> painted_;
 };
 
 }  // namespace kolvar::simapp

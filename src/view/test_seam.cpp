@@ -9,28 +9,30 @@
 
 namespace kolvar::view {
 
-namespace {
-
-void print_event(platform::Millis t, const std::string& text) {
+void print_test_event(platform::Millis t, const std::string& text) {
   std::printf("@%lld %s\n", static_cast<long long>(t), text.c_str());
   std::fflush(stdout);
 }
 
-}  // namespace
-
-// Prints the window's first paint.
-struct TestSeam::Printer : QObject {
-  explicit Printer(const platform::Clock& clock) : clock(clock) {}
+struct FirstPaintPrinter::Filter : QObject {
+  explicit Filter(const platform::Clock& clock) : clock(clock) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (!shown && event->type() == QEvent::Paint) {
       shown = true;
-      print_event(clock.now(), "shown");
+      print_test_event(clock.now(), "shown");
     }
     return QObject::eventFilter(watched, event);
   }
   const platform::Clock& clock;
   bool shown = false;
 };
+
+FirstPaintPrinter::FirstPaintPrinter(Desktop& desktop)
+    : filter_(std::make_unique<Filter>(desktop.clock())) {
+  desktop.window().canvas()->installEventFilter(filter_.get());
+}
+
+FirstPaintPrinter::~FirstPaintPrinter() = default;
 
 TestSeam::TestSeam() {
   const char* port = std::getenv("KOLVAR_TEST_PORT");
@@ -43,7 +45,7 @@ Desktop::Parts TestSeam::parts() {
   if (!fake_port_) return {};
   auto make = [](const platform::Clock& clock) {
     auto on_write = [](platform::Millis t, std::uint8_t byte) {
-      print_event(t, "port " + std::to_string(byte));
+      print_test_event(t, "port " + std::to_string(byte));
     };
     return platform::DefaultPorts{std::make_unique<platform::FakePort>(clock, "fake", on_write),
                                   std::make_unique<platform::FakePort>(clock, "fake2", on_write)};
@@ -53,8 +55,7 @@ Desktop::Parts TestSeam::parts() {
 
 void TestSeam::attach(Desktop& desktop) {
   if (!fake_port_) return;
-  printer_ = std::make_unique<Printer>(desktop.clock());
-  desktop.window().canvas()->installEventFilter(printer_.get());
+  printer_ = std::make_unique<FirstPaintPrinter>(desktop);
 }
 
 void TestSeam::after_start(Desktop& desktop) {

@@ -9,11 +9,29 @@
 //   KOLVAR_TEST_CLICKS="A B"   after start, clicks the named controls in
 //                              turn, as the operator would
 #include <memory>
+#include <string>
 
 #include "platform/fake_port.h"
 #include "view/desktop.h"
 
 namespace kolvar::view {
+
+// Prints "@T TEXT" on standard output at once, T in milliseconds of the
+// model's clock.
+void print_test_event(platform::Millis t, const std::string& text);
+
+// Prints "@T shown" at the window's first paint.
+class FirstPaintPrinter {
+ public:
+  explicit FirstPaintPrinter(Desktop& desktop);
+  ~FirstPaintPrinter();
+  FirstPaintPrinter(const FirstPaintPrinter&) = delete;
+  FirstPaintPrinter& operator=(const FirstPaintPrinter&) = delete;
+
+ private:
+  struct Filter;
+  std::unique_ptr<Filter> filter_;
+};
 
 class TestSeam {
  public:
@@ -26,9 +44,8 @@ class TestSeam {
   void after_start(Desktop& desktop);
 
  private:
-  struct Printer;
   bool fake_port_ = false;
-  std::unique_ptr<Printer> printer_;
+  std::unique_ptr<FirstPaintPrinter> printer_;
 };
 
 }  // namespace kolvar::view
