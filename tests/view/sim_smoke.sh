@@ -8,46 +8,24 @@
 #   sim_smoke.sh KOLVAR_SIM WORKDIR
 set -u
 program=$1 work=$2
-if ! command -v xvfb-run >/dev/null; then
-  echo "SKIPPED: xvfb-run is not installed (Debian package xvfb)"
-  exit 77
-fi
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+common=$(cd "$(dirname "$0")" && pwd)/smoke_common.sh
+. "$common"
+smoke_begin "$work"
 
 cat >inside.sh <<'INSIDE'
 program=$1
+. "$2"
 KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 KOLVAR_TEST_CLICKS="Start_sys_button" "$program" >events.txt 2>stderr.txt &
 pid=$!
-# Waits for the program, not for time: gives up only if nothing comes.
-for _ in $(seq 600); do
-  grep -q ' shown$' events.txt && break
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
+smoke_wait $pid grep -q ' shown$' events.txt
 wc -l <keeper.log >lines-at-start.txt
-for _ in $(seq 600); do
-  [ "$(grep -c ' cycle ' events.txt)" -ge 10 ] && break
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
+ten_cycles() { [ "$(grep -c ' cycle ' events.txt)" -ge 10 ]; }
+smoke_wait $pid ten_cycles
 wc -l <keeper.log >lines-at-end.txt
-if command -v xwininfo >/dev/null; then
-  xwininfo -root -tree >windows.txt
-else
-  printf '"Симулятор колонны — Kolvar": ("kolvar-sim")\n("kolvar-sim")\n' >windows.txt
-fi
-kill -TERM $pid
-wait $pid
-echo $? >exit-code.txt
+smoke_end $pid "$(printf '"Симулятор колонны — Kolvar": ("kolvar-sim")\n("kolvar-sim")')"
 INSIDE
-xvfb-run -a -s "-screen 0 1280x800x24" bash inside.sh "$program"
+xvfb-run -a -s "-screen 0 1280x800x24" bash inside.sh "$program" "$common"
 
-fail() {
-  echo "FAIL: $*"
-  echo "--- events"; cat events.txt
-  echo "--- stderr"; cat stderr.txt
-  exit 1
-}
 grep -q ' shown$' events.txt || fail "the main window was never painted"
 grep -q '"Симулятор колонны' windows.txt || fail "no simulator window on the display"
 [ "$(grep -c '("kolvar-sim"' windows.txt)" -ge 2 ] || fail "not both windows on the display"

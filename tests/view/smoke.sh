@@ -5,41 +5,22 @@
 #   smoke.sh KOLVAR WORKDIR
 set -u
 kolvar=$1 work=$2
-if ! command -v xvfb-run >/dev/null; then
-  echo "SKIPPED: xvfb-run is not installed (Debian package xvfb)"
-  exit 77
-fi
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
+common=$(cd "$(dirname "$0")" && pwd)/smoke_common.sh
+. "$common"
+smoke_begin "$work"
 
 # Inside the virtual display: ss(3) puts the system-stop output on data
 # pin 4, then the cycle starts, then the window is asked to end.
 cat >inside.sh <<'INSIDE'
 kolvar=$1
+. "$2"
 KOLVAR_TEST_PORT=fake KOLVAR_TEST_CLICKS="ss(3) Start_sys_button" "$kolvar" >events.txt 2>stderr.txt &
 pid=$!
-# Waits for the program, not for time: gives up only if nothing comes.
-for _ in $(seq 600); do
-  grep -q ' shown$' events.txt && break
-  kill -0 $pid 2>/dev/null || break
-  sleep 0.1
-done
-if command -v xwininfo >/dev/null; then
-  xwininfo -root -tree >windows.txt
-else
-  echo '"kolvar"' >windows.txt  # x11-utils missing: the paint alone shows the window
-fi
-kill -TERM $pid
-wait $pid
-echo $? >exit-code.txt
+smoke_wait $pid grep -q ' shown$' events.txt
+smoke_end $pid '"kolvar"'
 INSIDE
-xvfb-run -a -s "-screen 0 1024x768x24" bash inside.sh "$kolvar"
+xvfb-run -a -s "-screen 0 1024x768x24" bash inside.sh "$kolvar" "$common"
 
-fail() {
-  echo "FAIL: $*"
-  echo "--- events"; cat events.txt
-  echo "--- stderr"; cat stderr.txt
-  exit 1
-}
 grep -q ' shown$' events.txt || fail "the window was never painted"
 grep -q '"kolvar"' windows.txt || fail "no kolvar window on the display"
 [ -f mytunes.log ] || fail "mytunes.log was not created"
