@@ -116,7 +116,6 @@ void paint_open(QPainter& p, const Mapping& m, const std::vector<Period>& open) 
 void paint_axes(QPainter& p, const Mapping& m, const PlotScene& scene) {
   const QRectF& area = m.area;
   p.setFont(font_of(p, 11));
-  const QFontMetrics fm(p.font());
   for (double v : m.axis.ticks) {
     const double y = m.y(v);
     p.setPen(QPen(kGrid, 1));

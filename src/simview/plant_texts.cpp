@@ -46,11 +46,4 @@ std::string strength_text(double abv) {
   return printed("%.1f %%", abv * 100);
 }
 
-std::string time_text(platform::Millis t) {
-  const long long s = t / 1000;
-  char text[32];
-  std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
-  return text;
-}
-
 }  // namespace kolvar::simview

@@ -17,7 +17,5 @@ std::string lift_text(double cm);
 std::string celsius_text(double celsius);
 std::string litres_text(double litres);
 std::string strength_text(double abv);
-// Plant time as h:mm:ss.
-std::string time_text(platform::Millis t);
 
 }  // namespace kolvar::simview

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "simrun/run_watch.h"
 #include "simview/plant_texts.h"
 
 namespace kolvar::simview {
@@ -193,7 +194,7 @@ void SimWindow::refresh() {
 void SimWindow::show_plant() {
   const sim::PlantStatus s = links_.plant.status();
   const sim::Faults& f = links_.plant.faults;
-  values_["time"]->setText(q(time_text(s.time)));
+  values_["time"]->setText(q(simrun::clock_text(s.time)));
   values_["heater"]->setText(q(heater_text(s, f)));
   values_["valve"]->setText(q(valve_text(s)));
   values_["lift"]->setText(q(lift_text(s.lift_cm)));
