@@ -43,6 +43,15 @@ double numeric_value(std::string_view text) {
   return negative ? -value : value;
 }
 
+std::optional<double> reading_degrees(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  std::string pointed(text);
+  for (char& ch : pointed) {
+    if (ch == ',') ch = '.';
+  }
+  return numeric_value(pointed);
+}
+
 long long counter_value(std::string_view text, std::string_view what) {
   std::size_t b = 0, e = text.size();
   while (b < e && is_blank(text[b])) ++b;

@@ -11,6 +11,12 @@ namespace kolvar::form {
 // a number. Every temperature and threshold comparison uses it.
 double numeric_value(std::string_view text);
 
+// A temperature as the plot and the record's readers take it: none for a
+// blank text, else the leading number with a decimal comma read as a point
+// (a logger in a comma locale still plots its tenths). Decisions never use
+// it: they compare numeric_value.
+std::optional<double> reading_degrees(std::string_view text);
+
 // A counter that is counted up or down: a whole number, blanks around it
 // allowed. A text that holds no whole number is a failure naming what.
 long long counter_value(std::string_view text, std::string_view what);

@@ -17,6 +17,9 @@ struct Sample {
   platform::Millis since_start = 0;  // since "Старт системы"
   // The four role temperatures as read; empty when the role takes no part.
   std::array<std::string, 4> temperatures;
+  // The same as numbers (form::reading_degrees of the text); none where the
+  // text is empty.
+  std::array<std::optional<double>, 4> degrees;
   std::array<int, 5> thresholds{};  // V(1..5), tenths of a degree
   Takeoff takeoff = Takeoff::None;
   std::optional<bool> valve_open;  // none before the valve was first switched
