@@ -60,7 +60,7 @@ struct Setting {
   constexpr int default_value() const { return other_default.value_or(values[0]); }
 };
 
-// The paths name the logger's usual place on Windows, where it was first run.
+// The two paths are where the logger lies on a Windows PC unless told otherwise.
 inline constexpr std::array<Setting, 38> kSettings{{
     {.control = ctl::LogPath,
      .first = 1,
