@@ -19,6 +19,7 @@ expected=(
   /usr/share/man/man1/kolvar-headless.1.gz
   /usr/share/man/man1/kolvar-logger.1.gz
   /usr/share/doc/kolvar/README.md
+  /usr/share/doc/kolvar/docs/settings.md
   /usr/share/doc/kolvar/copyright
   /usr/share/doc/kolvar/changelog.gz
   /usr/share/kolvar/stop.wav
