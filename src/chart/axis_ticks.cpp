@@ -1,11 +1,11 @@
-#include "plot/axis_ticks.h"
+#include "chart/axis_ticks.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 using platform::Millis;
 
@@ -64,4 +64,4 @@ std::string time_label(Millis since_start, Millis step) {
   return text;
 }
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

@@ -6,7 +6,7 @@
 
 #include "platform/clock.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 struct ValueAxis {
   double low;
@@ -28,4 +28,4 @@ std::vector<platform::Millis> time_ticks(platform::Millis from, platform::Millis
 // "-0:02" before it.
 std::string time_label(platform::Millis since_start, platform::Millis step);
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

@@ -1,10 +1,10 @@
-#include "record/decimation.h"
+#include "chart/decimation.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
-namespace kolvar::record {
+namespace kolvar::chart {
 
 using platform::Millis;
 
@@ -139,4 +139,4 @@ std::vector<std::optional<ValueRange>> Decimator::columns(std::size_t channel, M
   return out;
 }
 
-}  // namespace kolvar::record
+}  // namespace kolvar::chart

@@ -12,7 +12,7 @@
 
 #include "platform/clock.h"
 
-namespace kolvar::record {
+namespace kolvar::chart {
 
 struct ValueRange {
   float min;
@@ -78,4 +78,4 @@ class Decimator {
   std::size_t buckets_ = 0;
 };
 
-}  // namespace kolvar::record
+}  // namespace kolvar::chart

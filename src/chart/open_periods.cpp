@@ -1,6 +1,6 @@
-#include "plot/open_periods.h"
+#include "chart/open_periods.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 using platform::Millis;
 
@@ -38,4 +38,4 @@ void OpenPeriods::compact() {
   }
 }
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

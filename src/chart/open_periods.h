@@ -9,7 +9,7 @@
 
 #include "platform/clock.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 struct Period {
   platform::Millis from;
@@ -40,4 +40,4 @@ class OpenPeriods {
   platform::Millis bridged_ = 0;
 };
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

@@ -6,7 +6,7 @@
 
 #include "record/sample.h"
 
-namespace kolvar::record {
+namespace kolvar::chart {
 
 // T1..T4 the role temperatures and V1..V5 the thresholds, in degrees; the
 // valve 1 open, 0 closed; the PWM take-off share in percent.
@@ -25,6 +25,6 @@ enum Channel : std::size_t {
   kChannels
 };
 
-std::array<float, kChannels> plot_values(const Sample& sample);
+std::array<float, kChannels> plot_values(const record::Sample& sample);
 
-}  // namespace kolvar::record
+}  // namespace kolvar::chart

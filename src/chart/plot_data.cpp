@@ -1,12 +1,9 @@
-#include "plot/plot_scene.h"
+#include "chart/plot_data.h"
 
 #include <algorithm>
 #include <array>
 
-namespace kolvar::plot {
-
-using record::Channel;
-using record::ValueRange;
+namespace kolvar::chart {
 
 namespace {
 
@@ -31,44 +28,44 @@ void widen(std::optional<ValueRange>& into, const std::optional<ValueRange>& by)
 }  // namespace
 
 std::size_t threshold_role(Channel threshold) {
-  return std::min<std::size_t>(threshold - record::kV1, 3);
+  return std::min<std::size_t>(threshold - kV1, 3);
 }
 
-PlotScene make_scene(const PlotModel& model, Span span, std::size_t columns) {
-  PlotScene scene;
-  scene.span = span.width() > 0 ? span : Span{span.from, span.from + 1};
-  scene.columns = columns;
+PlotData plot_data(const PlotModel& model, Span span, std::size_t columns) {
+  PlotData data;
+  data.span = span.width() > 0 ? span : Span{span.from, span.from + 1};
+  data.columns = columns;
   // A few cycles without a point are a zoom finer than the cycle, not a gap.
-  scene.bridge = std::max<platform::Millis>(30'000, 3 * model.cycle());
-  if (model.empty() || columns == 0) return scene;
+  data.bridge = std::max<platform::Millis>(30'000, 3 * model.cycle());
+  if (model.empty() || columns == 0) return data;
 
   const auto& points = model.points();
   std::array<bool, 4> present{};
   for (std::size_t role = 0; role < 4; ++role) {
-    const auto channel = static_cast<Channel>(record::kT1 + role);
-    Series s{channel, points.columns(channel, scene.span.from, scene.span.to, columns)};
+    const auto channel = static_cast<Channel>(kT1 + role);
+    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns)};
     const auto range = extent(s);
     if (!range) continue;
     present[role] = true;
-    widen(scene.values, range);
-    scene.temperatures.push_back(std::move(s));
+    widen(data.values, range);
+    data.temperatures.push_back(std::move(s));
   }
-  for (std::size_t v = record::kV1; v <= record::kV5; ++v) {
+  for (std::size_t v = kV1; v <= kV5; ++v) {
     const auto channel = static_cast<Channel>(v);
     if (!present[threshold_role(channel)]) continue;
-    Series s{channel, points.columns(channel, scene.span.from, scene.span.to, columns)};
-    widen(scene.values, extent(s));
-    scene.thresholds.push_back(std::move(s));
+    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns)};
+    widen(data.values, extent(s));
+    data.thresholds.push_back(std::move(s));
   }
 
   for (const Period& p : model.open_periods()) {
-    if (p.to < scene.span.from || p.from > scene.span.to) continue;
-    scene.open.push_back({std::max(p.from, scene.span.from), std::min(p.to, scene.span.to)});
+    if (p.to < data.span.from || p.from > data.span.to) continue;
+    data.open.push_back({std::max(p.from, data.span.from), std::min(p.to, data.span.to)});
   }
   if (const auto& stop = model.stopped();
-      stop && stop->time >= scene.span.from && stop->time <= scene.span.to)
-    scene.stop = stop;
-  return scene;
+      stop && stop->time >= data.span.from && stop->time <= data.span.to)
+    data.stop = stop;
+  return data;
 }
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

@@ -1,25 +1,24 @@
 #pragma once
-// What one picture of the plot holds, worked out from the model for a stretch
-// of time and a width in pixel columns, before anything is painted: each
-// curve as the minimum and maximum per column, the value axis, the shaded
-// valve periods and the stop within the stretch.
+// What one picture of the plot shows, taken from the model for a stretch of
+// time and a width in pixel columns, before it is laid out: each curve as the
+// minimum and maximum per column, the degrees they span, the valve's open
+// periods and the stop within the stretch.
 #include <cstddef>
 #include <optional>
 #include <vector>
 
-#include "plot/axis_ticks.h"
-#include "plot/plot_model.h"
-#include "plot/time_window.h"
-#include "record/plot_channels.h"
+#include "chart/plot_channels.h"
+#include "chart/plot_model.h"
+#include "chart/time_window.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 struct Series {
-  record::Channel channel;
-  std::vector<std::optional<record::ValueRange>> columns;
+  Channel channel;
+  std::vector<std::optional<ValueRange>> columns;
 };
 
-struct PlotScene {
+struct PlotData {
   Span span{0, 1};
   std::size_t columns = 0;
   // The role temperatures with a value in the stretch (roles that take part).
@@ -28,7 +27,7 @@ struct PlotScene {
   // packing's, V3 the tank's, V4 and V5 the cooler outlet's.
   std::vector<Series> thresholds;
   // The degrees that the curves and thresholds span, before rounding.
-  std::optional<record::ValueRange> values;
+  std::optional<ValueRange> values;
   std::vector<Period> open;  // cut to the stretch
   std::optional<Stop> stop;  // when it falls within the stretch
   // Columns without a point between two with one are drawn joined when the
@@ -37,8 +36,8 @@ struct PlotScene {
 };
 
 // The role (0..3) whose temperature a threshold channel is compared with.
-std::size_t threshold_role(record::Channel threshold);
+std::size_t threshold_role(Channel threshold);
 
-PlotScene make_scene(const PlotModel& model, Span span, std::size_t columns);
+PlotData plot_data(const PlotModel& model, Span span, std::size_t columns);
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

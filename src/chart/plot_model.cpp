@@ -1,14 +1,14 @@
-#include "plot/plot_model.h"
+#include "chart/plot_model.h"
 
 #include <cmath>
 
-#include "record/plot_channels.h"
+#include "chart/plot_channels.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
-PlotModel::PlotModel() : points_(record::kChannels) {}
+PlotModel::PlotModel() : points_(kChannels) {}
 
-PlotModel::PlotModel(record::Decimator::Limits limits) : points_(record::kChannels, limits) {}
+PlotModel::PlotModel(Decimator::Limits limits) : points_(kChannels, limits) {}
 
 void PlotModel::start(const std::vector<std::string>& settings) {
   points_.clear();
@@ -26,7 +26,7 @@ void PlotModel::add(const record::Sample& sample) {
   // The row after a stop between cycles shares the last cycle's time.
   if (!points_.empty() && sample.since_start > points_.last_time())
     cycle_ = sample.since_start - points_.last_time();
-  auto values = record::plot_values(sample);
+  auto values = plot_values(sample);
   // A reading too large for a float would stretch the axis to infinity; it
   // is no temperature, so it is a gap.
   for (float& v : values)
@@ -41,4 +41,4 @@ void PlotModel::stop() {
   stop_ = Stop{points_.last_time(), news_};
 }
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

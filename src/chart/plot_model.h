@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "chart/decimation.h"
+#include "chart/open_periods.h"
 #include "platform/clock.h"
-#include "plot/open_periods.h"
-#include "record/decimation.h"
 #include "record/sample.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 struct Stop {
   platform::Millis time;
@@ -23,7 +23,7 @@ struct Stop {
 class PlotModel {
  public:
   PlotModel();
-  explicit PlotModel(record::Decimator::Limits limits);
+  explicit PlotModel(Decimator::Limits limits);
 
   // A new run: what was shown of the last one goes.
   void start(const std::vector<std::string>& settings);
@@ -32,7 +32,7 @@ class PlotModel {
   void stop();
 
   bool empty() const { return points_.empty(); }
-  const record::Decimator& points() const { return points_; }
+  const Decimator& points() const { return points_; }
   const std::vector<Period>& open_periods() const { return open_.periods(); }
   const std::optional<Stop>& stopped() const { return stop_; }
   const std::vector<std::string>& settings() const { return settings_; }
@@ -40,7 +40,7 @@ class PlotModel {
   platform::Millis cycle() const { return cycle_; }
 
  private:
-  record::Decimator points_;
+  Decimator points_;
   OpenPeriods open_;
   std::optional<Stop> stop_;
   std::vector<std::string> settings_;
@@ -48,4 +48,4 @@ class PlotModel {
   platform::Millis cycle_ = 0;
 };
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

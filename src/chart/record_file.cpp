@@ -1,17 +1,17 @@
-#include "plot/record_file.h"
+#include "chart/record_file.h"
 
 #include <cerrno>
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
 
+#include "chart/record_reader.h"
 #include "platform/system_reason.h"
-#include "record/record_reader.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 LoadedRecord load_record(std::istream& in, PlotModel& model) {
-  record::RecordReader reader(in);
+  RecordReader reader(in);
   model.start(reader.settings());
   LoadedRecord loaded;
   while (auto sample = reader.next()) {
@@ -34,4 +34,4 @@ LoadedRecord load_record(const std::filesystem::path& file, PlotModel& model) {
   return load_record(in, model);
 }
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <iosfwd>
 
-#include "plot/plot_model.h"
+#include "chart/plot_model.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 struct LoadedRecord {
   std::size_t samples = 0;
@@ -16,10 +16,10 @@ struct LoadedRecord {
 };
 
 // Starts `model` afresh with the record's settings and rows; the last row
-// is the run's stop. Throws record::RecordError for what is not a run record,
+// is the run's stop. Throws RecordError for what is not a run record,
 // std::runtime_error for a file that cannot be read (the reason alone: the
 // caller names the file).
 LoadedRecord load_record(std::istream& in, PlotModel& model);
 LoadedRecord load_record(const std::filesystem::path& file, PlotModel& model);
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

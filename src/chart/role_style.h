@@ -1,13 +1,14 @@
 #pragma once
 // How each role's curve looks, in the plot and its legend.
-#include <QColor>
-#include <QString>
 #include <cstddef>
+#include <string>
 
-namespace kolvar::plot {
+#include "chart/colour.h"
 
-QColor role_colour(std::size_t role);
-// "Дефлегматор", "Насадка", "Бак", "Холодильник"
-QString role_name(std::size_t role);
+namespace kolvar::chart {
 
-}  // namespace kolvar::plot
+Colour role_colour(std::size_t role);
+// "Дефлегматор", "Насадка", "Бак", "Холодильник" (UTF-8)
+std::string role_name(std::size_t role);
+
+}  // namespace kolvar::chart

@@ -1,9 +1,9 @@
-#include "plot/time_window.h"
+#include "chart/time_window.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 using platform::Millis;
 
@@ -36,4 +36,4 @@ void TimeWindow::whole_run() {
   following_ = true;
 }
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

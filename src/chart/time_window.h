@@ -6,7 +6,7 @@
 
 #include "platform/clock.h"
 
-namespace kolvar::plot {
+namespace kolvar::chart {
 
 struct Span {
   platform::Millis from;
@@ -43,4 +43,4 @@ class TimeWindow {
   Span fixed_{0, kLeast};
 };
 
-}  // namespace kolvar::plot
+}  // namespace kolvar::chart

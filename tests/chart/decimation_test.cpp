@@ -1,6 +1,6 @@
 // Decimation for the plot: whatever the view, each column spans the true
 // range of its points, and the shape of the signal survives.
-#include "record/decimation.h"
+#include "chart/decimation.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-namespace kolvar::record {
+namespace kolvar::chart {
 namespace {
 
 using platform::Millis;
@@ -143,4 +143,4 @@ TEST(Decimation, MemoryStaysTheSameFromTheFirstHourToTheLast) {
 }
 
 }  // namespace
-}  // namespace kolvar::record
+}  // namespace kolvar::chart

@@ -1,18 +1,14 @@
-// A past run's record into the plot, and the plot out as PNG and SVG.
+// The plot out as PNG and SVG, and a past run's record opened in the window.
+#include "plot/plot_export.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
 #include <QSvgRenderer>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
-#include "plot/plot_export.h"
+#include "chart/role_style.h"
 #include "plot/plot_window.h"
-#include "plot/record_file.h"
-#include "plot/role_style.h"
-#include "record/record_reader.h"
 #include "support/temp_folder.h"
 
 namespace kolvar::plot {
@@ -20,39 +16,12 @@ namespace {
 
 const std::string kRecord = std::string(KOLVAR_PLOT_DATA) + "/short_run.csv";
 
-TEST(RecordFile, ReadsARunWithItsStopAndACutRunWithout) {
-  PlotModel model;
-  const LoadedRecord loaded = load_record(std::filesystem::path(kRecord), model);
-  EXPECT_EQ(loaded.samples, 45u);
-  EXPECT_FALSE(loaded.torn);
-  EXPECT_EQ(model.settings().size(), 3u);
-  ASSERT_TRUE(model.stopped());
-  EXPECT_EQ(model.stopped()->time, model.points().last_time());
-  EXPECT_NE(model.stopped()->reason.find("Достигнут предел температуры бака"), std::string::npos);
-  EXPECT_FALSE(model.open_periods().empty());
-
-  // The same record cut in the middle of its last row.
-  std::ifstream in(kRecord, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  std::istringstream cut(bytes.substr(0, bytes.size() - 60));
-  PlotModel cut_model;
-  const LoadedRecord partial = load_record(cut, cut_model);
-  EXPECT_TRUE(partial.torn);
-  EXPECT_EQ(partial.samples, 44u);
-  EXPECT_FALSE(cut_model.stopped()) << "a run cut short was not seen to stop";
-
-  std::istringstream other("time,value\r\n1,2\r\n");
-  EXPECT_THROW(load_record(other, cut_model), record::RecordError);
-  EXPECT_THROW(load_record(std::filesystem::path("/nonexistent/run.csv"), cut_model),
-               std::runtime_error);
-}
-
 TEST(PlotExport, WritesAPngAndAnSvgOfThePlotAndReportsAFileItCannotWrite) {
   kolvar::testing::TempFolder folder;
   PlotWindow window;
   ASSERT_EQ(window.open_record(QString::fromStdString(kRecord)), QString());
-  const PlotModel& model = window.model();
-  const Span span = window.plot().span();
+  const chart::PlotModel& model = window.model();
+  const chart::Span span = window.plot().span();
   const QString png = QString::fromStdString((folder.path() / "run.png").string());
   const QString svg = QString::fromStdString((folder.path() / "run.svg").string());
 
@@ -62,10 +31,11 @@ TEST(PlotExport, WritesAPngAndAnSvgOfThePlotAndReportsAFileItCannotWrite) {
   EXPECT_EQ(image.size(), QSize(800, 400));
   // The curves are there: each role's colour is painted somewhere.
   for (std::size_t role = 0; role < 4; ++role) {
+    const chart::Colour c = chart::role_colour(role);
+    const QColor expected(c.red, c.green, c.blue);
     bool found = false;
     for (int y = 0; y < image.height() && !found; ++y)
-      for (int x = 0; x < image.width() && !found; ++x)
-        found = image.pixelColor(x, y) == role_colour(role);
+      for (int x = 0; x < image.width() && !found; ++x) found = image.pixelColor(x, y) == expected;
     EXPECT_TRUE(found) << role;
   }
 
