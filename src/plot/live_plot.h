@@ -17,7 +17,7 @@
 
 namespace kolvar::plot {
 
-class LivePlot : private record::RunListener {
+class LivePlot final : private record::RunListener {
  public:
   // `record` must outlive this; the plot window is shown beside
   // `main_window` once the event loop runs, so the main window is in place.

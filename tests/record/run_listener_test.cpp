@@ -14,7 +14,7 @@ namespace {
 
 using testing::RecordRig;
 
-class Log : public RunListener {
+class Log final : public RunListener {
  public:
   void run_started(const std::vector<std::string>& settings) override {
     events.push_back("start " + std::to_string(settings.size()));
