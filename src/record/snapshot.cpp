@@ -44,6 +44,7 @@ Sample take_sample(const form::Form& form) {
   for (int r = 1; r <= 4; ++r) {
     const form::Control& t = form.get(ctl::T.text(), r);
     if (t.enabled()) s.temperatures[r - 1] = t.text();
+    s.degrees[r - 1] = form::reading_degrees(s.temperatures[r - 1]);
   }
   for (int i = 1; i <= 5; ++i) s.thresholds[i - 1] = form.get(ctl::V.text(), i).value();
   s.takeoff = takeoff_of(form);
