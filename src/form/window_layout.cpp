@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "form/column_state.h"
 #include "form/window_places.h"
 #include "platform/version.h"
 
@@ -71,7 +72,7 @@ void temperature_panel(Builder& b) {
   }};
   for (const Row& r : rows) {
     b.label("L", r.name, r.name_index);
-    if (r.t_index) b.label("T", "55", r.t_index);
+    if (r.t_index) b.label("T", kUnreadRoleText, r.t_index);
     if (r.v_index) {
       b.label("T2", "55", r.v_index).init_tooltip(r.tip);
       b.scroll("V", 1000, 200, r.initial, r.v_index);

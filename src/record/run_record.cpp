@@ -83,7 +83,7 @@ void RunRecord::open_file(const std::vector<std::string>& settings) {
 }
 
 void RunRecord::take_sample(form::Controller& c) {
-  Sample sample = record::take_sample(c.form);
+  Sample sample = record::take_sample(c);
   sample.wall = wall_.now();
   sample.since_start = c.os.clock.now() - started_;
   for (auto& listener : sample_listeners_) listener(sample);
