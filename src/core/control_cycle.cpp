@@ -64,22 +64,15 @@ Flow acquire_and_regulate(form::Controller& c) {
   set_role_temperatures(c, split_log_line(read_last_line(log_path(c))));
   check_freshness(c);
   colour_control_temperatures(c);
-  // The section of the type ticked; with none, only the stable-count wrap.
-  switch (form::takeoff_type(c)) {
-    case form::Takeoff::Liquid:
-      if (const Flow flow = liquid_section(c); flow != Flow::Next) return flow;
-      break;
-    case form::Takeoff::Vapour:
-      if (const Flow flow = vapour_section(c); flow != Flow::Next) return flow;
-      break;
-    case form::Takeoff::Pwm:
-      stable_count_wrap(c);
-      return pwm_section(c);
-    case form::Takeoff::None:
-      break;
+  // Only the section of the type ticked runs. The liquid and vapour sections
+  // come before the stable-count wrap, the PWM section after it.
+  const form::Takeoff type = form::takeoff_type(c);
+  if (type == form::Takeoff::Liquid || type == form::Takeoff::Vapour) {
+    const Flow flow = type == form::Takeoff::Liquid ? liquid_section(c) : vapour_section(c);
+    if (flow != Flow::Next) return flow;
   }
   stable_count_wrap(c);
-  return Flow::Next;
+  return type == form::Takeoff::Pwm ? pwm_section(c) : Flow::Next;
 }
 
 // The stalled-logger check and the protective step.

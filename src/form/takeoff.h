@@ -4,6 +4,7 @@
 
 namespace kolvar::form {
 
+// A run record names the types by their place in this order: keep it.
 enum class Takeoff { None, Liquid, Vapour, Pwm };
 
 // The type ticked: `liquid` "Жидклсть", `par` "Пар" or `SHIM`
