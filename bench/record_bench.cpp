@@ -71,7 +71,7 @@ void BM_RecordRow(benchmark::State& state) {
   auto file = kolvar::platform::AppendFile::create_new(std::filesystem::path(folder) / "run.csv");
   std::optional<std::string> news;
   for (auto _ : state) {
-    kolvar::record::Sample s = kolvar::record::take_sample(rig.controller.form);
+    kolvar::record::Sample s = kolvar::record::take_sample(rig.controller);
     if (file.append(kolvar::record::sample_record(s, news), durable))
       return state.SkipWithError("append failed");
     news = s.news;

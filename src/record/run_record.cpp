@@ -86,7 +86,7 @@ void RunRecord::open_file(const std::vector<std::string>& settings) {
 }
 
 void RunRecord::take_sample(form::Controller& c) {
-  Sample sample = record::take_sample(c.form);
+  Sample sample = record::take_sample(c);
   sample.wall = wall_.now();
   sample.since_start = c.os.clock.now() - started_;
   for (RunListener* listener : listeners_) listener->sample_taken(sample);
