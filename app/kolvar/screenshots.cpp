@@ -35,6 +35,8 @@ struct Shots {
   void edit(const std::string& name, const std::string& value) {
     desktop.act([&] { c().edit(*c().form.find_full(name), value); });
   }
+  // The scale the operator's keys would choose, not remembered.
+  void scale(int percent) { desktop.window().set_scale(percent); }
   void advance(kolvar::platform::Millis ms) {
     now += ms;
     desktop.act([&] { desktop.driver().run_due(); });
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   Shots shots;
+  shots.scale(100);  // whatever this machine's desktop or a remembered scale would choose
   shots.desktop.start();
   bool ok = shots.save("main-start.png");
 
@@ -65,9 +68,15 @@ int main(int argc, char** argv) {
   shots.click("Start_sys_button");
   shots.advance(2000);
   ok &= shots.save("main-running.png");
+  shots.scale(200);
+  ok &= shots.save("main-running-200.png");
+  shots.scale(100);
 
   shots.click("settings");
   ok &= shots.save("settings.png");
+  shots.scale(200);
+  ok &= shots.save("settings-200.png");
+  shots.scale(100);
   shots.click("OK_set");
   shots.click("tk");
   ok &= shots.save("path-logger.png");

@@ -200,6 +200,11 @@ int FormView::px(int twips) const {
   return pixels(twips, dpi_);
 }
 
+void FormView::rescale(double dots_per_inch) {
+  dpi_ = dots_per_inch;
+  for (const auto& control : c_.form.controls()) show(*control, form::Prop::Left);
+}
+
 void FormView::place(const form::Control& control, QWidget* widget) {
   if (control.width() > 0 && control.height() > 0) {
     widget->setGeometry(px(control.left()), px(control.top()), std::max(1, px(control.width())),

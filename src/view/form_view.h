@@ -30,7 +30,11 @@ class FormView {
 
   // The widget, menu or menu action of a control; null for timers and the form.
   QObject* object_of(const form::Control& control) const;
+  // Pixels for twips at the view's resolution (the screen's times the
+  // window's scale).
   int px(int twips) const;
+  // Places and sizes every widget again at dots_per_inch.
+  void rescale(double dots_per_inch);
 
  private:
   void make_widget(form::Control& control, QWidget* parent);

@@ -1,12 +1,19 @@
 #include "view/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "form/names.h"
 #include "view/qt_text.h"
+#include "view/scale_keys.h"
+#include "view/scale_memory.h"
+#include "view/scale_steps.h"
+#include "view/starting_scale.h"
 
 namespace kolvar::view {
 
@@ -14,11 +21,23 @@ namespace {
 
 // The panels were drawn for a small, narrow system font; DejaVu Sans
 // Condensed at 8 points keeps their captions within their controls.
-QFont panel_font() {
+constexpr double kPanelPoints = 8;
+
+QFont panel_font(int percent) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setStretch(QFont::SemiCondensed);
-  font.setPointSize(8);
+  font.setPointSizeF(kPanelPoints * percent / 100.0);
+  return font;
+}
+
+// The menus open in windows of their own, which take the desktop's font
+// rather than the window's; they keep it until the window's text grows
+// larger.
+QFont menu_font(int percent) {
+  QFont font = QApplication::font();
+  const double points = kPanelPoints * percent / 100.0;
+  if (font.pointSizeF() > 0 && font.pointSizeF() < points) font.setPointSizeF(points);
   return font;
 }
 
@@ -35,7 +54,7 @@ MainWindow::MainWindow(form::Controller& controller, FormView::Act act,
       on_close_(std::move(on_close)),
       canvas_(new QWidget(this)),
       status_(new QLabel(this)) {
-  setFont(panel_font());
+  setFont(panel_font(kNormalScale));
   setCentralWidget(canvas_);
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
@@ -44,6 +63,41 @@ MainWindow::MainWindow(form::Controller& controller, FormView::Act act,
   const form::Control& form = c_.c(ctl::Form1);
   for (form::Prop p : {form::Prop::Text, form::Prop::TopMost, form::Prop::Width})
     show_form(form, p);
+  set_scale(starting_scale(*this, kPanelPoints));
+  add_scale_keys(
+      this, [this] { return scale_; },
+      [this](int percent) {
+        set_scale(percent);
+        remember_scale(percent);
+      });
+}
+
+void MainWindow::set_scale(int percent) {
+  if (!is_scale_step(percent)) return;
+  scale_ = percent;
+  setFont(panel_font(percent));
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(menu_font(percent));
+  view_->rescale(dots_per_inch(this) * percent / 100.0);
+  // The status bar keeps its height for its largest text until its layout
+  // is asked again, which would otherwise wait for the event loop.
+  QEvent relayout(QEvent::LayoutRequest);
+  QCoreApplication::sendEvent(statusBar(), &relayout);
+  const QSize before = size();
+  fit_to_form(c_.c(ctl::Form1));
+  keep_on_screen(size() - before);
+}
+
+// A window that grows past the screen's edge moves back in, as far as it
+// can without leaving at the top or the left.
+void MainWindow::keep_on_screen(const QSize& grown_by) {
+  const QScreen* screen = this->screen();
+  if (!isVisible() || !screen) return;
+  const QRect room = screen->availableGeometry();
+  QRect frame = frameGeometry();
+  frame.setSize(frame.size() + grown_by);
+  const int left = std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width()));
+  const int top = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height()));
+  if (left != frame.left() || top != frame.top()) move(left, top);
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {

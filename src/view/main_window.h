@@ -1,6 +1,8 @@
 #pragma once
 // The window: the form's menus and controls, and under them the view's own
-// status line, which tells whether the outputs reach the column.
+// status line, which tells whether the outputs reach the column. The whole
+// window, text included, shows at a scale the operator chooses with keys;
+// the form's sizes in twips stay the model's.
 #include <QLabel>
 #include <QMainWindow>
 #include <functional>
@@ -8,6 +10,7 @@
 
 #include "form/controller.h"
 #include "view/form_view.h"
+#include "view/scale_steps.h"
 
 namespace kolvar::view {
 
@@ -23,17 +26,25 @@ class MainWindow : public QMainWindow {
   void set_status(const QString& text);
   QString status() const { return status_->text(); }
 
+  // The scale in percent, one of the steps.
+  int scale() const { return scale_; }
+  // Places and sizes every widget and the window again at percent (another
+  // value than a step is refused); remembers nothing.
+  void set_scale(int percent);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void fit_to_form(const form::Control& form);
+  void keep_on_screen(const QSize& grown_by);
 
   form::Controller& c_;
   std::function<void()> on_close_;
   QWidget* canvas_;
   QLabel* status_;
   std::unique_ptr<FormView> view_;
+  int scale_ = kNormalScale;
 };
 
 }  // namespace kolvar::view

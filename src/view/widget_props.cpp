@@ -81,7 +81,9 @@ void show_list(QObject* o, const form::Control& c) {
   if (c.kind() == form::Kind::DirList) {
     auto* here = new QListWidgetItem(qt_text(c.text()), list);
     here->setFlags(Qt::ItemIsEnabled);
-    QFont bold = list->font();
+    // Bold and nothing else, so the heading takes the list's font as it
+    // changes with the window's scale.
+    QFont bold;
     bold.setBold(true);
     here->setFont(bold);
     if (!c.text().empty()) list->addItem(QStringLiteral(".."));

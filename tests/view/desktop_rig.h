@@ -3,12 +3,25 @@
 // ports and a monotonic clock the test sets: nothing sleeps.
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdlib>
+#include <optional>
 
 #include "platform/fake_port.h"
 #include "support/temp_folder.h"
 #include "view/desktop.h"
+#include "view/scale_memory.h"
 
 namespace kolvar::view::testing {
+
+// The window's remembered scale lives in a configuration folder of the
+// test's own; the window starts at `remembered` when given, whatever the
+// machine's desktop font.
+struct OwnConfigFolder {
+  OwnConfigFolder(const std::filesystem::path& folder, std::optional<int> remembered) {
+    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    if (remembered) remember_scale(*remembered);
+  }
+};
 
 class DesktopRig : public kolvar::testing::InFreshFolder {
  protected:
@@ -34,6 +47,7 @@ class DesktopRig : public kolvar::testing::InFreshFolder {
     return n;
   }
 
+  OwnConfigFolder config{folder.path(), 100};
   platform::Millis monotonic = 0;
   platform::FakePort* port1 = nullptr;
   platform::FakePort* port2 = nullptr;

@@ -2,13 +2,17 @@
 # outside the virtual display and inside it.
 
 # smoke_begin WORKDIR: skips the test (77) without xvfb-run, then works in a
-# fresh WORKDIR.
+# fresh WORKDIR, with its own configuration folder.
 smoke_begin() {
   if ! command -v xvfb-run >/dev/null; then
     echo "SKIPPED: xvfb-run is not installed (Debian package xvfb)"
     exit 77
   fi
   rm -rf "$1" && mkdir -p "$1" && cd "$1" || exit 1
+  # The window's remembered scale is the test's own, and 100 %, whatever the
+  # machine's desktop font would choose at a first start.
+  export XDG_CONFIG_HOME=$PWD/config
+  mkdir -p config/kolvar && echo scale=100 >config/kolvar/window.conf
 }
 
 # smoke_wait PID CONDITION...: waits until CONDITION holds or the program has
