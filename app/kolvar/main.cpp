@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   kolvar::view::provide_stop_sound();
 
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
-  kolvar::view::Desktop desktop(seam.parts());
+  kolvar::view::Desktop desktop(seam.wiring());
   seam.attach(desktop);
   // The record of every run and its plot beside the window (F9 shows it
   // again). Its rows reach the disk from a thread of their own, so a slow
