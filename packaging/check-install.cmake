@@ -61,6 +61,14 @@ foreach(program ${programs})
     message(FATAL_ERROR "${program}.1.gz is not compressed with gzip")
   endif()
 endforeach()
+# The documentation's links hold where it is installed, not only in the source
+# tree: README.md and docs/ keep their places relative to each other.
+execute_process(COMMAND "${CMAKE_COMMAND}" -DROOT=${root}/share/doc/kolvar
+                        -P "${CMAKE_CURRENT_LIST_DIR}/../tests/docs/check_docs.cmake"
+                RESULT_VARIABLE broken)
+if(broken)
+  message(FATAL_ERROR "the installed documentation's links do not hold")
+endif()
 file(READ "${root}/share/kolvar/stop.wav" head LIMIT 12 HEX)
 if(NOT head MATCHES "^52494646........57415645$")  # RIFF, its size, WAVE
   message(FATAL_ERROR "stop.wav is not a WAV file")

@@ -19,15 +19,21 @@ expected=(
   /usr/share/man/man1/kolvar-headless.1.gz
   /usr/share/man/man1/kolvar-logger.1.gz
   /usr/share/doc/kolvar/README.md
+  /usr/share/doc/kolvar/docs/settings.md
   /usr/share/doc/kolvar/copyright
   /usr/share/doc/kolvar/changelog.gz
   /usr/share/kolvar/stop.wav
   /usr/lib/systemd/user/kolvar-logger.service
 )
+source_tree=$(cd "$(dirname "$0")/.." && pwd)
 # kolvar-plot comes with the program once it is in the tree.
-if [ -f "$(dirname "$0")/man/kolvar-plot.1" ] && [ -d "$(dirname "$0")/../app/kolvar-plot" ]; then
+if [ -f "$source_tree/packaging/man/kolvar-plot.1" ] && [ -d "$source_tree/app/kolvar-plot" ]; then
   expected+=(/usr/bin/kolvar-plot /usr/share/man/man1/kolvar-plot.1.gz)
 fi
+# The pages of docs/ and their pictures, in docs/ beside the README.
+for doc in "$source_tree"/docs/*.md "$source_tree"/docs/*.png "$source_tree"/docs/*.svg; do
+  if [ -e "$doc" ]; then expected+=("/usr/share/doc/kolvar/docs/$(basename "$doc")"); fi
+done
 for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$listing" || fail "$deb lacks $file"
 done
@@ -41,6 +47,8 @@ root=$scratch/root
 grep -qx "ExecStart=/usr/bin/kolvar-logger" "$root/usr/lib/systemd/user/kolvar-logger.service" ||
   fail "the user unit does not start /usr/bin/kolvar-logger"
 head -c 12 "$root/usr/share/kolvar/stop.wav" | grep -q WAVE || fail "stop.wav is no WAV file"
+cmake -DROOT="$root/usr/share/doc/kolvar" -P "$source_tree/tests/docs/check_docs.cmake" >/dev/null ||
+  fail "the installed documentation's links do not hold"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root"/usr/share/applications/*.desktop
 fi

@@ -2,19 +2,46 @@
 // is given) against the controller on virtual time, in the current folder.
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "kolvar-headless/scenario_runner.h"
+#include "platform/command_line.h"
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: kolvar-headless [SCRIPT]\n"
+    "  Runs a scenario script (standard input when none is given) against the\n"
+    "  controller on virtual time, in the current folder.\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::cerr << "usage: kolvar-headless [SCRIPT]\n";
-    return 2;
+  using namespace kolvar::platform;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  switch (standard_option(args)) {
+    case StandardOption::Help:
+      std::cout << kUsage;
+      return 0;
+    case StandardOption::Version:
+      std::cout << version_line("kolvar-headless");
+      return 0;
+    case StandardOption::None:
+      break;
   }
-  if (argc == 2) {
-    std::ifstream script(argv[1], std::ios::binary);
+  // A script's name never starts with a dash here: such an argument is an
+  // option this program does not have.
+  if (args.size() > 1 || (args.size() == 1 && args[0].starts_with("-"))) {
+    if (args.size() == 1) std::cerr << "kolvar-headless: unknown option " << args[0] << '\n';
+    std::cerr << kUsage;
+    return kUsageStatus;
+  }
+  if (args.size() == 1) {
+    std::ifstream script(args[0], std::ios::binary);
     if (!script) {
-      std::cerr << "kolvar-headless: cannot read " << argv[1] << '\n';
-      return 2;
+      std::cerr << "kolvar-headless: cannot read " << args[0] << '\n';
+      return kUsageStatus;
     }
     return kolvar::headless::run_scenario(script, std::cout, std::cerr);
   }

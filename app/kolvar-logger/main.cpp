@@ -88,9 +88,12 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 constexpr int kDefaultIntervalSeconds = 1;
 
-constexpr const char* kHelp =
+constexpr const char* kUsageLines =
     "usage: kolvar-logger [--config FILE] [--log FILE] [--interval SECONDS] [--once]\n"
     "       kolvar-logger --list [--config FILE]\n"
+    "       kolvar-logger --help | --version\n";
+
+constexpr const char* kHelp =
     "\n"
     "Appends one line of up to five 1-Wire temperatures to the log Kolvar reads.\n"
     "\n"
@@ -102,6 +105,7 @@ constexpr const char* kHelp =
     "  --once              write one line and exit\n"
     "  --list              show the sensors found, their columns and readings\n"
     "  --help              this help\n"
+    "  --version           the version\n"
     "\n"
     "Configuration, one setting a line ('#' starts a comment):\n"
     "  1 28-0000075a1b2c   sensor for column 1 (columns 1 to 5)\n"
@@ -250,12 +254,17 @@ int main(int argc, char** argv) {
   try {
     const Options options = parse_options(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help) {
-      std::cout << kHelp;
+      std::cout << kUsageLines << kHelp;
+      return 0;
+    }
+    if (options.version) {
+      std::cout << "kolvar-logger " << KOLVAR_VERSION << '\n';
       return 0;
     }
     return options.list ? list_sensors(options) : log_temperatures(options);
   } catch (const UsageError& error) {
-    std::cerr << "kolvar-logger: " << error.what() << "\n(kolvar-logger --help shows the usage)\n";
+    std::cerr << "kolvar-logger: " << error.what() << '\n'
+              << kUsageLines << "(kolvar-logger --help tells more)\n";
     return kUsage;
   }
 }

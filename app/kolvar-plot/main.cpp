@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kolvar-plot/options.h"
+#include "platform/command_line.h"
 #include "plot/plot_export.h"
 #include "plot/plot_window.h"
 #include "plot/record_file.h"
@@ -48,16 +49,23 @@ int export_pictures(const kolvar::plotapp::Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  switch (kolvar::platform::standard_option(args)) {
+    case kolvar::platform::StandardOption::Help:
+      std::cout << kolvar::plotapp::kUsage;
+      return 0;
+    case kolvar::platform::StandardOption::Version:
+      std::cout << kolvar::platform::version_line("kolvar-plot");
+      return 0;
+    case kolvar::platform::StandardOption::None:
+      break;
+  }
   kolvar::plotapp::Options o;
   try {
-    o = kolvar::plotapp::parse_options(std::vector<std::string>(argv + 1, argv + argc));
+    o = kolvar::plotapp::parse_options(args);
   } catch (const std::exception& e) {
     std::cerr << "kolvar-plot: " << e.what() << "\n" << kolvar::plotapp::kUsage;
     return kBad;
-  }
-  if (o.help) {
-    std::cout << kolvar::plotapp::kUsage;
-    return 0;
   }
   const bool pictures = o.png || o.svg;
   // Pictures need no display: a script may run where there is none.

@@ -25,9 +25,7 @@ Options parse_options(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
       return args[++i];
     };
-    if (a == "--help" || a == "-h") {
-      o.help = true;
-    } else if (a == "--png") {
+    if (a == "--png") {
       o.png = value();
     } else if (a == "--svg") {
       o.svg = value();

@@ -12,15 +12,16 @@ struct Options {
   std::optional<std::string> svg;
   int width = 1200;
   int height = 600;
-  bool help = false;
 };
 
 inline constexpr char kUsage[] =
     "usage: kolvar-plot [FILE.csv] [--png OUT.png] [--svg OUT.svg] [--size WxH]\n"
+    "       kolvar-plot --help | --version\n"
     "  Shows a run record in the plot window; with --png or --svg writes the\n"
     "  plot of the whole run to the file instead (--size, default 1200x600).\n";
 
-// Throws std::invalid_argument naming what is wrong.
+// Throws std::invalid_argument naming what is wrong. --help and --version
+// are the caller's (platform/command_line.h).
 Options parse_options(const std::vector<std::string>& args);
 
 }  // namespace kolvar::plotapp

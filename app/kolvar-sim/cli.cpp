@@ -5,24 +5,35 @@
 
 #include "kolvar-sim/headless_run.h"
 #include "kolvar-sim/options.h"
+#include "platform/command_line.h"
 
 namespace kolvar::simapp {
 
 int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
             const WindowRun& window) {
+  switch (platform::standard_option(args)) {
+    case platform::StandardOption::Help:
+      out << kUsage;
+      return 0;
+    case platform::StandardOption::Version:
+      out << platform::version_line("kolvar-sim");
+      return 0;
+    case platform::StandardOption::None:
+      break;
+  }
   Options options;
   try {
     options = parse_options(args);
   } catch (const std::invalid_argument& e) {
     err << "kolvar-sim: " << e.what() << '\n' << kUsage;
-    return 2;
+    return platform::kUsageStatus;
   }
   if (!options.headless && window) return window(options, err);
   if (!options.headless) {
     err << "kolvar-sim: the window on the simulated column needs the desktop build;\n"
            "use --headless for a run without it\n"
         << kUsage;
-    return 2;
+    return platform::kUsageStatus;
   }
   return run_headless(options, out, err);
 }

@@ -25,7 +25,11 @@ inline constexpr char kUsage[] =
     "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
     "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
     "                  [--hours H] [--trace FILE]\n"
-    "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n";
+    "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
+    "       kolvar-sim --help | --version\n"
+    "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
+    "  column that is already distilling (--cold: a cold charge), or with\n"
+    "  --headless a whole run on virtual time, ending with its summary.\n";
 
 // Throws std::invalid_argument naming the option that is wrong, or one that
 // the chosen mode does not take (a run's options without --headless, --cold

@@ -1,10 +1,14 @@
 // kolvar: the operator's window over the controller, on real time. It takes
-// no options; its settings live in "mytunes.log" in the working folder.
+// no options of its own; its settings live in "mytunes.log" in the working
+// folder.
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdlib>
+#include <iostream>
 #include <string>
+#include <vector>
 
+#include "platform/command_line.h"
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
 #include "view/desktop.h"
@@ -12,8 +16,39 @@
 #include "view/stop_sound_setup.h"
 #include "view/test_seam.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "usage: kolvar [Qt's own options, such as -platform NAME]\n"
+    "       kolvar --help | --version\n"
+    "  Opens the operator's window over the column, working in the current\n"
+    "  folder: settings in mytunes.log, the record of each run in runs/.\n";
+
+// --help and --version need no display, so they are answered before the
+// toolkit starts; Qt takes its own single-dash options out of argv, and
+// whatever it leaves is not an option of this program.
+int wrong_arguments(int argc, char** argv) {
+  if (argc <= 1) return 0;
+  std::cerr << "kolvar: unknown option or argument " << argv[1] << '\n' << kUsage;
+  return kolvar::platform::kUsageStatus;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  using kolvar::platform::StandardOption;
+  switch (kolvar::platform::standard_option(std::vector<std::string>(argv + 1, argv + argc))) {
+    case StandardOption::Help:
+      std::cout << kUsage;
+      return 0;
+    case StandardOption::Version:
+      std::cout << kolvar::platform::version_line("kolvar");
+      return 0;
+    case StandardOption::None:
+      break;
+  }
   QApplication app(argc, argv);
+  if (const int status = wrong_arguments(argc, argv)) return status;
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   kolvar::view::provide_stop_sound();

@@ -1,7 +1,10 @@
 #include "form/window_layout.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
+#include "form/setting_table.h"
 #include "form/window_places.h"
 #include "platform/version.h"
 
@@ -29,6 +32,27 @@ struct Builder {
                   int index = kNoIndex) {
     return add(name, index, Kind::ScrollBar).init_range(top_value, bottom_value, value);
   }
+  // A persisted setting's control, started as the settings table declares it.
+  Control& setting(Name name, int index = kNoIndex) {
+    const Setting& s = setting_of(name, index);
+    Control& control = add(std::string(name.text()), index, s.kind);
+    switch (s.kind) {
+      case Kind::TextBox:
+      case Kind::Label:
+        return control.init_text(std::string(s.text));
+      case Kind::Menu:
+        return control.init_checked(s.initial_value(index) != 0);
+      case Kind::CheckBox:
+        return control.init_value(s.initial_value(index));
+      case Kind::ScrollBar:
+        return control.init_range(s.top, s.bottom, s.initial_value(index));
+      default:
+        throw std::logic_error("no setting is a " + std::string(kind_name(s.kind)));
+    }
+  }
+  Control& check_box(Name name, const std::string& caption) {
+    return setting(name).init_text(caption);
+  }
   Control& button(const std::string& name, const std::string& caption) {
     return add(name, kNoIndex, Kind::Button).init_text(caption);
   }
@@ -37,6 +61,10 @@ struct Builder {
                          const std::string& caption) {
     label("lbl_" + name, caption);
     return text_box(name, text);
+  }
+  Control& described_box(Name name, const std::string& caption) {
+    label("lbl_" + std::string(name.text()), caption);
+    return setting(name);
   }
   Control& frame_of(const std::string& name, int index, const std::string& caption) {
     return form.add(name, index, Kind::Frame).init_text(caption).init_container(frame);
@@ -58,33 +86,32 @@ void temperature_panel(Builder& b) {
     const char* name;
     int t_index;  // 0: the row has no temperature label
     int v_index;  // 0: the row has no threshold
-    int initial;
     std::string tip;
   };
   const std::array<Row, 6> rows{{
-      {1, "Дефлегм", 1, 1, 880, control_tip},
-      {2, "Насадка", 2, 2, 770, control_tip},
-      {3, "Бак", 3, 3, 880, "Температура отключения системы при окончании процесса"},
-      {0, "отключение", 0, 4, 880, "температура отключения системы при перегреве змеевика"},
-      {5, "спирт на вых.", 4, 0, 0, ""},
-      {4, "охлаждение", 0, 5, 880, "температура открытия клапана охлаждения змеевика"},
+      {1, "Дефлегм", 1, 1, control_tip},
+      {2, "Насадка", 2, 2, control_tip},
+      {3, "Бак", 3, 3, "Температура отключения системы при окончании процесса"},
+      {0, "отключение", 0, 4, "температура отключения системы при перегреве змеевика"},
+      {5, "спирт на вых.", 4, 0, ""},
+      {4, "охлаждение", 0, 5, "температура открытия клапана охлаждения змеевика"},
   }};
   for (const Row& r : rows) {
     b.label("L", r.name, r.name_index);
     if (r.t_index) b.label("T", "55", r.t_index);
     if (r.v_index) {
-      b.label("T2", "55", r.v_index).init_tooltip(r.tip);
-      b.scroll("V", 1000, 200, r.initial, r.v_index);
+      b.setting(ctl::T2, r.v_index).init_tooltip(r.tip);
+      b.setting(ctl::V, r.v_index);
     }
   }
 
   b.label("Label11", "Периодичность");
-  b.label("Inter", "6");
-  b.scroll("Interval", 60, 1, 2);
+  b.setting(ctl::Inter);
+  b.setting(ctl::Interval);
   b.label("Label5", "сек");
 
   b.label("Dopusk2", "Допуск темп.");
-  b.scroll("dopusk", 1000, 0, 1);
+  b.setting(ctl::dopusk);
   b.label("dopusk1", "");
   b.label("manual_otb_2", "Ручное упр. % отбора");
   b.check_box("manual_otb_Ch", "", 0);
@@ -118,39 +145,39 @@ void settings_panel(Builder& b) {
   b.frame = "";
   b.frame_of("F", 5, "Параметры").init_place(8500, 0, 8175, 5145);
   b.frame = "F(5)";
-  b.described_box("peregrev_def", "100",
+  b.described_box(ctl::peregrev_def,
                   "Колличество циклов ожидания отключения при перегреве дефлегматора или насадки");
-  b.described_box("voda_vkl_def", "500", "Длина импульса охлаждения, млс");
-  b.described_box("step_up", "1000", "Шаг времени на увеличение, млс или 0,001%");
-  b.described_box("step_d", "5000", "Шаг времени на уменьшение, млс или 0,001%");
+  b.described_box(ctl::voda_vkl_def, "Длина импульса охлаждения, млс");
+  b.described_box(ctl::step_up, "Шаг времени на увеличение, млс или 0,001%");
+  b.described_box(ctl::step_d, "Шаг времени на уменьшение, млс или 0,001%");
   b.label("lbl_hot", "Температура отколючения системы при перегреве любого датчика");
-  b.scroll("hot", 1000, 200, 990);
+  b.setting(ctl::hot);
   b.label("hot1", "");
-  b.check_box("Ch_log", "При сбое ТемпКипера  0-ничего 1-рестарт ТК, затем стоп сист.", 1)
+  b.check_box(ctl::Ch_log, "При сбое ТемпКипера  0-ничего 1-рестарт ТК, затем стоп сист.")
       .init_tag("0");
-  b.described_box("time_error_def", "3",
+  b.described_box(ctl::time_error_def,
                   "Количество циклов чтения лога темп-кипера с одинаковым временем, допустимое");
-  b.check_box("Ch_pulse", "Использовать пульсирующий сигнал ", 1);
+  b.check_box(ctl::Ch_pulse, "Использовать пульсирующий сигнал ");
   b.described_box("pulse_time", "3000", "млс ");
-  b.described_box("lift_up_def", "4", "Движение лифта вверх, см");
-  b.described_box("lift_down_def", "1", "Движение лифта вниз, см");
-  b.described_box("lift_speed", "1000", "Время для похода лифтом 1 см, млс");
-  b.check_box("wait_ch", "", 1);
-  b.described_box("wait_def", "3", "К-во циклов перед движ. лифта / изменением ШИМ");
+  b.described_box(ctl::lift_up_def, "Движение лифта вверх, см");
+  b.described_box(ctl::lift_down_def, "Движение лифта вниз, см");
+  b.described_box(ctl::lift_speed, "Время для похода лифтом 1 см, млс");
+  b.check_box(ctl::wait_ch, "");
+  b.described_box(ctl::wait_def, "К-во циклов перед движ. лифта / изменением ШИМ");
   b.described_box(
-      "net_vodi_def", "10",
+      ctl::net_vodi_def,
       "Колличество циклов ожидания отключения при перегреве холодильника (отключили воду)");
-  b.check_box("sound_ch", "Звук", 1);
+  b.check_box(ctl::sound_ch, "Звук");
 
   b.label("lbl_shim", "Настройка ШИМ отбора по t° куба");
   b.label("lbl_kalibr_kolonni", "% отбора 100% производи- тельности колонны");
-  b.scroll("kalibr_kolonni_scr", 100, 0, 100);
+  b.setting(ctl::kalibr_kolonni_scr);
   b.label("kalibr_kolonni", "");
   b.label("lbl_temp_shim1", "t° начала снижения отбора");
-  b.scroll("temp_shim1_scr", 1000, 700, 900);
+  b.setting(ctl::temp_shim1_scr);
   b.label("temp_shim1", "");
   b.label("lbl_temp_shim2", "t° 0% отбора");
-  b.scroll("temp_shim2_scr", 1100, 700, 1000);
+  b.setting(ctl::temp_shim2_scr);
   b.label("temp_shim2", "");
 
   b.button("OK_set", "Применить");
@@ -178,7 +205,7 @@ void service_panel(Builder& b) {
       "Колличество циклов ожидания отключения при перегреве холодильника (отключили воду)");
   b.described_box("wait", "", "Колличество циклов перед движением лифта");
   b.described_box("otb", "0", "отбор, 0,001%");
-  b.described_box("time3_def", "2000", delay);
+  b.described_box(ctl::time3_def, delay);
 }
 
 void path_panels(Builder& b) {
@@ -188,7 +215,7 @@ void path_panels(Builder& b) {
   b.add("Drive2", kNoIndex, Kind::DriveList);
   b.add("Dir2", kNoIndex, Kind::DirList);
   b.add("File2", kNoIndex, Kind::FileList);
-  b.text_box("Path", "C:\\Program Files\\Temp. Keeper\\TempKeeper.exe");
+  b.setting(ctl::Path);
   b.button("OK2", "Применить");
 
   b.frame = "";
@@ -197,7 +224,7 @@ void path_panels(Builder& b) {
   b.add("Drive1", kNoIndex, Kind::DriveList);
   b.add("Dir1", kNoIndex, Kind::DirList);
   b.add("File1", kNoIndex, Kind::FileList);
-  b.text_box("LogPath", "C:\\Program Files\\Temp. Keeper\\Logs\\keeper.log", 1);
+  b.setting(ctl::LogPath, 1);
   b.button("OK", "Применить");
 }
 
@@ -228,6 +255,12 @@ void menus(Builder& b) {
     b.frame = parent;
     return b.add(name, index, Kind::Menu).init_text(caption);
   };
+  // A menu item whose check mark is a setting.
+  auto setting_item = [&](const std::string& parent, Name name, const std::string& caption,
+                          int index) -> Control& {
+    b.frame = parent;
+    return b.setting(name, index).init_text(caption);
+  };
   item("", "file", "File");
   item("file", "fi", "Задать путь и имя лог-файла");
   item("file", "tk", "Задать путь и имя ТемпКипера");
@@ -244,41 +277,40 @@ void menus(Builder& b) {
   struct Role {
     const char* parent;
     const char* caption;
-    const char* array;
-    int initially_checked;
+    Name array;
   };
   for (const Role& r :
-       std::array<Role, 4>{{{"def", "В дефлегматоре", "da", 1},
-                            {"nas", "В насадке", "na", 2},
-                            {"bak", "В баке", "kub", 0},
-                            {"kuler", "Спирт на выходе (холодильник)", "kul", 0}}}) {
+       std::array<Role, 4>{{{"def", "В дефлегматоре", ctl::da},
+                            {"nas", "В насадке", ctl::na},
+                            {"bak", "В баке", ctl::kub},
+                            {"kuler", "Спирт на выходе (холодильник)", ctl::kul}}}) {
     item("rasp", r.parent, r.caption);
-    for (int k = 1; k <= 5; ++k)
-      item(r.parent, r.array, sensors[k - 1], k).init_checked(k == r.initially_checked);
+    for (int k = 1; k <= 5; ++k) setting_item(r.parent, r.array, sensors[k - 1], k);
   }
 
   item("Tune", "TuneStart", "Управлять :");
-  item("TuneStart", "opstop", "по дефлегматору", 1);
-  item("TuneStart", "opstop", "по насадке", 2);
-  item("TuneStart", "opstop", "по двум одновременно", 3).init_checked(true);
+  setting_item("TuneStart", ctl::opstop, "по дефлегматору", 1);
+  setting_item("TuneStart", ctl::opstop, "по насадке", 2);
+  setting_item("TuneStart", ctl::opstop, "по двум одновременно", 3);
 
   item("Tune", "TuneLPT", "Состояния LPT");
   struct Pins {
     const char* parent;
     const char* caption;
-    const char* array;
+    Name array;
   };
   for (const Pins& p : std::array<Pins, 7>{{
-           {"sta", "Для старта клапана подать напряжения на :", "ps"},
-           {"sto", "Для стопа клапана подать напряжения на :", "pf"},
-           {"Stop_sys", "Для стопа системы подать напряжение на:", "ss"},
-           {"lift_up_menu", "Для лифта вверх напряжение на:", "lu"},
-           {"lift_down_menu", "Для лифта вниз напяжение на:", "ld"},
-           {"zmej", "Для охлаждения змеевика напряжение на:", "zm"},
-           {"Pulse", "Постоянный/Пульсирующий сигнал при работе подавать на:", "puls"},
+           {"sta", "Для старта клапана подать напряжения на :", ctl::ps},
+           {"sto", "Для стопа клапана подать напряжения на :", ctl::pf},
+           {"Stop_sys", "Для стопа системы подать напряжение на:", ctl::ss},
+           {"lift_up_menu", "Для лифта вверх напряжение на:", ctl::lu},
+           {"lift_down_menu", "Для лифта вниз напяжение на:", ctl::ld},
+           {"zmej", "Для охлаждения змеевика напряжение на:", ctl::zm},
+           {"Pulse", "Постоянный/Пульсирующий сигнал при работе подавать на:", ctl::puls},
        }}) {
     item("TuneLPT", p.parent, p.caption);
-    for (int k = 1; k <= 8; ++k) item(p.parent, p.array, "Ножку № " + std::to_string(k + 1), k);
+    for (int k = 1; k <= 8; ++k)
+      setting_item(p.parent, p.array, "Ножку № " + std::to_string(k + 1), k);
   }
   item("Tune", "settings", "Дополнительные опции");
 

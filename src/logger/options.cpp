@@ -63,6 +63,9 @@ Options parse_options(const std::vector<std::string>& args) {
     if (name == "--help" || name == "-h") {
       arguments.no_value(name);
       options.help = true;
+    } else if (name == "--version") {
+      arguments.no_value(name);
+      options.version = true;
     } else if (name == "--list") {
       arguments.no_value(name);
       options.list = true;

@@ -12,6 +12,7 @@ namespace kolvar::logger {
 
 struct Options {
   bool help = false;
+  bool version = false;
   bool list = false;
   bool once = false;
   std::optional<std::filesystem::path> config;

@@ -2,8 +2,7 @@
 
 #include "form/names.h"
 #include "form/text_number.h"
-#include "settings/settings_lines.h"
-#include "settings/value_forms.h"
+#include "settings/settings_write.h"
 
 namespace kolvar::record {
 
@@ -56,27 +55,7 @@ Sample take_sample(const form::Form& form) {
 }
 
 std::vector<std::string> settings_in_force(const form::Form& form) {
-  using settings::LineForm;
-  std::vector<std::string> lines;
-  for (const settings::SettingLine& line : settings::setting_lines()) {
-    const form::Control* control =
-        line.form == LineForm::Flag ? nullptr : &form.get(line.control->text(), line.index);
-    switch (line.form) {
-      case LineForm::Flag:
-        lines.push_back(settings::format_number(0));
-        break;
-      case LineForm::Text:
-        lines.push_back(control->text());
-        break;
-      case LineForm::Mark:
-        lines.push_back(settings::format_mark(control->checked()));
-        break;
-      case LineForm::Number:
-        lines.push_back(settings::format_number(control->value()));
-        break;
-    }
-  }
-  return lines;
+  return settings::settings_in_force(form);
 }
 
 bool cycle_running(const form::Form& form) {

@@ -1,7 +1,9 @@
 #include "settings/defaults.h"
 
+#include <stdexcept>
 #include <string>
 
+#include "form/setting_table.h"
 #include "settings/value_labels.h"
 
 namespace kolvar::settings {
@@ -11,40 +13,40 @@ void copy_text(form::Controller& c, form::Name to, form::Name from) {
   c.c(to).set_text(c.c(from).text());
 }
 
+// Sets one restored setting of the table to its default.
+void restore(form::Controller& c, const form::Setting& s) {
+  form::Control& control = c.c(s.control);
+  switch (s.kind) {
+    case form::Kind::TextBox:
+      control.set_text(std::string(s.text));
+      return;
+    case form::Kind::CheckBox:
+      control.set_value(s.default_value());
+      return;
+    case form::Kind::ScrollBar:
+      // Its change reaction runs as for an operator's move, and its value
+      // label follows even where the value was already the default.
+      c.change_value(control, s.default_value());
+      settings::show_value(c, s.control);
+      return;
+    default:
+      throw std::logic_error("no default for " + std::string(s.control.text()));
+  }
+}
+
 }  // namespace
 
 void Def_button_Click(form::Controller& c) {
-  c.c(ctl::time3_def).set_text("2000");
+  for (const form::Setting& s : form::kSettings)
+    if (s.restored) restore(c, s);
+  // The counters that run from a restored setting start from it afresh.
   copy_text(c, ctl::time3, ctl::time3_def);
-  c.c(ctl::time_error_def).set_text("3");
-  c.c(ctl::peregrev_def).set_text("100");
   copy_text(c, ctl::peregrev, ctl::peregrev_def);
-  c.c(ctl::voda_vkl_def).set_text("500");
   copy_text(c, ctl::voda_vkl, ctl::voda_vkl_def);
-  c.c(ctl::step_up).set_text("1000");
-  c.c(ctl::step_d).set_text("5000");
-  c.c(ctl::Ch_log).set_value(1);
-  c.c(ctl::lift_up_def).set_text("4");
-  c.c(ctl::lift_down_def).set_text("1");
-  c.c(ctl::lift_speed).set_text("1000");
-  c.c(ctl::net_vodi_def).set_text("10");
   copy_text(c, ctl::net_vodi, ctl::net_vodi_def);
   c.c(ctl::stab_temp).set_text("0");
-  // 99.9 degrees, a tenth below the window's own initial value.
-  c.change_value(c.c(ctl::hot), 999);
-  settings::show_value(c, ctl::hot);
-  c.c(ctl::wait_def).set_text("3");
-  c.c(ctl::Ch_pulse).set_value(1);
   settings::derive_pulse_time(c);
-  c.set_restart_mark(false);  // TempKeeper counts as not restarted
-  c.c(ctl::wait_ch).set_value(1);
-  c.c(ctl::sound_ch).set_value(1);
-  c.change_value(c.c(ctl::kalibr_kolonni_scr), 100);
-  settings::show_value(c, ctl::kalibr_kolonni_scr);
-  c.change_value(c.c(ctl::temp_shim1_scr), 900);
-  settings::show_value(c, ctl::temp_shim1_scr);
-  c.change_value(c.c(ctl::temp_shim2_scr), 1000);
-  settings::show_value(c, ctl::temp_shim2_scr);
+  c.set_restart_mark(false);  // the logger counts as not restarted
 }
 
 }  // namespace kolvar::settings

@@ -26,7 +26,7 @@ platform::SaveResult save_settings(form::Controller& c);
 // restart from their settings, then the save.
 void OK_set_Click(form::Controller& c);
 
-// The TempKeeper path panel's "Применить": the save alone.
+// The logger program's path panel's "Применить": the save alone.
 void OK2_Click(form::Controller& c);
 
 }  // namespace kolvar::settings

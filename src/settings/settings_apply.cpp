@@ -58,7 +58,7 @@ void apply_settings(form::Controller& c, platform::SettingsFile::Reader& reader)
     } catch (const Failure&) {
       // Tolerant by design: the control keeps its value, the next line goes on.
     }
-    if (k + 1 == kIntervalLine) set_cycle_period(c);
+    if (lines[k].control == ctl::Interval) set_cycle_period(c);
   }
 }
 

@@ -10,8 +10,9 @@ namespace kolvar::settings {
 // scroll value out of range, a check-box value other than 0 or 1) leaves
 // that control as it was, and no message names it. A scroll bar given a new
 // value raises its change reaction; one that fails only ends that line.
-// Once line 74 is reached the cycle period is `Interval` seconds, whether or
-// not the line converted; the timer's running state is not touched.
+// Once the line of `Interval` (74) is reached the cycle period is `Interval`
+// seconds, whether or not the line converted; the timer's running state is
+// not touched.
 void apply_settings(form::Controller& c, platform::SettingsFile::Reader& reader);
 
 }  // namespace kolvar::settings

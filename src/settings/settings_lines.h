@@ -1,6 +1,8 @@
 #pragma once
 // What each of the 114 lines of "mytunes.log" holds: its control and the form
-// its value is written in. A line's meaning is its position alone.
+// its value is written in. A line's meaning is its position alone: line 1 is
+// the outside-edit flag, then every control of the settings table
+// (form/setting_table.h) in its order.
 #include <optional>
 #include <vector>
 
@@ -16,6 +18,9 @@ enum class LineForm {
   Number,  // a scroll bar's or check box's value
 };
 
+// How a setting of this kind is written.
+LineForm line_form(form::Kind kind);
+
 struct SettingLine {
   LineForm form;
   std::optional<form::Name> control;  // none for the flag line
@@ -24,8 +29,5 @@ struct SettingLine {
 
 // The 114 lines in file order; element k is line k + 1.
 const std::vector<SettingLine>& setting_lines();
-
-// The line after which the cycle period is set from `Interval`.
-inline constexpr int kIntervalLine = 74;
 
 }  // namespace kolvar::settings

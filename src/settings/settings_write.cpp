@@ -6,7 +6,7 @@
 
 namespace kolvar::settings {
 
-std::vector<std::string> settings_file_lines(const form::Controller& c) {
+std::vector<std::string> settings_in_force(const form::Form& form) {
   std::vector<std::string> lines;
   lines.reserve(setting_lines().size());
   for (const SettingLine& line : setting_lines()) {
@@ -14,10 +14,10 @@ std::vector<std::string> settings_file_lines(const form::Controller& c) {
       lines.push_back(format_number(0));
       continue;
     }
-    const form::Control& control = c.c(*line.control, line.index);
+    const form::Control& control = form.get(line.control->text(), line.index);
     switch (line.form) {
       case LineForm::Text:
-        lines.push_back(encode_path_line(control.text()));
+        lines.push_back(control.text());
         break;
       case LineForm::Mark:
         lines.push_back(format_mark(control.checked()));
@@ -29,6 +29,13 @@ std::vector<std::string> settings_file_lines(const form::Controller& c) {
         break;
     }
   }
+  return lines;
+}
+
+std::vector<std::string> settings_file_lines(const form::Controller& c) {
+  std::vector<std::string> lines = settings_in_force(c.form);
+  for (std::size_t k = 0; k < lines.size(); ++k)
+    if (setting_lines()[k].form == LineForm::Text) lines[k] = encode_path_line(lines[k]);
   return lines;
 }
 

@@ -71,7 +71,7 @@ void load_window(form::Controller& c) {
   io::set_ticked_pins(c, ctl::ss, io::kHigh);  // reaches the port with the valve closing below
   settings::show_value(c, ctl::dopusk);
   settings::show_value(c, ctl::manual_otb);
-  c.set_restart_mark(false);  // TempKeeper counts as not restarted
+  c.set_restart_mark(false);  // the logger counts as not restarted
   c.c(ctl::voda_vkl).set_text(c.c(ctl::voda_vkl_def).text());
 }
 

@@ -139,13 +139,14 @@ TEST(RecordFormat, ARowReadsBackAsItWasTaken) {
   Sample full{kDay0,
               86'399'500,
               {"88.3", "-", "", "1,5"},
+              {},
               {880, 775, 200, 1000, 995},
               Takeoff::Pwm,
               true,
               37'500,
               255,
               "ШИМ, \"50 %\"\r\nКлапан открыт"};
-  Sample bare{kDay0, 0, {}, {}, Takeoff::None, std::nullopt, std::nullopt, std::nullopt, ""};
+  Sample bare{kDay0, 0, {}, {}, {}, Takeoff::None, std::nullopt, std::nullopt, std::nullopt, ""};
   for (const Sample& s : {full, bare}) {
     std::istringstream in(sample_record(s, std::nullopt));
     auto fields = CsvReader(in).next();

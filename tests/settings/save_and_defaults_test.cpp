@@ -1,8 +1,11 @@
 // The save behind every "Применить", and "По умолчанию".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include "form/setting_table.h"
 #include "settings/defaults.h"
 #include "settings/save.h"
 #include "settings_rig.h"
@@ -161,6 +164,62 @@ TEST(Defaults, RaiseTheChangeReactionsOfTheirScrollBars) {
         bar, [&changed, bar](form::Controller&, int) { changed.emplace_back(bar.text()); });
   Def_button_Click(rig.c());  // hot differs from its initial 990; the others do not
   EXPECT_EQ(changed, std::vector<std::string>{"hot"});
+}
+
+std::string state_of(const form::Control& control) {
+  return control.text() + "|" + std::to_string(control.value()) + "|" +
+         (control.checked() ? "1" : "0");
+}
+
+// Every setting moved off both its initial value and its default: the
+// button brings back exactly the table's restored rows, each to its default.
+TEST(Defaults, SetExactlyTheTablesDefaultsAndLeaveTheOtherSettings) {
+  SettingsRig rig;
+  form::Controller& c = rig.c();
+  c.start();
+  std::vector<std::string> moved;
+  for (const form::Setting& s : form::kSettings) {
+    for (int k = 0; k < s.count; ++k) {
+      const int index = s.index_at(k);
+      form::Control& control = c.c(s.control, index);
+      switch (s.kind) {
+        case form::Kind::Menu:
+          control.set_checked(s.initial_value(index) == 0);
+          break;
+        case form::Kind::CheckBox:
+          control.set_value(1 - s.initial_value(index));
+          break;
+        case form::Kind::ScrollBar: {
+          int value = std::min(s.top, s.bottom);
+          while (value == s.initial_value(index) || (s.restored && value == s.default_value()))
+            ++value;
+          control.set_value(value);
+          break;
+        }
+        default:
+          control.set_text("Ёлка " + control.full_name());
+          break;
+      }
+      moved.push_back(state_of(control));
+    }
+  }
+
+  Def_button_Click(c);
+
+  std::size_t n = 0;
+  for (const form::Setting& s : form::kSettings) {
+    for (int k = 0; k < s.count; ++k, ++n) {
+      const form::Control& control = c.c(s.control, s.index_at(k));
+      SCOPED_TRACE(control.full_name());
+      if (!s.restored) {
+        EXPECT_EQ(state_of(control), moved[n]);
+      } else if (s.kind == form::Kind::TextBox) {
+        EXPECT_EQ(control.text(), s.text);
+      } else {
+        EXPECT_EQ(control.value(), s.default_value());
+      }
+    }
+  }
 }
 
 }  // namespace

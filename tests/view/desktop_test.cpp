@@ -4,9 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <fstream>
 
 #include "desktop_rig.h"
@@ -85,6 +87,37 @@ TEST_F(Binding, TimersRunWhileMessageBoxesStand) {
   advance(2000);  // the first cycle
   EXPECT_GT(port1->writes().size(), writes);
   EXPECT_EQ(boxes(), 2);
+}
+
+// A window manager keeps a box above the window it is transient for; a box
+// raised during start-up, before the window is shown, must name it too.
+class Boxes : public DesktopRig {
+ protected:
+  QMessageBox* shown(const std::string& text) {
+    desktop.controller().os.message_box.show(text);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      if (box && box->isVisible() && box->text() == QString::fromStdString(text)) return box;
+    }
+    return nullptr;
+  }
+  void expect_owned_by_the_window(QMessageBox* box) {
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(desktop.window().windowHandle(), nullptr);
+    EXPECT_EQ(box->windowHandle()->transientParent(), desktop.window().windowHandle());
+    EXPECT_EQ(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+              desktop.window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  }
+};
+
+TEST_F(Boxes, ABoxBeforeTheWindowIsShownIsTransientForIt) {
+  expect_owned_by_the_window(shown("LPT driver error"));
+}
+
+TEST_F(Boxes, ABoxAboveTheStartedWindowIsOnTopAsTheWindowIs) {
+  desktop.start();
+  EXPECT_TRUE(desktop.window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  expect_owned_by_the_window(shown("Перегрев"));
 }
 
 TEST_F(Binding, ClosingWhileTheCycleRunsLeavesTheStopImage) {

@@ -1,0 +1,27 @@
+# Every program keeps the same command-line conventions: --help prints the
+# usage on standard output with status 0, --version prints the version with
+# status 0, and a wrong option prints the usage on standard error with 2.
+# PROGRAMS: name=path pairs; VERSION: the version the build carries.
+foreach(entry ${PROGRAMS})
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 path)
+
+  execute_process(COMMAND ${path} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  TIMEOUT 30)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "^usage: ${name}" OR NOT err STREQUAL "")
+    message(FATAL_ERROR "${name} --help: status ${rc}, output '${out}', errors '${err}'")
+  endif()
+
+  execute_process(COMMAND ${path} --version RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err TIMEOUT 30)
+  if(NOT rc EQUAL 0 OR NOT out STREQUAL "${name} ${VERSION}\n")
+    message(FATAL_ERROR "${name} --version: status ${rc}, output '${out}', errors '${err}'")
+  endif()
+
+  execute_process(COMMAND ${path} --no-such-option RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err TIMEOUT 30)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "usage: ${name}" OR NOT out STREQUAL "")
+    message(FATAL_ERROR "${name} --no-such-option: status ${rc}, output '${out}', errors '${err}'")
+  endif()
+endforeach()
