@@ -21,9 +21,9 @@ class QuitRequests {
   QuitRequests(const QuitRequests&) = delete;
   QuitRequests& operator=(const QuitRequests&) = delete;
 
-  // The requests received since the last call, oldest first, each as its
-  // number (the signal on POSIX, the console event on Windows); the handle
-  // is then quiet until the next request.
+  // The requests received since the last call, each as its number: on
+  // POSIX the signals oldest first, on Windows each console event once. The
+  // handle is then quiet until the next request.
   std::vector<int> take();
 
   WaitHandle handle() const { return handle_; }

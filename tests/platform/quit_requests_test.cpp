@@ -32,11 +32,10 @@ TEST(QuitRequests, EachSignalRaisedReachesTheLoopInOrder) {
 }
 
 TEST(QuitRequests, PutsBackWhatTheSignalsDidBefore) {
-  int counted = 0;
-  static int* count = nullptr;
-  count = &counted;
+  static volatile std::sig_atomic_t counted;
+  counted = 0;
   struct sigaction own {};
-  own.sa_handler = [](int) { ++*count; };
+  own.sa_handler = [](int) { counted = counted + 1; };
   sigemptyset(&own.sa_mask);
   struct sigaction before {};
   ASSERT_EQ(sigaction(SIGHUP, &own, &before), 0);
