@@ -14,14 +14,14 @@
 #include <memory>
 #include <string>
 
-#include "plot/plot_model.h"
+#include "chart/plot_model.h"
+#include "chart/time_window.h"
 #include "plot/plot_painter.h"
-#include "plot/time_window.h"
 
 namespace {
 
+using kolvar::chart::PlotModel;
 using kolvar::platform::Millis;
-using kolvar::plot::PlotModel;
 
 constexpr Millis kCycle = 2000;
 constexpr std::int64_t kHour = 1800;  // cycles
@@ -49,8 +49,12 @@ kolvar::record::Sample sample(std::int64_t i) {
   const double t = static_cast<double>(i);
   kolvar::record::Sample s;
   s.since_start = i * kCycle;
-  s.temperatures = {degrees(78.4 + 0.3 * std::sin(t / 40)), degrees(80 + std::sin(t / 300)),
-                    degrees(84 + 12 * t / (48 * kHour)), degrees(25 + 0.8 * std::sin(t / 7))};
+  const double read[] = {78.4 + 0.3 * std::sin(t / 40), 80 + std::sin(t / 300),
+                         84 + 12 * t / (48 * kHour), 25 + 0.8 * std::sin(t / 7)};
+  for (std::size_t r = 0; r < 4; ++r) {
+    s.temperatures[r] = degrees(read[r]);
+    s.degrees[r] = read[r];
+  }
   s.thresholds = {784, 800, 960, 400, 350};
   s.valve_open = i % 3 != 0;
   s.news = "Дефлегматор в норме\r\nНасадка в норме\r\n";
@@ -80,7 +84,7 @@ void BM_PlotModelMemory(benchmark::State& state) {
     state.counters["rss_growth_MiB"] = static_cast<double>(resident_kib() - before) / 1024;
     state.counters["model_KiB"] =
         static_cast<double>(model.points().bytes() +
-                            model.open_periods().capacity() * sizeof(kolvar::plot::Period)) /
+                            model.open_periods().capacity() * sizeof(kolvar::chart::Period)) /
         1024;
   }
 }
@@ -100,7 +104,7 @@ void BM_PlotRedraw(benchmark::State& state) {
   application();
   PlotModel model;
   feed(model, 0, state.range(0) * kHour);
-  const kolvar::plot::TimeWindow whole;
+  const kolvar::chart::TimeWindow whole;
   const auto span = whole.span(model.points().first_time(), model.points().last_time());
   QImage image(1000, 500, QImage::Format_RGB32);
   for (auto _ : state) {

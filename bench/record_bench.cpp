@@ -9,18 +9,18 @@
 #include <filesystem>
 #include <string>
 
+#include "chart/decimation.h"
+#include "chart/plot_channels.h"
 #include "platform/append_file.h"
-#include "record/decimation.h"
-#include "record/plot_channels.h"
 #include "record/record_format.h"
 #include "record/snapshot.h"
 #include "ui/headless.h"
 
 namespace {
 
+using kolvar::chart::Decimator;
+using kolvar::chart::kChannels;
 using kolvar::platform::Millis;
-using kolvar::record::Decimator;
-using kolvar::record::kChannels;
 
 constexpr Millis kCycle = 2000;
 constexpr std::int64_t kHour = 1800;  // cycles
@@ -71,7 +71,7 @@ void BM_RecordRow(benchmark::State& state) {
   auto file = kolvar::platform::AppendFile::create_new(std::filesystem::path(folder) / "run.csv");
   std::optional<std::string> news;
   for (auto _ : state) {
-    kolvar::record::Sample s = kolvar::record::take_sample(rig.controller.form);
+    kolvar::record::Sample s = kolvar::record::take_sample(rig.controller);
     if (file.append(kolvar::record::sample_record(s, news), durable))
       return state.SkipWithError("append failed");
     news = s.news;

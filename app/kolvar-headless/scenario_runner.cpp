@@ -101,7 +101,7 @@ class Runner {
     form::Control& c = control(rest);
     try {
       rig_.controller.click(c);
-    } catch (const form::NotBuilt& e) {
+    } catch (const form::NoHandler& e) {
       throw ScriptError(e.what());
     }
   }
@@ -119,7 +119,7 @@ class Runner {
       } else {
         rig_.controller.edit(control(address), value);
       }
-    } catch (const form::NotBuilt& e) {
+    } catch (const form::NoHandler& e) {
       throw ScriptError(e.what());
     } catch (const Failure& e) {
       throw ScriptError(e.what());

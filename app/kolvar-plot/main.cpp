@@ -7,28 +7,28 @@
 #include <string>
 #include <vector>
 
+#include "chart/record_file.h"
+#include "chart/time_window.h"
 #include "kolvar-plot/options.h"
 #include "platform/command_line.h"
 #include "plot/plot_export.h"
 #include "plot/plot_window.h"
-#include "plot/record_file.h"
-#include "plot/time_window.h"
 
 namespace {
 
-using kolvar::plot::PlotModel;
+using kolvar::chart::PlotModel;
 
 constexpr int kBad = 2;
 
 int export_pictures(const kolvar::plotapp::Options& o) {
   PlotModel model;
   try {
-    kolvar::plot::load_record(std::filesystem::path(*o.record), model);
+    kolvar::chart::load_record(std::filesystem::path(*o.record), model);
   } catch (const std::exception& e) {
     std::cerr << "kolvar-plot: " << *o.record << ": " << e.what() << "\n";
     return kBad;
   }
-  const kolvar::plot::TimeWindow whole;
+  const kolvar::chart::TimeWindow whole;
   const auto& points = model.points();
   const auto span =
       points.empty() ? whole.span(0, 0) : whole.span(points.first_time(), points.last_time());

@@ -9,6 +9,7 @@
 #include "platform/failure.h"
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
+#include "record/run_record.h"
 #include "simrun/rig.h"
 #include "simrun/sim_settings_file.h"
 #include "simview/simulated_desktop.h"
@@ -47,14 +48,16 @@ int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
   watch.attach(sim);
   view::QuitSignals quit([&desktop](int) { desktop.end(); });
 
-  // The record of every run and its plot beside the window. Its wall time
-  // runs on the model's clock from the real moment the window opened, so at
-  // ×10 and ×60 the record's times and the plot keep pace with the column.
+  // The record of every run, in runs/. Its wall time runs on the model's
+  // clock from the real moment the window opened, so at ×10 and ×60 the
+  // record's times and the plot keep pace with the column.
   const platform::LocalTime opened =
       platform::SystemWallClock().now() - std::chrono::duration_cast<std::chrono::seconds>(
                                               std::chrono::milliseconds(desktop.clock().now()));
   const platform::FollowingWallClock wall(desktop.clock(), opened);
-  plot::LivePlot plot(desktop.controller(), wall, &desktop.window(), {.background = true});
+  record::RunRecord record(desktop.controller(), wall, {.background = true});
+  // The plot of the run under way, beside the simulator's window.
+  plot::LivePlot plot(record, &desktop.window());
   plot.place_beside(&sim.sim_window());
 
   sim.start();

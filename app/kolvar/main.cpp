@@ -11,6 +11,7 @@
 #include "platform/command_line.h"
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
+#include "record/run_record.h"
 #include "view/desktop.h"
 #include "view/quit_signals.h"
 #include "view/stop_sound_setup.h"
@@ -56,11 +57,12 @@ int main(int argc, char** argv) {
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
   kolvar::view::Desktop desktop(seam.wiring());
   seam.attach(desktop);
-  // The record of every run and its plot beside the window (F9 shows it
-  // again). Its rows reach the disk from a thread of their own, so a slow
-  // disk never delays the cycle.
+  // The record of every run, in runs/. Its rows reach the disk from a thread
+  // of their own, so a slow disk never delays the cycle.
   const kolvar::platform::SystemWallClock wall;
-  kolvar::plot::LivePlot plot(desktop.controller(), wall, &desktop.window(), {.background = true});
+  kolvar::record::RunRecord record(desktop.controller(), wall, {.background = true});
+  // The plot of the run under way beside the window (F9 shows it again).
+  kolvar::plot::LivePlot plot(record, &desktop.window());
   kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
   desktop.start();
   seam.after_start(desktop);

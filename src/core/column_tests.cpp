@@ -6,9 +6,6 @@ namespace kolvar::core {
 
 namespace {
 
-constexpr int kDephlegmator = 1;
-constexpr int kPacking = 2;
-
 // The threshold of a controlling role plus margin, in degrees.
 double limit(const form::Controller& c, int role, int margin) {
   return (c.c(ctl::V, role).value() + margin) / 10.0;

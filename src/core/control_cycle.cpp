@@ -14,6 +14,7 @@
 #include "core/stalled_logger.h"
 #include "core/temperature_colours.h"
 #include "core/working_signal.h"
+#include "form/takeoff.h"
 #include "form/text_number.h"
 #include "platform/failure.h"
 #include "settings/outside_edit.h"
@@ -41,13 +42,11 @@ Flow after_opening(Opening opening) {
 }
 
 Flow liquid_section(form::Controller& c) {
-  if (!c.c(ctl::liquid).checked()) return Flow::Next;
   const Opening opening = open_liquid_section(c);
   return opening == Opening::Automatic ? liquid_auto_step(c) : after_opening(opening);
 }
 
 Flow vapour_section(form::Controller& c) {
-  if (!c.c(ctl::par).checked()) return Flow::Next;
   // The automatic step works on the delay as it stood before the opening.
   const double delay = form::numeric_value(c.c(ctl::time3).text());
   const Opening opening = open_vapour_section(c);
@@ -55,7 +54,6 @@ Flow vapour_section(form::Controller& c) {
 }
 
 Flow pwm_section(form::Controller& c) {
-  if (!c.c(ctl::SHIM).checked()) return Flow::Next;
   const Opening opening = open_pwm_section(c);
   return opening == Opening::Automatic ? pwm_auto_step(c) : after_opening(opening);
 }
@@ -66,11 +64,15 @@ Flow acquire_and_regulate(form::Controller& c) {
   set_role_temperatures(c, split_log_line(read_last_line(log_path(c))));
   check_freshness(c);
   colour_control_temperatures(c);
-  for (Flow (*section)(form::Controller&) : {liquid_section, vapour_section}) {
-    if (const Flow flow = section(c); flow != Flow::Next) return flow;
+  // Only the section of the type ticked runs. The liquid and vapour sections
+  // come before the stable-count wrap, the PWM section after it.
+  const form::Takeoff type = form::takeoff_type(c);
+  if (type == form::Takeoff::Liquid || type == form::Takeoff::Vapour) {
+    const Flow flow = type == form::Takeoff::Liquid ? liquid_section(c) : vapour_section(c);
+    if (flow != Flow::Next) return flow;
   }
   stable_count_wrap(c);
-  return pwm_section(c);
+  return type == form::Takeoff::Pwm ? pwm_section(c) : Flow::Next;
 }
 
 // The stalled-logger check and the protective step.

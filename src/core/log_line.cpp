@@ -10,7 +10,8 @@ namespace kolvar::core {
 
 namespace {
 
-constexpr std::size_t kUsedCharacters = 58;
+namespace layout = platform::log_line;
+
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // The first characters of a line: their text and where each one starts in
@@ -63,9 +64,10 @@ std::string_view field(std::string_view ascii, std::size_t first, std::size_t la
 template <typename Text>
 LogFields split(const Text& text) {
   LogFields fields;
-  fields.time = trimmed(field(text, 1, 8));
-  for (std::size_t k = 1; k <= fields.sensor.size(); ++k) {
-    fields.sensor[k - 1] = trimmed(field(text, 10 * k, 10 * k + 8));
+  fields.time = trimmed(field(text, layout::kStampFirst, layout::kStampLast));
+  for (int k = 1; k <= layout::kSensors; ++k) {
+    fields.sensor[static_cast<std::size_t>(k - 1)] =
+        trimmed(field(text, layout::sensor_first(k), layout::sensor_last(k)));
   }
   return fields;
 }
@@ -73,12 +75,12 @@ LogFields split(const Text& text) {
 }  // namespace
 
 LogFields split_log_line(std::string_view line) {
-  const std::string_view used = line.substr(0, std::min(line.size(), kUsedCharacters));
+  const std::string_view used = line.substr(0, std::min(line.size(), layout::kUsedCharacters));
   const bool ascii = std::all_of(used.begin(), used.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   // An ASCII byte is one character, so plain lines need no decoding.
   if (ascii) return split(used);
-  return split(first_characters(line, kUsedCharacters));
+  return split(first_characters(line, layout::kUsedCharacters));
 }
 
 }  // namespace kolvar::core

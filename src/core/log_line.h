@@ -5,14 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/log_line_layout.h"
+
 namespace kolvar::core {
 
 struct LogFields {
-  std::string time;                   // characters 1 to 8
-  std::array<std::string, 5> sensor;  // sensor[k - 1]: characters 10k to 10k + 8
+  std::string time;  // characters 1 to 8
+  // sensor[k - 1]: characters 10k to 10k + 8
+  std::array<std::string, platform::log_line::kSensors> sensor;
 };
 
-// Positions count characters from 1; characters from 59 on are ignored, and
+// The layout is platform/log_line_layout.h. Positions count characters from
+// 1; characters from 59 on are ignored, and
 // a field reaching past the end of a short line gets what exists (maybe
 // nothing). Each field is trimmed of leading and trailing blanks (spaces
 // only). Non-ASCII text is taken as UTF-8; a byte that does not belong to a

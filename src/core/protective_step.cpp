@@ -11,9 +11,6 @@ namespace kolvar::core {
 
 namespace {
 
-constexpr int kTank = 3;
-constexpr int kCoolerOutlet = 4;
-
 void stop(form::Controller& c, const std::string& reason) {
   c.set_stop_reason(reason);
   system_stop(c);

@@ -3,6 +3,7 @@
 #include "core/column_tests.h"
 #include "core/pwm_phases.h"
 #include "core/pwm_takeoff.h"
+#include "core/roles.h"
 #include "core/steps.h"
 #include "core/system_stop.h"
 #include "core/tank_line.h"
@@ -26,10 +27,10 @@ Flow stop_system(form::Controller& c, const char* reason) {
 
 // The manual percentage from the tank temperature.
 Flow follow_tank_line(form::Controller& c) {
-  if (!c.c(ctl::T, 3).enabled()) return stop_system(c, "Не включен датчик температуры бака");
+  if (!role_enabled(c, kTank)) return stop_system(c, "Не включен датчик температуры бака");
   const int t1 = c.c(ctl::temp_shim1_scr).value();
   const int t2 = c.c(ctl::temp_shim2_scr).value();
-  const double tk = form::numeric_value(c.c(ctl::T, 3).text()) * 10;
+  const double tk = role_temperature(c, kTank) * 10;
   const int k = c.c(ctl::kalibr_kolonni_scr).value();
   if (t2 - t1 <= 0)
     return stop_system(c, "в настройках t° начала снижения отбора ниже t° окончания отбора");

@@ -1,6 +1,8 @@
 #include "core/role_temperatures.h"
 
 #include <array>
+#include <string>
+#include <utility>
 
 #include "core/roles.h"
 
@@ -12,21 +14,25 @@ constexpr std::array<form::Name, kRoleCount> kSensorMenus{ctl::da, ctl::na, ctl:
 }  // namespace
 
 int sensor_column(const form::Controller& c, int role) {
-  for (int column = 1; column <= 4; ++column) {
+  constexpr int kLast = platform::log_line::kSensors;
+  for (int column = 1; column < kLast; ++column) {
     if (c.c(kSensorMenus[role - 1], column).checked()) return column;
   }
-  return 5;
+  return kLast;
+}
+
+void set_role_reading(form::Controller& c, int role, std::string text) {
+  c.column.set_role(role, std::move(text));
+  c.c(ctl::T, role).set_text(c.column.role(role).text);
 }
 
 void set_role_temperatures(form::Controller& c, const LogFields& line) {
   for (int role = 1; role <= kRoleCount; ++role) {
-    form::Control& label = c.c(ctl::T, role);
-    if (label.enabled()) {
-      label.set_text(line.sensor[sensor_column(c, role) - 1]);
-    } else {
-      label.set_text(c.c(ctl::T2, role).text());
-    }
+    set_role_reading(c, role,
+                     role_enabled(c, role) ? line.sensor[sensor_column(c, role) - 1]
+                                           : c.c(ctl::T2, role).text());
   }
+  c.column.set_time_stamp(line.time);
   c.c(ctl::time_log2).set_text(line.time);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // Turning the logger's last line into the role temperatures and its time stamp.
+#include <string>
+
 #include "core/log_line.h"
 #include "form/controller.h"
 
@@ -9,9 +11,14 @@ namespace kolvar::core {
 // in its menu array, else column 5 whether ticked or not.
 int sensor_column(const form::Controller& c, int role);
 
-// Each role that takes part shows its sensor's text; one that does not shows
-// its own threshold, so it stays neutral in every comparison. `time_log2`
-// gets the line's time stamp.
+// Each role that takes part reads its sensor's text; one that does not reads
+// its own threshold's caption, so it stays neutral in every comparison. The
+// column's state takes the readings and the line's time stamp (the only step
+// that turns a temperature's text into a number); the labels T(1..4) and
+// `time_log2` show them.
 void set_role_temperatures(form::Controller& c, const LogFields& line);
+
+// Role r reads this text: the column's state takes it and T(r) shows it.
+void set_role_reading(form::Controller& c, int role, std::string text);
 
 }  // namespace kolvar::core

@@ -1,7 +1,5 @@
 #include "core/roles.h"
 
-#include "form/text_number.h"
-
 namespace kolvar::core {
 
 bool role_enabled(const form::Controller& c, int role) {
@@ -9,7 +7,7 @@ bool role_enabled(const form::Controller& c, int role) {
 }
 
 double role_temperature(const form::Controller& c, int role) {
-  return form::numeric_value(c.c(ctl::T, role).text());
+  return c.column.role(role).value;
 }
 
 bool role_over(const form::Controller& c, int role, const form::Control& threshold) {

@@ -6,11 +6,16 @@
 
 namespace kolvar::core {
 
-inline constexpr int kRoleCount = 4;
+inline constexpr int kRoleCount = form::kRoleCount;
+inline constexpr int kDephlegmator = 1;
+inline constexpr int kPacking = 2;
+inline constexpr int kTank = 3;
+inline constexpr int kCoolerOutlet = 4;
 
 bool role_enabled(const form::Controller& c, int role);
 
-// The reading of a role in degrees: the leading number of its caption.
+// The reading of a role in degrees as this cycle took it (the number of what
+// its label shows).
 double role_temperature(const form::Controller& c, int role);
 
 // Whether the role takes part and reads strictly more than a threshold held

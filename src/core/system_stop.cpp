@@ -58,7 +58,7 @@ void system_stop(form::Controller& c) {
     c.c(timer).set_on(false);
 
   form::Control& news = c.c(ctl::News);
-  std::string text = std::string(kStoppedHeading) + "\r\n" + news.tag();
+  std::string text = std::string(kStoppedHeading) + "\r\n" + c.stop_reason();
   if (!port_failure.empty()) text += "\r\n" + port_failure;
   news.set_text(text);
 

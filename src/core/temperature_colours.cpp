@@ -5,9 +5,9 @@
 namespace kolvar::core {
 
 void colour_control_temperatures(form::Controller& c) {
-  for (int role = 1; role <= 2; ++role) {
+  for (int role : {kDephlegmator, kPacking}) {
     form::Control& label = c.c(ctl::T, role);
-    // Judged on the caption whether the row takes part or not.
+    // Judged on the reading whether the row takes part or not.
     const bool over = role_temperature(c, role) > c.c(ctl::V, role).value() / 10.0;
     label.set_back_color(over ? kOverBack : kNormalBack);
     label.set_fore_color(over ? kOverText : kNormalText);

@@ -1,12 +1,20 @@
 #include "core/valve_news.h"
 
 #include "core/handlers.h"
+#include "form/takeoff.h"
 
 namespace kolvar::core {
 
 form::ValveNews valve_news(const form::Controller& c) {
-  if (c.c(ctl::SHIM).checked()) return form::ValveNews::Silent;
-  if (c.c(ctl::par).checked() && c.c(ctl::Auto).checked()) return form::ValveNews::Replace;
+  switch (form::takeoff_type(c)) {
+    case form::Takeoff::Pwm:
+      return form::ValveNews::Silent;
+    case form::Takeoff::Vapour:
+      return c.c(ctl::Auto).checked() ? form::ValveNews::Replace : form::ValveNews::Append;
+    case form::Takeoff::Liquid:
+    case form::Takeoff::None:
+      break;
+  }
   return form::ValveNews::Append;
 }
 

@@ -16,8 +16,8 @@ constexpr int kMinuteMs = 60000;
 void Timer3_Timer(form::Controller& c) {
   form::Control& timer = c.c(ctl::Timer3);
   const long long minutes = c.minute_count();
-  // A count below zero (only an outside edit could make one) would count down
-  // for ever and the valve would never open: it means no minutes are left.
+  // A count below zero (no step arms one) would count down for ever and the
+  // valve would never open: it means no minutes are left.
   if (minutes <= 0) {
     io::vkl(c);
     c.c(ctl::Timer4).set_on(true);

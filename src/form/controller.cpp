@@ -29,31 +29,23 @@ void Controller::on_start(std::function<void(Controller&)> handler) {
   start_.push_back(std::move(handler));
 }
 
-const std::string& Controller::stop_reason() const {
-  return c(ctl::News).tag();
-}
 void Controller::set_stop_reason(std::string reason) {
-  c(ctl::News).set_tag(std::move(reason));
+  c(ctl::News).set_tag(reason);
+  column.stop_reason_ = std::move(reason);
 }
 
-bool Controller::restart_mark() const {
-  return numeric_value(c(ctl::Ch_log).tag()) != 0;
-}
 void Controller::set_restart_mark(bool restarted) {
+  column.restart_mark_ = restarted;
   c(ctl::Ch_log).set_tag(restarted ? "1" : "0");
 }
 
-long long Controller::minute_count() const {
-  return counter_value(c(ctl::Timer3).tag(), "Timer3.Tag");
-}
 void Controller::set_minute_count(long long minutes) {
+  column.minute_count_ = minutes;
   c(ctl::Timer3).set_tag(std::to_string(minutes));
 }
 
-bool Controller::settings_loaded() const {
-  return numeric_value(c(ctl::V, 1).tag()) != 0;
-}
 void Controller::set_settings_loaded(bool loaded) {
+  column.settings_loaded_ = loaded;
   c(ctl::V, 1).set_tag(loaded ? "1" : "0");
 }
 
@@ -74,7 +66,7 @@ void Controller::click(Control& control) {
   if (control.kind() == Kind::CheckBox) {
     control.set_value(control.value() ? 0 : 1);
   } else if (it == clicks_.end()) {
-    throw NotBuilt("no click handler for " + control.full_name());
+    throw NoHandler("no click handler for " + control.full_name());
   }
   if (it != clicks_.end()) guarded([&] { it->second(*this, control.index()); });
   for (auto& watcher : watchers_) watcher(*this, control);
@@ -108,7 +100,7 @@ void Controller::edit(Control& control, const std::string& value) {
     case Kind::DirList:
     case Kind::FileList: {
       auto it = choices_.find(control.name());
-      if (it == choices_.end()) throw NotBuilt("no handler for choices in " + control.full_name());
+      if (it == choices_.end()) throw NoHandler("no handler for choices in " + control.full_name());
       guarded([&] { it->second(*this, control.index(), value); });
       return;
     }

@@ -1,13 +1,15 @@
 #pragma once
 // The controller: owns the window's controls and reaches the outside world
-// through the platform services. All state lives in the controls; the few
-// fields here are the ones that have no control of their own.
+// through the platform services. The settings and the run state live in the
+// controls; the column's state as numbers lives beside them, and the few
+// other fields here are the ones that have no control of their own.
 #include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "form/column_state.h"
 #include "form/form.h"
 #include "form/names.h"
 #include "form/port_state.h"
@@ -18,8 +20,9 @@
 
 namespace kolvar::form {
 
-// An operator action whose handler does not exist (yet).
-class NotBuilt : public std::logic_error {
+// An operator action on a control that has no handler for it: a script
+// clicked a label, or chose in a list nobody registered a reaction for.
+class NoHandler : public std::logic_error {
  public:
   using std::logic_error::logic_error;
 };
@@ -45,22 +48,34 @@ class Controller {
   std::vector<int> indices(Name array) const { return form.indices(array.text()); }
   char decimal_separator() const { return os.locale.decimal_separator(); }
 
-  // --- State fields kept in control tags ---
+  // --- The column's state as numbers ---
+  // The role temperatures and the log's time stamp, filled by the cycle,
+  // and the values below.
+  ColumnState column;
+
+  // --- State fields shown in control tags ---
+  // Each is held typed in `column`; its setter also writes the tag, so the
+  // window and the scripts read the same text as ever. The tag only shows
+  // the value: a tag changed from outside (a script's `set Timer3.tag`)
+  // changes nothing the controller decides on.
+  //
   // StopReason (the tag of `News`): the pending reason for a system stop, set
   // by whoever asks for the stop and shown by it.
-  const std::string& stop_reason() const;
+  const std::string& stop_reason() const { return column.stop_reason(); }
   void set_stop_reason(std::string reason);
-  // RestartMark (the tag of `Ch_log`): whether the logger has been started
-  // again for the present stall; a tag that is no number reads as not.
-  bool restart_mark() const;
+  // RestartMark (the tag of `Ch_log`, "1" or "0"): whether the logger has
+  // been started again for the present stall.
+  bool restart_mark() const { return column.restart_mark(); }
   void set_restart_mark(bool restarted);
-  // The minute count of `Timer3`: the whole minutes of the vapour delay still
-  // to run. A tag that holds no whole number is a failure.
-  long long minute_count() const;
+  // The minute count of `Timer3` (its tag, in decimal): the whole minutes of
+  // the vapour delay still to run. Being a number already, it can no longer
+  // fail to read as one, as a tag that held no whole number once did.
+  long long minute_count() const { return column.minute_count(); }
   void set_minute_count(long long minutes);
-  // SettingsLoaded (the tag of `V(1)`): false while start-up applies the
-  // settings file, so the threshold and period bars do not react.
-  bool settings_loaded() const;
+  // SettingsLoaded (the tag of `V(1)`, "1" or "0"; empty before the first
+  // start-up): false while start-up applies the settings file, so the
+  // threshold and period bars do not react.
+  bool settings_loaded() const { return column.settings_loaded(); }
   void set_settings_loaded(bool loaded);
 
   // --- State that has no control ---
@@ -88,8 +103,6 @@ class Controller {
   ValveNews valve_news() const {
     return valve_news_rule_ ? valve_news_rule_(*this) : ValveNews::Append;
   }
-  bool has_click(const std::string& name) const { return clicks_.count(name) > 0; }
-  bool has_change(const std::string& name) const { return changes_.count(name) > 0; }
 
   // --- Entry points: the operator and the event loop ---
   // Program start: create the window and load it.

@@ -14,10 +14,10 @@ enum class PortDriverState {
 
 // What became of a failed first backend; the operator is told once per change.
 enum class PortOutcome {
-  None,      // no failure yet
-  FallBack,  // (a) the second backend takes over
-  Refused,   // (b) the second is there but refuses
-  Missing,   // (c) the second is not there at all
+  None,      // the first backend has not failed
+  FallBack,  // the second backend takes over and writes the byte
+  Refused,   // the second is there but refuses: nothing is written
+  Missing,   // the second is not there at all: nothing is written
 };
 
 }  // namespace kolvar::form

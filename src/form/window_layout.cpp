@@ -5,6 +5,7 @@
 #include <string>
 
 #include "form/setting_table.h"
+#include "form/column_state.h"
 #include "form/window_places.h"
 #include "platform/version.h"
 
@@ -98,7 +99,7 @@ void temperature_panel(Builder& b) {
   }};
   for (const Row& r : rows) {
     b.label("L", r.name, r.name_index);
-    if (r.t_index) b.label("T", "55", r.t_index);
+    if (r.t_index) b.label("T", kUnreadRoleText, r.t_index);
     if (r.v_index) {
       b.setting(ctl::T2, r.v_index).init_tooltip(r.tip);
       b.setting(ctl::V, r.v_index);

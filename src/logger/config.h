@@ -20,9 +20,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/log_line_layout.h"
+
 namespace kolvar::logger {
 
-inline constexpr int kColumns = 5;
+inline constexpr int kColumns = platform::log_line::kSensors;
 inline constexpr int kMaxIntervalSeconds = 3600;
 
 struct Config {

@@ -3,13 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/log_line_layout.h"
+
 namespace kolvar::logger {
 
-namespace {
-
-constexpr std::size_t kFieldWidth = 9;
-
-}  // namespace
+namespace layout = platform::log_line;
 
 std::string temperature_text(int millidegrees) {
   const int magnitude = std::abs(millidegrees);
@@ -23,15 +21,15 @@ std::string format_line(const TimeOfDay& time,
                         const std::array<std::optional<int>, kColumns>& millidegrees) {
   char stamp[16];
   std::snprintf(stamp, sizeof stamp, "%02d:%02d:%02d", time.hour, time.minute, time.second);
-  std::string line(stamp, 8);
+  std::string line(stamp, layout::kStampWidth);
   for (const auto& value : millidegrees) {
     std::string field = value ? temperature_text(*value) : "";
-    field.resize(kFieldWidth, ' ');
-    line += ' ';
+    field.resize(layout::kFieldWidth, ' ');
+    line += layout::kSeparator;
     line += field;
   }
   line.erase(line.find_last_not_of(' ') + 1);
-  line += "\r\n";
+  line += layout::kLineEnd;
   return line;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // One line of the temperature log, laid out in the fixed columns that the
-// controller reads by position: the time stamp HH:MM:SS in characters 1 to 8,
-// sensor k in characters 10k to 10k + 8, a blank between fields.
+// controller reads by position (platform/log_line_layout.h): the time stamp
+// HH:MM:SS in characters 1 to 8, sensor k in characters 10k to 10k + 8, a
+// blank between fields.
 #include <array>
 #include <optional>
 #include <string>

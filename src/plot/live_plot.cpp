@@ -7,31 +7,12 @@
 
 namespace kolvar::plot {
 
-LivePlot::LivePlot(form::Controller& c, const platform::WallClock& wall, QWidget* main_window,
-                   record::RecordOptions options)
-    : record_(c, wall, std::move(options)),
-      window_(std::make_unique<PlotWindow>()),
-      main_window_(main_window) {
+LivePlot::LivePlot(record::RunRecord& record, QWidget* main_window)
+    : record_(record), window_(std::make_unique<PlotWindow>()), main_window_(main_window) {
   window_->set_live(true);
   // Closing the plot hides it; the program ends with its main window.
   window_->setAttribute(Qt::WA_QuitOnClose, false);
-  record_.on_start([this](const std::vector<std::string>& settings) {
-    window_->model().start(settings);
-    window_->refresh();
-  });
-  record_.on_sample([this](const record::Sample& sample) {
-    window_->model().add(sample);
-    window_->refresh();
-  });
-  // Registered after the record's own watcher, so it sees the record's
-  // state after the event: a run that was going and is no longer stopped.
-  c.after_each_event([this](form::Controller&, const form::Control&) {
-    if (running_ && !record_.running()) {
-      window_->model().stop();
-      window_->refresh();
-    }
-    running_ = record_.running();
-  });
+  record_.subscribe(*this);
   if (main_window_) {
     shortcut_ = std::make_unique<QShortcut>(QKeySequence(Qt::Key_F9), main_window_);
     QObject::connect(shortcut_.get(), &QShortcut::activated, window_.get(), [this] { show(); });
@@ -39,7 +20,24 @@ LivePlot::LivePlot(form::Controller& c, const platform::WallClock& wall, QWidget
   QTimer::singleShot(0, window_.get(), [this] { show(); });
 }
 
-LivePlot::~LivePlot() = default;
+LivePlot::~LivePlot() {
+  record_.unsubscribe(*this);
+}
+
+void LivePlot::run_started(const std::vector<std::string>& settings) {
+  window_->model().start(settings);
+  window_->refresh();
+}
+
+void LivePlot::sample_taken(const record::Sample& sample) {
+  window_->model().add(sample);
+  window_->refresh();
+}
+
+void LivePlot::run_stopped() {
+  window_->model().stop();
+  window_->refresh();
+}
 
 void LivePlot::show() {
   if (!placed_) place();

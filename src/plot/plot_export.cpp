@@ -21,7 +21,7 @@ QString write_whole(const QString& file, const QByteArray& bytes) {
 
 }  // namespace
 
-QString save_png(const PlotModel& model, Span span, QSize size, const QString& file) {
+QString save_png(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file) {
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) return QStringLiteral("the picture is too large");
   {
@@ -35,7 +35,7 @@ QString save_png(const PlotModel& model, Span span, QSize size, const QString& f
   return write_whole(file, bytes);
 }
 
-QString save_svg(const PlotModel& model, Span span, QSize size, const QString& file) {
+QString save_svg(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);

@@ -4,13 +4,13 @@
 #include <QSize>
 #include <QString>
 
-#include "plot/plot_model.h"
-#include "plot/time_window.h"
+#include "chart/plot_model.h"
+#include "chart/time_window.h"
 
 namespace kolvar::plot {
 
 // Each returns an empty text on success, else why the file was not written.
-QString save_png(const PlotModel& model, Span span, QSize size, const QString& file);
-QString save_svg(const PlotModel& model, Span span, QSize size, const QString& file);
+QString save_png(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file);
+QString save_svg(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file);
 
 }  // namespace kolvar::plot

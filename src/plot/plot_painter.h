@@ -1,23 +1,22 @@
 #pragma once
-// Paints the plot with a plain QPainter, straight from the decimated columns,
-// so a picture costs the same for a run of an hour and of two days, and the
-// same code draws the window, a PNG and an SVG.
+// Paints the plot's scene with a plain QPainter, so the same code draws the
+// window, a PNG and an SVG; a picture costs the same for a run of an hour and
+// of two days, as the scene is made from the decimated columns.
 #include <QPainter>
 #include <QRect>
 #include <QSize>
 
-#include "plot/plot_model.h"
-#include "plot/plot_scene.h"
-#include "plot/time_window.h"
+#include "chart/plot_model.h"
+#include "chart/scene.h"
+#include "chart/time_window.h"
 
 namespace kolvar::plot {
 
-// Where the curves go in a picture of `size`; the rest holds the axes, the
-// legend and the thresholds' labels.
+// Where the curves go in a picture of `size` (chart::plot_area, in Qt's terms).
 QRect plot_area(QSize size);
 
-void paint_scene(QPainter& painter, QSize size, const PlotScene& scene);
-// The scene of `span` at one column per pixel of the plot's area, painted.
-void paint_plot(QPainter& painter, QSize size, const PlotModel& model, Span span);
+void paint_scene(QPainter& painter, const chart::Scene& scene);
+// The scene of `span` laid out with the painter's font, and painted.
+void paint_plot(QPainter& painter, QSize size, const chart::PlotModel& model, chart::Span span);
 
 }  // namespace kolvar::plot

@@ -9,13 +9,14 @@
 
 namespace kolvar::plot {
 
-PlotWidget::PlotWidget(const PlotModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+PlotWidget::PlotWidget(const chart::PlotModel& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
   setCursor(Qt::OpenHandCursor);
 }
 
-Span PlotWidget::span() const {
+chart::Span PlotWidget::span() const {
   const auto& points = model_.points();
   if (points.empty()) return time_.span(0, 0);
   return time_.span(points.first_time(), points.last_time());

@@ -5,20 +5,20 @@
 #include <QWidget>
 #include <functional>
 
-#include "plot/plot_model.h"
-#include "plot/time_window.h"
+#include "chart/plot_model.h"
+#include "chart/time_window.h"
 
 namespace kolvar::plot {
 
 class PlotWidget : public QWidget {
  public:
-  PlotWidget(const PlotModel& model, QWidget* parent = nullptr);
+  PlotWidget(const chart::PlotModel& model, QWidget* parent = nullptr);
 
   // The model now holds other data (a sample, a new run, a record opened).
   void data_changed() { update(); }
   // The stretch of time shown now.
-  Span span() const;
-  TimeWindow& time() { return time_; }
+  chart::Span span() const;
+  chart::TimeWindow& time() { return time_; }
   void follow();
   // Told whenever following starts or stops.
   void on_following(std::function<void(bool)> listener) {
@@ -39,12 +39,12 @@ class PlotWidget : public QWidget {
  private:
   void changed_view(bool was_following);
 
-  const PlotModel& model_;
-  TimeWindow time_;
+  const chart::PlotModel& model_;
+  chart::TimeWindow time_;
   std::function<void(bool)> following_listener_;
   bool dragging_ = false;
   double drag_x_ = 0;
-  Span drag_span_{};
+  chart::Span drag_span_{};
 };
 
 }  // namespace kolvar::plot

@@ -7,8 +7,8 @@
 #include <QToolBar>
 #include <exception>
 
+#include "chart/record_file.h"
 #include "plot/plot_export.h"
-#include "plot/record_file.h"
 
 namespace kolvar::plot {
 
@@ -49,10 +49,10 @@ void PlotWindow::refresh() {
 }
 
 QString PlotWindow::open_record(const QString& file) {
-  PlotModel loaded;
-  LoadedRecord how;
+  chart::PlotModel loaded;
+  chart::LoadedRecord how;
   try {
-    how = load_record(std::filesystem::path(file.toStdU16String()), loaded);
+    how = chart::load_record(std::filesystem::path(file.toStdU16String()), loaded);
   } catch (const std::exception& e) {
     return QString::fromStdString(e.what());
   }

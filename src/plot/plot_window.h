@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "plot/plot_model.h"
+#include "chart/plot_model.h"
 #include "plot/plot_widget.h"
 
 namespace kolvar::plot {
@@ -14,7 +14,7 @@ class PlotWindow : public QMainWindow {
  public:
   explicit PlotWindow(QWidget* parent = nullptr);
 
-  PlotModel& model() { return model_; }
+  chart::PlotModel& model() { return model_; }
   PlotWidget& plot() { return *plot_; }
   QAction& follow_action() { return *follow_; }
   // The model took new data.
@@ -34,7 +34,7 @@ class PlotWindow : public QMainWindow {
   void choose_record();
   void choose_picture(const QString& filter, const QString& ending);
 
-  PlotModel model_;
+  chart::PlotModel model_;
   PlotWidget* plot_;
   QAction* follow_;
   bool live_ = false;

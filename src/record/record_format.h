@@ -28,8 +28,7 @@ std::string record_opening(const std::vector<std::string>& settings_lines);
 // from the previous row's (`previous_news`, none for the first row).
 std::string sample_record(const Sample& sample, const std::optional<std::string>& previous_news);
 
-// A row read back; an empty news field carries `previous_news` over. Throws
-// std::invalid_argument naming the field that does not read.
-Sample sample_from_fields(const std::vector<std::string>& fields, const std::string& previous_news);
+// The take-off type as the "takeoff" column writes it ("" for none).
+const char* takeoff_field(Takeoff takeoff);
 
 }  // namespace kolvar::record

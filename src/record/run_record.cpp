@@ -1,5 +1,6 @@
 #include "record/run_record.h"
 
+#include <algorithm>
 #include <exception>
 #include <system_error>
 
@@ -20,12 +21,13 @@ RunRecord::RunRecord(form::Controller& c, const platform::WallClock& wall, Recor
       [this](form::Controller& c, const form::Control& source) { after_event(c, source); });
 }
 
-void RunRecord::on_start(std::function<void(const std::vector<std::string>&)> listener) {
-  start_listeners_.push_back(std::move(listener));
+void RunRecord::subscribe(RunListener& listener) {
+  if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end())
+    listeners_.push_back(&listener);
 }
 
-void RunRecord::on_sample(std::function<void(const Sample&)> listener) {
-  sample_listeners_.push_back(std::move(listener));
+void RunRecord::unsubscribe(RunListener& listener) {
+  std::erase(listeners_, &listener);
 }
 
 void RunRecord::after_event(form::Controller& c, const form::Control& source) {
@@ -38,6 +40,7 @@ void RunRecord::after_event(form::Controller& c, const form::Control& source) {
     if (stopped) {
       running_ = false;
       end_file();
+      for (RunListener* listener : listeners_) listener->run_stopped();
     }
   } catch (const std::exception& e) {
     report(e.what());
@@ -53,7 +56,7 @@ void RunRecord::begin(form::Controller& c) {
   started_ = c.os.clock.now();
   started_wall_ = wall_.now();
   const std::vector<std::string> settings = settings_in_force(c.form);
-  for (auto& listener : start_listeners_) listener(settings);
+  for (RunListener* listener : listeners_) listener->run_started(settings);
   open_file(settings);
 }
 
@@ -83,10 +86,10 @@ void RunRecord::open_file(const std::vector<std::string>& settings) {
 }
 
 void RunRecord::take_sample(form::Controller& c) {
-  Sample sample = record::take_sample(c.form);
+  Sample sample = record::take_sample(c);
   sample.wall = wall_.now();
   sample.since_start = c.os.clock.now() - started_;
-  for (auto& listener : sample_listeners_) listener(sample);
+  for (RunListener* listener : listeners_) listener->sample_taken(sample);
   if (write_row(sample_record(sample, last_news_))) last_news_ = sample.news;
 }
 

@@ -20,6 +20,7 @@
 #include "platform/append_file.h"
 #include "platform/wall_clock.h"
 #include "record/row_writer.h"
+#include "record/run_listener.h"
 #include "record/sample.h"
 
 namespace kolvar::record {
@@ -46,10 +47,11 @@ class RunRecord {
   RunRecord(const RunRecord&) = delete;
   RunRecord& operator=(const RunRecord&) = delete;
 
-  // Told of each start, and of every row as it is taken, whether or not the
-  // file takes it (the live plot follows the run this way).
-  void on_start(std::function<void(const std::vector<std::string>& settings)> listener);
-  void on_sample(std::function<void(const Sample&)> listener);
+  // `listener` is told of each start, of every row and of each stop from now
+  // on, until it leaves; it must leave before it goes, and neither joins nor
+  // leaves from within a call it is given.
+  void subscribe(RunListener& listener);
+  void unsubscribe(RunListener& listener);
 
   bool running() const { return running_; }
   // The file of the run under way, or of the last run; empty before the first.
@@ -71,8 +73,7 @@ class RunRecord {
   platform::MessageBox& message_box_;
   const platform::WallClock& wall_;
   RecordOptions options_;
-  std::vector<std::function<void(const std::vector<std::string>&)>> start_listeners_;
-  std::vector<std::function<void(const Sample&)>> sample_listeners_;
+  std::vector<RunListener*> listeners_;
 
   bool running_ = false;
   platform::Millis started_ = 0;

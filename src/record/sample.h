@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "form/takeoff.h"
 #include "platform/clock.h"
 #include "platform/wall_clock.h"
 
 namespace kolvar::record {
 
-enum class Takeoff { None, Liquid, Vapour, Pwm };
+using Takeoff = form::Takeoff;
 
 struct Sample {
   platform::LocalTime wall{};

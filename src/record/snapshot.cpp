@@ -1,19 +1,13 @@
 #include "record/snapshot.h"
 
 #include "form/names.h"
+#include "form/takeoff.h"
 #include "form/text_number.h"
 #include "settings/settings_write.h"
 
 namespace kolvar::record {
 
 namespace {
-
-Takeoff takeoff_of(const form::Form& form) {
-  if (form.get(ctl::liquid.text()).checked()) return Takeoff::Liquid;
-  if (form.get(ctl::par.text()).checked()) return Takeoff::Vapour;
-  if (form.get(ctl::SHIM.text()).checked()) return Takeoff::Pwm;
-  return Takeoff::None;
-}
 
 std::optional<bool> valve_of(const form::Form& form) {
   const std::string& status = form.get(ctl::Klapan_status.text()).text();
@@ -39,14 +33,18 @@ std::optional<int> port_of(const form::Form& form) {
 
 }  // namespace
 
-Sample take_sample(const form::Form& form) {
+Sample take_sample(const form::Controller& c) {
+  const form::Form& form = c.form;
   Sample s;
-  for (int r = 1; r <= 4; ++r) {
-    const form::Control& t = form.get(ctl::T.text(), r);
-    if (t.enabled()) s.temperatures[r - 1] = t.text();
+  for (int r = 1; r <= form::kRoleCount; ++r) {
+    // A role that takes no part shows its threshold, which is no reading.
+    if (!c.c(ctl::T, r).enabled()) continue;
+    const form::RoleReading& reading = c.column.role(r);
+    s.temperatures[r - 1] = reading.text;
+    s.degrees[r - 1] = reading.degrees;
   }
   for (int i = 1; i <= 5; ++i) s.thresholds[i - 1] = form.get(ctl::V.text(), i).value();
-  s.takeoff = takeoff_of(form);
+  s.takeoff = form::takeoff_type(c);
   s.valve_open = valve_of(form);
   s.share = share_of(form);
   s.port = port_of(form);

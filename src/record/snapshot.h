@@ -1,15 +1,17 @@
 #pragma once
-// Everything the record reads from the window, in one place.
+// Everything the record reads from the controller, in one place.
 #include <string>
 #include <vector>
 
+#include "form/controller.h"
 #include "form/form.h"
 #include "record/sample.h"
 
 namespace kolvar::record {
 
-// The state the window shows now; the times are the caller's to fill in.
-Sample take_sample(const form::Form& form);
+// The column's state now, with what the window shows; the times are the
+// caller's to fill in.
+Sample take_sample(const form::Controller& c);
 
 // The 114 lines of the settings file as the controls hold them now, in UTF-8.
 std::vector<std::string> settings_in_force(const form::Form& form);

@@ -29,7 +29,6 @@ class Actuators {
   bool coil_valve_open() const { return coil_; }
   bool working_signal() const { return working_; }
   double lift_cm() const { return lift_cm_; }
-  int lift_direction() const { return lift_direction_; }  // +1 up, -1 down, 0 still
 
   // A watchdog with `timeout` holds until `timeout` after the last change of
   // the working line; it never holds before the first change.
@@ -47,7 +46,7 @@ class Actuators {
   bool working_ = false;
   bool ever_changed_ = false;
   platform::Millis last_change_ = 0;
-  int lift_direction_ = 0;
+  int lift_direction_ = 0;  // +1 up, -1 down, 0 still
   double lift_cm_;
   double lift_top_cm_;
   double lift_speed_;

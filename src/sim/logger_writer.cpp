@@ -4,6 +4,8 @@ namespace kolvar::sim {
 
 namespace {
 
+namespace layout = platform::log_line;
+
 void two_digits(std::string& out, long value) {
   out += static_cast<char>('0' + value / 10);
   out += static_cast<char>('0' + value % 10);
@@ -19,7 +21,7 @@ LoggerWriter::LoggerWriter(const LoggerSettings& settings)
       noise_(settings.noise_celsius),
       generator_(settings.seed) {
   while (width_ > 0 && columns_[width_ - 1] == Probe::None) --width_;
-  line_.reserve(8 + kLogColumns * (kFieldWidth + 1) + 2);
+  line_.reserve(layout::kUsedCharacters);
   open();
 }
 
@@ -50,14 +52,14 @@ void LoggerWriter::write(platform::Millis at, const std::array<double, kLogColum
     const double reading = sensor_reading(celsius[k], noise_ * generator_.next());
     char field[kFieldWidth];
     format_field(field, reading, columns_[k] == Probe::None ? SensorFault::Blank : faults[k]);
-    line_ += ' ';
+    line_ += layout::kSeparator;
     line_.append(field, kFieldWidth);
   }
 
   if (file_ == nullptr) open();
   if (file_ == nullptr) return;
   std::fwrite(line_.data(), 1, line_.size(), file_);
-  std::fwrite("\r\n", 1, 2, file_);
+  std::fwrite(layout::kLineEnd.data(), 1, layout::kLineEnd.size(), file_);
   std::fflush(file_);
   ++lines_;
 }

@@ -1,20 +1,21 @@
 #pragma once
 // The simulated temperature logger's output: one line per poll appended to
-// its log file, in the fixed columns the controller reads (time stamp in
-// characters 1 to 8, sensor k in characters 10k to 10k + 8, blanks between,
-// CR LF at the end). The file is kept open and flushed after every line, as
-// a logger that another program reads while it writes would do.
+// its log file, in the fixed columns the controller reads
+// (platform/log_line_layout.h: time stamp in characters 1 to 8, sensor k in
+// characters 10k to 10k + 8, blanks between, CR LF at the end). The file is kept open and flushed
+// after every line, as a logger that another program reads while it writes would do.
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/log_line_layout.h"
 #include "sim/sensor_reading.h"
 
 namespace kolvar::sim {
 
-inline constexpr int kLogColumns = 5;
+inline constexpr int kLogColumns = platform::log_line::kSensors;
 
 // What each of the logger's sensors is fixed to.
 enum class Probe { None, Dephlegmator, Packing, Tank, CoolerOutlet, Room };

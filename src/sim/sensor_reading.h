@@ -7,10 +7,13 @@
 #include <random>
 #include <string_view>
 
+#include "platform/log_line_layout.h"
+
 namespace kolvar::sim {
 
 inline constexpr double kSensorStep = 0.0625;
-inline constexpr int kFieldWidth = 9;
+// A field of the logger's line.
+inline constexpr int kFieldWidth = static_cast<int>(platform::log_line::kFieldWidth);
 
 enum class SensorFault { None, Blank, Garbage };
 

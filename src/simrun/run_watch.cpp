@@ -45,7 +45,7 @@ void RunWatch::after_cycle(platform::Millis at) {
   summary_.tolerance = tolerance;
   if (!c.c(ctl::Timer1).on()) {
     summary_.stopped = true;
-    summary_.stop_reason = joined_lines(c.c(ctl::News).tag());
+    summary_.stop_reason = joined_lines(c.stop_reason());
   }
 }
 

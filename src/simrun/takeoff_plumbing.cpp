@@ -1,17 +1,23 @@
 #include "simrun/takeoff_plumbing.h"
 
-#include "form/names.h"
+#include "form/takeoff.h"
 
 namespace kolvar::simrun {
 
-TakeoffPlumbing::TakeoffPlumbing(form::Controller& c)
-    : items_{{{&c.c(ctl::liquid), sim::TakeoffType::Liquid},
-              {&c.c(ctl::par), sim::TakeoffType::Vapour},
-              {&c.c(ctl::SHIM), sim::TakeoffType::WidthModulated}}} {}
-
 void TakeoffPlumbing::follow(sim::Plant& plant) const {
-  for (const auto& [item, takeoff] : items_)
-    if (item->checked()) plant.settings().takeoff = takeoff;
+  switch (form::takeoff_type(c_)) {
+    case form::Takeoff::Liquid:
+      plant.settings().takeoff = sim::TakeoffType::Liquid;
+      break;
+    case form::Takeoff::Vapour:
+      plant.settings().takeoff = sim::TakeoffType::Vapour;
+      break;
+    case form::Takeoff::Pwm:
+      plant.settings().takeoff = sim::TakeoffType::WidthModulated;
+      break;
+    case form::Takeoff::None:
+      break;
+  }
 }
 
 void bring_plant_to(form::Controller& c, sim::Plant& plant, platform::Millis t) {

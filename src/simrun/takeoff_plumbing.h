@@ -1,9 +1,6 @@
 #pragma once
 // The plant's take-off plumbing follows the take-off type ticked in the menu,
 // so each type can be tried on the same simulated column.
-#include <array>
-#include <utility>
-
 #include "form/controller.h"
 #include "sim/plant.h"
 
@@ -11,13 +8,13 @@ namespace kolvar::simrun {
 
 class TakeoffPlumbing {
  public:
-  explicit TakeoffPlumbing(form::Controller& c);
+  explicit TakeoffPlumbing(const form::Controller& c) : c_(c) {}
 
   // With no type ticked the plumbing stays as it was.
   void follow(sim::Plant& plant) const;
 
  private:
-  std::array<std::pair<const form::Control*, sim::TakeoffType>, 3> items_;
+  const form::Controller& c_;
 };
 
 // Brings the plant to moment `t` of the controller's clock, its plumbing as

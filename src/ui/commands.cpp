@@ -5,6 +5,7 @@
 #include "core/run_counters.h"
 #include "core/steps.h"
 #include "core/system_stop.h"
+#include "form/takeoff.h"
 #include "form/text_number.h"
 #include "io/lift.h"
 #include "io/port_write.h"
@@ -47,23 +48,36 @@ void step_share(form::Controller& c, long long by) {
 }  // namespace
 
 void otbor_up_button_Click(form::Controller& c) {
-  if (c.c(ctl::liquid).checked()) {
-    io::lift_down(c);
-  } else if (c.c(ctl::par).checked()) {
-    set_delay(c, form::numeric_value(c.c(ctl::time3).text()) + core::step_setting(c, ctl::step_up));
-  } else if (c.c(ctl::SHIM).checked()) {
-    step_share(c, 1000);
+  switch (form::takeoff_type(c)) {
+    case form::Takeoff::Liquid:
+      io::lift_down(c);
+      break;
+    case form::Takeoff::Vapour:
+      set_delay(c,
+                form::numeric_value(c.c(ctl::time3).text()) + core::step_setting(c, ctl::step_up));
+      break;
+    case form::Takeoff::Pwm:
+      step_share(c, 1000);
+      break;
+    case form::Takeoff::None:
+      break;
   }
 }
 
 void otbor_down_button_Click(form::Controller& c) {
-  if (c.c(ctl::liquid).checked()) {
-    io::lift_up(c);
-  } else if (c.c(ctl::par).checked()) {
-    set_delay(c, std::max(0.0, form::numeric_value(c.c(ctl::time3).text()) -
-                                   core::step_setting(c, ctl::step_d)));
-  } else if (c.c(ctl::SHIM).checked()) {
-    step_share(c, -1000);
+  switch (form::takeoff_type(c)) {
+    case form::Takeoff::Liquid:
+      io::lift_up(c);
+      break;
+    case form::Takeoff::Vapour:
+      set_delay(c, std::max(0.0, form::numeric_value(c.c(ctl::time3).text()) -
+                                     core::step_setting(c, ctl::step_d)));
+      break;
+    case form::Takeoff::Pwm:
+      step_share(c, -1000);
+      break;
+    case form::Takeoff::None:
+      break;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "form/takeoff.h"
 #include "io/valve.h"
 #include "settings/startup.h"
 
@@ -26,7 +27,7 @@ void tick_only(form::Controller& c, Mode mode) {
 // the valve procedure's own line.
 void tell(form::Controller& c, Mode mode) {
   std::string text;
-  if (c.c(ctl::SHIM).checked()) {
+  if (form::takeoff_type(c) == form::Takeoff::Pwm) {
     switch (mode) {
       case Mode::Open:
         text = "Ручное управление\r\nКлапан открыт";
@@ -83,7 +84,7 @@ void Auto_Click(form::Controller& c) {
   tell(c, Mode::Automatic);
   io::otkl(c);
   set_enabled(c, {ctl::otbor_down_button, ctl::otbor_up_button}, true);
-  if (c.c(ctl::SHIM).checked()) apply_pwm_enabling(c);
+  if (form::takeoff_type(c) == form::Takeoff::Pwm) apply_pwm_enabling(c);
 }
 
 void apply_pwm_enabling(form::Controller& c) {

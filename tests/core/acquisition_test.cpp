@@ -2,6 +2,7 @@
 // stale count and the colours of the control temperatures.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,39 @@ TEST(Acquisition, ADisabledRowShowsItsThresholdAndTakesNoPartInTheZeroChecks) {
   EXPECT_EQ(r.c.c(ctl::T, 1).back_color(), kNormalBack);  // equal to its threshold
 }
 
+// The one step that turns the line's texts into numbers: the state holds
+// what each label shows, read as every decision and the plot will take it.
+TEST(Acquisition, TheColumnStateHoldsEachRolesTextAndNumbersAndTheLabelsShowThem) {
+  CycleRig r;
+  r.sensor("da", 1);
+  r.sensor("na", 2);
+  r.sensor("kub", 3);
+  r.enable(4, false);
+  r.set("T2", "88,5", 4);  // a threshold caption in a comma locale
+  r.log("12:00:07", {"88.3", "", "CRC ERROR", "20.0", "20.0"});
+  r.cycle();
+  const struct {
+    int role;
+    const char* text;
+    double value;
+    std::optional<double> degrees;
+  } cases[] = {
+      {1, "88.3", 88.3, 88.3},
+      {2, "", 0, std::nullopt},
+      {3, "CRC ERROR", 0, 0},
+      {4, "88,5", 88, 88.5},  // its whole degrees decide, as on the caption
+  };
+  for (const auto& k : cases) {
+    const form::RoleReading& reading = r.c.column.role(k.role);
+    EXPECT_EQ(reading.text, k.text) << k.role;
+    EXPECT_DOUBLE_EQ(reading.value, k.value) << k.role;
+    EXPECT_EQ(reading.degrees, k.degrees) << k.role;
+    EXPECT_EQ(r.text("T", k.role), k.text) << k.role;
+  }
+  EXPECT_EQ(r.c.column.time_stamp(), "12:00:07");
+  EXPECT_EQ(r.text("time_log2"), "12:00:07");
+}
+
 TEST(Acquisition, ASameTimeStampIsStaleEvenWhenTheReadingsChanged) {
   CycleRig r;
   r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
@@ -93,10 +127,11 @@ TEST(Acquisition, ASameTimeStampIsStaleEvenWhenTheReadingsChanged) {
 TEST(Acquisition, AFreshLineResetsTheCountAndTheRestartMark) {
   CycleRig r;
   r.set("time_error", "2");
-  r.c.c(ctl::Ch_log).set_tag("1");
+  r.c.set_restart_mark(true);
   r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
   r.cycle();
   EXPECT_EQ(r.text("time_error"), "0");
+  EXPECT_FALSE(r.c.restart_mark());
   EXPECT_EQ(r.c.c(ctl::Ch_log).tag(), "0");
 }
 

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/control_cycle.h"
+#include "core/role_temperatures.h"
+#include "platform/log_line_layout.h"
 #include "support/readback.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"
@@ -19,16 +21,19 @@ namespace kolvar::core::testing {
 
 // A logger line: the time stamp in characters 1 to 8, sensor k in 10k to
 // 10k + 8, each field padded with blanks to its width.
-inline std::string log_line(std::string_view time, const std::array<std::string_view, 5>& sensors) {
+inline std::string log_line(
+    std::string_view time,
+    const std::array<std::string_view, platform::log_line::kSensors>& sensors) {
+  namespace layout = platform::log_line;
   auto padded = [](std::string_view text, std::size_t width) {
     std::string field(text);
     field.resize(std::max(width, field.size()), ' ');
     return field;
   };
-  std::string line = padded(time, 8);
+  std::string line = padded(time, layout::kStampWidth);
   for (std::string_view sensor : sensors) {
-    line += ' ';
-    line += padded(sensor, 9);
+    line += layout::kSeparator;
+    line += padded(sensor, layout::kFieldWidth);
   }
   return line;
 }
@@ -79,6 +84,8 @@ class CycleRig {
       c.form.get(w).set_checked(work && w == std::string(work));
   }
   void enable(int role, bool enabled) { c.c(ctl::T, role).set_enabled(enabled); }
+  // Role r reads this text, as the last good line gave it.
+  void reading(int role, const std::string& text) { set_role_reading(c, role, text); }
 
   std::string text(std::string_view name, int index = form::kNoIndex) const {
     return c.form.get(name, index).text();

@@ -95,7 +95,7 @@ TEST_P(SectionOpening, DecidesInOrderReadErrorCloseOpenAuto) {
   r.set("News", "");
   r.set("Klapan_status", "");
   r.set("voda_vkl", "800");
-  r.set("T", k.read_error ? "0" : "50.0", 3);
+  r.reading(3, k.read_error ? "0" : "50.0");
   for (const char* t : {"Timer3", "Timer4", "Timer8", "Timer9"}) {
     r.c.form.get(t).set_interval(60000);
     r.c.form.get(t).set_on(true);
@@ -172,8 +172,20 @@ TEST(VapourOpening, APulseLengthTheTimerCannotHoldIsAFailure) {
 TEST(Sections, AHandledOpeningSkipsTheRestOfTheTakeOffStages) {
   CycleRig r;
   r.mode("liquid", "stp");
-  r.c.c(ctl::par).set_checked(true);  // only an edited settings file could tick two
-  r.c.c(ctl::Timer3).set_on(true);    // the vapour section's manual case would stop it
+  r.set("stab_temp", "10");  // the stable-count wrap would set it back to 0
+  r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
+  r.cycle();
+  EXPECT_EQ(r.news(), std::string(kManual) + "Клапан закрыт");
+  EXPECT_EQ(r.text("stab_temp"), "10");
+}
+
+// Program code or a script can tick two types; the first in the menu's order
+// is the one, as for every other reader of the menu.
+TEST(Sections, OnlyTheSectionOfTheFirstTickedTypeRuns) {
+  CycleRig r;
+  r.mode("liquid", "stp");
+  r.c.c(ctl::par).set_checked(true);
+  r.c.c(ctl::Timer3).set_on(true);  // the vapour section's manual case would stop it
   r.fresh({"80.0", "70.0", "50.0", "20.0", "20.0"});
   r.cycle();
   EXPECT_EQ(r.news(), std::string(kManual) + "Клапан закрыт");

@@ -39,7 +39,7 @@ class ProtectiveStep : public ::testing::Test {
   // Role temperatures as the cycle would have left them.
   void temperatures(const char* t1, const char* t2, const char* t3, const char* t4) {
     const char* t[] = {t1, t2, t3, t4};
-    for (int role = 1; role <= 4; ++role) r.set("T", t[role - 1], role);
+    for (int role = 1; role <= 4; ++role) r.reading(role, t[role - 1]);
   }
   Protection step() {
     r.c.c(ctl::Timer1).set_on(true);
@@ -77,9 +77,9 @@ TEST_F(ProtectiveStep, EveryThresholdStopsOnlyAboveItsValue) {
   };
   for (const auto& k : cases) {
     r.set("net_vodi", "10");
-    r.set("T", k.at, k.role);
+    r.reading(k.role, k.at);
     EXPECT_EQ(step(), Protection::Running) << k.what << " at " << k.at;
-    r.set("T", k.above, k.role);
+    r.reading(k.role, k.above);
     EXPECT_EQ(step(), Protection::Stopped) << k.what << " at " << k.above;
     EXPECT_EQ(reason(), k.reason);
     temperatures("80.0", "70.0", "50.0", "20.0");
@@ -164,6 +164,21 @@ TEST_F(ProtectiveStep, ACountBelowZeroHasRunOut) {
   EXPECT_EQ(reason(), "Перегрев холодильника");
 }
 
+// The step reads the readings the cycle took, not the labels: a caption set
+// from outside (a script's `set T(3).caption`) decides nothing.
+TEST_F(ProtectiveStep, DecidesOnTheReadingOverALowerCaption) {
+  r.reading(3, "88.1");
+  r.set("T", "50.0", 3);
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Достигнут предел температуры бака");
+}
+
+TEST_F(ProtectiveStep, DecidesOnTheReadingUnderAHigherCaption) {
+  r.reading(3, "50.0");
+  r.set("T", "88.1", 3);
+  EXPECT_EQ(step(), Protection::Running);
+}
+
 TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsShown) {
   temperatures("99.5", "100.0", "50.0", "20.0");
   EXPECT_EQ(step(), Protection::Stopped);
@@ -174,7 +189,7 @@ TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsSho
 class SystemStop : public ProtectiveStep {
  protected:
   void stop_now() {
-    r.c.c(ctl::News).set_tag("Остановлено пользователем");
+    r.c.set_stop_reason("Остановлено пользователем");
     system_stop(r.c);
   }
 };

@@ -136,7 +136,7 @@ struct TankLineStep : Pwm {
     r.c.c(ctl::Timer1).set_on(true);
   }
   void tank(const char* reading, int k) {
-    r.c.c(ctl::T, 3).set_text(reading);
+    r.reading(3, reading);
     r.c.c(ctl::kalibr_kolonni_scr).set_value(k);
   }
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/role_temperatures.h"
 #include "ui/headless.h"
 
 namespace kolvar::core::testing {
@@ -25,10 +26,14 @@ struct RegulationRig {
     temperatures("50", "50");
   }
 
+  // The two control roles read these texts, as the cycle's reading of the
+  // log would leave them.
   void temperatures(std::string_view dephlegmator, std::string_view packing) {
-    c.c(ctl::T, 1).set_text(std::string(dephlegmator));
-    c.c(ctl::T, 2).set_text(std::string(packing));
+    reading(1, dephlegmator);
+    reading(2, packing);
   }
+  // Role r reads this text.
+  void reading(int role, std::string_view text) { set_role_reading(c, role, std::string(text)); }
   // The waiting option on with `wait_def` and the counter as given.
   void waiting(std::string_view wait_def, std::string_view wait) {
     c.c(ctl::wait_ch).set_value(1);

@@ -112,7 +112,7 @@ TEST(CycleFailures, TheProtectiveStepRunsOnTheLastReadingsWhenTheLogIsGone) {
   r.c.c(ctl::Timer1).set_on(true);
   r.cycle();
   std::filesystem::remove(r.log_path);
-  r.set("T", "88.1", 3);  // as if the last good line had read it
+  r.reading(3, "88.1");  // as if the last good line had read it
   r.cycle();
   EXPECT_FALSE(r.c.c(ctl::Timer1).on());
   EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nДостигнут предел температуры бака");

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "chart/record_reader.h"
 #include "platform/wall_clock.h"
-#include "record/record_reader.h"
 #include "record/run_record.h"
 #include "settings/save.h"
 #include "support/file_bytes.h"
@@ -66,7 +66,7 @@ using kolvar::testing::read_bytes;
 // by throwing.
 inline std::vector<Sample> rows_of(const std::filesystem::path& path, bool* torn = nullptr) {
   std::ifstream in(path, std::ios::binary);
-  RecordReader reader(in);
+  chart::RecordReader reader(in);
   std::vector<Sample> rows;
   while (auto row = reader.next()) rows.push_back(*row);
   if (torn) *torn = reader.torn();

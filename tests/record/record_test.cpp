@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "record/csv.h"
-#include "record/record_format.h"
 #include "record_rig.h"
 #include "settings/settings_write.h"
 
@@ -39,7 +38,7 @@ TEST(RunRecord, HoldsTheSettingsTheHeaderAndARowPerCycleUntilTheStop) {
   EXPECT_NE(bytes.find("\r\n" + kHeader), std::string::npos);
 
   std::ifstream in(file, std::ios::binary);
-  RecordReader reader(in);
+  chart::RecordReader reader(in);
   EXPECT_EQ(reader.settings(), settings::settings_file_lines(rig.c()));
   const auto rows = rows_of(file);
   // Three cycles, then the state after "Стоп системы".
@@ -133,29 +132,6 @@ TEST(Csv, QuotesWhatWouldBreakARecordAndReadsItBack) {
     std::istringstream in(bad);
     EXPECT_THROW(CsvReader(in).next(), CsvError) << bad;
   }
-}
-
-TEST(RecordFormat, ARowReadsBackAsItWasTaken) {
-  Sample full{kDay0,
-              86'399'500,
-              {"88.3", "-", "", "1,5"},
-              {},
-              {880, 775, 200, 1000, 995},
-              Takeoff::Pwm,
-              true,
-              37'500,
-              255,
-              "ШИМ, \"50 %\"\r\nКлапан открыт"};
-  Sample bare{kDay0, 0, {}, {}, {}, Takeoff::None, std::nullopt, std::nullopt, std::nullopt, ""};
-  for (const Sample& s : {full, bare}) {
-    std::istringstream in(sample_record(s, std::nullopt));
-    auto fields = CsvReader(in).next();
-    ASSERT_TRUE(fields);
-    EXPECT_EQ(sample_from_fields(*fields, ""), s);
-  }
-  // An unchanged panel text is left out and carried over on reading.
-  std::istringstream in(sample_record(full, full.news));
-  EXPECT_EQ(sample_from_fields(*CsvReader(in).next(), full.news), full);
 }
 
 }  // namespace

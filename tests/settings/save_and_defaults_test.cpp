@@ -94,7 +94,7 @@ TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
   c.c(ctl::Interval).set_value(7);
   c.c(ctl::V, 1).set_value(500);
   c.c(ctl::dopusk).set_value(50);
-  c.c(ctl::Ch_log).set_tag("1");
+  c.set_restart_mark(true);
   c.c(ctl::kub, 2).set_checked(true);
   const std::string file_before = rig.bytes();
 
@@ -150,6 +150,7 @@ TEST(Defaults, RestoreTheNumericSettingsWithoutSaving) {
   };
   for (const auto& v : values)
     EXPECT_EQ(c.form.find_full(v.control)->value(), v.value) << v.control;
+  EXPECT_FALSE(c.restart_mark());
   EXPECT_EQ(c.c(ctl::Ch_log).tag(), "0");
   EXPECT_TRUE(c.c(ctl::kub, 2).checked());
   EXPECT_EQ(rig.bytes(), file_before);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "chart/record_reader.h"
 #include "kolvar-sim/cli.h"
 #include "kolvar-sim/options.h"
-#include "record/record_reader.h"
 #include "support/temp_folder.h"
 
 namespace kolvar::simapp {
@@ -95,7 +95,7 @@ TEST_F(HeadlessRun, ARunPrintsItsSummaryAndTracesEveryCycle) {
   const std::size_t at = out.find("record: runs/");
   ASSERT_NE(at, std::string::npos) << out;
   std::ifstream record_file(out.substr(at + 8, out.find('\n', at) - at - 8));
-  record::RecordReader record(record_file);
+  chart::RecordReader record(record_file);
   int samples = 0;
   while (record.next()) ++samples;
   EXPECT_EQ(samples, 180);

@@ -51,6 +51,8 @@ class Story : public kolvar::testing::InFreshFolder {
   double reading(const char* name, int index) {
     return form::numeric_value(c().form.get(name, index).text());
   }
+  // Role r's temperature as the cycle took it.
+  double role(int r) { return c().column.role(r).value; }
   sim::PlantStatus plant() const { return world->plant.status(); }
 
   // The run ended with the tank limit, the head held its band for most of
@@ -76,7 +78,7 @@ TEST_F(Story, LiquidTakeoffValveFollowsTheThresholdWhileTheLiftSteps) {
   run_to_stop([&] {
     if (!c().c(ctl::Timer1).on()) return;  // the stop closed the valve
     ++cycles;
-    const bool over = reading("T", 1) > c().c(ctl::V, 1).value() / 10.0;
+    const bool over = role(1) > c().c(ctl::V, 1).value() / 10.0;
     if (plant().valve_open == over) ++disagreements;
     if (plant().lift_cm > lift) ++lift_ups;
     if (plant().lift_cm < lift) ++lift_downs;
@@ -112,7 +114,7 @@ TEST_F(Story, WidthModulatedShareFollowsTheTankLine) {
   run_to_stop([&] {
     if (!c().c(ctl::Timer1).on()) return;
     ++cycles;
-    const double tank = reading("T", 3) * 10;
+    const double tank = role(3) * 10;
     const double over = std::max(0.0, tank - line.share_falls_from);
     const double percent = (100 - over / (line.share_zero_at - line.share_falls_from) * 100) *
                            line.full_share_percent / 100;

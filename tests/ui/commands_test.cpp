@@ -131,7 +131,7 @@ TEST_F(Commands, ScrollBarsUpdateTheirLabelsAndSave) {
 }
 
 TEST_F(Commands, ThresholdAndPeriodBarsAreQuietWhileSettingsAreLoading) {
-  c().c(ctl::V, 1).set_tag("0");
+  c().set_settings_loaded(false);
   c().edit(c().c(ctl::V, 3), "700");
   EXPECT_EQ(c().c(ctl::T2, 3).text(), "55");
   c().edit(c().c(ctl::Interval), "10");

@@ -122,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ValveCommands, AutomaticUnderPwmAppliesTheEnablingRule) {
   Headless h;
   form::Controller& c = h.controller;
+  c.c(ctl::liquid).set_checked(false);
   c.c(ctl::SHIM).set_checked(true);
   c.c(ctl::manual_otb_Ch).set_value(1);
   c.click(c.c(ctl::stp));

@@ -4,7 +4,7 @@
 # the simulated log's path, the column must already be distilling, and after
 # "Старт системы" the log must grow while the cycle reads it, with the
 # model's clock running ten times as fast as real time. SIGTERM must end the
-# program cleanly.
+# program cleanly, leaving the run's record in runs/.
 #   sim_smoke.sh KOLVAR_SIM WORKDIR
 set -u
 program=$1 work=$2
@@ -43,4 +43,8 @@ tenth=$(grep ' cycle ' events.txt | sed -n 10p | cut -c2- | cut -d' ' -f1)
 head=$(grep ' cycle ' events.txt | head -n 1 | awk '{print $3}')
 awk -v t="$head" 'BEGIN { exit !(t > 75 && t < 82) }' || fail "the head reads '$head' at the first cycle"
 [ "$(cat exit-code.txt)" = 0 ] || fail "exit code $(cat exit-code.txt) after SIGTERM"
+# The program made the run's record itself, plot or no plot.
+record=$(ls runs/*.csv 2>/dev/null | head -n 1)
+[ -n "$record" ] || fail "the run was not recorded in runs/"
+sed -n '/^wall_time,/,$p' "$record" | sed -n 2p | grep -q . || fail "$record holds no row"
 echo "simulator smoke test passed: $cycles cycles, head $head, log $(cat lines-at-end.txt) lines"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real kolvar under Xvfb in a fresh folder: the window must
 # appear, "mytunes.log" must be created, and SIGTERM must end the program
-# cleanly, leaving the stop image on the port while the cycle ran.
+# cleanly, leaving the stop image on the port while the cycle ran and the
+# run's record in runs/.
 #   smoke.sh KOLVAR WORKDIR
 set -u
 kolvar=$1 work=$2
@@ -25,6 +26,10 @@ grep -q ' shown$' events.txt || fail "the window was never painted"
 grep -q '"kolvar"' windows.txt || fail "no kolvar window on the display"
 [ -f mytunes.log ] || fail "mytunes.log was not created"
 [ "$(cat exit-code.txt)" = 0 ] || fail "exit code $(cat exit-code.txt) after SIGTERM"
+# The program made the run's record itself, plot or no plot.
+record=$(ls runs/*.csv 2>/dev/null | head -n 1)
+[ -n "$record" ] || fail "the run was not recorded in runs/"
+sed -n '/^wall_time,/,$p' "$record" | sed -n 2p | grep -q . || fail "$record holds no row"
 last=$(grep ' port ' events.txt | tail -n 1)
 [ "${last##* }" = 4 ] || fail "the last port write is '$last', not the stop image 4"
 echo "smoke test passed: $(grep -c ' port ' events.txt) port writes, last: $last"

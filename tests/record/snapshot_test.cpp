@@ -1,0 +1,45 @@
+// What a sample takes from the controller: the role temperatures as the
+// cycle read them, text and number, and the take-off type.
+#include "record/snapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/role_temperatures.h"
+#include "ui/headless.h"
+
+namespace kolvar::record {
+namespace {
+
+TEST(Snapshot, TakesTheReadingsOfTheRolesThatTakePart) {
+  ui::Headless rig;
+  form::Controller& c = rig.controller;
+  core::set_role_reading(c, 1, "88.3");
+  core::set_role_reading(c, 2, "77,5");  // a logger in a comma locale
+  core::set_role_reading(c, 3, "");
+  core::set_role_reading(c, 4, "88");  // shows its threshold: no reading
+  c.c(ctl::T, 4).set_enabled(false);
+  // A caption changed from outside is not what the cycle read.
+  c.c(ctl::T, 1).set_text("12.0");
+
+  const Sample s = take_sample(c);
+  EXPECT_EQ(s.temperatures, (std::array<std::string, 4>{"88.3", "77,5", "", ""}));
+  EXPECT_EQ(s.degrees,
+            (std::array<std::optional<double>, 4>{88.3, 77.5, std::nullopt, std::nullopt}));
+}
+
+TEST(Snapshot, NamesTheTakeoffTypeAsTheControllerDecidesIt) {
+  ui::Headless rig;
+  form::Controller& c = rig.controller;
+  EXPECT_EQ(take_sample(c).takeoff, Takeoff::Liquid);  // ticked from the start
+  c.c(ctl::liquid).set_checked(false);
+  EXPECT_EQ(take_sample(c).takeoff, Takeoff::None);
+  c.c(ctl::SHIM).set_checked(true);
+  EXPECT_EQ(take_sample(c).takeoff, Takeoff::Pwm);
+}
+
+}  // namespace
+}  // namespace kolvar::record
