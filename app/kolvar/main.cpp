@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   kolvar::view::provide_stop_sound();
 
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
-  kolvar::view::Desktop desktop(seam.parts());
+  kolvar::view::Desktop desktop(seam.wiring());
   seam.attach(desktop);
   // The record of every run, in runs/. Its rows reach the disk from a thread
   // of their own, so a slow disk never delays the cycle.

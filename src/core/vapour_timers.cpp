@@ -5,6 +5,7 @@
 #include "core/system_stop.h"
 #include "form/text_number.h"
 #include "io/valve.h"
+#include "platform/failure.h"
 
 namespace kolvar::core {
 
@@ -34,7 +35,15 @@ void Timer4_Timer(form::Controller& c) {
   const bool keep_stop_message = system_stopped(c);
   const std::string stop_message = news.text();
   io::otkl(c);
-  const double pause_ms = form::required_number(c.c(ctl::time3).text(), "time3");
+  double pause_ms = 0;
+  try {
+    pause_ms = form::required_number(c.c(ctl::time3).text(), "time3");
+  } catch (const Failure&) {
+    // The tick ends here, but the valve's own message must not stay over
+    // the reason of the stop either.
+    if (keep_stop_message) news.set_text(stop_message);
+    throw;
+  }
   form::Control& seconds = c.c(ctl::time3_S);
   seconds.set_text(form::decimal_text(pause_ms / 1000, c.decimal_separator()));
   news.set_back_color(io::kClosedColor);

@@ -21,7 +21,7 @@
 // - In state NoBackend every write starts again from the first backend, so a
 //   port that appears later (driver installed, module loaded) starts working.
 //
-// A message box is modal: one per write would bury the operator under boxes
+// A message box stays until it is closed: one per write would bury the operator under boxes
 // once per cycle on a machine without a port. So a box comes only when the
 // state changes, or within state NoBackend when the outcome turns from (b) to
 // (c) or back; the program otherwise goes on with its image.

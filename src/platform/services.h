@@ -12,7 +12,8 @@ namespace kolvar::platform {
 class MessageBox {
  public:
   virtual ~MessageBox() = default;
-  // Shows text with one OK button and waits for it.
+  // Shows text with one OK button, for the operator to close. Returns
+  // without waiting for that: the timers go on while the box stands.
   virtual void show(const std::string& text) = 0;
 };
 

@@ -22,7 +22,7 @@ platform::Millis warmed_up(sim::Plant& plant, bool cold) {
 
 SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
                                    form::ScaledMillis::Now now)
-    : plant_(settings), clock_(warmed_up(plant_, cold), std::move(now)), desktop_(parts()) {
+    : plant_(settings), clock_(warmed_up(plant_, cold), std::move(now)), desktop_(wiring()) {
   window_ = std::make_unique<SimWindow>(
       SimWindow::Links{plant_, clock_, [this] { catch_up(); }, [this] { desktop_.act([] {}); }});
   // At ten or sixty times real speed the refresh timer alone would show the
@@ -33,21 +33,21 @@ SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold
 
 SimulatedDesktop::~SimulatedDesktop() = default;
 
-view::Desktop::Parts SimulatedDesktop::parts() {
-  view::Desktop::Parts p;
-  p.ports = [this](const platform::Clock& clock) {
+view::Desktop::Wiring SimulatedDesktop::wiring() {
+  view::Desktop::Wiring w;
+  w.ports = [this](const platform::Clock& clock) {
     // The plant is the first choice; the second is missing, as on a machine
     // with one port driver.
     auto second = std::make_unique<platform::FakePort>(clock, "inpout32.dll");
     second->set_mode(platform::FakePort::Mode::Missing);
     return platform::DefaultPorts{std::make_unique<BorrowedPort>(plant_), std::move(second)};
   };
-  p.launcher = &plant_;
-  p.scaled = &clock_;
-  p.before = [this](platform::Millis t) {
+  w.launcher = &plant_;
+  w.scaled = &clock_;
+  w.before = [this](platform::Millis t) {
     simrun::bring_plant_to(desktop_.controller(), plant_, t);
   };
-  return p;
+  return w;
 }
 
 void SimulatedDesktop::catch_up() {

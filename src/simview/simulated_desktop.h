@@ -39,7 +39,7 @@ class SimulatedDesktop {
   void catch_up();
 
  private:
-  view::Desktop::Parts parts();
+  view::Desktop::Wiring wiring();
 
   sim::Plant plant_;
   form::ScaledMillis clock_;

@@ -13,26 +13,26 @@ namespace kolvar::view {
 
 namespace {
 
-form::RealTimeClock::Source monotonic_source(Desktop::Parts& parts,
+form::RealTimeClock::Source monotonic_source(Desktop::Wiring& wiring,
                                              const form::SteadyMillis& steady) {
-  if (parts.monotonic) return std::move(parts.monotonic);
-  if (parts.scaled) return [scaled = parts.scaled] { return (*scaled)(); };
+  if (wiring.monotonic) return std::move(wiring.monotonic);
+  if (wiring.scaled) return [scaled = wiring.scaled] { return (*scaled)(); };
   return steady;
 }
 
 }  // namespace
 
-Desktop::Desktop(Parts parts)
-    : scaled_(parts.scaled),
-      before_(parts.before),
-      clock_(monotonic_source(parts, steady_)),
-      ports_(parts.ports ? parts.ports(clock_) : platform::default_ports()),
+Desktop::Desktop(Wiring wiring)
+    : scaled_(wiring.scaled),
+      before_(wiring.before),
+      clock_(monotonic_source(wiring, steady_)),
+      ports_(wiring.ports ? wiring.ports(clock_) : platform::default_ports()),
       sound_([this] { message_box_.show(core::kStopSoundFailure); }),
       services_{clock_,       *ports_.first, *ports_.second,
-                message_box_, sound_,        parts.launcher ? *parts.launcher : launcher_,
+                message_box_, sound_,        wiring.launcher ? *wiring.launcher : launcher_,
                 locale_},
       controller_(services_),
-      driver_(controller_, clock_, std::move(parts.before)) {
+      driver_(controller_, clock_, std::move(wiring.before)) {
   ui::register_handlers(controller_);
   window_ = std::make_unique<MainWindow>(
       controller_, [this](const std::function<void()>& input) { act(input); }, [this] { end(); });

@@ -19,10 +19,11 @@ namespace kolvar::view {
 
 class Desktop {
  public:
-  // The ports are the platform's own unless a test gives others; the
-  // monotonic source is steady() unless a test gives one, which then also
-  // drives the timers itself (the event loop's wake-ups follow steady()).
-  struct Parts {
+  // What the desktop is wired to. The ports are the platform's own unless a
+  // test gives others; the monotonic source is steady() unless a test gives
+  // one, which then also drives the timers itself (the event loop's wake-ups
+  // follow steady()).
+  struct Wiring {
     // Makes the two port backends, given the clock that stamps events.
     std::function<platform::DefaultPorts(const platform::Clock&)> ports;
     form::RealTimeClock::Source monotonic;
@@ -37,7 +38,7 @@ class Desktop {
   };
 
   // Needs a QApplication. Builds the window from the initial model.
-  explicit Desktop(Parts parts);
+  explicit Desktop(Wiring wiring);
   Desktop(const Desktop&) = delete;
   Desktop& operator=(const Desktop&) = delete;
   ~Desktop();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "form/real_time_driver.h"
+#include "platform/monotonic_alarm.h"
 
 namespace kolvar::view {
 
@@ -33,11 +34,10 @@ class RealTimeLoop {
   At at_;
   std::function<void()> after_run_;
   bool running_ = false;
-  // A timerfd wakes at an exact moment of CLOCK_MONOTONIC, which is what
-  // steady_clock reads on Linux; Qt's own timers round to milliseconds from
-  // the moment they are started, which would add up to a millisecond to
-  // every edge.
-  int fd_ = -1;
+  // The platform's alarm wakes at an exact moment of the clock steady_clock
+  // reads; Qt's own timers round to milliseconds from the moment they are
+  // started, which would add up to a millisecond to every edge.
+  platform::MonotonicAlarm alarm_;
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -41,7 +41,7 @@ TestSeam::TestSeam() {
 
 TestSeam::~TestSeam() = default;
 
-Desktop::Parts TestSeam::parts() {
+Desktop::Wiring TestSeam::wiring() {
   if (!fake_port_) return {};
   auto make = [](const platform::Clock& clock) {
     auto on_write = [](platform::Millis t, std::uint8_t byte) {

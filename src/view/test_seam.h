@@ -38,7 +38,7 @@ class TestSeam {
   TestSeam();
   ~TestSeam();
   // The ports and clock the desktop is built with.
-  Desktop::Parts parts();
+  Desktop::Wiring wiring();
   // Watches the window for its first paint.
   void attach(Desktop& desktop);
   void after_start(Desktop& desktop);

@@ -1,8 +1,6 @@
 #pragma once
 // The controller on virtual time with a logger log in a fresh folder, and
 // shorthand for the controls the cycle tests look at.
-#include <stdlib.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -15,6 +13,8 @@
 #include "core/control_cycle.h"
 #include "core/role_temperatures.h"
 #include "platform/log_line_layout.h"
+#include "support/readback.h"
+#include "support/temp_folder.h"
 #include "ui/headless.h"
 
 namespace kolvar::core::testing {
@@ -41,15 +41,9 @@ inline std::string log_line(
 class CycleRig {
  public:
   CycleRig() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kolvar-cycle-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) dir_ = pattern;
-    log_path = dir_ / "keeper.log";
+    log_path = folder_.file("keeper.log");
     c.c(ctl::LogPath, 1).set_text(log_path.string());
     c.c(ctl::time_error).set_text("0");  // as start-up leaves it
-  }
-  ~CycleRig() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
   }
   CycleRig(const CycleRig&) = delete;
   CycleRig& operator=(const CycleRig&) = delete;
@@ -101,27 +95,17 @@ class CycleRig {
   }
   std::string news() const { return text("News"); }
   // The image as pin(0)..pin(7), e.g. "10000000".
-  std::string image() const {
-    std::string s;
-    for (int k = 0; k < 8; ++k) s += c.c(ctl::pin, k).text();
-    return s;
-  }
-  std::vector<std::string> sounds() const { return texts(h.sound.events); }
-  std::vector<std::string> boxes() const { return texts(h.message_box.events); }
-  std::vector<std::string> launches() const { return texts(h.launcher.events); }
+  std::string image() const { return kolvar::testing::pin_texts(c); }
+  std::vector<std::string> sounds() const { return kolvar::testing::texts(h.sound.events); }
+  std::vector<std::string> boxes() const { return kolvar::testing::texts(h.message_box.events); }
+  std::vector<std::string> launches() const { return kolvar::testing::texts(h.launcher.events); }
 
   ui::Headless h;
   form::Controller& c = h.controller;
   std::filesystem::path log_path;
 
  private:
-  static std::vector<std::string> texts(const std::vector<platform::Recorded>& events) {
-    std::vector<std::string> out;
-    for (const auto& e : events) out.push_back(e.text);
-    return out;
-  }
-
-  std::filesystem::path dir_;
+  kolvar::testing::TempFolder folder_;
   int second_ = 0;
 };
 

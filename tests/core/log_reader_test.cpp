@@ -2,7 +2,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "platform/failure.h"
+#include "support/temp_folder.h"
 
 namespace kolvar::core {
 namespace {
@@ -22,20 +22,13 @@ constexpr std::size_t kBlock = 64 * 1024;
 
 class LogReaderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kolvar-log-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    log_ = dir_ / "keeper log.txt";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   void write(const std::string& content) {
     std::ofstream(log_, std::ios::binary | std::ios::trunc) << content;
   }
 
-  fs::path dir_;
-  fs::path log_;
+  kolvar::testing::TempFolder folder_;
+  const fs::path dir_ = folder_.path();
+  const fs::path log_ = dir_ / "keeper log.txt";
 };
 
 // Reading every line from the first, as the log was read before reading from

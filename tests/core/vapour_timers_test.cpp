@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/system_stop.h"
 #include "io/valve.h"
 #include "platform/failure.h"
 #include "platform/fake_port.h"
@@ -92,6 +93,19 @@ TEST_F(VapourPause, APauseThatIsNoNumberFailsAfterTheValveClosed) {
   EXPECT_EQ(r.c.c(ctl::Klapan_status).text(), "0");
   EXPECT_EQ(r.c.c(ctl::time3_S).text(), "");
   EXPECT_TRUE(r.c.c(ctl::Timer4).on());
+}
+
+TEST_F(VapourPause, APauseThatIsNoNumberAfterAStopKeepsTheStopMessage) {
+  // A stop leaves a running pulse to end by itself; its failure must not
+  // leave the valve's message over the reason of the stop.
+  r.h.advance(150000);
+  ASSERT_TRUE(r.c.c(ctl::Timer4).on());
+  system_stop(r.c);
+  const std::string stopped = r.c.c(ctl::News).text();
+  r.c.c(ctl::time3).set_text("1e3");
+  EXPECT_THROW(Timer4_Timer(r.c), Failure);
+  EXPECT_EQ(r.c.c(ctl::Klapan_status).text(), "0");
+  EXPECT_EQ(r.c.c(ctl::News).text(), stopped);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/readback.h"
 #include "ui/headless.h"
 
 namespace kolvar::io {
@@ -20,22 +21,14 @@ struct Rig {
     for (int i : items) c.form.get(menu, i).set_checked(true);
   }
   // The image as pin(0)..pin(7), e.g. "10000000".
-  std::string image() const {
-    std::string s;
-    for (int k = 0; k < 8; ++k) s += c.c(ctl::pin, k).text();
-    return s;
-  }
+  std::string image() const { return kolvar::testing::pin_texts(c); }
   // The bytes that reached the first backend, oldest first.
   std::vector<int> bytes() const {
     std::vector<int> out;
     for (const auto& w : h.port1.writes()) out.push_back(w.byte);
     return out;
   }
-  std::vector<std::string> boxes() const {
-    std::vector<std::string> out;
-    for (const auto& e : h.message_box.events) out.push_back(e.text);
-    return out;
-  }
+  std::vector<std::string> boxes() const { return kolvar::testing::texts(h.message_box.events); }
 };
 
 }  // namespace kolvar::io

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -14,19 +13,16 @@
 #include "core/log_line.h"
 #include "fake_sysfs.h"
 #include "logger/instance_lock.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 namespace kolvar::logger {
 namespace {
 
 namespace fs = std::filesystem;
+using kolvar::testing::read_bytes;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
-
-std::string contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string quoted(const std::string& text) {
   std::string result = "'";
@@ -50,8 +46,8 @@ class LoggerProgram : public ::testing::Test {
     command += " >" + quoted(folder.file("out").string());
     command += " 2>" + quoted(folder.file("err").string());
     const int status = std::system(command.c_str());
-    out = contents(folder.file("out"));
-    err = contents(folder.file("err"));
+    out = read_bytes(folder.file("out"));
+    err = read_bytes(folder.file("err"));
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -70,7 +66,7 @@ class LoggerProgram : public ::testing::Test {
 TEST_F(LoggerProgram, OnceAppendsALineKolvarReads) {
   ASSERT_EQ(run(once()), 0) << err;
   ASSERT_EQ(run(once()), 0) << err;
-  const std::string text = contents(log);
+  const std::string text = read_bytes(log);
   EXPECT_THAT(text, MatchesRegex("([0-2][0-9]:[0-5][0-9]:[0-6][0-9] 78.500    23.125\r\n){2}"));
   const core::LogFields fields = core::split_log_line(text.substr(0, text.find('\r')));
   EXPECT_EQ(fields.sensor, (std::array<std::string, 5>{"78.500", "23.125", "", "", ""}));
@@ -78,8 +74,8 @@ TEST_F(LoggerProgram, OnceAppendsALineKolvarReads) {
   std::vector<std::string> args = once();
   args.push_back("--log=" + folder.file("other.log").string());
   ASSERT_EQ(run(args), 0) << err;
-  EXPECT_THAT(contents(folder.file("other.log")), HasSubstr("78.500"));
-  EXPECT_EQ(contents(log), text);
+  EXPECT_THAT(read_bytes(folder.file("other.log")), HasSubstr("78.500"));
+  EXPECT_EQ(read_bytes(log), text);
 }
 
 TEST_F(LoggerProgram, SecondCopyLeavesTheLogAlone) {

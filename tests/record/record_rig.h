@@ -5,7 +5,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "platform/wall_clock.h"
 #include "record/run_record.h"
 #include "settings/save.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"
 
@@ -60,12 +60,7 @@ class RecordRig {
   RunRecord record;
 };
 
-inline std::string bytes_of(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+using kolvar::testing::read_bytes;
 
 // Every row of a record, read back; a row that does not read fails the test
 // by throwing.

@@ -11,8 +11,8 @@
 namespace kolvar::record {
 namespace {
 
-using testing::bytes_of;
 using testing::kDay0;
+using testing::read_bytes;
 using testing::RecordRig;
 using testing::rows_of;
 
@@ -33,7 +33,7 @@ TEST(RunRecord, HoldsTheSettingsTheHeaderAndARowPerCycleUntilTheStop) {
   ASSERT_EQ(rig.files().size(), 1u);
   const auto file = rig.files()[0];
   EXPECT_EQ(file.filename(), "2024-03-05_10-00-05.csv");
-  const std::string bytes = bytes_of(file);
+  const std::string bytes = read_bytes(file);
   EXPECT_EQ(bytes.rfind("#mytunes.log,1,\" 0 \"\r\n#mytunes.log,2,keeper.log\r\n", 0), 0u);
   EXPECT_NE(bytes.find("\r\n" + kHeader), std::string::npos);
 

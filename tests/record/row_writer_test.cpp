@@ -23,7 +23,7 @@ TEST(RowWriter, EveryRowArrivesWholeAndInOrderEvenWhenDestroyedAtOnce) {
       expected += row;
     }
   }  // no drain: the destructor owes the queued rows to the file
-  EXPECT_EQ(testing::bytes_of(path), expected);
+  EXPECT_EQ(testing::read_bytes(path), expected);
 }
 
 TEST(RowWriter, AFailureIsToldOnceAndWritingGoesOn) {

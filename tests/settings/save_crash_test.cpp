@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "file_lines.h"
 #include "platform/settings_file.h"
-#include "temp_folder.h"
 
 namespace kolvar::settings {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "file_lines.h"
 #include "platform/failure.h"
 #include "platform/settings_file.h"
-#include "temp_folder.h"
 
 namespace kolvar::settings {
 namespace {

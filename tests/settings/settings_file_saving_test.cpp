@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "file_lines.h"
 #include "platform/settings_file.h"
-#include "temp_folder.h"
 #include "unprivileged.h"
 
 namespace kolvar::settings {

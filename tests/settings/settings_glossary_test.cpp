@@ -3,21 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
 #include "platform/settings_file.h"
+#include "support/file_bytes.h"
 
 namespace kolvar::settings {
 namespace {
 
 TEST(SettingsGlossary, TheDocsPageIsWhatTheTableGives) {
-  std::ifstream file(std::string(KOLVAR_TEST_DIR) + "/../docs/settings.md", std::ios::binary);
-  ASSERT_TRUE(file) << "docs/settings.md is missing";
-  std::ostringstream page;
-  page << file.rdbuf();
-  EXPECT_TRUE(page.str() == settings_glossary())
+  const std::filesystem::path page = std::string(KOLVAR_TEST_DIR) + "/../docs/settings.md";
+  ASSERT_TRUE(std::filesystem::exists(page)) << "docs/settings.md is missing";
+  EXPECT_TRUE(kolvar::testing::read_bytes(page) == settings_glossary())
       << "docs/settings.md differs from the settings table; write it again with\n"
          "  cmake --build build --target settings_glossary";
 }

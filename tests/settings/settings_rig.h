@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "temp_folder.h"
+#include "file_lines.h"
 #include "ui/headless.h"
 
 namespace kolvar::settings::testing {

@@ -1,13 +1,18 @@
 #pragma once
 // A run of the controller made of random steps (operator commands, setting
 // edits, logger lines, virtual time) with the safety rules checked after
-// each step. The unit tests draw the steps from seeded generators; the cycle
-// fuzzer draws them from its input. It works in the current folder.
+// each step. The unit test and the soak draw the steps from seeded
+// generators (safety_seeds.h); the cycle fuzzer draws them from its input.
+// It works in the current folder.
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/system_stop.h"
 #include "form/controller.h"
@@ -56,12 +61,18 @@ class SafetyRun {
     const bool open_before = pin(SafetyPins::kStart) == "1";
     advanced_ = false;
     broken_.clear();
-    std::string what = act(stopped_);
-    if (what == "Старт системы") stopped_ = false;
+    last_step_ = act(stopped_);
+    if (last_step_ == "Старт системы") stopped_ = false;
     if (!c_.c(ctl::Timer1).on() && stop_heading()) stopped_ = true;
-    std::string broken = broken_.empty() ? check(heading_before, open_before) : broken_;
-    return broken.empty() ? broken : broken + " (after " + what + ")";
+    last_rule_ = broken_.empty() ? check(heading_before, open_before) : broken_;
+    return last_rule_.empty() ? last_rule_ : last_rule_ + " (after " + last_step_ + ")";
   }
+
+  // The last step: what it did, and the rule it broke (empty when none).
+  const std::string& last_step() const { return last_step_; }
+  const std::string& last_rule() const { return last_rule_; }
+  // Since a system stop (the operator's or a protective one), until "Старт системы".
+  bool stopped() const { return stopped_; }
 
   form::Controller& controller() { return c_; }
 
@@ -91,8 +102,7 @@ class SafetyRun {
       case 4:
         return edit_setting();
       case 5:
-        log_line();
-        return "log line";
+        return "log line \"" + log_line() + "\"";
       case 6: {
         // The working signal switched between constant and pulsing.
         form::Control& box = c_.c(ctl::Ch_pulse);
@@ -117,21 +127,23 @@ class SafetyRun {
     const std::string name = texts[pick_(std::size(texts))];
     form::Control& control =
         name == "V" ? c_.c(ctl::V, static_cast<int>(pick_(5)) + 1) : c_.form.get(name);
+    std::string value;
     if (control.kind() == form::Kind::TextBox) {
-      c_.edit(control, text_());
+      value = text_();
     } else if (control.kind() == form::Kind::CheckBox) {
-      c_.edit(control, std::to_string(pick_(2)));
+      value = std::to_string(pick_(2));
     } else {
       const int low = std::min(control.min(), control.max());
       const int high = std::max(control.min(), control.max());
-      c_.edit(control, std::to_string(low + static_cast<int>(pick_(high - low + 1))));
+      value = std::to_string(low + static_cast<int>(pick_(high - low + 1)));
     }
-    return "edit " + control.full_name();
+    c_.edit(control, value);
+    return "edit " + control.full_name() + " \"" + value + "\"";
   }
 
   // A logger line: a time stamp that usually moves on, readings around the
   // thresholds, now and then one far off or no number.
-  void log_line() {
+  std::string log_line() {
     static const char* readings[] = {"20.0",  "50.0", "76.9", "77.0", "77.5", "87.9",
                                      "88.0",  "88.1", "88.6", "90.0", "95.0", "99.5",
                                      "100.5", "0",    "abc",  ""};
@@ -146,6 +158,7 @@ class SafetyRun {
       text += " " + field;
     }
     std::ofstream("keeper.log", std::ios::binary | std::ios::app) << text << "\r\n";
+    return text;
   }
 
   bool stop_heading() const { return c_.c(ctl::News).text().starts_with(core::kStoppedHeading); }
@@ -212,6 +225,8 @@ class SafetyRun {
   bool advanced_ = false;  // the step was time alone
   std::string broken_;     // the first rule a port write broke in this step
   int last_byte_ = 0;
+  std::string last_step_;
+  std::string last_rule_;
 };
 
 }  // namespace kolvar::testing

@@ -48,6 +48,14 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// A tmpfs where there is one, for tests that write and flush many files:
+// the system's temporary folder otherwise.
+inline std::filesystem::path memory_temp_directory() {
+  std::error_code ec;
+  return std::filesystem::is_directory("/dev/shm", ec) ? std::filesystem::path("/dev/shm")
+                                                       : std::filesystem::temp_directory_path();
+}
+
 // Works in the folder for its life and returns to where it was.
 class WorkingFolder {
  public:

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "support/readback.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"
 
@@ -31,7 +32,7 @@ TEST_F(Commands, StartAfterAStopLowersEveryPinAndRunsTheCycle) {
   EXPECT_EQ(c().c(ctl::pin, 0).text(), "1");
   c().c(ctl::otb).set_text("7000");
   click("Start_sys_button");
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(c().c(ctl::pin, k).text(), "0") << k;
+  EXPECT_EQ(kolvar::testing::pin_texts(c()), "00000000");
   EXPECT_EQ(rig.port1.writes().back().byte, 0);
   EXPECT_EQ(c().c(ctl::News).tag(), "");
   EXPECT_EQ(text("otb"), "0");

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/readback.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"
 
@@ -11,6 +12,7 @@ namespace kolvar::ui {
 namespace {
 
 namespace fs = std::filesystem;
+using kolvar::testing::pin_texts;
 
 class Menus : public kolvar::testing::InFreshFolder {
  protected:
@@ -31,11 +33,6 @@ class Menus : public kolvar::testing::InFreshFolder {
     for (int i = 0; i < n && std::getline(f, line);) ++i;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return line;
-  }
-  std::string pins() {
-    std::string s;
-    for (int k = 0; k < 8; ++k) s += c().c(ctl::pin, k).text();
-    return s;
   }
 
   Headless rig;
@@ -116,14 +113,14 @@ TEST_F(Menus, PwmTypeEnablesByTheRule) {
 TEST_F(Menus, PinMenuTogglesSavesAndReloads) {
   click("ps", 3);
   click("Start");  // open the valve: pin 4 high
-  EXPECT_EQ(pins(), "00100000");
+  EXPECT_EQ(pin_texts(c()), "00100000");
   click("ps", 5);
   EXPECT_EQ(ticked("ps"), std::vector<int>{5});
   // The reload closes the valve: pin 6 low; pin 4 keeps its level.
-  EXPECT_EQ(pins(), "00100000");
+  EXPECT_EQ(pin_texts(c()), "00100000");
   EXPECT_TRUE(c().c(ctl::Auto).checked());
   click("ss", 2);
-  EXPECT_EQ(pins(), "01100000") << "the reload raises the system-stop pin";
+  EXPECT_EQ(pin_texts(c()), "01100000") << "the reload raises the system-stop pin";
   EXPECT_EQ(settings_line(24), "True");
 }
 

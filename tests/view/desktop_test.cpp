@@ -10,10 +10,10 @@
 #include <QTest>
 #include <QWindow>
 #include <fstream>
-#include <sstream>
 
 #include "desktop_rig.h"
 #include "platform/failure.h"
+#include "support/file_bytes.h"
 #include "view/qt_locale.h"
 #include "view/qt_sound.h"
 
@@ -26,12 +26,7 @@ class Binding : public DesktopRig {
  protected:
   Binding() { desktop.start(); }
   void trigger(const std::string& menu_item) { widget<QAction>(menu_item)->trigger(); }
-  std::string settings_file() const {
-    std::ifstream in("mytunes.log", std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string settings_file() const { return kolvar::testing::read_bytes("mytunes.log"); }
 };
 
 TEST_F(Binding, AClickOnStartSwitchesTheCycleOn) {

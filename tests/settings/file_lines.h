@@ -1,30 +1,17 @@
 #pragma once
-// A fresh folder per test, removed with everything in it afterwards, and the
-// small file helpers the settings tests share.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+// The settings file's lines as the settings tests write and expect them, and
+// the shared folder and file helpers under the names these tests use.
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 namespace kolvar::settings::testing {
 
+using kolvar::testing::read_bytes;
 using kolvar::testing::TempFolder;
-
-inline void write_bytes(const std::filesystem::path& file, std::string_view bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string read_bytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using kolvar::testing::write_bytes;
 
 // The lines as a save writes them: each followed by CR LF.
 inline std::string with_crlf(const std::vector<std::string>& lines) {

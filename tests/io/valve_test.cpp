@@ -1,10 +1,10 @@
+#include "io/valve.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "io/coil.h"
-#include "io/valve.h"
 #include "platform/failure.h"
 #include "rig.h"
 
@@ -82,18 +82,6 @@ TEST(Valve, AFailedWriteLeavesTheStepsAfterItUndone) {
   EXPECT_EQ(r.c.c(ctl::Form1).text(), "СТАРТ");
   EXPECT_EQ(r.c.c(ctl::Klapan_status).text(), "0");
   EXPECT_EQ(r.c.c(ctl::News).text(), kNoMode);
-}
-
-TEST(Coil, SwitchesOnlyItsPinsAndWrites) {
-  Rig r;
-  r.tick("zm", {2, 5});
-  r.c.c(ctl::pin, 0).set_text("1");
-  vkl2(r.c);
-  EXPECT_EQ(r.image(), "11001000");
-  otkl2(r.c);
-  EXPECT_EQ(r.image(), "10000000");
-  EXPECT_THAT(r.bytes(), ElementsAre(19, 1));
-  EXPECT_EQ(r.c.c(ctl::Form1).text(), "Kolvar");
 }
 
 }  // namespace
