@@ -29,7 +29,7 @@ class Companions : public QObject {
 
   // `window` goes beside the main window and the companions added before
   // it, and is shown once the main window stands in its frame (at once if
-  // it already does). It may go before this does.
+  // it already does). It may be destroyed before this is.
   void add(QWidget& window);
   // Whether `window` still follows the main window.
   bool follows(const QWidget& window) const;
