@@ -58,7 +58,7 @@ int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
   record::RunRecord record(desktop.controller(), wall, {.background = true});
   // The plot of the run under way, beside the simulator's window.
   plot::LivePlot plot(record, &desktop.window());
-  plot.place_beside(&sim.sim_window());
+  sim.companions().add(plot.window());
 
   sim.start();
   view::TestSeam clicks;  // KOLVAR_TEST_CLICKS only: the ports stay the plant's

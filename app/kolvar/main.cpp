@@ -12,6 +12,7 @@
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
+#include "view/companions.h"
 #include "view/desktop.h"
 #include "view/quit_signals.h"
 #include "view/stop_sound_setup.h"
@@ -61,8 +62,11 @@ int main(int argc, char** argv) {
   // of their own, so a slow disk never delays the cycle.
   const kolvar::platform::SystemWallClock wall;
   kolvar::record::RunRecord record(desktop.controller(), wall, {.background = true});
-  // The plot of the run under way beside the window (F9 shows it again).
+  // The plot of the run under way beside the window (F9 shows it again),
+  // once the window manager has put the window in place.
   kolvar::plot::LivePlot plot(record, &desktop.window());
+  kolvar::view::Companions beside(desktop.window());
+  beside.add(plot.window());
   kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
   desktop.start();
   seam.after_start(desktop);

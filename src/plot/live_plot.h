@@ -19,32 +19,26 @@ namespace kolvar::plot {
 
 class LivePlot final : private record::RunListener {
  public:
-  // `record` must outlive this; the plot window is shown beside
-  // `main_window` once the event loop runs, so the main window is in place.
+  // `record` must outlive this. The plot window is not shown yet: whoever
+  // places it beside the main window shows it (view/companions.h).
+  // F9 in `main_window` shows it again after the operator closed it.
   LivePlot(record::RunRecord& record, QWidget* main_window);
   LivePlot(const LivePlot&) = delete;
   LivePlot& operator=(const LivePlot&) = delete;
   ~LivePlot();
 
   PlotWindow& window() { return *window_; }
-  // Shows the plot beside the main window, or brings it to the front.
+  // Shows the plot where it was last, or brings it to the front.
   void show();
-  // Places the plot beside `neighbour` instead of the main window (another
-  // window already stands there); before the first show only.
-  void place_beside(QWidget* neighbour) { neighbour_ = neighbour; }
 
  private:
   void run_started(const std::vector<std::string>& settings) override;
   void sample_taken(const record::Sample& sample) override;
   void run_stopped() override;
-  void place();
 
   record::RunRecord& record_;
   std::unique_ptr<PlotWindow> window_;
-  QWidget* main_window_;
-  QWidget* neighbour_ = nullptr;
   std::unique_ptr<QShortcut> shortcut_;
-  bool placed_ = false;
 };
 
 }  // namespace kolvar::plot

@@ -1,6 +1,5 @@
 #include "simview/simulated_desktop.h"
 
-#include <QScreen>
 #include <algorithm>
 
 #include "platform/fake_port.h"
@@ -29,6 +28,8 @@ SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold
   // valve and the lift many cycles behind the main window.
   desktop_.controller().after_each_event(
       [this](form::Controller&, const form::Control&) { window_->show_plant(); });
+  companions_ = std::make_unique<view::Companions>(desktop_.window());
+  companions_->add(*window_);
 }
 
 SimulatedDesktop::~SimulatedDesktop() = default;
@@ -58,19 +59,6 @@ void SimulatedDesktop::catch_up() {
 
 void SimulatedDesktop::start() {
   desktop_.start();
-  QWidget& main = desktop_.window();
-  const QRect frame = main.frameGeometry();
-  window_->adjustSize();
-  QPoint beside(frame.right() + 8, frame.top());
-  // On a narrow screen it overlaps the main window's right edge rather than
-  // leaving the screen.
-  if (const QScreen* screen = main.screen()) {
-    const QRect room = screen->availableGeometry();
-    const int width = window_->frameGeometry().width();
-    beside.setX(std::max(room.left(), std::min(beside.x(), room.right() - width)));
-  }
-  window_->move(beside);
-  window_->show();
 }
 
 }  // namespace kolvar::simview

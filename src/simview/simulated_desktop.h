@@ -8,6 +8,7 @@
 #include "form/scaled_millis.h"
 #include "sim/plant.h"
 #include "simview/sim_window.h"
+#include "view/companions.h"
 #include "view/desktop.h"
 
 namespace kolvar::simview {
@@ -26,11 +27,15 @@ class SimulatedDesktop {
   SimulatedDesktop& operator=(const SimulatedDesktop&) = delete;
   ~SimulatedDesktop();
 
-  // Shows both windows, the simulator's beside the main one.
+  // Shows the main window; the simulator's follows beside it once the
+  // window manager has put the main window in place.
   void start();
 
   view::Desktop& desktop() { return desktop_; }
   SimWindow& sim_window() { return *window_; }
+  // The windows beside the main one, the simulator's first; a window added
+  // here (the plot) goes beside it.
+  view::Companions& companions() { return *companions_; }
   sim::Plant& plant() { return plant_; }
   form::ScaledMillis& clock() { return clock_; }
 
@@ -45,6 +50,7 @@ class SimulatedDesktop {
   form::ScaledMillis clock_;
   view::Desktop desktop_;
   std::unique_ptr<SimWindow> window_;
+  std::unique_ptr<view::Companions> companions_;
 };
 
 }  // namespace kolvar::simview

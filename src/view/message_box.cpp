@@ -1,5 +1,6 @@
 #include "view/message_box.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QWindow>
@@ -8,27 +9,68 @@
 
 namespace kolvar::view {
 
+namespace {
+
+// Above an always-on-top window a box must be on top too. Shown once its
+// owner has its native window, the box names that window as its owner (Qt
+// makes a window transient for its native parent), so that a window manager
+// keeps it above. (Asking for the box's native window earlier would make
+// every child widget of the owner native as well.)
+void show_owned(QMessageBox* box, QWidget* top) {
+  box->setWindowFlag(Qt::WindowStaysOnTopHint,
+                     top->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  box->show();
+}
+
+// Shows a box once its owner is on screen, then goes with it.
+class ShowWhenExposed : public QObject {
+ public:
+  ShowWhenExposed(QMessageBox* box, QWidget* top) : QObject(box), box_(box), top_(top) {
+    top->installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    QWindow* window = top_->windowHandle();
+    if (watched == top_ && event->type() == QEvent::Show && window) {
+      top_->removeEventFilter(this);
+      window->installEventFilter(this);
+    } else if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+      window->removeEventFilter(this);
+      show_owned(box_, top_);
+      deleteLater();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QMessageBox* box_;
+  QWidget* top_;
+};
+
+}  // namespace
+
 void NonBlockingMessageBox::show(const std::string& text) {
   auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                               qt_text(text), QMessageBox::Ok, owner_);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::NonModal);
   box->setObjectName("kolvar-message");
-  if (owner_) {
-    // A box raised during start-up comes before the main window is shown;
-    // Qt would then make it transient for a hidden window of its own, and a
-    // window manager would have no reason to keep it above ours. So the
-    // owner gets its native window now and the box names it. Above an
-    // always-on-top window a box must be on top too, or without a window
-    // manager it lies hidden behind it.
-    QWidget* top = owner_->window();
-    top->winId();
-    box->setWindowFlag(Qt::WindowStaysOnTopHint,
-                       top->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    box->winId();
-    box->windowHandle()->setTransientParent(top->windowHandle());
+  if (!owner_) {
+    box->show();
+    return;
   }
-  box->show();
+  QWidget* top = owner_->window();
+  if (top->isVisible()) {
+    show_owned(box, top);
+    return;
+  }
+  // A box raised during start-up comes before the main window is shown. Qt
+  // would make it transient for a hidden window of its own; and named as its
+  // owner then, the main window would soon get another native window when
+  // start-up puts it on top. It would also stand where the main window was
+  // before the window manager placed it. So it waits until the main window
+  // is on screen.
+  new ShowWhenExposed(box, top);
 }
 
 }  // namespace kolvar::view

@@ -11,7 +11,8 @@ namespace kolvar::view {
 
 class NonBlockingMessageBox : public platform::MessageBox {
  public:
-  // Boxes stay in front of owner (the main window) once it is set.
+  // Boxes stay in front of owner (the main window) once it is set; a box
+  // raised before the owner is on screen waits for it.
   void set_owner(QWidget* owner) { owner_ = owner; }
   void show(const std::string& text) override;
 

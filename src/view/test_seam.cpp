@@ -35,20 +35,27 @@ FirstPaintPrinter::FirstPaintPrinter(Desktop& desktop)
 FirstPaintPrinter::~FirstPaintPrinter() = default;
 
 TestSeam::TestSeam() {
-  const char* port = std::getenv("KOLVAR_TEST_PORT");
-  fake_port_ = port && std::string(port) == "fake";
+  const char* set = std::getenv("KOLVAR_TEST_PORT");
+  const std::string port = set ? set : "";
+  failing_port_ = port == "fail";
+  fake_port_ = port == "fake" || failing_port_;
 }
 
 TestSeam::~TestSeam() = default;
 
 Desktop::Wiring TestSeam::wiring() {
   if (!fake_port_) return {};
-  auto make = [](const platform::Clock& clock) {
+  auto make = [failing = failing_port_](const platform::Clock& clock) {
     auto on_write = [](platform::Millis t, std::uint8_t byte) {
       print_test_event(t, "port " + std::to_string(byte));
     };
-    return platform::DefaultPorts{std::make_unique<platform::FakePort>(clock, "fake", on_write),
-                                  std::make_unique<platform::FakePort>(clock, "fake2", on_write)};
+    auto first = std::make_unique<platform::FakePort>(clock, "fake", on_write);
+    auto second = std::make_unique<platform::FakePort>(clock, "fake2", on_write);
+    if (failing) {
+      first->set_mode(platform::FakePort::Mode::Fails);
+      second->set_mode(platform::FakePort::Mode::Missing);
+    }
+    return platform::DefaultPorts{std::move(first), std::move(second)};
   };
   return {make, {}};
 }

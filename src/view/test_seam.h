@@ -6,6 +6,9 @@
 //                              are printed on standard output as
 //                              "@T port N" and "@T shown", T in milliseconds
 //                              of the model's clock
+//   KOLVAR_TEST_PORT=fail      the same, but the first backend refuses and
+//                              the second is missing, so start-up raises the
+//                              port's message box
 //   KOLVAR_TEST_CLICKS="A B"   after start, clicks the named controls in
 //                              turn, as the operator would
 #include <memory>
@@ -45,6 +48,7 @@ class TestSeam {
 
  private:
   bool fake_port_ = false;
+  bool failing_port_ = false;
   std::unique_ptr<FirstPaintPrinter> printer_;
 };
 

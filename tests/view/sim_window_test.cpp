@@ -1,5 +1,6 @@
 // The simulator's window and the desktop on the simulated column, on a
 // steady clock the test sets: nothing sleeps.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -164,6 +165,20 @@ TEST_F(SimulatedDesktopTest, TheCycleFindsThePlantAtItsMomentAndCatchingUpWaitsF
   EXPECT_TRUE(sim.plant().status().heater_on);
   sim.desktop().end();
   EXPECT_TRUE(sim.plant().status().stop_raised);
+}
+
+// The simulator's window waits for the main window to be on screen, then
+// stands beside its frame.
+TEST_F(SimulatedDesktopTest, TheSimulatorWindowStandsBesideTheMainWindow) {
+  QWidget& main = sim.desktop().window();
+  SimWindow& window = sim.sim_window();
+  EXPECT_FALSE(window.isVisible());
+  sim.start();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  ASSERT_TRUE(window.isVisible());
+  EXPECT_FALSE(main.frameGeometry().intersects(window.frameGeometry()));
+  EXPECT_TRUE(sim.companions().follows(window));
+  sim.desktop().end();
 }
 
 }  // namespace
