@@ -158,6 +158,31 @@ check_owned_by() {
   }
 }
 
+# wm_width WINDOW: the width of the window inside its frame.
+wm_width() {
+  xwininfo -id "$1" 2>/dev/null | awk '/^ *Width:/ { print $2 }'
+}
+
+# check_wider WINDOW WIDTH: the window is now at least 1.4 times WIDTH wide
+# (two steps of the window's scale from 100 % make it 1.5 times).
+check_wider() {
+  local now
+  now=$(wm_width "$1")
+  [ -n "$now" ] && [ $((now * 10)) -ge $(($2 * 14)) ] && return 0
+  echo "the window $1 is ${now:-?} pixels wide, not at least 1.4 times $2"
+  return 1
+}
+
+# wm_keys WINDOW KEY...: the window is activated and the keys pressed there,
+# as a person would with the keyboard; nothing without xdotool.
+wm_keys() {
+  local w=$1
+  shift
+  command -v xdotool >/dev/null || return 1
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --window "$w" --clearmodifiers "$@"
+}
+
 # wm_picture: what the screen shows, as screen.xwd, and as screen.png where
 # ImageMagick is installed; nothing without xwd (x11-apps).
 wm_picture() {

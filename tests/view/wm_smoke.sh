@@ -60,6 +60,17 @@ if wm_wait_for_wm $wm; then
       check plot-apart-from-sim-window check_apart "$sim" "$plot"
       check sim-window-on-screen check_on_screen "$sim"
       check plot-on-screen check_on_screen "$plot"
+      # Ctrl++ twice from 100 %: the whole window grows, stays on top, and
+      # the windows beside it make room.
+      width=$(wm_width "$main")
+      if wm_keys "$main" ctrl+plus ctrl+plus; then
+        check scaled-wider check_wider "$main" "$width"
+        check scaled-main-on-top check_on_top "$main" "$plot" "$sim"
+        check scaled-sim-window-apart-from-main check_apart "$main" "$sim"
+        check scaled-plot-apart-from-main check_apart "$main" "$plot"
+      else
+        echo "FAIL scaled-wider: no keys could be sent (xdotool)" >>checks.txt
+      fi
       ;;
   esac
   wm_picture
