@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "desktop_rig.h"
 #include "form/names.h"
 #include "simrun/rig.h"
 #include "simrun/sim_settings_file.h"
@@ -138,6 +139,9 @@ class SimulatedDesktopTest : public kolvar::testing::InFreshFolder {
     simrun::settle_settings_file(rig);
     return rig;
   }
+  // At 100 %, so that the offscreen screen has room beside the main window
+  // whatever the machine's desktop font.
+  view::testing::OwnConfigFolder config{folder.path(), 100};
   form::ScaledMillis::Moment real{std::chrono::hours(1)};
   SimulatedDesktop sim{settled(), true, [this] { return real; }};
 };
