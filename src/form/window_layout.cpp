@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "form/setting_table.h"
 #include "form/column_state.h"
+#include "form/setting_table.h"
 #include "form/window_places.h"
 #include "platform/version.h"
 

@@ -1,11 +1,12 @@
 // The protective step at the end of every cycle, and the system stop.
+#include "core/protective_step.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/protective_step.h"
 #include "core/system_stop.h"
 #include "cycle_rig.h"
 #include "io/valve.h"

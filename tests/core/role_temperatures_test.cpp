@@ -1,12 +1,13 @@
 // From the logger's last line to the role temperatures, the time stamp, the
 // stale count and the colours of the control temperatures.
+#include "core/role_temperatures.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/role_temperatures.h"
 #include "core/temperature_colours.h"
 #include "cycle_rig.h"
 

@@ -1,12 +1,13 @@
 // The working signal at the start of a cycle and the openings of the three
 // take-off sections.
+#include "core/section_openings.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/section_openings.h"
 #include "core/working_signal.h"
 #include "cycle_rig.h"
 #include "io/valve.h"

@@ -1,5 +1,7 @@
 // Lines as the controller reads them back: its own field rule takes sensor k
 // from characters 10k to 10k + 8, so these tests check what Kolvar will see.
+#include "logger/poller.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +9,6 @@
 
 #include "core/log_line.h"
 #include "fake_sysfs.h"
-#include "logger/poller.h"
 
 namespace kolvar::logger {
 namespace {

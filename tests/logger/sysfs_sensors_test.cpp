@@ -1,3 +1,5 @@
+#include "logger/sysfs_sensors.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "fake_sysfs.h"
-#include "logger/sysfs_sensors.h"
 
 namespace kolvar::logger {
 namespace {
