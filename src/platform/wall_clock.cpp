@@ -10,11 +10,11 @@ namespace chr = std::chrono;
 
 namespace {
 
-struct Parts {
+struct CalendarFields {
   int year, month, day, hour, minute, second;
 };
 
-Parts parts_of(LocalTime time) {
+CalendarFields calendar_fields(LocalTime time) {
   const chr::local_days day = chr::floor<chr::days>(time);
   const chr::year_month_day date{day};
   const chr::hh_mm_ss clock{time - day};
@@ -27,7 +27,7 @@ Parts parts_of(LocalTime time) {
 }
 
 std::string formatted(LocalTime time, const char* format) {
-  const Parts p = parts_of(time);
+  const CalendarFields p = calendar_fields(time);
   char text[64];
   std::snprintf(text, sizeof text, format, p.year, p.month, p.day, p.hour, p.minute, p.second);
   return text;

@@ -3,9 +3,9 @@
 # status 0, and a wrong option prints the usage on standard error with 2.
 # PROGRAMS: name=path pairs; VERSION: the version the build carries.
 foreach(entry ${PROGRAMS})
-  string(REPLACE "=" ";" parts "${entry}")
-  list(GET parts 0 name)
-  list(GET parts 1 path)
+  string(REPLACE "=" ";" fields "${entry}")
+  list(GET fields 0 name)
+  list(GET fields 1 path)
 
   execute_process(COMMAND ${path} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
                   TIMEOUT 30)
