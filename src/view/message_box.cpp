@@ -1,10 +1,9 @@
 #include "view/message_box.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QWindow>
 
+#include "view/on_screen.h"
 #include "view/qt_text.h"
 
 namespace kolvar::view {
@@ -21,31 +20,6 @@ void show_owned(QMessageBox* box, QWidget* top) {
                      top->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   box->show();
 }
-
-// Shows a box once its owner is on screen, then goes with it.
-class ShowWhenExposed : public QObject {
- public:
-  ShowWhenExposed(QMessageBox* box, QWidget* top) : QObject(box), box_(box), top_(top) {
-    top->installEventFilter(this);
-  }
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    QWindow* window = top_->windowHandle();
-    if (watched == top_ && event->type() == QEvent::Show && window) {
-      top_->removeEventFilter(this);
-      window->installEventFilter(this);
-    } else if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
-      window->removeEventFilter(this);
-      show_owned(box_, top_);
-      deleteLater();
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  QMessageBox* box_;
-  QWidget* top_;
-};
 
 }  // namespace
 
@@ -70,7 +44,7 @@ void NonBlockingMessageBox::show(const std::string& text) {
   // start-up puts it on top. It would also stand where the main window was
   // before the window manager placed it. So it waits until the main window
   // is on screen.
-  new ShowWhenExposed(box, top);
+  when_on_screen(*top, *box, [box, top] { show_owned(box, top); });
 }
 
 }  // namespace kolvar::view
