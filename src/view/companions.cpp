@@ -4,8 +4,9 @@
 #include <QGuiApplication>
 #include <QMargins>
 #include <QScreen>
-#include <QWindow>
 #include <algorithm>
+
+#include "view/on_screen.h"
 
 namespace kolvar::view {
 
@@ -18,6 +19,8 @@ constexpr int kFallbackMs = 1500;
 constexpr QSize kLeast(160, 100);
 // Answers the window system owes are few; more can only be answers lost.
 constexpr std::size_t kAskedKept = 8;
+// Places asked again of a window whose title bar ended up off the screen.
+constexpr int kOffScreenTries = 3;
 
 QMargins frame_margins(const QWidget& w) {
   const QRect frame = w.frameGeometry();
@@ -41,14 +44,10 @@ Companions::Companions(QWidget& main) : main_(main) {
   fallback_.setInterval(kFallbackMs);
   connect(&fallback_, &QTimer::timeout, this, [this] { main_in_place(); });
   main_.installEventFilter(this);
-  if (main_.isVisible() && main_.windowHandle()) {
-    if (main_.windowHandle()->isExposed()) {
-      main_placed_ = true;
-    } else {
-      main_.windowHandle()->installEventFilter(this);
-      fallback_.start();
-    }
-  }
+  if (main_.isVisible()) fallback_.start();
+  when_on_screen(main_, *this, [this] {
+    if (!main_placed_) main_in_place();
+  });
 }
 
 Companions::~Companions() = default;
@@ -66,20 +65,14 @@ bool Companions::follows(const QWidget& window) const {
   return false;
 }
 
-// The main window's Show comes before the window system has it on screen;
-// its first expose comes after the window manager has framed and placed it.
 bool Companions::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == &main_) {
-    if (type == QEvent::Show && !main_placed_ && main_.windowHandle()) {
-      main_.windowHandle()->installEventFilter(this);
+    if (type == QEvent::Show && !main_placed_) {
       fallback_.start();
     } else if ((type == QEvent::Move || type == QEvent::Resize) && main_placed_) {
       follow_main();
     }
-  } else if (watched == main_.windowHandle()) {
-    if (type == QEvent::Expose && !main_placed_ && main_.windowHandle()->isExposed())
-      main_in_place();
   } else if (Companion* c = companion_of(watched)) {
     if (type == QEvent::Move)
       moved(*c);
@@ -88,10 +81,22 @@ bool Companions::eventFilter(QObject* watched, QEvent* event) {
     // Framed otherwise than the main window (a frame with a handle to
     // resize it), it is placed again with its own frame.
     if ((type == QEvent::Move || type == QEvent::Resize) && c->following && main_placed_ &&
-        c->window->isVisible() && frame_margins(*c->window) != c->frame)
+        c->window->isVisible() && (frame_margins(*c->window) != c->frame || title_off_screen(*c)))
       follow_main();
   }
   return QObject::eventFilter(watched, event);
+}
+
+// Placed before the window system knew its frame, a window may be mapped
+// with its client where the frame was meant to stand, its title bar above
+// the screen where the operator cannot take hold of it. Placed again, it
+// stands where asked; a window manager that keeps it there is left alone
+// after a few tries.
+bool Companions::title_off_screen(Companion& c) {
+  const QScreen* screen = c.window->screen();
+  if (!screen || screen->availableGeometry().contains(c.window->frameGeometry().topLeft()))
+    return false;
+  return c.replaced_off_screen++ < kOffScreenTries;
 }
 
 Companions::Companion* Companions::companion_of(const QObject* watched) {
@@ -103,7 +108,6 @@ Companions::Companion* Companions::companion_of(const QObject* watched) {
 void Companions::main_in_place() {
   main_placed_ = true;
   fallback_.stop();
-  if (QWindow* handle = main_.windowHandle()) handle->removeEventFilter(this);
   follow_main();
   for (Companion& c : companions_) {
     if (c.shown || !c.window) continue;

@@ -54,12 +54,15 @@ class Companions : public QObject {
     // The frame it was placed with: until the window manager has framed it,
     // one like the main window's.
     QMargins frame;
+    // How often it was placed again for a title bar off the screen.
+    int replaced_off_screen = 0;
   };
 
   void main_in_place();
   void follow_main();
   void moved(Companion& c);
   void resized(Companion& c);
+  bool title_off_screen(Companion& c);
   Companion* companion_of(const QObject* watched);
 
   QWidget& main_;

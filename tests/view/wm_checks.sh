@@ -17,10 +17,10 @@ wm_stack() {
 }
 
 # wm_wait_for_wm PID: until a window manager runs on the display (Openbox
-# started as PID), for at most ten seconds.
+# started as PID), for at most thirty seconds (a loaded machine starts it slowly).
 wm_wait_for_wm() {
   local pid=$1
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.1
