@@ -16,6 +16,7 @@
 #include "view/quit_signals.h"
 #include "view/stop_sound_setup.h"
 #include "view/test_seam.h"
+#include "web_window.h"
 
 namespace kolvar::simapp {
 
@@ -59,6 +60,11 @@ int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
   // The plot of the run under way, beside the simulator's window.
   plot::LivePlot plot(record, &desktop.window());
   sim.companions().add(plot.window());
+
+  // The read-only page of the run, when asked for.
+  int refused = 0;
+  const auto page = app::open_web_page(desktop, record, o.web, wall, refused);
+  if (refused) return refused;
 
   sim.start();
   view::TestSeam clicks;  // KOLVAR_TEST_CLICKS only: the ports stay the plant's

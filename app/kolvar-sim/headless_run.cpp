@@ -1,13 +1,22 @@
 #include "kolvar-sim/headless_run.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <ostream>
+#include <vector>
 
 #include "form/names.h"
 #include "platform/failure.h"
 #include "platform/wall_clock.h"
 #include "record/run_record.h"
+#include "record/snapshot.h"
+#include "remote/live_page.h"
 #include "simrun/rig.h"
 #include "simrun/run_watch.h"
 #include "simrun/sim_settings_file.h"
@@ -38,7 +47,52 @@ void prepare_settings(const Options& o, sim::PlantSettings& plant) {
   simrun::settle_settings_file(plant);
 }
 
-void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
+// The status line under the window.
+std::string port_line(const form::Controller& c) {
+  switch (c.port_driver_state) {
+    case form::PortDriverState::FirstBackend:
+      return "Выходы колонны: " + c.os.port1.name();
+    case form::PortDriverState::SecondBackend:
+      return "Выходы колонны: " + c.os.port2.name();
+    case form::PortDriverState::NoBackend:
+      return "Выходы не доходят до колонны: порт недоступен";
+    case form::PortDriverState::Unwritten:
+      break;
+  }
+  return "Порт ещё не записывался";
+}
+
+// Work that another thread (the web page's stop) hands to the run's own
+// thread, which takes it between its steps and while it waits for real time.
+class Inbox {
+ public:
+  void post(std::function<void()> work) {
+    {
+      const std::lock_guard lock(mutex_);
+      work_.push_back(std::move(work));
+    }
+    arrived_.notify_one();
+  }
+  // Runs what came until `deadline`; at least what is there now.
+  void run_until(std::chrono::steady_clock::time_point deadline) {
+    std::unique_lock lock(mutex_);
+    do {
+      std::vector<std::function<void()>> work;
+      work.swap(work_);
+      lock.unlock();
+      for (auto& item : work) item();
+      lock.lock();
+    } while (arrived_.wait_until(lock, deadline, [this] { return !work_.empty(); }));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  std::vector<std::function<void()>> work_;
+};
+
+void run(const Options& o, sim::PlantSettings plant, std::ostream& out,
+         const std::optional<remote::WebPlan>& web) {
   simrun::Trace trace(o.trace);
   simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
     out << '@' << simrun::clock_text(t) << ' ' << event << '\n';
@@ -50,6 +104,14 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
   // that the next run would not give again.
   const platform::FollowingWallClock wall(world.clock, platform::SystemWallClock().now());
   record::RunRecord record(c, wall, {.folder = "runs", .durable = false});
+  Inbox inbox;
+  std::unique_ptr<remote::LivePage> page;
+  if (web) {
+    page = std::make_unique<remote::LivePage>(
+        c, record, *web, port_line, wall,
+        [&inbox](std::function<void()> work) { inbox.post(std::move(work)); });
+    out << "web: " << page->url() << std::endl;
+  }
   c.start();
   simrun::choose_takeoff(c, o.takeoff);
   c.click(c.c(ctl::Start_sys_button));
@@ -59,9 +121,18 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
     trace.row(c, world.plant.status());
   };
   const auto limit = static_cast<platform::Millis>(o.hours * 3600 * 1000);
+  const auto began = std::chrono::steady_clock::now();
+  const platform::Millis first = world.now();
   // Second by second, so the run ends within a second of the stop.
-  while (world.now() < limit && !watch.stopped())
+  while (world.now() < limit && !watch.stopped() && record::cycle_running(c.form)) {
     world.advance_to(std::min(limit, world.now() + 1000), after_cycle);
+    auto due = std::chrono::steady_clock::now();
+    if (o.speed)
+      due = began + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                        std::chrono::duration<double, std::milli>(
+                            static_cast<double>(world.now() - first) / *o.speed));
+    inbox.run_until(due);
+  }
 
   out << "kolvar-sim: " << simrun::takeoff_name(o.takeoff) << " take-off, " << o.litres << " L at "
       << o.strength << " %, " << o.watts << " W, seed " << o.seed << '\n';
@@ -75,10 +146,19 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
 int run_headless(const Options& o, std::ostream& out, std::ostream& err) {
   sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
   try {
+    // A page that cannot be guarded is not served, and the run does not
+    // start without the page it was asked for.
+    const std::optional<remote::WebPlan> web = remote::plan_web(o.web);
     prepare_settings(o, plant);
-    run(o, plant, out);
+    run(o, plant, out, web);
   } catch (const Failure& failure) {
     err << "kolvar-sim: " << failure.what() << '\n';
+    return 2;
+  } catch (const remote::WebRefusal& refusal) {
+    err << "kolvar-sim: " << refusal.what() << '\n';
+    return 2;
+  } catch (const remote::BindError& refusal) {
+    err << "kolvar-sim: " << refusal.what() << '\n';
     return 2;
   }
   return 0;

@@ -38,8 +38,9 @@ Options parse_options(const std::vector<std::string>& args) {
       o.cold = true;
       continue;
     }
+    if (remote::take_web_option(args, i, o.web)) continue;
     if (option == "--settings" || option == "--takeoff" || option == "--hours" ||
-        option == "--trace")
+        option == "--trace" || option == "--speed")
       run_option = option;
     if (i + 1 == args.size()) throw std::invalid_argument("unknown option or no value: " + option);
     const std::string& value = args[++i];
@@ -61,12 +62,15 @@ Options parse_options(const std::vector<std::string>& args) {
       o.hours = number(option, value, 0.001, 1000.0);
     } else if (option == "--trace") {
       o.trace = value;
+    } else if (option == "--speed") {
+      o.speed = number(option, value, 1.0, 10000.0);
     } else {
       throw std::invalid_argument("unknown option: " + option);
     }
   }
   if (!o.headless && !run_option.empty())
     throw std::invalid_argument(run_option + " is for --headless runs");
+  remote::check_web_options(o.web);
   if (o.headless && o.cold)
     throw std::invalid_argument("--cold is for the window; a headless run always starts cold");
   return o;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "remote/web_plan.h"
 #include "simrun/takeoff_choice.h"
 
 namespace kolvar::simapp {
@@ -19,17 +20,29 @@ struct Options {
   unsigned seed = 1;
   double hours = 12;  // the longest run
   std::string trace = "trace.csv";
+  // --headless on real time scaled: 1 real time, 60 a minute a second; none
+  // as fast as the machine allows.
+  std::optional<double> speed;
+  remote::WebCommandLine web;
 };
 
 inline constexpr char kUsage[] =
     "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
     "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--hours H] [--trace FILE]\n"
+    "                  [--hours H] [--trace FILE] [--speed N]\n"
+    "                  [--web [ADDR:]PORT [--web-allow-stop]]\n"
     "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
+    "                  [--web [ADDR:]PORT [--web-allow-stop]]\n"
     "       kolvar-sim --help | --version\n"
     "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
     "  column that is already distilling (--cold: a cold charge), or with\n"
-    "  --headless a whole run on virtual time, ending with its summary.\n";
+    "  --headless a whole run on virtual time, ending with its summary.\n"
+    "  --speed N          --headless at N times real time (1 to 10000) instead of\n"
+    "                     as fast as possible\n"
+    "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
+    "                     machine only; with ADDR (0.0.0.0: every network) a\n"
+    "                     token guards it (see kolvar-web.conf)\n"
+    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n";
 
 // Throws std::invalid_argument naming the option that is wrong, or one that
 // the chosen mode does not take (a run's options without --headless, --cold

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <cstdlib>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,27 +13,42 @@
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
+#include "remote/web_plan.h"
 #include "view/companions.h"
 #include "view/desktop.h"
 #include "view/quit_signals.h"
 #include "view/stop_sound_setup.h"
 #include "view/test_seam.h"
+#include "web_window.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: kolvar [Qt's own options, such as -platform NAME]\n"
+    "usage: kolvar [--web [ADDR:]PORT [--web-allow-stop]] [Qt's own options, such as -platform "
+    "NAME]\n"
     "       kolvar --help | --version\n"
     "  Opens the operator's window over the column, working in the current\n"
-    "  folder: settings in mytunes.log, the record of each run in runs/.\n";
+    "  folder: settings in mytunes.log, the record of each run in runs/.\n"
+    "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
+    "                     machine only; with ADDR (0.0.0.0: every network) a\n"
+    "                     token guards it (see kolvar-web.conf)\n"
+    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n";
 
 // --help and --version need no display, so they are answered before the
 // toolkit starts; Qt takes its own single-dash options out of argv, and
-// whatever it leaves is not an option of this program.
-int wrong_arguments(int argc, char** argv) {
-  if (argc <= 1) return 0;
-  std::cerr << "kolvar: unknown option or argument " << argv[1] << '\n' << kUsage;
-  return kolvar::platform::kUsageStatus;
+// whatever it leaves is this program's (the web page's) or wrong.
+int read_arguments(int argc, char** argv, kolvar::remote::WebCommandLine& web) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  try {
+    for (std::size_t i = 0; i < args.size(); ++i)
+      if (!kolvar::remote::take_web_option(args, i, web))
+        throw std::invalid_argument("unknown option or argument " + args[i]);
+    kolvar::remote::check_web_options(web);
+  } catch (const std::invalid_argument& wrong) {
+    std::cerr << "kolvar: " << wrong.what() << '\n' << kUsage;
+    return kolvar::platform::kUsageStatus;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -50,7 +66,8 @@ int main(int argc, char** argv) {
       break;
   }
   QApplication app(argc, argv);
-  if (const int status = wrong_arguments(argc, argv)) return status;
+  kolvar::remote::WebCommandLine web;
+  if (const int status = read_arguments(argc, argv, web)) return status;
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   kolvar::view::provide_stop_sound();
@@ -67,6 +84,10 @@ int main(int argc, char** argv) {
   kolvar::plot::LivePlot plot(record, &desktop.window());
   kolvar::view::Companions beside(desktop.window());
   beside.add(plot.window());
+  // The read-only page of the run, when asked for.
+  int refused = 0;
+  const auto page = kolvar::app::open_web_page(desktop, record, web, wall, refused);
+  if (refused) return refused;
   kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
   desktop.start();
   seam.after_start(desktop);

@@ -127,6 +127,11 @@ void Controller::fire(Control& timer) {
   for (auto& watcher : watchers_) watcher(*this, timer);
 }
 
+void Controller::act_as(Control& source, const std::function<void()>& action) {
+  guarded(action);
+  for (auto& watcher : watchers_) watcher(*this, source);
+}
+
 void Controller::run_timers_until(VirtualClock& clock, platform::Millis until) {
   const std::vector<Control*> timers = form.timers();
   while (Control* t = next_due_timer(timers, until)) {

@@ -119,6 +119,10 @@ class Controller {
   void change_value(Control& scroll_bar, int value);
   // A timer fired.
   void fire(Control& timer);
+  // A command that no control's handler carries (a stop asked for from a web
+  // page): `action` runs as an event-loop handler, and the watchers are told
+  // of it as an event of `source`.
+  void act_as(Control& source, const std::function<void()>& action);
   // Runs the handlers of the timers due up to `until` on a virtual clock.
   void run_timers_until(VirtualClock& clock, platform::Millis until);
 

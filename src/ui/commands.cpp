@@ -26,7 +26,11 @@ void Start_sys_button_Click(form::Controller& c) {
 }
 
 void Stop_sys_button_Click(form::Controller& c) {
-  c.set_stop_reason("Остановлено пользователем");
+  stop_system(c, "Остановлено пользователем");
+}
+
+void stop_system(form::Controller& c, const std::string& reason) {
+  c.set_stop_reason(reason);
   core::system_stop(c);
   c.c(ctl::otb).set_text("0");
 }

@@ -1,12 +1,17 @@
 #pragma once
 // The operator's direct commands: start and stop, the take-off buttons, the
 // manual share, and the reactions of the scroll bars.
+#include <string>
+
 #include "form/controller.h"
 
 namespace kolvar::ui {
 
 void Start_sys_button_Click(form::Controller& c);
 void Stop_sys_button_Click(form::Controller& c);
+// What "Стоп системы" does, with `reason` for the stop: the button's own, or
+// that of a stop asked for from elsewhere (the web page).
+void stop_system(form::Controller& c, const std::string& reason);
 void otbor_up_button_Click(form::Controller& c);
 void otbor_down_button_Click(form::Controller& c);
 void manual_otb_Ch_Click(form::Controller& c);

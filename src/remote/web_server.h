@@ -1,0 +1,60 @@
+#pragma once
+// The page's server: one thread of its own serving every connection, reading
+// the column's state only from the hub. The controller never waits for it.
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "remote/page_hub.h"
+#include "remote/router.h"
+#include "remote/web_address.h"
+
+namespace kolvar::remote {
+
+struct ServerOptions {
+  WebAddress address;
+  Guard guard;
+  // Viewers on the push stream at once; a further one gets 503.
+  std::size_t max_viewers = 32;
+  // Connections at once, viewers included; a further one is closed.
+  std::size_t max_connections = 48;
+  // A connection that sends no whole request, or takes no pushed data, for
+  // this long is closed.
+  std::chrono::seconds idle{30};
+  // A comment line on the push stream this often keeps it open through
+  // proxies and finds viewers that went away.
+  std::chrono::seconds heartbeat{15};
+};
+
+// The address cannot be bound (taken, not this machine's).
+class BindError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class WebServer {
+ public:
+  // Binds and starts serving; throws BindError.
+  WebServer(PageHub& hub, ServerOptions options);
+  ~WebServer();
+  WebServer(const WebServer&) = delete;
+  WebServer& operator=(const WebServer&) = delete;
+
+  // The port bound (the one the system chose for port 0).
+  std::uint16_t port() const;
+  // Viewers on the push stream now.
+  std::size_t viewers() const;
+
+  struct Impl;
+
+ private:
+  std::shared_ptr<Impl> impl_;
+};
+
+// This machine's address on its network as seen from outside (the one a
+// route to the internet would leave from); empty when there is none.
+std::string network_address();
+
+}  // namespace kolvar::remote
