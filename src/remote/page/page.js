@@ -75,7 +75,7 @@
   function askPlot(sequence) {
     const img = $('plot');
     const width = Math.max(320, Math.min(1600, Math.round(img.clientWidth || 800)));
-    const height = Math.round(Math.max(260, Math.min(600, width * 0.55)));
+    const height = Math.round(Math.max(260, Math.min(440, width * 0.55)));
     img.src = withToken('api/plot.svg', { w: width, h: height, n: sequence });
     plotAsked = Date.now();
   }
