@@ -34,7 +34,7 @@ class Browser:
              "--no-first-run", "--disable-background-networking", "--disable-component-update",
              "--disable-sync", "--hide-scrollbars", "--user-data-dir=" + profile,
              "--remote-debugging-pipe", "about:blank"],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=open("/tmp/chr2.err", "w"),
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=wire, pass_fds=(3, 4))
         os.close(to_chrome_r)
         os.close(from_chrome_w)

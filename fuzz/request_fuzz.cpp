@@ -1,0 +1,106 @@
+// The web page's request handling: any request line, headers and guard get
+// an answer without a fault; without the key nothing but 401 comes back;
+// the stop happens only with the exact key in a header; the remote settings
+// file and the address take any bytes.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "fuzz_support.h"
+#include "remote/router.h"
+#include "remote/web_plan.h"
+#include "remote/web_settings.h"
+
+using namespace kolvar;
+
+namespace {
+
+constexpr const char* kToken = "0123456789abcdef0123456789abcdef";
+
+class Data : public remote::PageData {
+ public:
+  Data() {
+    auto s = std::make_shared<remote::PageSnapshot>();
+    s->roles[0].text = "SECRET-READING";
+    s->record_file = "runs/r.csv";
+    s->settings = std::make_shared<const std::vector<std::string>>(1, "0");
+    snapshot_ = s;
+  }
+  std::shared_ptr<const remote::PageSnapshot> latest() override { return snapshot_; }
+  std::string plot_svg(chart::Size size) override {
+    fuzz::require(
+        size.width >= 200 && size.width <= 4000 && size.height >= 150 && size.height <= 3000,
+        "the plot's size is bounded");
+    return "<svg/>";
+  }
+  std::optional<std::string> record_csv(const std::string& file) override {
+    fuzz::require(file == "runs/r.csv", "only the run's own record is read", file);
+    return std::string("x");
+  }
+  bool can_stop() override { return may_stop; }
+  bool request_stop() override {
+    ++stops;
+    return may_stop;
+  }
+  bool may_stop = false;
+  int stops = 0;
+
+ private:
+  std::shared_ptr<const remote::PageSnapshot> snapshot_;
+};
+
+// The next field of the input, up to a NUL byte.
+std::string field(std::string_view& input) {
+  const std::size_t end = input.find('\0');
+  std::string out(input.substr(0, end));
+  input = end == std::string_view::npos ? std::string_view{} : input.substr(end + 1);
+  return out;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+  std::string_view input(reinterpret_cast<const char*>(bytes), size);
+  const std::uint8_t flags = size ? bytes[0] : 0;
+  if (size) input.remove_prefix(1);
+  remote::Request request;
+  request.method = field(input);
+  request.target = field(input);
+  request.authorization = field(input);
+  request.host = field(input);
+  request.body_bytes = flags & 0x80 ? 5000 : input.size();
+
+  remote::Guard guard;
+  if (flags & 1) guard.token = kToken;
+  guard.token_for_reading = (flags & 2) != 0;
+  Data data;
+  data.may_stop = (flags & 4) != 0;
+  const remote::Response r = remote::route(request, guard, data);
+
+  fuzz::require(r.status >= 200 && r.status < 600, "a status is an HTTP status");
+  fuzz::require(!r.content_type.empty(), "every answer says what it is");
+  const bool keyed = guard.token && remote::carries_token(request, *guard.token, true);
+  if (guard.token_for_reading && !keyed && r.status != 405 && r.status != 413)
+    fuzz::require(r.status == 401 && r.body == "Unauthorized\n", "no key, nothing learnt");
+  if (r.body.find("SECRET-READING") != std::string::npos)
+    fuzz::require(!guard.token_for_reading || keyed, "the state only with the key");
+  if (data.stops)
+    fuzz::require(request.method == "POST" && data.may_stop &&
+                      request.authorization == std::string("Bearer ") + kToken,
+                  "the stop only with its key in a header");
+
+  // The same bytes as the remote settings file and as an address.
+  const std::string text(reinterpret_cast<const char*>(bytes), size);
+  try {
+    const remote::WebSettings s = remote::parse_web_settings(text);
+    fuzz::require(remote::parse_web_settings(remote::web_settings_text(s)) == s,
+                  "the settings read back as written");
+  } catch (const remote::WebSettingsError&) {
+  }
+  if (const auto address = remote::parse_web_address(text))
+    fuzz::require(remote::parse_web_address(remote::address_text(*address)) == address,
+                  "an address reads back as written");
+  return 0;
+}
