@@ -104,7 +104,7 @@ void FormWindow::make_control(form::Control& control, HWND parent) {
       break;
     case form::Kind::CheckBox:
       // Not an automatic box: the click handler decides its check.
-      w = create(WC_BUTTONW, WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE, 0, parent, id);
+      w = create(WC_BUTTONW, WS_TABSTOP | BS_CHECKBOX, 0, parent, id);
       break;
     case form::Kind::ScrollBar:
       w = create(WC_SCROLLBARW, WS_TABSTOP | SBS_VERT, 0, parent, id);
