@@ -49,8 +49,11 @@ FormWindow::FormWindow(form::Controller& controller, HWND top, HWND canvas, int 
   // again now that each item has its own.
   menu_.show(c_.c(ctl::Form1), form::Prop::Visible);
 
+  // Owned by nobody: under wine a window that owns a topmost tool tip can no
+  // longer be put on top itself. The tools name their windows, so the tips
+  // still show over this window alone.
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
   // Long tool tips wrap rather than run across the screen.
   if (tooltip_) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, dpi_, 96));
