@@ -15,6 +15,7 @@
 #include "platform/failure.h"
 #include "platform/fake_port.h"
 #include "winview/checked_sound.h"
+#include "winview/companions.h"
 #include "winview/desktop.h"
 #include "winview/message_loop.h"
 #include "winview/win_text.h"
@@ -250,6 +251,59 @@ void the_sound_refuses_a_missing_or_foreign_file() {
   CHECK(refusal("not-a-wave.wav").find("WAV") != std::string::npos);
 }
 
+// The loop wakes for a handle as for a message, and ends at WM_QUIT with its code.
+void the_message_loop_runs_a_signalled_watch_and_ends_at_quit() {
+  HANDLE event = CreateEventW(nullptr, FALSE, TRUE, nullptr);  // signalled already
+  int woken = 0;
+  const int code = winview::run_message_loop([&] {
+    return std::vector<winview::Watch>{{reinterpret_cast<platform::WaitHandle>(event), [&] {
+                                          ++woken;
+                                          PostQuitMessage(7);
+                                        }}};
+  });
+  CHECK(code == 7);
+  CHECK(woken == 1);
+  CloseHandle(event);
+}
+
+HWND plain_window(const wchar_t* title, int width, int height) {
+  return CreateWindowExW(0, WC_STATICW, title, WS_OVERLAPPEDWINDOW, 40, 30, width, height, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+RECT rect_of(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+// A companion is shown once the main window is, beside it, and follows its
+// moves until the operator moves it.
+void companions_stand_beside_the_main_window_until_moved() {
+  HWND main = plain_window(L"main", 200, 300);
+  HWND sim = plain_window(L"sim", 150, 250);
+  {
+    winview::Companions beside(main);
+    beside.add(sim);
+    CHECK(!IsWindowVisible(sim));
+    ShowWindow(main, SW_SHOWNA);
+    CHECK(IsWindowVisible(sim));
+    CHECK(rect_of(sim).left == rect_of(main).right + desk::kCompanionGap);
+    CHECK(rect_of(sim).top == rect_of(main).top);
+    SetWindowPos(main, nullptr, 100, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CHECK(rect_of(sim).left == rect_of(main).right + desk::kCompanionGap);
+    CHECK(rect_of(sim).top == 60);
+    CHECK(beside.follows(sim));
+    SetWindowPos(sim, nullptr, 500, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(sim, WM_EXITSIZEMOVE, 0, 0);  // the operator's drag ends
+    CHECK(!beside.follows(sim));
+    SetWindowPos(main, nullptr, 10, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CHECK(rect_of(sim).left == 500);
+  }
+  DestroyWindow(sim);
+  DestroyWindow(main);
+}
+
 }  // namespace
 
 int main() {
@@ -272,6 +326,8 @@ int main() {
     closing_while_the_cycle_runs_leaves_the_stop_image(rig);
   }
   the_sound_refuses_a_missing_or_foreign_file();
+  the_message_loop_runs_a_signalled_watch_and_ends_at_quit();
+  companions_stand_beside_the_main_window_until_moved();
   std::filesystem::current_path(work.parent_path());
   std::filesystem::remove_all(work);
   return kolvar::windows_checks::failures == 0 ? 0 : 1;
