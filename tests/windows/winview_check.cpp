@@ -189,6 +189,25 @@ void input_reaches_the_controller_and_its_changes_show(Rig& rig) {
   CHECK(bar.nPos == -(before + 1));
 }
 
+// Moved to a screen of another DPI, the window and its controls take the
+// model's twips at that DPI.
+void a_change_of_dpi_places_everything_again(Rig& rig) {
+  for (int dpi : {144, 96}) {
+    RECT suggested;
+    GetWindowRect(rig.main(), &suggested);
+    SendMessageW(rig.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    CHECK(rig.desktop.window().dpi() == dpi);
+    RECT outer;
+    GetWindowRect(rig.main(), &outer);
+    CHECK(outer.right - outer.left == desk::pixels(rig.control("Form1").width(), dpi));
+    RECT panel;
+    GetWindowRect(rig.hwnd("F(4)"), &panel);
+    CHECK(panel.right - panel.left == desk::pixels(rig.control("F(4)").width(), dpi));
+    CHECK(panel.bottom - panel.top == desk::pixels(rig.control("F(4)").height(), dpi));
+  }
+}
+
 void boxes_stand_above_the_window_and_never_stop_the_timers(Rig& rig) {
   rig.menu("ss(3)");  // the system stop's output on data pin 4
   rig.click("Start_sys_button");
@@ -322,6 +341,7 @@ int main() {
     every_control_has_its_window_with_the_models_text(rig);
     frames_stand_in_the_models_order(rig);
     input_reaches_the_controller_and_its_changes_show(rig);
+    a_change_of_dpi_places_everything_again(rig);
     boxes_stand_above_the_window_and_never_stop_the_timers(rig);
     closing_while_the_cycle_runs_leaves_the_stop_image(rig);
   }
