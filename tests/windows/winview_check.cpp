@@ -155,6 +155,23 @@ void frames_stand_in_the_models_order(Rig& rig) {
   CHECK(front_panel(rig) == rig.hwnd("F(5)"));
   rig.click("OK_set");  // saving returns to the main panel
   CHECK(front_panel(rig) == rig.hwnd("F(4)"));
+
+  // A path panel with its drive, folder and file lists filled from the model.
+  rig.menu("fi");
+  CHECK(front_panel(rig) == rig.hwnd("F(1)"));
+  const form::Control& drives = rig.control("Drive1");
+  CHECK(SendMessageW(rig.hwnd("Drive1"), CB_GETCOUNT, 0, 0) ==
+        static_cast<LRESULT>(drives.items().size()));
+  CHECK(!drives.items().empty());
+  const form::Control& dir = rig.control("Dir1");
+  std::wstring first(MAX_PATH, L'\0');
+  first.resize(static_cast<std::size_t>(
+      SendMessageW(rig.hwnd("Dir1"), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first.data()))));
+  CHECK(winview::utf8(first) == dir.text());
+  CHECK(SendMessageW(rig.hwnd("Dir1"), LB_GETCOUNT, 0, 0) ==
+        static_cast<LRESULT>(dir.items().size() + 2));
+  rig.click("OK");  // applying returns to the main panel
+  CHECK(front_panel(rig) == rig.hwnd("F(4)"));
 }
 
 void input_reaches_the_controller_and_its_changes_show(Rig& rig) {
