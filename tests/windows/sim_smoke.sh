@@ -6,9 +6,11 @@
 # model's clock at ten times real speed. Closing it as the system would
 # (WM_CLOSE to its main window) must end it with the column stopped and the
 # record kept. Every wait is bounded by what the program does, not by time.
-#   sim_smoke.sh KOLVAR_SIM_EXE CLOSE_WINDOW_EXE WORKDIR
+#   sim_smoke.sh KOLVAR_SIM_EXE CLOSE_WINDOW_EXE WORKDIR DEFAULT_WINEPREFIX
 set -u
 program=$1 closer=$2 work=$3
+export WINEPREFIX=${WINEPREFIX:-$4} WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if ! command -v wine >/dev/null || ! command -v xwininfo >/dev/null; then
   echo "SKIPPED: wine or xwininfo (x11-utils) is not installed"
   exit 77
@@ -17,7 +19,7 @@ if [ -z "${DISPLAY:-}" ]; then
   command -v xvfb-run >/dev/null || { echo "SKIPPED: no display and no xvfb-run"; exit 77; }
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-export WINEDEBUG=-all LC_ALL=C.UTF-8
+export LC_ALL=C.UTF-8
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 
 fail() {
