@@ -3,13 +3,12 @@
 // the same drawing orders, so the Windows plot shows exactly what the Linux
 // one does. A scene is laid out in the window's logical pixels and painted
 // at the monitor's scale, so the plot keeps its proportions at any DPI.
-#include <windows.h>
-
 #include <map>
 #include <string_view>
 
 #include "chart/scene.h"
 #include "chart/text_measure.h"
+#include "winview/win32.h"
 
 namespace kolvar::winview {
 

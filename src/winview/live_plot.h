@@ -4,14 +4,13 @@
 // labels. The record is the program's; the plot only subscribes to it, so
 // runs are recorded whether or not a plot is shown. F9 in the main window
 // shows the plot again after the operator closed it.
-#include <windows.h>
-
 #include <string>
 #include <vector>
 
 #include "record/run_listener.h"
 #include "record/run_record.h"
 #include "winview/plot_window.h"
+#include "winview/win32.h"
 
 namespace kolvar::winview {
 

@@ -3,13 +3,12 @@
 // buffer, so it never flickers: the wheel zooms the time axis around the
 // cursor, a drag pans it, a double click shows the whole run again. Either of
 // the first two drops following the latest time.
-#include <windows.h>
-
 #include <functional>
 
 #include "chart/plot_model.h"
 #include "chart/scene.h"
 #include "chart/time_window.h"
+#include "winview/win32.h"
 #include "winview/window_object.h"
 
 namespace kolvar::winview {

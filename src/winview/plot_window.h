@@ -1,12 +1,11 @@
 #pragma once
 // The plot's own window: the plot and the "Следить" button. Closing it only
 // hides it.
-#include <windows.h>
-
 #include <memory>
 
 #include "chart/plot_model.h"
 #include "winview/plot_canvas.h"
+#include "winview/win32.h"
 #include "winview/window_object.h"
 
 namespace kolvar::winview {

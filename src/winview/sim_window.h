@@ -4,8 +4,6 @@
 // to inject. It refreshes a few times a second, bringing the plant up to the
 // model's present first so that the log keeps growing between cycles. The
 // rows, speeds and faults are simrun/sim_panel's, as in the Qt window.
-#include <windows.h>
-
 #include <array>
 #include <functional>
 #include <map>
@@ -15,6 +13,7 @@
 #include "form/scaled_millis.h"
 #include "sim/plant.h"
 #include "simrun/sim_panel.h"
+#include "winview/win32.h"
 #include "winview/window_object.h"
 
 namespace kolvar::winview {

@@ -2,7 +2,7 @@
 // A window whose messages go to a C++ object: the object given when the
 // window is made answers them until the window is destroyed. Shared by the
 // plot's and the simulator's windows.
-#include <windows.h>
+#include "winview/win32.h"
 
 namespace kolvar::winview {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The Windows checks that write files work in a fresh folder of their own,
 // the working folder while they run, removed with everything in it after.
-#include <windows.h>
-
 #include <filesystem>
 #include <string>
+
+#include "winview/win32.h"
 
 namespace kolvar::windows_checks {
 

@@ -1,13 +1,12 @@
 // The plot's scene painted with GDI into a bitmap whose pixels the check
 // reads: each kind of drawing order shows where the scene says, and a clip
 // keeps what follows inside it.
-#include <windows.h>
-
 #include <cstdint>
 #include <cstdlib>
 
 #include "check.h"
 #include "winview/gdi_scene.h"
+#include "winview/win32.h"
 
 namespace {
 

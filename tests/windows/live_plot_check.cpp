@@ -1,8 +1,6 @@
 // The Windows live plot follows the program's run record on virtual time: a
 // start, a point per cycle with lines in the scene, the stop; the record goes
 // on without the plot; closing the window hides it.
-#include <windows.h>
-
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -15,6 +13,7 @@
 #include "settings/save.h"
 #include "ui/headless.h"
 #include "winview/live_plot.h"
+#include "winview/win32.h"
 
 namespace {
 

@@ -3,8 +3,6 @@
 // each fault button sets its fault from the model's present and shows it,
 // the sensor fault takes the column and kind chosen, and the rows follow
 // the plant.
-#include <windows.h>
-
 #include <chrono>
 #include <exception>
 #include <iostream>
@@ -14,6 +12,7 @@
 #include "fresh_folder.h"
 #include "simrun/rig.h"
 #include "winview/sim_window.h"
+#include "winview/win32.h"
 
 namespace {
 
