@@ -1,5 +1,7 @@
 #include "winview/live_plot.h"
 
+#include <cstdint>
+
 namespace kolvar::winview {
 
 namespace {
@@ -29,7 +31,7 @@ LivePlot::~LivePlot() {
 
 LRESULT CALLBACK LivePlot::keyboard(int code, WPARAM key, LPARAM flags) {
   // Bit 31 of the flags: the key goes up; bit 30: it was down already.
-  const bool pressed = (flags & (LPARAM{1} << 31)) == 0 && (flags & (LPARAM{1} << 30)) == 0;
+  const bool pressed = (static_cast<std::uint32_t>(flags) & 0xC000'0000U) == 0;
   if (code == HC_ACTION && key == VK_F9 && pressed && keyed) {
     HWND focus = GetFocus();
     if (focus && GetAncestor(focus, GA_ROOT) == keyed->main_) {
