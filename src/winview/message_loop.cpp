@@ -43,6 +43,7 @@ int run_message_loop(const std::function<std::vector<Watch>()>& watches) {
   for (;;) {
     const std::vector<Watch> now = watches ? watches() : std::vector<Watch>{};
     std::vector<HANDLE> handles;
+    handles.reserve(now.size());
     for (const Watch& watch : now) handles.push_back(reinterpret_cast<HANDLE>(watch.handle));
     const auto count = static_cast<DWORD>(std::min<std::size_t>(handles.size(), 63));
     // Wakes for a handle or for any message, also one already in the queue
