@@ -64,6 +64,8 @@ void PlotWindow::set_scale(double scale) {
 }
 
 void PlotWindow::lay_out() {
+  // WM_SIZE may come while the window is being made, before its controls exist.
+  if (!canvas_ || !follow_ || !hint_) return;
   RECT r{};
   GetClientRect(hwnd(), &r);
   const int bar = px(kBarHeight, scale_), hint = px(kHintHeight, scale_), gap = px(3, scale_);

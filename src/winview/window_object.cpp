@@ -1,6 +1,8 @@
 #include "winview/window_object.h"
 
 #include <cmath>
+#include <cstdio>
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -57,7 +59,14 @@ LRESULT CALLBACK WindowObject::procedure(HWND hwnd, UINT message, WPARAM w, LPAR
     self->hwnd_ = nullptr;
     return DefWindowProcW(hwnd, message, w, l);
   }
-  return self->handle(message, w, l);
+  // An exception must not unwind through the system's frames between here
+  // and the message loop: it is told, and the message counts as handled.
+  try {
+    return self->handle(message, w, l);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kolvar: %s\n", error.what());
+    return 0;
+  }
 }
 
 double scale_of(HWND hwnd) {
