@@ -80,9 +80,11 @@ run Y
 # The start-up's port box, the system's own text, as no library was found.
 grep -qF 'msgbox "LPT driver error\r\nIstall dlportio.dll or inpout32.dll"' events.txt ||
   fail "not the box for missing port libraries"
-xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the window is not on top"
-box=$(xdotool search --onlyvisible --name '^Kolvar$' | head -n 1)
-[ -n "$box" ] || fail "no box titled Kolvar on the display"
+on_top() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+wait_for $pid on_top || fail "the window is not on top"
+box_window() { xdotool search --onlyvisible --name '^Kolvar$' 2>/dev/null | head -n 1 | grep .; }
+wait_for $pid box_window >/dev/null || fail "no box titled Kolvar on the display"
+box=$(box_window)
 xprop -id "$box" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$window")" ||
   fail "the box is not owned by the window"
 [ -f mytunes.log ] || fail "mytunes.log was not created"
