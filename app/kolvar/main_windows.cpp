@@ -14,6 +14,7 @@
 #include "record/run_record.h"
 #include "winview/companions.h"
 #include "winview/desktop.h"
+#include "winview/live_plot.h"
 #include "winview/message_loop.h"
 #include "winview/stop_sound_setup.h"
 #include "winview/test_seam.h"
@@ -69,9 +70,11 @@ int main(int argc, char** argv) {
   // of their own, so a slow disk never delays the cycle.
   const kolvar::platform::SystemWallClock wall;
   kolvar::record::RunRecord record(desktop.controller(), wall, {.background = true});
-  // The windows beside the main one. The live plot of the run under way is
-  // made here from `record` and added with beside.add(its window).
+  // The plot of the run under way beside the window (F9 shows it again),
+  // once the main window is in place.
+  kolvar::winview::LivePlot plot(record, desktop.window().hwnd());
   kolvar::winview::Companions beside(desktop.window().hwnd());
+  beside.add(plot.window().hwnd());
   const auto quit = take_quit_requests();
   desktop.start();
   seam.after_start(desktop);
