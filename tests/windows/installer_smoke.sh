@@ -70,12 +70,28 @@ wait_for() { # wait_for PID CONDITION...
   return 1
 }
 shown() { xwininfo -root -tree | grep -q "$1"; }
-picture() { [ -z "$pictures" ] || import -window root "$pictures/$1" || echo "no picture $1"; }
+# The screen is black around the windows: the picture is cut to them.
+picture() {
+  [ -z "$pictures" ] ||
+    import -window root -trim +repage -bordercolor '#4a5560' -border 16 "$pictures/$1" ||
+    echo "no picture $1"
+}
 close() { # close PROGRAM.exe PID: as the window's close box does (WM_CLOSE)
   wine taskkill /im "$1" >/dev/null 2>&1
   for _ in $(seq 600); do kill -0 "$2" 2>/dev/null || return 0; sleep 0.2; done
   return 1
 }
+
+# A window manager, when installed, puts the title bars on, as on a desktop.
+wm=
+if command -v openbox >/dev/null; then
+  openbox --sm-disable >openbox.txt 2>&1 &
+  wm=$!
+  for _ in $(seq 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+fi
 
 # kolvar.exe from its Start-menu entry: its working folder is Documents\Kolvar.
 wine start /wait /unix "$menu/Kolvar.lnk" &
@@ -117,8 +133,9 @@ record_rows >rows-at-end.txt
 close kolvar-sim.exe $sim && echo closed >>../found.txt
 wait $sim
 echo $? >exit-code.txt
+[ -z "$wm" ] || kill $wm
 INSIDE
-xvfb-run -a -s "-screen 0 1280x1024x24" bash inside.sh "$install" "$menu" "$origin" "$pictures"
+xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash inside.sh "$install" "$menu" "$origin" "$pictures"
 cat found.txt 2>/dev/null
 
 grep -qx kolvar-window found.txt || fail "kolvar.exe from the Start menu showed no window"
