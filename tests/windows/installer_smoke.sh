@@ -94,7 +94,8 @@ if command -v openbox >/dev/null; then
 fi
 
 # kolvar.exe from its Start-menu entry: its working folder is Documents\Kolvar.
-wine start /wait /unix "$menu/Kolvar.lnk" &
+# (wine's start opens a shortcut by its Windows path, not by /unix.)
+wine start /wait "$(winepath -w "$menu/Kolvar.lnk" | tr -d '\r')" &
 kolvar=$!
 if wait_for $kolvar shown '"Kolvar'; then
   echo "kolvar-window" >>found.txt
