@@ -151,10 +151,15 @@ grep -qx grown found.txt || fail "the log and the run's record did not grow"
 grep -qx closed found.txt || fail "kolvar-sim.exe did not close"
 [ "$(cat sim/exit-code.txt)" = 0 ] || fail "kolvar-sim.exe ended with $(cat sim/exit-code.txt)"
 # A run closed while the cycle runs ends with the system's stop: the
-# record's last row is the state after it.
+# record's last row is the state after it, with the system-stop output on
+# (pin 4, data bit 2, in the simulated column's wiring).
 record=$(ls sim/runs/*.csv | head -n 1)
+before_port=$(sed -n '/^wall_time,/{s/,port,.*//;p;q}' "$record" | tr -cd , | wc -c)
+last_port=$(grep -a '^[0-9]\{4\}-' "$record" | tail -n 1 | cut -d, -f$((before_port + 2)))
+[ -n "$last_port" ] && [ $((last_port & 4)) -ne 0 ] ||
+  fail "the record's last port byte is '$last_port', not the stop image"
 echo "the run: $(cat sim/lines-at-start.txt) to $(cat sim/lines-at-end.txt) log lines," \
-  "$(wc -l <"$record") record lines"
+  "$(wc -l <"$record") record lines, the port left at $last_port"
 
 wine "$install/uninstall.exe" /S || fail "the silent uninstall ended with $?"
 settle
