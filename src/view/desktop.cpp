@@ -5,9 +5,9 @@
 #include <stdexcept>
 
 #include "core/system_stop.h"
+#include "desk/port_status.h"
 #include "form/names.h"
 #include "ui/handlers.h"
-#include "view/port_status.h"
 
 namespace kolvar::view {
 
@@ -77,7 +77,7 @@ void Desktop::act(const std::function<void()>& input) {
 }
 
 void Desktop::after_event() {
-  window_->set_status(QString::fromStdString(port_status(controller_)));
+  window_->set_status(QString::fromStdString(desk::port_status(controller_)));
   loop_->rearm();
 }
 

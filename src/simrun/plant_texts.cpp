@@ -1,8 +1,8 @@
-#include "simview/plant_texts.h"
+#include "simrun/plant_texts.h"
 
 #include <cstdio>
 
-namespace kolvar::simview {
+namespace kolvar::simrun {
 
 namespace {
 std::string printed(const char* format, double value) {
@@ -46,4 +46,4 @@ std::string strength_text(double abv) {
   return printed("%.1f %%", abv * 100);
 }
 
-}  // namespace kolvar::simview
+}  // namespace kolvar::simrun

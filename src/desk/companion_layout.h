@@ -5,7 +5,7 @@
 // included, so that it is checked without a display.
 #include <vector>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 struct Extent {
   int width = 0;
@@ -48,4 +48,4 @@ inline constexpr int kCompanionGap = 8;
 std::vector<Box> lay_out_companions(const Box& main, const std::vector<CompanionExtent>& companions,
                                     const Box& screen, int gap = kCompanionGap);
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk

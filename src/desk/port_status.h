@@ -4,9 +4,9 @@
 
 #include "form/controller.h"
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 // Names the port backend that writes, or says that nothing reaches the column.
 std::string port_status(const form::Controller& c);
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk

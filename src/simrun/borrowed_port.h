@@ -3,7 +3,7 @@
 // desktop owns its backends, while the simulated column outlives it.
 #include "platform/port_backend.h"
 
-namespace kolvar::simview {
+namespace kolvar::simrun {
 
 class BorrowedPort final : public platform::PortBackend {
  public:
@@ -16,4 +16,4 @@ class BorrowedPort final : public platform::PortBackend {
   platform::PortBackend& to_;
 };
 
-}  // namespace kolvar::simview
+}  // namespace kolvar::simrun

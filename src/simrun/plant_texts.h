@@ -5,7 +5,7 @@
 #include "sim/faults.h"
 #include "sim/plant_status.h"
 
-namespace kolvar::simview {
+namespace kolvar::simrun {
 
 // "включён", or "выключен" and why: the stop relay, the watchdog, an empty
 // pot. A heater on under a raised stop says that its relay is stuck.
@@ -18,4 +18,4 @@ std::string celsius_text(double celsius);
 std::string litres_text(double litres);
 std::string strength_text(double abv);
 
-}  // namespace kolvar::simview
+}  // namespace kolvar::simrun

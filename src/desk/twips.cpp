@@ -1,11 +1,11 @@
-#include "view/twips.h"
+#include "desk/twips.h"
 
 #include <cmath>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 int pixels(int twips, double dots_per_inch) {
   return static_cast<int>(std::lround(twips * dots_per_inch / kTwipsPerInch));
 }
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk

@@ -1,6 +1,6 @@
-#include "view/port_status.h"
+#include "desk/port_status.h"
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 std::string port_status(const form::Controller& c) {
   switch (c.port_driver_state) {
@@ -16,4 +16,4 @@ std::string port_status(const form::Controller& c) {
   return "Порт ещё не записывался";
 }
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk

@@ -1,10 +1,10 @@
-#include "view/companion_layout.h"
+#include "desk/companion_layout.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 bool Box::overlaps(const Box& other) const {
   return left < other.right() && other.left < right() && top < other.bottom() &&
@@ -98,4 +98,4 @@ std::vector<Box> lay_out_companions(const Box& main, const std::vector<Companion
   return placed;
 }
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk

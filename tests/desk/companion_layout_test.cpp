@@ -1,13 +1,13 @@
 // Where the windows beside the main window go, given the main window's frame,
 // their sizes and the screen: plain geometry, no display.
-#include "view/companion_layout.h"
+#include "desk/companion_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <vector>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 void PrintTo(const Box& b, std::ostream* os) {
   *os << "{" << b.left << "," << b.top << " " << b.width << "x" << b.height << "}";
@@ -110,4 +110,4 @@ TEST(CompanionLayout, BoxesThatOnlyTouchDoNotOverlap) {
 }
 
 }  // namespace
-}  // namespace kolvar::view
+}  // namespace kolvar::desk
