@@ -8,17 +8,17 @@
 #   installer_smoke.sh SETUP WORKDIR [PICTURES]
 # PICTURES, when given, is a folder for pictures of the screen with each
 # program's windows (windows-kolvar.png, windows-kolvar-sim.png).
-# WINDOW_ORIGIN names the build's window_origin.exe (tests/windows) when it
-# is not beside this build's default place.
+# WINDOW_TOOL names the build's window_tool.exe (tests/windows) when it is not
+# in build-windows of this source tree.
 set -u
 setup=$(realpath "$1")
 work=$2
 pictures=${3:+$(realpath "$3")}
 here=$(cd "$(dirname "$0")" && pwd)
-origin=$(realpath "${WINDOW_ORIGIN:-$here/../../build-windows/tests/windows/window_origin.exe}")
+tool=$(realpath "${WINDOW_TOOL:-$here/../../build-windows/tests/windows/window_tool.exe}")
 
-for tool in wine xvfb-run xwininfo xdotool; do
-  command -v $tool >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+for needed in wine xvfb-run xwininfo xdotool; do
+  command -v $needed >/dev/null || { echo "FAIL: $needed is not installed"; exit 1; }
 done
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 
@@ -35,6 +35,8 @@ fail() {
 export WINEPREFIX=$PWD/wine HOME=$PWD/home WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export XDG_CONFIG_HOME=$HOME/.config LANG=C.UTF-8
 mkdir -p "$HOME"
+# Whatever happens, nothing of this prefix outlives the test.
+trap 'wineserver -k 2>/dev/null' EXIT
 wine wineboot --init >/dev/null 2>&1
 # Waits for every program of the prefix to end, for at most two minutes.
 settle() { timeout 120 wineserver -w; }
@@ -56,13 +58,13 @@ done
 
 cat >inside.sh <<'INSIDE'
 # Runs on the virtual display. Every wait is for something to happen, ended
-# early when the program has gone, and given up only after minutes.
+# early when the program has gone, and given up only after four minutes.
 set -u
-install=$1 menu=$2 origin=$3 pictures=$4
+install=$1 menu=$2 tool=$3 pictures=$4
 wait_for() { # wait_for PID CONDITION...
-  local pid=$1
+  local pid=$1 end=$((SECONDS + 240))
   shift
-  for _ in $(seq 1200); do
+  while [ $SECONDS -lt $end ]; do
     "$@" && return 0
     kill -0 "$pid" 2>/dev/null || return 1
     sleep 0.2
@@ -70,15 +72,19 @@ wait_for() { # wait_for PID CONDITION...
   return 1
 }
 shown() { xwininfo -root -tree | grep -q "$1"; }
+# The main window is known by its window class: its title is the model's
+# caption, which tells the state ("СТОП").
+main_shown() { wine "$tool" origin KolvarMain >/dev/null 2>&1; }
 # The screen is black around the windows: the picture is cut to them.
 picture() {
   [ -z "$pictures" ] ||
-    import -window root -trim +repage -bordercolor '#4a5560' -border 16 "$pictures/$1" ||
+    import -window root -trim +repage "$pictures/$1" ||
     echo "no picture $1"
 }
-close() { # close PROGRAM.exe PID: as the window's close box does (WM_CLOSE)
-  wine taskkill /im "$1" >/dev/null 2>&1
-  for _ in $(seq 600); do kill -0 "$2" 2>/dev/null || return 0; sleep 0.2; done
+close() { # close PID: the main window, as its close box does (WM_CLOSE)
+  wine "$tool" close KolvarMain >/dev/null 2>&1
+  local end=$((SECONDS + 120))
+  while [ $SECONDS -lt $end ]; do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done
   return 1
 }
 
@@ -94,21 +100,32 @@ if command -v openbox >/dev/null; then
 fi
 
 # kolvar.exe from its Start-menu entry: its working folder is Documents\Kolvar.
-# (wine's start opens a shortcut by its Windows path, not by /unix.)
-wine start /wait "$(winepath -w "$menu/Kolvar.lnk" | tr -d '\r')" &
-kolvar=$!
-if wait_for $kolvar shown '"Kolvar'; then
+# (wine's start opens a shortcut by its Windows path, not by /unix, and
+# does not wait for the program it starts: the program's own process is
+# found among this prefix's.)
+prefix_process() { # prefix_process NAME: the first process of NAME in this wine prefix
+  local p
+  for p in $(pgrep -f "$1"); do
+    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+      echo "$p" && return 0
+  done
+  return 1
+}
+wine start "$(winepath -w "$menu/Kolvar.lnk" | tr -d '\r')"
+end=$((SECONDS + 120))
+while [ $SECONDS -lt $end ]; do kolvar=$(prefix_process 'kolvar\.exe') && break; sleep 0.2; done
+if [ -n "$kolvar" ] && wait_for $kolvar main_shown; then
   echo "kolvar-window" >>found.txt
   sleep 2  # a moment for the message boxes of a fresh folder to be drawn
   picture windows-kolvar.png
 fi
-close kolvar.exe $kolvar || echo "kolvar.exe did not close" >>found.txt
+close $kolvar || echo "kolvar.exe did not close" >>found.txt
 
 # kolvar-sim.exe in a fresh folder, its model clock ten times as fast.
 mkdir -p sim && cd sim
 KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 wine "$install/bin/kolvar-sim.exe" >events.txt 2>stderr.txt &
 sim=$!
-wait_for $sim shown '"Kolvar' && echo main >>../found.txt
+wait_for $sim main_shown && echo main >>../found.txt
 wait_for $sim shown '"Симулятор колонны' && echo simulator >>../found.txt
 wait_for $sim shown '"График' && echo plot >>../found.txt
 wait_for $sim test -s mytunes.log && echo mytunes >>../found.txt
@@ -116,7 +133,7 @@ wait_for $sim test -s keeper.log
 wc -l <keeper.log >lines-at-start.txt
 # "Старт системы" at its place in the temperature frame, in the model's
 # pixels at 96 dots per inch: 6, 172, 124 x 22 (window_places.cpp).
-if where=$(wine "$origin" Kolvar | tr -d '\r') && [ -n "$where" ]; then
+if where=$(wine "$tool" origin KolvarMain | tr -d '\r') && [ -n "$where" ]; then
   read -r left top _ <<<"$where"
   xdotool mousemove $((left + 6 + 62)) $((top + 172 + 11)) click 1
   echo "clicked at $((left + 68)),$((top + 183))" >>../found.txt
@@ -131,12 +148,12 @@ wait_for $sim grown && echo grown >>../found.txt
 picture windows-kolvar-sim.png
 wc -l <keeper.log >lines-at-end.txt
 record_rows >rows-at-end.txt
-close kolvar-sim.exe $sim && echo closed >>../found.txt
+close $sim && echo closed >>../found.txt
 wait $sim
 echo $? >exit-code.txt
 [ -z "$wm" ] || kill $wm
 INSIDE
-xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash inside.sh "$install" "$menu" "$origin" "$pictures"
+xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash inside.sh "$install" "$menu" "$tool" "$pictures"
 cat found.txt 2>/dev/null
 
 grep -qx kolvar-window found.txt || fail "kolvar.exe from the Start menu showed no window"
@@ -169,5 +186,4 @@ for f in bin/kolvar.exe bin/kolvar-sim.exe bin/kolvar-headless.exe share/kolvar/
 done
 [ ! -e "$menu/Kolvar.lnk" ] || fail "the uninstaller left the Start-menu entry"
 [ -f "$documents/Kolvar/mytunes.log" ] || fail "the uninstaller removed the user's Documents\\Kolvar"
-wineserver -k 2>/dev/null
 echo "installer smoke test passed"
