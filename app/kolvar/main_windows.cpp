@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
 
   kolvar::winview::TestSeam seam;  // inert unless a test set its variables
   kolvar::winview::Desktop desktop(seam.wiring());
-  desktop.window().on_first_paint(seam.first_paint(desktop.clock()));
+  seam.attach(desktop);
   // The record of every run, in runs/. Its rows reach the disk from a thread
   // of their own, so a slow disk never delays the cycle.
   const kolvar::platform::SystemWallClock wall;

@@ -30,8 +30,9 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
   auto* layout = new QVBoxLayout(this);
 
   auto* state = new QGroupBox(q(simrun::kStateGroup));
-  auto* form = new QFormLayout(state);
+  auto* form = new QFormLayout;
   for (const simrun::PlantRow& row : simrun::kPlantRows) add_row(form, row.name, q(row.title));
+  state->setLayout(form);
   layout->addWidget(state);
 
   auto* speed = new QGroupBox(q(simrun::kSpeedGroup));

@@ -56,6 +56,7 @@ Desktop::~Desktop() {
 void Desktop::start() {
   act([this] { controller_.start(); });
   window_->show();
+  message_box_.owner_shown();
 }
 
 void Desktop::end() {

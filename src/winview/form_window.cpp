@@ -29,6 +29,21 @@ HWND create(const wchar_t* window_class, DWORD style, DWORD ex_style, HWND paren
                          GetModuleHandleW(nullptr), nullptr);
 }
 
+// Command identifiers in the form's order, both ways.
+std::map<const form::Control*, UINT> identifiers(const form::Form& form) {
+  std::map<const form::Control*, UINT> ids;
+  UINT id = kFirstId;
+  for (const auto& control : form.controls()) ids[control.get()] = id++;
+  return ids;
+}
+
+std::map<UINT, form::Control*> controls_by_id(const form::Form& form) {
+  std::map<UINT, form::Control*> controls;
+  UINT id = kFirstId;
+  for (const auto& control : form.controls()) controls[id++] = control.get();
+  return controls;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(form::Controller& controller, HWND top, HWND canvas, int dpi, Act act)
@@ -37,20 +52,15 @@ FormWindow::FormWindow(form::Controller& controller, HWND top, HWND canvas, int 
       canvas_(canvas),
       dpi_(dpi),
       act_(std::move(act)),
+      ids_(identifiers(controller.form)),
+      by_id_(controls_by_id(controller.form)),
       paint_(dpi),
       menu_(controller.form, top, [this](const form::Control& c) { return id_of(c); }) {
-  UINT id = kFirstId;
-  for (const auto& control : c_.form.controls()) {
-    ids_[control.get()] = id;
-    by_id_[id] = control.get();
-    ++id;
-  }
-  // The menu bar above was built before the identifiers existed: build it
-  // again now that each item has its own.
-  menu_.show(c_.c(ctl::Form1), form::Prop::Visible);
-
+  // Owned by nobody: under wine a window that owns a topmost tool tip can no
+  // longer be put on top itself. The tools name their windows, so the tips
+  // still show over this window alone.
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
   // Long tool tips wrap rather than run across the screen.
   if (tooltip_) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, MulDiv(400, dpi_, 96));
@@ -104,7 +114,7 @@ void FormWindow::make_control(form::Control& control, HWND parent) {
       break;
     case form::Kind::CheckBox:
       // Not an automatic box: the click handler decides its check.
-      w = create(WC_BUTTONW, WS_TABSTOP | BS_CHECKBOX | BS_MULTILINE, 0, parent, id);
+      w = create(WC_BUTTONW, WS_TABSTOP | BS_CHECKBOX, 0, parent, id);
       break;
     case form::Kind::ScrollBar:
       w = create(WC_SCROLLBARW, WS_TABSTOP | SBS_VERT, 0, parent, id);
@@ -206,8 +216,8 @@ void FormWindow::input(const std::function<void()>& what) {
   act_(what);
 }
 
-void FormWindow::command(const form::Control& c, HWND hwnd, int code) {
-  form::Control* ctl = by_id_.at(ids_.at(&c));
+void FormWindow::command(form::Control& c, HWND hwnd, int code) {
+  form::Control* ctl = &c;
   auto click = [this, ctl] { input([this, ctl] { c_.click(*ctl); }); };
   auto edit = [this, ctl](const std::string& value) {
     input([this, ctl, value] { c_.edit(*ctl, value); });
@@ -249,7 +259,7 @@ void FormWindow::command(const form::Control& c, HWND hwnd, int code) {
   }
 }
 
-void FormWindow::scrolled(const form::Control& c, HWND hwnd, int code) {
+void FormWindow::scrolled(form::Control& c, HWND hwnd, int code) {
   SCROLLINFO info{};
   info.cbSize = sizeof info;
   info.fMask = SIF_ALL;
@@ -285,7 +295,7 @@ void FormWindow::scrolled(const form::Control& c, HWND hwnd, int code) {
   }
   position = std::clamp(position, info.nMin, info.nMax);
   if (position == info.nPos) return;
-  form::Control* ctl = by_id_.at(ids_.at(&c));
+  form::Control* ctl = &c;
   const std::string value = std::to_string(desk::model_value(c, position));
   input([this, ctl, value] { c_.edit(*ctl, value); });
   // A refused value leaves the model as it was: the bar shows the model.
@@ -312,9 +322,9 @@ bool FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* res
     case WM_VSCROLL:
     case WM_HSCROLL: {
       auto hwnd = reinterpret_cast<HWND>(lparam);
-      const form::Control* c = control_of(hwnd);
-      if (!c) return false;
-      scrolled(*c, hwnd, LOWORD(wparam));
+      auto it = controls_.find(hwnd);
+      if (it == controls_.end()) return false;
+      scrolled(*it->second, hwnd, LOWORD(wparam));
       *result = 0;
       return true;
     }

@@ -64,8 +64,8 @@ class FormWindow {
   void show_list(const form::Control& c, HWND hwnd);
   void show_value(const form::Control& c, HWND hwnd);
   void show_tooltip(const form::Control& c, HWND hwnd);
-  void command(const form::Control& c, HWND hwnd, int code);
-  void scrolled(const form::Control& c, HWND hwnd, int code);
+  void command(form::Control& c, HWND hwnd, int code);
+  void scrolled(form::Control& c, HWND hwnd, int code);
   void input(const std::function<void()>& what);
 
   form::Controller& c_;
@@ -73,13 +73,15 @@ class FormWindow {
   HWND canvas_;
   int dpi_;
   Act act_;
+  // Each control's command identifier, both ways; before the menu, whose
+  // items are made with theirs.
+  std::map<const form::Control*, UINT> ids_;
+  std::map<UINT, form::Control*> by_id_;
   ControlPaint paint_;
   WindowMenu menu_;
   HWND tooltip_ = nullptr;
   std::map<const form::Control*, HWND> windows_;
   std::map<HWND, form::Control*> controls_;
-  std::map<const form::Control*, UINT> ids_;
-  std::map<UINT, form::Control*> by_id_;
   // Set while the view itself writes to a control, whose notifications are
   // then not the operator's.
   bool showing_ = false;

@@ -82,6 +82,9 @@ MainWindow::~MainWindow() {
 
 void MainWindow::show() {
   ShowWindow(hwnd_, SW_SHOW);
+  // Put on top again once shown: not every system keeps a hidden window's
+  // place above the others.
+  show_form(c_.c(ctl::Form1), form::Prop::TopMost);
   UpdateWindow(hwnd_);
 }
 

@@ -88,6 +88,7 @@ std::vector<HWND> NonBlockingMessageBox::standing() const {
 
 void NonBlockingMessageBox::show(const std::string& text) {
   shown_.push_back(text);
+  if (on_show_) on_show_(text);
   boxes_ = standing();
   register_class();
 
@@ -143,9 +144,23 @@ void NonBlockingMessageBox::show(const std::string& text) {
       GetModuleHandleW(nullptr), nullptr);
   for (HWND child : {label, ok})
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  ShowWindow(box, SW_SHOW);
-  SetFocus(ok);
   boxes_.push_back(box);
+  if (owner_ && !IsWindowVisible(owner_)) {
+    waiting_.push_back(box);
+    return;
+  }
+  ShowWindow(box, SW_SHOW);
+}
+
+void NonBlockingMessageBox::owner_shown() {
+  const bool topmost = (GetWindowLongPtrW(owner_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  for (HWND box : waiting_) {
+    if (!IsWindow(box)) continue;
+    // The owner may have been put on top after the box was made.
+    SetWindowPos(box, topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(box, SW_SHOW);
+  }
+  waiting_.clear();
 }
 
 }  // namespace kolvar::winview

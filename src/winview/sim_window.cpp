@@ -22,7 +22,7 @@ constexpr UINT_PTR kRefreshTimer = 1;
 // The layout in logical pixels.
 constexpr int kMargin = 10;
 constexpr int kTitleWidth = 150;
-constexpr int kValueWidth = 190;
+constexpr int kValueWidth = 210;
 constexpr int kRowHeight = 20;
 constexpr int kButtonHeight = 26;
 constexpr int kGroupTop = 20;  // the group's caption
@@ -37,7 +37,9 @@ int px(int logical, double scale) {
 
 SimWindow::SimWindow(Links links) : links_(std::move(links)) {
   create(L"KolvarSimWindow", L"Симулятор колонны — Kolvar",
-         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0, nullptr,
+         // Not clipping its children: a group box paints its frame alone, so the
+         // window's background must show inside it.
+         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr,
          {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 400, CW_USEDEFAULT + 500},
          GetSysColorBrush(COLOR_BTNFACE));
 

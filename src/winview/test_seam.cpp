@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "form/json_text.h"
 #include "platform/fake_port.h"
 
 namespace kolvar::winview {
@@ -19,6 +20,7 @@ TestSeam::TestSeam() {
   const std::string port = set ? set : "";
   failing_port_ = port == "fail";
   fake_port_ = port == "fake" || failing_port_;
+  printing_ = fake_port_ || port == "real";
 }
 
 Desktop::Wiring TestSeam::wiring() {
@@ -27,8 +29,9 @@ Desktop::Wiring TestSeam::wiring() {
     auto on_write = [](platform::Millis t, std::uint8_t byte) {
       print_test_event(t, "port " + std::to_string(byte));
     };
-    auto first = std::make_unique<platform::FakePort>(clock, "fake", on_write);
-    auto second = std::make_unique<platform::FakePort>(clock, "fake2", on_write);
+    // Named as the system's libraries, so every message is the system's own text.
+    auto first = std::make_unique<platform::FakePort>(clock, "dlportio.dll", on_write);
+    auto second = std::make_unique<platform::FakePort>(clock, "inpout32.dll", on_write);
     if (failing) {
       first->set_mode(platform::FakePort::Mode::Fails);
       second->set_mode(platform::FakePort::Mode::Missing);
@@ -38,9 +41,13 @@ Desktop::Wiring TestSeam::wiring() {
   return {make, {}};
 }
 
-std::function<void()> TestSeam::first_paint(const platform::Clock& clock) {
-  if (!fake_port_) return {};
-  return [&clock] { print_test_event(clock.now(), "shown"); };
+void TestSeam::attach(Desktop& desktop) {
+  if (!printing_) return;
+  const platform::Clock& clock = desktop.clock();
+  desktop.window().on_first_paint([&clock] { print_test_event(clock.now(), "shown"); });
+  desktop.message_box().on_show([&clock](const std::string& text) {
+    print_test_event(clock.now(), "msgbox " + form::json_quote(text));
+  });
 }
 
 void TestSeam::after_start(Desktop& desktop) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/wide_text.h"
+#include "winview/dpi.h"
 
 namespace kolvar::winview {
 
@@ -60,17 +61,7 @@ LRESULT CALLBACK WindowObject::procedure(HWND hwnd, UINT message, WPARAM w, LPAR
 }
 
 double scale_of(HWND hwnd) {
-  // GetDpiForWindow is there from Windows 10 on; before, the screen's DPI.
-  using DpiForWindow = UINT(WINAPI*)(HWND);
-  static const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  UINT dpi = hwnd && dpi_for_window ? dpi_for_window(hwnd) : 0;
-  if (dpi == 0) {
-    HDC screen = GetDC(nullptr);
-    dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
-    ReleaseDC(nullptr, screen);
-  }
-  return dpi > 0 ? dpi / 96.0 : 1.0;
+  return static_cast<double>(dpi_of(hwnd)) / kBaseDpi;
 }
 
 HFONT create_ui_font(double scale) {

@@ -102,6 +102,36 @@ void wheel_and_follow() {
   CHECK(window.plot().time().following());
 }
 
+// F9 typed while the main window has the keyboard shows the closed plot
+// again; typed elsewhere, it is not the plot's.
+void f9_in_the_main_window_shows_the_plot() {
+  Rig rig;
+  HWND main = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                              300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  rig.live.emplace(rig.record, main);
+  HWND plot = rig.live->window().hwnd();
+  auto type_f9 = [&] {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_F9;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    // The keys come through this thread's queue: until they are handled,
+    // or no more input comes (each wait ends with input or after a while).
+    for (int turn = 0; turn < 20 && !IsWindowVisible(plot); ++turn) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+      pump();
+    }
+  };
+  SetForegroundWindow(main);
+  SetFocus(main);
+  pump();
+  CHECK(!IsWindowVisible(plot));
+  type_f9();
+  CHECK(IsWindowVisible(plot));
+  DestroyWindow(main);
+}
+
 void the_record_goes_on_without_the_plot() {
   Rig rig;
   rig.click("Start_sys_button");
@@ -123,6 +153,7 @@ int main() {
   try {
     follows_each_run();
     wheel_and_follow();
+    f9_in_the_main_window_shows_the_plot();
     the_record_goes_on_without_the_plot();
   } catch (const std::exception& e) {
     std::cerr << "check stopped: " << e.what() << '\n';
