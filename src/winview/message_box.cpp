@@ -15,11 +15,6 @@ constexpr int kButtonWidth = 75;  // as the system's own boxes
 constexpr int kButtonHeight = 23;
 constexpr int kLongestLine = 420;
 
-// What a box keeps: the font its text and button are drawn in.
-struct BoxData {
-  HFONT font = nullptr;
-};
-
 LRESULT CALLBACK box_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
@@ -31,13 +26,12 @@ LRESULT CALLBACK box_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    case WM_NCDESTROY: {
-      auto* data = reinterpret_cast<BoxData*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-      if (data && data->font) DeleteObject(data->font);
-      delete data;
+    case WM_NCDESTROY:
+      // The box's font goes with it.
+      if (auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+        DeleteObject(font);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
-    }
     default:
       break;
   }
@@ -132,8 +126,11 @@ void NonBlockingMessageBox::show(const std::string& text) {
 
   HWND box = CreateWindowExW(ex_style, kBoxClass, wide(kTitle).c_str(), style, left, top, width,
                              height, owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!box) return;
-  SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new BoxData{font}));
+  if (!box) {
+    DeleteObject(font);
+    return;
+  }
+  SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(font));
   HWND label = CreateWindowExW(
       0, WC_STATICW, body.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, margin, margin,
       extent.right, extent.bottom, box, nullptr, GetModuleHandleW(nullptr), nullptr);

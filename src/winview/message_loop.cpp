@@ -1,6 +1,7 @@
 #include "winview/message_loop.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "winview/win32.h"
 
@@ -43,13 +44,19 @@ int run_message_loop(const std::function<std::vector<Watch>()>& watches) {
   for (;;) {
     const std::vector<Watch> now = watches ? watches() : std::vector<Watch>{};
     std::vector<HANDLE> handles;
+    handles.reserve(now.size());
     for (const Watch& watch : now) handles.push_back(reinterpret_cast<HANDLE>(watch.handle));
     const auto count = static_cast<DWORD>(std::min<std::size_t>(handles.size(), 63));
     // Wakes for a handle or for any message, also one already in the queue
     // but not yet looked at (MWMO_INPUTAVAILABLE).
     const DWORD woke = MsgWaitForMultipleObjectsEx(count, handles.data(), INFINITE, QS_ALLINPUT,
                                                    MWMO_INPUTAVAILABLE);
-    if (woke >= WAIT_OBJECT_0 && woke < WAIT_OBJECT_0 + count) {
+    if (woke == WAIT_FAILED) {
+      // A handle that is no longer valid: the messages go on, the loop does
+      // not spin on the failing wait.
+      std::fprintf(stderr, "kolvar: waiting failed (%lu)\n", GetLastError());
+      WaitMessage();
+    } else if (woke >= WAIT_OBJECT_0 && woke < WAIT_OBJECT_0 + count) {
       // The wait took an auto-reset handle's signal: its watch runs now.
       const Watch& watch = now[woke - WAIT_OBJECT_0];
       if (watch.ready) watch.ready();

@@ -10,16 +10,29 @@ namespace {
 constexpr wchar_t kPanelClass[] = L"KolvarPanel";
 constexpr wchar_t kIndicatorClass[] = L"KolvarIndicator";
 
-// What a panel keeps, in its window's user data.
+// What a panel keeps, in its window's extra bytes (so it goes with the
+// window).
 struct PanelData {
   PanelKind kind;
-  COLORREF back = GetSysColor(COLOR_BTNFACE);
-  COLORREF fore = GetSysColor(COLOR_BTNTEXT);
-  HFONT font = nullptr;
+  COLORREF back;
+  COLORREF fore;
+  HFONT font;
 };
 
-PanelData* data_of(HWND hwnd) {
-  return reinterpret_cast<PanelData*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+enum Slot : int { kKindSlot, kBackSlot, kForeSlot, kFontSlot, kSlots };
+
+LONG_PTR slot(HWND hwnd, Slot which) {
+  return GetWindowLongPtrW(hwnd, which * static_cast<int>(sizeof(LONG_PTR)));
+}
+
+void set_slot(HWND hwnd, Slot which, LONG_PTR value) {
+  SetWindowLongPtrW(hwnd, which * static_cast<int>(sizeof(LONG_PTR)), value);
+}
+
+PanelData data_of(HWND hwnd) {
+  return {
+      static_cast<PanelKind>(slot(hwnd, kKindSlot)), static_cast<COLORREF>(slot(hwnd, kBackSlot)),
+      static_cast<COLORREF>(slot(hwnd, kForeSlot)), reinterpret_cast<HFONT>(slot(hwnd, kFontSlot))};
 }
 
 // A frame's border runs through the middle of its caption's line.
@@ -57,18 +70,13 @@ void paint_frame(HWND hwnd, HDC dc, const PanelData& data) {
 }
 
 LRESULT CALLBACK panel_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  PanelData* data = data_of(hwnd);
   switch (message) {
-    case WM_NCDESTROY:
-      delete data;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      break;
     case WM_ERASEBKGND:
       return 1;  // all painted in WM_PAINT, without a flicker between
     case WM_PAINT: {
       PAINTSTRUCT paint;
       HDC dc = BeginPaint(hwnd, &paint);
-      if (data) paint_frame(hwnd, dc, *data);
+      paint_frame(hwnd, dc, data_of(hwnd));
       EndPaint(hwnd, &paint);
       return 0;
     }
@@ -124,6 +132,7 @@ void register_classes() {
     panel.hInstance = GetModuleHandleW(nullptr);
     panel.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     panel.lpszClassName = kPanelClass;
+    panel.cbWndExtra = kSlots * static_cast<int>(sizeof(LONG_PTR));
     RegisterClassExW(&panel);
     WNDCLASSEXW indicator = panel;
     indicator.lpfnWndProc = indicator_procedure;
@@ -145,7 +154,11 @@ HWND create_panel(HWND parent, PanelKind kind, UINT id) {
   HWND hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", kChild | WS_CLIPCHILDREN, 0, 0,
                               0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               GetModuleHandleW(nullptr), nullptr);
-  if (hwnd) SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PanelData{kind}));
+  if (hwnd) {
+    set_slot(hwnd, kKindSlot, static_cast<LONG_PTR>(kind));
+    set_slot(hwnd, kBackSlot, static_cast<LONG_PTR>(GetSysColor(COLOR_BTNFACE)));
+    set_slot(hwnd, kForeSlot, static_cast<LONG_PTR>(GetSysColor(COLOR_BTNTEXT)));
+  }
   return hwnd;
 }
 
@@ -163,15 +176,15 @@ void set_panel_color(HWND panel, COLORREF back, COLORREF fore) {
   GetClassNameW(panel, name, 32);
   if (std::wstring_view(name) == kIndicatorClass) {
     SetWindowLongPtrW(panel, GWLP_USERDATA, static_cast<LONG_PTR>(back));
-  } else if (PanelData* data = data_of(panel)) {
-    data->back = back;
-    data->fore = fore;
+  } else {
+    set_slot(panel, kBackSlot, static_cast<LONG_PTR>(back));
+    set_slot(panel, kForeSlot, static_cast<LONG_PTR>(fore));
   }
   InvalidateRect(panel, nullptr, FALSE);
 }
 
 void set_panel_font(HWND panel, HFONT font) {
-  if (PanelData* data = data_of(panel)) data->font = font;
+  set_slot(panel, kFontSlot, reinterpret_cast<LONG_PTR>(font));
   InvalidateRect(panel, nullptr, FALSE);
 }
 
