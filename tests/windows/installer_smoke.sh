@@ -106,7 +106,7 @@ fi
 prefix_process() { # prefix_process NAME: the first process of NAME in this wine prefix
   local p
   for p in $(pgrep -f "$1"); do
-    tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+    { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
       echo "$p" && return 0
   done
   return 1
