@@ -78,15 +78,20 @@ HFONT create_ui_font(double scale) {
   return CreateFontIndirectW(&face);
 }
 
+namespace {
+
+// A callback of the system's own calling convention (__stdcall in a 32-bit
+// program, which a lambda cannot be converted to).
+BOOL CALLBACK set_child_font(HWND child, LPARAM font) {
+  SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+  return TRUE;
+}
+
+}  // namespace
+
 void set_font_of_all(HWND hwnd, HFONT font) {
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  EnumChildWindows(
-      hwnd,
-      [](HWND child, LPARAM f) -> BOOL {
-        SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(f), TRUE);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(font));
+  EnumChildWindows(hwnd, set_child_font, reinterpret_cast<LPARAM>(font));
 }
 
 void set_text(HWND hwnd, const char* utf8) {
