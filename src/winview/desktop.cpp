@@ -10,21 +10,10 @@
 
 namespace kolvar::winview {
 
-namespace {
-
-form::RealTimeClock::Source monotonic_source(Desktop::Wiring& wiring,
-                                             const form::SteadyMillis& steady) {
-  if (wiring.monotonic) return std::move(wiring.monotonic);
-  if (wiring.scaled) return [scaled = wiring.scaled] { return (*scaled)(); };
-  return steady;
-}
-
-}  // namespace
-
 Desktop::Desktop(Wiring wiring)
     : scaled_(wiring.scaled),
       before_(wiring.before),
-      clock_(monotonic_source(wiring, steady_)),
+      clock_(desk::monotonic_source(wiring, steady_)),
       ports_(wiring.ports ? wiring.ports(clock_) : platform::default_ports()),
       services_{clock_,       *ports_.first, *ports_.second,
                 message_box_, sound_,        wiring.launcher ? *wiring.launcher : launcher_,
