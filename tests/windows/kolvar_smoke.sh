@@ -40,10 +40,14 @@ wait_for() {
   return 1
 }
 
-# The window of the program that is neither a box nor one of wine's own.
+# The window of the program that is neither a box (titled "Kolvar"), the
+# plot beside it ("График — Kolvar") nor one of wine's own.
 main_window() {
+  local name
   for w in $(xdotool search --onlyvisible --class kolvar.exe 2>/dev/null); do
-    [ "$(xdotool getwindowname "$w")" = Kolvar ] && continue
+    name=$(xdotool getwindowname "$w")
+    [ "$name" = Kolvar ] && continue
+    [ "${name% — Kolvar}" != "$name" ] && continue
     [ "$(xwininfo -id "$w" | sed -n 's/^ *Width: //p')" -gt 100 ] && { echo "$w"; return 0; }
   done
   return 1
