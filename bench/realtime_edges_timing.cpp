@@ -4,89 +4,24 @@
 //   realtime_edges_timing [SECONDS]
 #include <QApplication>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
-#include "platform/port_backend.h"
+#include "edge_timing.h"
 #include "view/desktop.h"
 
-namespace {
-
-using namespace kolvar;
-
-// Records how late each byte arrived after the due time the model stamps it with.
-class TimedPort : public platform::PortBackend {
- public:
-  TimedPort(const platform::Clock& clock, std::vector<double>& late_ms)
-      : clock_(clock), late_ms_(late_ms) {}
-  void start(const form::SteadyMillis* steady) { steady_ = steady; }
-  std::string name() const override { return "timed"; }
-  platform::PortAvailability availability() override { return platform::PortAvailability::Usable; }
-  void write(std::uint8_t) override {
-    if (!steady_) return;
-    const auto actual = std::chrono::steady_clock::now() - steady_->at(0);
-    const double actual_ms = std::chrono::duration<double, std::milli>(actual).count();
-    const platform::Millis due = clock_.now();
-    late_ms_.push_back(actual_ms - static_cast<double>(due));
-    if (due != last_due_) first_late_ms_.push_back(late_ms_.back());
-    last_due_ = due;
-  }
-  // The first write of each due moment: the edge itself, before the rest of
-  // its handler's work.
-  std::vector<double> first_late_ms_;
-
- private:
-  const platform::Clock& clock_;
-  std::vector<double>& late_ms_;
-  const form::SteadyMillis* steady_ = nullptr;
-  platform::Millis last_due_ = -1;
-};
-
-double percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  return v[static_cast<std::size_t>(p * static_cast<double>(v.size() - 1))];
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+  using namespace kolvar;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
   QApplication app(argc, argv);
-  const auto folder = std::filesystem::temp_directory_path() / "kolvar-edges";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  std::filesystem::current_path(folder);
-  std::ofstream("keeper.log") << "10:00:00  70.0      60.0\r\n";
+  const bench::ScratchFolder folder;
 
   std::vector<double> late_ms;
-  TimedPort* timed = nullptr;
-  view::Desktop desktop({[&](const platform::Clock& clock) {
-                           auto port = std::make_unique<TimedPort>(clock, late_ms);
-                           timed = port.get();
-                           return platform::DefaultPorts{
-                               std::move(port), std::make_unique<TimedPort>(clock, late_ms)};
-                         },
-                         {}});
-  form::Controller& c = desktop.controller();
-  auto click = [&](const char* name) { desktop.act([&] { c.click(*c.form.find_full(name)); }); };
-  auto edit = [&](const char* name, const char* value) {
-    desktop.act([&] { c.edit(*c.form.find_full(name), value); });
-  };
-  desktop.start();
-  edit("LogPath(1)", "keeper.log");
-  edit("Ch_log", "0");  // the log never changes here: no logger restart, no stop
-  edit("Interval", "1");
-  click("SHIM");
-  edit("manual_otb_Ch", "1");
-  edit("manual_otb", "30");
-  click("OK_set");
-  click("Start_sys_button");
+  bench::TimedPort* timed = nullptr;
+  view::Desktop desktop({bench::timed_ports(late_ms, timed), {}});
+  bench::start_pwm_run(desktop);
   timed->start(&desktop.steady());  // from here on every write is a timer's
   QTimer::singleShot(seconds * 1000 + 500, &app, [] { QCoreApplication::quit(); });
   QApplication::exec();
@@ -94,13 +29,7 @@ int main(int argc, char** argv) {
   if (late_ms.empty()) return 1;
   std::printf("PWM take-off, period 1 s, share 30 %%, %d s: %zu port writes\n", seconds,
               late_ms.size());
-  auto report = [](const char* what, const std::vector<double>& ms) {
-    std::printf("%s: p50 %.3f ms, p99 %.3f ms, max %.3f ms\n", what, percentile(ms, 0.5),
-                percentile(ms, 0.99), *std::max_element(ms.begin(), ms.end()));
-  };
-  report("every write against its due time", late_ms);
-  report("first write of each due moment", timed->first_late_ms_);
-  std::filesystem::current_path(folder.parent_path());
-  std::filesystem::remove_all(folder);
+  bench::report("every write against its due time", late_ms);
+  bench::report("first write of each due moment", timed->first_late_ms_);
   return 0;
 }

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <vector>
 
+#include "desk/port_status.h"
 #include "form/names.h"
 #include "platform/failure.h"
 #include "platform/wall_clock.h"
@@ -45,21 +46,6 @@ void prepare_settings(const Options& o, sim::PlantSettings& plant) {
     }
   }
   simrun::settle_settings_file(plant);
-}
-
-// The status line under the window.
-std::string port_line(const form::Controller& c) {
-  switch (c.port_driver_state) {
-    case form::PortDriverState::FirstBackend:
-      return "Выходы колонны: " + c.os.port1.name();
-    case form::PortDriverState::SecondBackend:
-      return "Выходы колонны: " + c.os.port2.name();
-    case form::PortDriverState::NoBackend:
-      return "Выходы не доходят до колонны: порт недоступен";
-    case form::PortDriverState::Unwritten:
-      break;
-  }
-  return "Порт ещё не записывался";
 }
 
 // Work that another thread (the web page's stop) hands to the run's own
@@ -108,7 +94,7 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out,
   std::unique_ptr<remote::LivePage> page;
   if (web) {
     page = std::make_unique<remote::LivePage>(
-        c, record, *web, port_line, wall,
+        c, record, *web, desk::port_status, wall,
         [&inbox](std::function<void()> work) { inbox.post(std::move(work)); });
     out << "web: " << page->url() << std::endl;
   }

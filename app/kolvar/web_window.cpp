@@ -4,7 +4,7 @@
 #include <QMetaObject>
 #include <iostream>
 
-#include "view/port_status.h"
+#include "desk/port_status.h"
 #include "view/web_badge.h"
 
 namespace kolvar::app {
@@ -18,7 +18,7 @@ std::unique_ptr<remote::LivePage> open_web_page(view::Desktop& desktop, record::
     const std::optional<remote::WebPlan> plan = remote::plan_web(command_line);
     if (!plan) return nullptr;
     page = std::make_unique<remote::LivePage>(
-        desktop.controller(), record, *plan, view::port_status, wall,
+        desktop.controller(), record, *plan, desk::port_status, wall,
         [&desktop](std::function<void()> work) {
           // Into the event loop, as an operator's input would come.
           QMetaObject::invokeMethod(

@@ -4,6 +4,12 @@
 // and inpout32.dll (Out32). Each writes the data register of the first
 // parallel port, address 888, in one call.
 //
+// A 64-bit program cannot load a 32-bit library: the 64-bit build of
+// inpout32 is inpoutx64.dll, with the same Out32. In a 64-bit program the
+// second backend also tries that name when inpout32.dll does not load; it
+// keeps the name inpout32.dll in every message, as the system's own texts
+// name it.
+//
 // The library and its function are bound by name at first use, not linked, so
 // the program starts without them. A library that is missing is looked for
 // again on every use, so one installed while the program runs is picked up;
@@ -36,12 +42,15 @@ class WinDllPort final : public PortBackend {
   // Calls the bound function with its own argument types.
   using Caller = void (*)(Function function, std::uint8_t byte);
 
-  WinDllPort(std::string library, std::string function, Caller caller);
+  // fallback: another file of the same library to try when library does not
+  // load (empty: none).
+  WinDllPort(std::string library, std::string function, Caller caller, std::string fallback = {});
   // Loads the library and finds the function if not done yet; returns the
   // system error of LoadLibrary, or 0 when the library is loaded.
   unsigned long bind();
 
   std::string library_;
+  std::string fallback_;
   std::string function_name_;
   Caller caller_;
   void* module_ = nullptr;

@@ -29,11 +29,20 @@ std::unique_ptr<PortBackend> WinDllPort::dlportio() {
 }
 
 std::unique_ptr<PortBackend> WinDllPort::inpout32() {
+#if defined(_WIN64)
+  return std::unique_ptr<PortBackend>(
+      new WinDllPort("inpout32.dll", "Out32", call_inpout32, "inpoutx64.dll"));
+#else
   return std::unique_ptr<PortBackend>(new WinDllPort("inpout32.dll", "Out32", call_inpout32));
+#endif
 }
 
-WinDllPort::WinDllPort(std::string library, std::string function, Caller caller)
-    : library_(std::move(library)), function_name_(std::move(function)), caller_(caller) {}
+WinDllPort::WinDllPort(std::string library, std::string function, Caller caller,
+                       std::string fallback)
+    : library_(std::move(library)),
+      fallback_(std::move(fallback)),
+      function_name_(std::move(function)),
+      caller_(caller) {}
 
 WinDllPort::~WinDllPort() {
   if (module_ != nullptr) FreeLibrary(static_cast<HMODULE>(module_));
@@ -42,7 +51,13 @@ WinDllPort::~WinDllPort() {
 unsigned long WinDllPort::bind() {
   if (module_ == nullptr) {
     module_ = LoadLibraryA(library_.c_str());
-    if (module_ == nullptr) return GetLastError();
+    if (module_ == nullptr) {
+      // What the first name's failure was is what the backend reports when
+      // the other does not load either.
+      const unsigned long error = GetLastError();
+      if (!fallback_.empty()) module_ = LoadLibraryA(fallback_.c_str());
+      if (module_ == nullptr) return error;
+    }
   }
   if (function_ == nullptr) {
     FARPROC found = GetProcAddress(static_cast<HMODULE>(module_), function_name_.c_str());

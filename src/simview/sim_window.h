@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "form/scaled_millis.h"
 #include "sim/plant.h"
@@ -34,7 +35,6 @@ class SimWindow : public QWidget {
   };
 
   static constexpr int kRefreshMs = 250;
-  static constexpr int kSpeeds[] = {1, 10, 60};
 
   explicit SimWindow(Links links, QWidget* parent = nullptr);
 
@@ -55,11 +55,8 @@ class SimWindow : public QWidget {
   Links links_;
   std::map<std::string, QLabel*> values_;
   QButtonGroup* speeds_ = nullptr;
-  QPushButton* logger_stall_ = nullptr;
-  QPushButton* logger_dead_ = nullptr;
-  QPushButton* water_ = nullptr;
-  QPushButton* relay_ = nullptr;
-  QPushButton* port_ = nullptr;
+  // In the order of simrun::kFaultSwitches.
+  std::vector<QPushButton*> fault_buttons_;
   QPushButton* sensor_ = nullptr;
   QComboBox* sensor_choice_ = nullptr;
   QComboBox* sensor_kind_ = nullptr;

@@ -15,9 +15,15 @@
 #include <optional>
 #include <vector>
 
-#include "view/companion_layout.h"
+#include "desk/companion_layout.h"
 
 namespace kolvar::view {
+
+using desk::Box;
+using desk::CompanionExtent;
+using desk::Extent;
+using desk::kCompanionGap;
+using desk::lay_out_companions;
 
 class Companions : public QObject {
  public:

@@ -5,27 +5,16 @@
 #include <stdexcept>
 
 #include "core/system_stop.h"
+#include "desk/port_status.h"
 #include "form/names.h"
 #include "ui/handlers.h"
-#include "view/port_status.h"
 
 namespace kolvar::view {
-
-namespace {
-
-form::RealTimeClock::Source monotonic_source(Desktop::Wiring& wiring,
-                                             const form::SteadyMillis& steady) {
-  if (wiring.monotonic) return std::move(wiring.monotonic);
-  if (wiring.scaled) return [scaled = wiring.scaled] { return (*scaled)(); };
-  return steady;
-}
-
-}  // namespace
 
 Desktop::Desktop(Wiring wiring)
     : scaled_(wiring.scaled),
       before_(wiring.before),
-      clock_(monotonic_source(wiring, steady_)),
+      clock_(desk::monotonic_source(wiring, steady_)),
       ports_(wiring.ports ? wiring.ports(clock_) : platform::default_ports()),
       sound_([this] { message_box_.show(core::kStopSoundFailure); }),
       services_{clock_,       *ports_.first, *ports_.second,
@@ -77,7 +66,7 @@ void Desktop::act(const std::function<void()>& input) {
 }
 
 void Desktop::after_event() {
-  window_->set_status(QString::fromStdString(port_status(controller_)));
+  window_->set_status(QString::fromStdString(desk::port_status(controller_)));
   loop_->rearm();
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "desk/desktop_wiring.h"
 #include "form/controller.h"
 #include "form/real_time_driver.h"
 #include "form/scaled_millis.h"
@@ -19,23 +20,7 @@ namespace kolvar::view {
 
 class Desktop {
  public:
-  // What the desktop is wired to. The ports are the platform's own unless a
-  // test gives others; the monotonic source is steady() unless a test gives
-  // one, which then also drives the timers itself (the event loop's wake-ups
-  // follow steady()).
-  struct Wiring {
-    // Makes the two port backends, given the clock that stamps events.
-    std::function<platform::DefaultPorts(const platform::Clock&)> ports;
-    form::RealTimeClock::Source monotonic;
-    // A simulated column's: the launcher that answers the logger's program
-    // (the platform's own when null); the model's clock at a rate the user
-    // may change, which the timers' wake-ups then follow (the steady clock
-    // when null); and what brings the outside world to a moment of the model
-    // before the timers' handlers or an operator input act at it.
-    platform::Launcher* launcher = nullptr;
-    form::ScaledMillis* scaled = nullptr;
-    std::function<void(platform::Millis)> before = {};
-  };
+  using Wiring = desk::DesktopWiring;
 
   // Needs a QApplication. Builds the window from the initial model.
   explicit Desktop(Wiring wiring);

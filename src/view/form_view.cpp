@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <set>
 
+#include "desk/scroll_map.h"
+#include "desk/twips.h"
 #include "view/indicator.h"
 #include "view/qt_text.h"
-#include "view/scroll_map.h"
-#include "view/twips.h"
 
 namespace kolvar::view {
 
@@ -169,8 +169,9 @@ void FormView::connect_input(form::Control& control, QObject* object) {
     QObject::connect(text, &QPlainTextEdit::textChanged,
                      [text, edit] { edit(model_text(text->toPlainText())); });
   } else if (auto* bar = qobject_cast<QScrollBar*>(object)) {
-    QObject::connect(bar, &QScrollBar::valueChanged,
-                     [ctl, edit](int value) { edit(std::to_string(model_value(*ctl, value))); });
+    QObject::connect(bar, &QScrollBar::valueChanged, [ctl, edit](int value) {
+      edit(std::to_string(desk::model_value(*ctl, value)));
+    });
   } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
     QObject::connect(combo, &QComboBox::activated,
                      [combo, edit](int index) { edit(model_text(combo->itemText(index))); });
@@ -197,7 +198,7 @@ QWidget* FormView::widget_of(const std::string& full_name) const {
 }
 
 int FormView::px(int twips) const {
-  return pixels(twips, dpi_);
+  return desk::pixels(twips, dpi_);
 }
 
 void FormView::rescale(double dots_per_inch) {

@@ -1,25 +1,15 @@
 #include "view/qt_sound.h"
 
 #include <QAudioDevice>
-#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QUrl>
+#include <filesystem>
 
+#include "desk/wave_file.h"
 #include "platform/failure.h"
 
 namespace kolvar::view {
-
-namespace {
-
-bool is_wav(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray head = file.read(12);
-  return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
-}
-
-}  // namespace
 
 void QtSound::play(const std::string& file) {
   const QString path = QFileInfo(QString::fromStdString(file)).absoluteFilePath();
@@ -27,7 +17,8 @@ void QtSound::play(const std::string& file) {
     throw Failure("Не удалось воспроизвести звук: " + file + " (" + why + ")");
   };
   if (!QFileInfo::exists(path)) fail("файл не найден");
-  if (!is_wav(path)) fail("это не звуковой файл WAV");
+  if (!desk::is_wave_file(std::filesystem::path(path.toStdU16String())))
+    fail("это не звуковой файл WAV");
   if (QMediaDevices::audioOutputs().isEmpty()) fail("нет устройства вывода звука");
 
   if (!effect_) {

@@ -12,10 +12,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "desk/scroll_map.h"
 #include "view/form_view.h"
 #include "view/indicator.h"
 #include "view/qt_text.h"
-#include "view/scroll_map.h"
 
 namespace kolvar::view {
 
@@ -126,15 +126,15 @@ void FormView::show(const form::Control& c, form::Prop prop) {
       if (auto* check = qobject_cast<QCheckBox*>(o)) check->setChecked(c.value() == 1);
       if (auto* bar = qobject_cast<QScrollBar*>(o)) {
         QSignalBlocker quiet(bar);
-        bar->setValue(qt_value(c, c.value()));
+        bar->setValue(desk::bar_position(c, c.value()));
       }
       break;
     case form::Prop::Min:
     case form::Prop::Max:
       if (auto* bar = qobject_cast<QScrollBar*>(o)) {
         QSignalBlocker quiet(bar);
-        bar->setRange(qt_minimum(c), qt_maximum(c));
-        bar->setValue(qt_value(c, c.value()));
+        bar->setRange(desk::bar_minimum(c), desk::bar_maximum(c));
+        bar->setValue(desk::bar_position(c, c.value()));
       }
       break;
     case form::Prop::Checked:

@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "desk/twips.h"
 #include "desktop_rig.h"
 #include "view/indicator.h"
 #include "view/qt_text.h"
-#include "view/twips.h"
 
 namespace kolvar::view {
 namespace {
@@ -99,7 +99,7 @@ TEST_F(Widgets, PlacesAndSizesAreTwipsAtTheLogicalResolution) {
   };
   for (const Case& c : {Case{1440, 96, 96}, Case{15, 96, 1}, Case{4185, 96, 279},
                         Case{5605, 96, 374}, Case{4185, 120, 349}, Case{7, 96, 0}})
-    EXPECT_EQ(pixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+    EXPECT_EQ(desk::pixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
 
   const FormView& view = desktop.window().view();
   for (const char* name : {"F(4)", "V(1)", "News", "Start_sys_button"}) {

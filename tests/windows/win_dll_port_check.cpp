@@ -73,6 +73,22 @@ void bound_functions_get_port_888_and_the_byte() {
   CHECK((last_write("inpout32.dll") == std::pair{888, 255}));
 }
 
+// A 64-bit program takes inpoutx64.dll where inpout32.dll is not found, and
+// still names the backend inpout32.dll; a 32-bit one never looks for it.
+void inpoutx64_stands_in_for_inpout32_in_64_bits() {
+  search_in("x64-only");
+  auto inpout32 = WinDllPort::inpout32();
+  CHECK(inpout32->name() == "inpout32.dll");
+#if defined(_WIN64)
+  CHECK(inpout32->availability() == PortAvailability::Usable);
+  CHECK(write_failure(*inpout32, 200).empty());
+  CHECK((last_write("inpoutx64.dll") == std::pair{888, 200}));
+#else
+  CHECK(inpout32->availability() == PortAvailability::Absent);
+  CHECK(write_failure(*inpout32, 200).starts_with("inpout32.dll: "));
+#endif
+}
+
 }  // namespace
 
 int main() {
@@ -81,5 +97,6 @@ int main() {
   missing_libraries_are_absent();
   missing_function_is_unusable();
   bound_functions_get_port_888_and_the_byte();
+  inpoutx64_stands_in_for_inpout32_in_64_bits();
   return kolvar::windows_checks::failures == 0 ? 0 : 1;
 }

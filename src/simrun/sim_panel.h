@@ -1,0 +1,66 @@
+#pragma once
+// The simulator window's content, for whichever toolkit shows it: the rows of
+// the column's state, the speeds, the fault switches and the sensor fault's
+// choices, with what each does to the plant. The Qt and the Win32 windows
+// lay these out; neither keeps a copy of what a fault means.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "sim/faults.h"
+#include "sim/plant_settings.h"
+#include "sim/plant_status.h"
+
+namespace kolvar::simrun {
+
+inline constexpr char kSimWindowTitle[] = "Симулятор колонны";
+inline constexpr char kStateGroup[] = "Колонна";
+inline constexpr char kSpeedGroup[] = "Скорость времени";
+inline constexpr char kFaultGroup[] = "Неисправности";
+inline constexpr int kSpeeds[] = {1, 10, 60};
+// The widest value a row shows, to size the column of values once.
+inline constexpr char kWidestValue[] = "выключен: сторожевое реле";
+
+struct PlantRow {
+  const char* name;  // the widget's name, for tests
+  const char* title;
+};
+inline constexpr std::array<PlantRow, 10> kPlantRows{{
+    {"time", "Время колонны"},
+    {"heater", "Нагреватель"},
+    {"valve", "Клапан отбора"},
+    {"lift", "Подъёмник"},
+    {"dephlegmator_water", "Вода дефлегматора"},
+    {"coil_water", "Вода змеевика"},
+    {"tank", "Температура бака"},
+    {"charge", "Крепость в баке"},
+    {"taken_off", "Отобрано"},
+    {"taken_off_strength", "Крепость отбора"},
+}};
+// The rows' values, in kPlantRows' order.
+std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& s,
+                                                        const sim::Faults& faults);
+
+// A fault that a toggle button switches, at `row` and `column` of a grid.
+struct FaultSwitch {
+  const char* name;
+  const char* title;
+  const char* tip;  // empty: none
+  int row;
+  int column;
+  bool (*on)(const sim::Faults&);
+  void (*set)(sim::Faults&, bool on);
+};
+extern const std::array<FaultSwitch, 5> kFaultSwitches;
+
+// The sensor fault: a button, the logger's column and how it fails.
+inline constexpr char kSensorFaultTitle[] = "Отказ датчика";
+inline constexpr std::array<const char*, 2> kSensorFaultKinds{"пустое поле", "ошибка чтения"};
+// "1: дефлегматор", one per column of the logger's line.
+std::vector<std::string> sensor_choices(const sim::PlantSettings& settings);
+// Puts sensor `column` (0-based) out in the way `kind` indexes in
+// kSensorFaultKinds, or back in; an index outside the lists changes nothing.
+void set_sensor_fault(sim::Faults& faults, int column, int kind, bool on);
+bool sensor_fault_on(const sim::Faults& faults, int column);
+
+}  // namespace kolvar::simrun

@@ -1,0 +1,196 @@
+#include "winview/main_window.h"
+
+#include "form/names.h"
+#include "winview/dpi.h"
+#include "winview/panel_window.h"
+#include "winview/win_text.h"
+
+namespace kolvar::winview {
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"KolvarMain";
+constexpr UINT kCanvasId = 1;
+constexpr UINT kStatusId = 2;
+
+// The operator does not resize: panels beyond the form's size stay out of
+// sight, as the model places them.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+LRESULT CALLBACK main_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (window && window->hwnd() == hwnd) return window->handle(message, wparam, lparam);
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+void register_class() {
+  static const bool registered = [] {
+    WNDCLASSEXW main{};
+    main.cbSize = sizeof main;
+    main.lpfnWndProc = main_procedure;
+    main.hInstance = GetModuleHandleW(nullptr);
+    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    // The program's icon from its resources, where it has one.
+    main.hIcon = LoadIconW(main.hInstance, MAKEINTRESOURCEW(1));
+    main.lpszClassName = kMainClass;
+    RegisterClassExW(&main);
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(form::Controller& controller, FormWindow::Act act,
+                       std::function<void()> on_close)
+    : c_(controller), on_close_(std::move(on_close)) {
+  static const bool common_controls = [] {
+    INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    return InitCommonControlsEx(&init) != FALSE;
+  }();
+  (void)common_controls;
+  register_class();
+  hwnd_ = CreateWindowExW(0, kMainClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 300, 400,
+                          nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  dpi_ = dpi_of(hwnd_);
+  canvas_ = create_panel(hwnd_, PanelKind::Canvas, kCanvasId);
+  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusId)),
+                            GetModuleHandleW(nullptr), nullptr);
+  view_ = std::make_unique<FormWindow>(c_, hwnd_, canvas_, dpi_, std::move(act));
+  SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(view_->font()), FALSE);
+  ShowWindow(canvas_, SW_SHOWNA);
+  const form::Control& form = c_.c(ctl::Form1);
+  for (form::Prop p :
+       {form::Prop::Text, form::Prop::BackColor, form::Prop::TopMost, form::Prop::Width})
+    show_form(form, p);
+}
+
+MainWindow::~MainWindow() {
+  // The controls go with the window; the view's fonts and brushes after them.
+  if (hwnd_) {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  view_.reset();
+}
+
+void MainWindow::show() {
+  ShowWindow(hwnd_, SW_SHOW);
+  // Put on top again once shown: not every system keeps a hidden window's
+  // place above the others.
+  show_form(c_.c(ctl::Form1), form::Prop::TopMost);
+  UpdateWindow(hwnd_);
+}
+
+void MainWindow::show_form(const form::Control& form, form::Prop prop) {
+  switch (prop) {
+    case form::Prop::Text:
+      SetWindowTextW(hwnd_, wide(form.text()).c_str());
+      break;
+    case form::Prop::TopMost:
+      // Changes neither position nor size; a refusal is not the operator's
+      // business.
+      SetWindowPos(hwnd_, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      break;
+    case form::Prop::BackColor:
+      set_panel_color(canvas_, colorref(form.back_color()), colorref(form.fore_color()));
+      break;
+    case form::Prop::Width:
+    case form::Prop::Height:
+      fit_to_form(form);
+      break;
+    default:
+      break;
+  }
+}
+
+int MainWindow::status_height() const {
+  RECT r;
+  GetWindowRect(status_, &r);
+  return r.bottom - r.top;
+}
+
+// The form's size is the window's outer size, frame, title and menu bar
+// included; the status line adds its own height underneath.
+void MainWindow::fit_to_form(const form::Control& form) {
+  SendMessageW(status_, WM_SIZE, 0, 0);
+  const int width = view_->px(form.width());
+  const int height = view_->px(form.height()) + status_height();
+  SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  place_children();
+}
+
+void MainWindow::place_children() {
+  SendMessageW(status_, WM_SIZE, 0, 0);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  SetWindowPos(canvas_, nullptr, 0, 0, client.right, client.bottom - status_height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::rescale(int dpi) {
+  dpi_ = dpi;
+  view_->rescale(dpi);
+  SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(view_->font()), TRUE);
+  fit_to_form(c_.c(ctl::Form1));
+}
+
+void MainWindow::set_status(const std::string& text) {
+  if (status() == text) return;
+  SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+}
+
+std::string MainWindow::status() const {
+  const auto length = LOWORD(SendMessageW(status_, SB_GETTEXTLENGTHW, 0, 0));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(status_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  return utf8(text);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  LRESULT result = 0;
+  if (view_ && view_->handle(message, wparam, lparam, &result)) return result;
+  switch (message) {
+    case WM_SIZE:
+      if (view_) place_children();
+      return 0;
+    case WM_PAINT:
+      if (!painted_ && on_first_paint_) {
+        painted_ = true;
+        on_first_paint_();
+      }
+      break;
+    case WM_DPICHANGED: {
+      // Placed where the system suggests, at the size the form has at the new DPI.
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      rescale(HIWORD(wparam));
+      return 0;
+    }
+    case WM_CLOSE:
+      if (on_close_) on_close_();
+      return 0;  // the owner ends the loop; the window goes with it
+    case WM_QUERYENDSESSION:
+      // Logging off or shutting down: the column is stopped first, and the
+      // session may end.
+      if (on_close_) on_close_();
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam && on_close_) on_close_();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+}  // namespace kolvar::winview

@@ -1,0 +1,58 @@
+#pragma once
+// The operator's window in Win32: the form's menus and controls, and under
+// them the view's own status line, which tells whether the outputs reach the
+// column. Its size is the form's, in twips at the window's DPI, plus the
+// status line.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "form/controller.h"
+#include "winview/form_window.h"
+#include "winview/win32.h"
+
+namespace kolvar::winview {
+
+class MainWindow {
+ public:
+  // Creates the window, hidden, with its controls from the model's present
+  // state. on_close runs when the operator or the system closes the window
+  // (WM_CLOSE, the session ending), before the process ends.
+  MainWindow(form::Controller& controller, FormWindow::Act act, std::function<void()> on_close);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  FormWindow& view() { return *view_; }
+  // The form's caption, size and keeping on top.
+  void show_form(const form::Control& form, form::Prop prop);
+  void set_status(const std::string& text);
+  std::string status() const;
+  void show();
+  // Told once, at the window's first paint.
+  void on_first_paint(std::function<void()> told) { on_first_paint_ = std::move(told); }
+  // The window's DPI now (96 is 100 %).
+  int dpi() const { return dpi_; }
+
+  // The window procedure's own; public for the class's static procedure.
+  LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  void fit_to_form(const form::Control& form);
+  void place_children();
+  int status_height() const;
+  void rescale(int dpi);
+
+  form::Controller& c_;
+  std::function<void()> on_close_;
+  std::function<void()> on_first_paint_;
+  HWND hwnd_ = nullptr;
+  HWND canvas_ = nullptr;
+  HWND status_ = nullptr;
+  int dpi_ = 96;
+  bool painted_ = false;
+  std::unique_ptr<FormWindow> view_;
+};
+
+}  // namespace kolvar::winview

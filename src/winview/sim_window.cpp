@@ -1,0 +1,270 @@
+#include "winview/sim_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/wide_text.h"
+
+namespace kolvar::winview {
+
+namespace {
+
+// Control identifiers: the rows' values, the speeds, the fault switches,
+// then the sensor fault's three.
+constexpr int kRowId = 200;
+constexpr int kSpeedId = 300;
+constexpr int kFaultId = 400;
+constexpr int kSensorId = 500;
+constexpr int kSensorWhichId = 501;
+constexpr int kSensorKindId = 502;
+constexpr UINT_PTR kRefreshTimer = 1;
+
+// The layout in logical pixels.
+constexpr int kMargin = 10;
+constexpr int kTitleWidth = 150;
+constexpr int kValueWidth = 210;
+constexpr int kRowHeight = 20;
+constexpr int kButtonHeight = 26;
+constexpr int kGroupTop = 20;  // the group's caption
+constexpr int kInner = 10;
+constexpr int kWidth = 2 * kMargin + 2 * kInner + kTitleWidth + kValueWidth;
+
+int px(int logical, double scale) {
+  return static_cast<int>(std::lround(logical * scale));
+}
+
+}  // namespace
+
+SimWindow::SimWindow(Links links) : links_(std::move(links)) {
+  create(L"KolvarSimWindow", L"Симулятор колонны — Kolvar",
+         // Not clipping its children: a group box paints its frame alone, so the
+         // window's background must show inside it.
+         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, nullptr,
+         {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 400, CW_USEDEFAULT + 500},
+         GetSysColorBrush(COLOR_BTNFACE));
+
+  state_group_ = add(nullptr, L"BUTTON", simrun::kStateGroup, BS_GROUPBOX, 0);
+  for (std::size_t k = 0; k < simrun::kPlantRows.size(); ++k) {
+    labels_.push_back(add(nullptr, L"STATIC", simrun::kPlantRows[k].title, SS_LEFT, 0));
+    add(simrun::kPlantRows[k].name, L"STATIC", "", SS_LEFT | SS_NOPREFIX,
+        kRowId + static_cast<int>(k));
+  }
+
+  speed_group_ = add(nullptr, L"BUTTON", simrun::kSpeedGroup, BS_GROUPBOX, 0);
+  for (std::size_t k = 0; k < std::size(simrun::kSpeeds); ++k) {
+    const int s = simrun::kSpeeds[k];
+    const std::string name = "speed_" + std::to_string(s);
+    HWND button = add(name.c_str(), L"BUTTON", ("×" + std::to_string(s)).c_str(),
+                      BS_AUTORADIOBUTTON | WS_TABSTOP | (k == 0 ? WS_GROUP : 0),
+                      kSpeedId + static_cast<int>(k));
+    SendMessageW(button, BM_SETCHECK, s == links_.clock.speed() ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+
+  fault_group_ = add(nullptr, L"BUTTON", simrun::kFaultGroup, BS_GROUPBOX, 0);
+  for (std::size_t k = 0; k < simrun::kFaultSwitches.size(); ++k) {
+    const simrun::FaultSwitch& fault = simrun::kFaultSwitches[k];
+    add(fault.name, L"BUTTON", fault.title,
+        BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP | (k == 0 ? WS_GROUP : 0),
+        kFaultId + static_cast<int>(k));
+  }
+  add("fault_sensor", L"BUTTON", simrun::kSensorFaultTitle,
+      BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kSensorId);
+  HWND which = add("fault_sensor_which", L"COMBOBOX", "",
+                   CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kSensorWhichId);
+  for (const std::string& choice : simrun::sensor_choices(links_.plant.settings())) {
+    const std::wstring text = platform::wide_from_utf8(choice);
+    SendMessageW(which, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  SendMessageW(which, CB_SETCURSEL, 0, 0);
+  HWND kind =
+      add("fault_sensor_kind", L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kSensorKindId);
+  for (const char* k : simrun::kSensorFaultKinds) {
+    const std::wstring text = platform::wide_from_utf8(k);
+    SendMessageW(kind, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  SendMessageW(kind, CB_SETCURSEL, 0, 0);
+
+  set_scale(scale_of(hwnd()));
+  SetTimer(hwnd(), kRefreshTimer, kRefreshMs, nullptr);
+  refresh();
+}
+
+SimWindow::~SimWindow() {
+  if (hwnd()) KillTimer(hwnd(), kRefreshTimer);
+  if (font_) DeleteObject(font_);
+}
+
+HWND SimWindow::add(const char* name, const wchar_t* kind, const char* text, DWORD style, int id) {
+  const std::wstring wide = platform::wide_from_utf8(text);
+  HWND control = CreateWindowExW(0, kind, wide.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                                 hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (name) controls_[name] = control;
+  return control;
+}
+
+HWND SimWindow::control(const std::string& name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+int SimWindow::selected(const char* combo) const {
+  return static_cast<int>(SendMessageW(control(combo), CB_GETCURSEL, 0, 0));
+}
+
+void SimWindow::set_scale(double scale) {
+  scale_ = scale;
+  HFONT was = font_;
+  font_ = create_ui_font(scale_);
+  set_font_of_all(hwnd(), font_);
+  if (was) DeleteObject(was);
+  lay_out();
+}
+
+void SimWindow::lay_out() {
+  const double s = scale_;
+  auto place = [s](HWND w, int x, int y, int width, int height) {
+    MoveWindow(w, px(x, s), px(y, s), px(width, s), px(height, s), TRUE);
+  };
+  const int group_width = kWidth - 2 * kMargin;
+  const int inner_width = group_width - 2 * kInner;
+  int y = kMargin;
+
+  const int rows = static_cast<int>(simrun::kPlantRows.size());
+  place(state_group_, kMargin, y, group_width, kGroupTop + rows * kRowHeight + kInner);
+  for (int k = 0; k < rows; ++k) {
+    const int row_y = y + kGroupTop + k * kRowHeight;
+    place(labels_[static_cast<std::size_t>(k)], kMargin + kInner, row_y, kTitleWidth, kRowHeight);
+    place(control(simrun::kPlantRows[static_cast<std::size_t>(k)].name),
+          kMargin + kInner + kTitleWidth, row_y, kValueWidth, kRowHeight);
+  }
+  y += kGroupTop + rows * kRowHeight + kInner + kMargin;
+
+  place(speed_group_, kMargin, y, group_width, kGroupTop + kButtonHeight + kInner / 2);
+  const int speeds = static_cast<int>(std::size(simrun::kSpeeds));
+  for (int k = 0; k < speeds; ++k)
+    place(control("speed_" + std::to_string(simrun::kSpeeds[k])),
+          kMargin + kInner + k * inner_width / speeds, y + kGroupTop, inner_width / speeds - 4,
+          kButtonHeight);
+  y += kGroupTop + kButtonHeight + kInner / 2 + kMargin;
+
+  const int fault_rows = 4;
+  place(fault_group_, kMargin, y, group_width,
+        kGroupTop + fault_rows * (kButtonHeight + 4) + kInner / 2);
+  const int half = (inner_width - 6) / 2;
+  for (const simrun::FaultSwitch& fault : simrun::kFaultSwitches)
+    place(control(fault.name), kMargin + kInner + fault.column * (half + 6),
+          y + kGroupTop + fault.row * (kButtonHeight + 4), half, kButtonHeight);
+  const int sensor_y = y + kGroupTop + 3 * (kButtonHeight + 4);
+  const int button_width = 110, kind_width = 110;
+  place(control("fault_sensor"), kMargin + kInner, sensor_y, button_width, kButtonHeight);
+  place(control("fault_sensor_which"), kMargin + kInner + button_width + 4, sensor_y + 1,
+        inner_width - button_width - kind_width - 8, 200);
+  place(control("fault_sensor_kind"), kMargin + kInner + inner_width - kind_width, sensor_y + 1,
+        kind_width, 200);
+  y += kGroupTop + fault_rows * (kButtonHeight + 4) + kInner / 2 + kMargin;
+
+  // The client area to fit, the frame around it.
+  RECT bounds{0, 0, px(kWidth, s), px(y, s)};
+  AdjustWindowRectEx(&bounds, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+  SetWindowPos(hwnd(), nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SimWindow::command(int id, int code) {
+  if (id >= kSpeedId && id < kSpeedId + static_cast<int>(std::size(simrun::kSpeeds))) {
+    const int s = simrun::kSpeeds[id - kSpeedId];
+    if (code == BN_CLICKED && s != links_.clock.speed()) set_speed(s);
+    return;
+  }
+  if (id >= kFaultId && id < kFaultId + static_cast<int>(simrun::kFaultSwitches.size())) {
+    if (code != BN_CLICKED) return;
+    const bool on =
+        SendMessageW(control(simrun::kFaultSwitches[static_cast<std::size_t>(id - kFaultId)].name),
+                     BM_GETCHECK, 0, 0) == BST_CHECKED;
+    // The fault acts from the model's present, not from the plant's last step.
+    if (links_.catch_up) links_.catch_up();
+    simrun::kFaultSwitches[static_cast<std::size_t>(id - kFaultId)].set(links_.plant.faults, on);
+    refresh();
+    return;
+  }
+  if (id == kSensorId && code == BN_CLICKED) {
+    set_sensor_fault(SendMessageW(control("fault_sensor"), BM_GETCHECK, 0, 0) == BST_CHECKED);
+  } else if (id == kSensorWhichId && code == CBN_SELCHANGE) {
+    show_faults();
+  } else if (id == kSensorKindId && code == CBN_SELCHANGE) {
+    // A sensor that is out changes how it fails at once.
+    if (simrun::sensor_fault_on(links_.plant.faults, selected("fault_sensor_which")))
+      set_sensor_fault(true);
+  }
+}
+
+void SimWindow::set_sensor_fault(bool on) {
+  if (links_.catch_up) links_.catch_up();
+  simrun::set_sensor_fault(links_.plant.faults, selected("fault_sensor_which"),
+                           selected("fault_sensor_kind"), on);
+  refresh();
+}
+
+void SimWindow::set_speed(int speed) {
+  if (links_.catch_up) links_.catch_up();
+  links_.clock.set_speed(speed);
+  for (int s : simrun::kSpeeds)
+    SendMessageW(control("speed_" + std::to_string(s)), BM_SETCHECK,
+                 s == links_.clock.speed() ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (links_.rate_changed) links_.rate_changed();
+}
+
+void SimWindow::show_faults() {
+  const sim::Faults& f = links_.plant.faults;
+  auto show = [](HWND button, bool on) {
+    SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+  };
+  for (const simrun::FaultSwitch& fault : simrun::kFaultSwitches)
+    show(control(fault.name), fault.on(f));
+  show(control("fault_sensor"), simrun::sensor_fault_on(f, selected("fault_sensor_which")));
+}
+
+void SimWindow::refresh() {
+  if (links_.catch_up) links_.catch_up();
+  show_plant();
+}
+
+void SimWindow::show_plant() {
+  const auto values = simrun::plant_values(links_.plant.status(), links_.plant.faults);
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    // Only a changed text is set: each setting repaints the label.
+    if (values[k] == shown_[k]) continue;
+    shown_[k] = values[k];
+    set_text(control(simrun::kPlantRows[k].name), values[k].c_str());
+  }
+  show_faults();
+}
+
+LRESULT SimWindow::handle(UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_COMMAND:
+      command(LOWORD(w), HIWORD(w));
+      return 0;
+    case WM_TIMER:
+      if (w == kRefreshTimer) refresh();
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(l);
+      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      set_scale(HIWORD(w) / 96.0);
+      return 0;
+    }
+    case WM_CLOSE:
+      // As the Qt window: closing it hides it; the program ends with its main window.
+      ShowWindow(hwnd(), SW_HIDE);
+      return 0;
+    default:
+      break;
+  }
+  return WindowObject::handle(message, w, l);
+}
+
+}  // namespace kolvar::winview
