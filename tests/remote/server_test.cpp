@@ -16,7 +16,7 @@ using testing::Connection;
 using testing::request;
 using testing::status_of;
 
-constexpr const char* kToken = "00112233445566778899aabbccddeeff";
+constexpr const char* kServerToken = "00112233445566778899aabbccddeeff";
 
 std::shared_ptr<const PageSnapshot> snapshot(std::uint64_t sequence, const std::string& t1) {
   auto s = std::make_shared<PageSnapshot>();
@@ -88,27 +88,27 @@ TEST(WebServer, OversizedRequestsGet413AndTheServerGoesOn) {
 }
 
 TEST(WebServer, WithATokenNothingIsLearntWithoutIt) {
-  ServerRig rig(Guard{kToken, true});
+  ServerRig rig(Guard{kServerToken, true});
   const std::string refused = rig.ask(request("GET", "/api/state"));
   EXPECT_EQ(status_of(refused), 401);
   EXPECT_FALSE(has(refused, "20.00"));
   EXPECT_EQ(status_of(rig.ask(request("GET", "/api/state?token=ffff"))), 401);
-  EXPECT_EQ(status_of(rig.ask(request("GET", std::string("/api/state?token=") + kToken))), 200);
+  EXPECT_EQ(status_of(rig.ask(request("GET", std::string("/api/state?token=") + kServerToken))), 200);
   EXPECT_EQ(status_of(rig.ask(request("GET", "/api/state",
-                                      std::string("Authorization: Bearer ") + kToken + "\r\n"))),
+                                      std::string("Authorization: Bearer ") + kServerToken + "\r\n"))),
             200);
 }
 
 TEST(WebServer, StopIsRefusedWithoutTheAllowanceAndHappensOnceWithIt) {
   const std::string stop =
       request("POST", "/api/stop",
-              std::string("Authorization: Bearer ") + kToken + "\r\nContent-Length: 0\r\n");
+              std::string("Authorization: Bearer ") + kServerToken + "\r\nContent-Length: 0\r\n");
   {
-    ServerRig rig(Guard{kToken, false}, false);
+    ServerRig rig(Guard{kServerToken, false}, false);
     EXPECT_EQ(status_of(rig.ask(stop)), 403);
     EXPECT_EQ(rig.stops, 0);
   }
-  ServerRig rig(Guard{kToken, false}, true);
+  ServerRig rig(Guard{kServerToken, false}, true);
   EXPECT_EQ(status_of(rig.ask(request("POST", "/api/stop", "Content-Length: 0\r\n"))), 401);
   EXPECT_EQ(status_of(rig.ask(request("OPTIONS", "/api/stop"))), 405);
   EXPECT_EQ(rig.stops, 0);
