@@ -63,8 +63,10 @@ std::string header_block(int status, const std::string& content_type,
                          const std::vector<std::pair<std::string, std::string>>& extra) {
   std::string out = "HTTP/1.1 " + std::to_string(status) + " " + status_text(status) + "\r\n";
   out += "Content-Type: " + content_type + "\r\n";
-  for (const auto& [name, value] : security_headers()) out += name + ": " + value + "\r\n";
-  for (const auto& [name, value] : extra) out += name + ": " + value + "\r\n";
+  for (const auto& [name, value] : security_headers())
+    out.append(name).append(": ").append(value).append("\r\n");
+  for (const auto& [name, value] : extra)
+    out.append(name).append(": ").append(value).append("\r\n");
   return out;
 }
 
@@ -77,7 +79,8 @@ struct WebServer::Impl {
       : hub(hub), data(hub), options(std::move(options)), acceptor(io), heartbeat(io) {}
   ~Impl() {
     // Sessions still waiting go before the members they count in.
-    acceptor.close();
+    error_code ignored;
+    acceptor.close(ignored);
   }
 
   void accept();
@@ -223,11 +226,11 @@ class Session : public std::enable_shared_from_this<Session> {
     request.host = std::string(message[http::field::host]);
     request.body_bytes = message.body().size();
     Response response = route(request, server_->options.guard, server_->data);
-    if (response.kind == Kind::EventStream) return view(std::move(response));
-    answer(std::move(response), message.keep_alive());
+    if (response.kind == Kind::EventStream) return view(response);
+    answer(response, message.keep_alive());
   }
 
-  void answer(Response response, bool keep_alive) {
+  void answer(const Response& response, bool keep_alive) {
     std::string text = header_block(response.status, response.content_type, response.headers);
     text += "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
     text += keep_alive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
@@ -241,7 +244,7 @@ class Session : public std::enable_shared_from_this<Session> {
                      });
   }
 
-  void view(Response response) {
+  void view(const Response& response) {
     if (server_->viewer_count >= server_->options.max_viewers)
       return answer(
           {503, "text/plain; charset=utf-8", "Too many viewers\n", {{"Retry-After", "5"}}}, false);
