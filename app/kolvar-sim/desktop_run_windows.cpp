@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "kolvar-sim/win_sim_test_seam.h"
+#include "kolvar/win_web_page.h"
 #include "platform/failure.h"
 #include "platform/quit_requests.h"
 #include "platform/wall_clock.h"
@@ -75,12 +76,18 @@ int run_window(int&, char**, const Options& o, std::ostream& err) {
   winview::LivePlot plot(record, desktop.window().hwnd());
   sim.companions().add(plot.window().hwnd());
 
+  // The read-only page of the run, when asked for.
+  int refused = 0;
+  const auto page = app::WinWebPage::open(desktop, record, o.web, wall, "kolvar-sim", refused);
+  if (refused) return refused;
+
   const auto quit = take_quit_requests(err);
   sim.start();
   winview::TestSeam clicks;  // KOLVAR_TEST_CLICKS only: the ports stay the plant's
   clicks.after_start(desktop);
   return winview::run_message_loop([&] {
     std::vector<winview::Watch> watches = desktop.watches();
+    if (page) watches.push_back(page->watch());
     if (quit)
       watches.push_back({quit->handle(), [&] {
                            quit->take();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "platform/quit_requests.h"
 #include "platform/wall_clock.h"
 #include "record/run_record.h"
+#include "remote/web_plan.h"
+#include "win_web_page.h"
 #include "winview/companions.h"
 #include "winview/desktop.h"
 #include "winview/live_plot.h"
@@ -22,10 +25,14 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: kolvar\n"
+    "usage: kolvar [--web [ADDR:]PORT [--web-allow-stop]]\n"
     "       kolvar --help | --version\n"
     "  Opens the operator's window over the column, working in the current\n"
-    "  folder: settings in mytunes.log, the record of each run in runs/.\n";
+    "  folder: settings in mytunes.log, the record of each run in runs/.\n"
+    "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
+    "                     machine only; with ADDR (0.0.0.0: every network) a\n"
+    "                     token guards it (see kolvar-web.conf)\n"
+    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n";
 
 // Quit requests from a console (Ctrl+C, the console closed), where the
 // system lets this program have them; without, the window's own close and
@@ -56,11 +63,18 @@ int main(int argc, char** argv) {
     case StandardOption::None:
       break;
   }
-  if (!args.empty()) {
+  kolvar::remote::WebCommandLine web;
+  try {
+    for (std::size_t i = 0; i < args.size(); ++i)
+      if (!kolvar::remote::take_web_option(args, i, web))
+        throw std::invalid_argument("unknown option or argument " + args[i]);
+    kolvar::remote::check_web_options(web);
+  } catch (const std::invalid_argument& wrong) {
     kolvar_app::attach_parent_console();
-    std::fprintf(stderr, "kolvar: unknown option or argument %s\n%s", args.front().c_str(), kUsage);
+    std::fprintf(stderr, "kolvar: %s\n%s", wrong.what(), kUsage);
     return kolvar::platform::kUsageStatus;
   }
+  if (web.given()) kolvar_app::attach_parent_console();  // for its "web: …" line
   kolvar::winview::provide_stop_sound();
 
   kolvar::winview::TestSeam seam;  // inert unless a test set its variables
@@ -75,11 +89,16 @@ int main(int argc, char** argv) {
   kolvar::winview::LivePlot plot(record, desktop.window().hwnd());
   kolvar::winview::Companions beside(desktop.window().hwnd());
   beside.add(plot.window().hwnd());
+  // The read-only page of the run, when asked for.
+  int refused = 0;
+  const auto page = kolvar::app::WinWebPage::open(desktop, record, web, wall, "kolvar", refused);
+  if (refused) return refused;
   const auto quit = take_quit_requests();
   desktop.start();
   seam.after_start(desktop);
   return kolvar::winview::run_message_loop([&] {
     std::vector<kolvar::winview::Watch> watches = desktop.watches();
+    if (page) watches.push_back(page->watch());
     if (quit)
       watches.push_back({quit->handle(), [&] {
                            quit->take();
