@@ -1,5 +1,5 @@
 // kolvar.exe: the operator's window over the controller, on real time, in
-// Win32. It takes no options of its own; its settings live in "mytunes.log"
+// Win32. Its only options are the web page's; its settings live in "mytunes.log"
 // in the working folder.
 #include <cstdio>
 #include <exception>
