@@ -1,5 +1,5 @@
 // kolvar: the operator's window over the controller, on real time. Its only
-// option is the web page's; its settings live in "mytunes.log" in the working
+// options are the web page's; its settings live in "mytunes.log" in the working
 // folder.
 #include <QApplication>
 #include <QCoreApplication>
