@@ -55,6 +55,7 @@ std::unique_ptr<WinWebPage> WinWebPage::open(winview::Desktop& desktop, record::
   kolvar_app::attach_parent_console();
   std::printf("web: %s\n", made->url().c_str());
   std::fflush(stdout);
+  desktop.window().show_web_address(made->url());
   return made;
 }
 

@@ -1,5 +1,7 @@
 #include "winview/main_window.h"
 
+#include <algorithm>
+
 #include "form/names.h"
 #include "winview/dpi.h"
 #include "winview/panel_window.h"
@@ -129,6 +131,7 @@ void MainWindow::fit_to_form(const form::Control& form) {
 
 void MainWindow::place_children() {
   SendMessageW(status_, WM_SIZE, 0, 0);
+  place_status_parts();
   RECT client;
   GetClientRect(hwnd_, &client);
   SetWindowPos(canvas_, nullptr, 0, 0, client.right, client.bottom - status_height(),
@@ -145,6 +148,37 @@ void MainWindow::rescale(int dpi) {
 void MainWindow::set_status(const std::string& text) {
   if (status() == text) return;
   SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+}
+
+// The address keeps its whole width while the window leaves the port's
+// status at least a third of the line.
+void MainWindow::place_status_parts() {
+  if (web_address_.empty()) return;
+  RECT line;
+  GetClientRect(status_, &line);
+  SIZE text{};
+  if (HDC dc = GetDC(status_)) {
+    const HGDIOBJ was = SelectObject(dc, view_->font());
+    GetTextExtentPoint32W(dc, web_address_.c_str(), static_cast<int>(web_address_.size()), &text);
+    SelectObject(dc, was);
+    ReleaseDC(status_, dc);
+  }
+  int parts[2] = {std::max(line.right / 3, line.right - text.cx - view_->px(240)), -1};
+  SendMessageW(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+void MainWindow::show_web_address(const std::string& url) {
+  web_address_ = wide("Веб-страница: " + url);
+  place_status_parts();
+  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(web_address_.c_str()));
+}
+
+std::string MainWindow::web_address() const {
+  const auto length = LOWORD(SendMessageW(status_, SB_GETTEXTLENGTHW, 1, 0));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(status_, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  return utf8(text);
 }
 
 std::string MainWindow::status() const {

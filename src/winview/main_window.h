@@ -29,6 +29,9 @@ class MainWindow {
   void show_form(const form::Control& form, form::Prop prop);
   void set_status(const std::string& text);
   std::string status() const;
+  // The web page's address, at the right of the status line, once it serves.
+  void show_web_address(const std::string& url);
+  std::string web_address() const;
   void show();
   // Told once, at the window's first paint.
   void on_first_paint(std::function<void()> told) { on_first_paint_ = std::move(told); }
@@ -42,6 +45,7 @@ class MainWindow {
   void fit_to_form(const form::Control& form);
   void place_children();
   int status_height() const;
+  void place_status_parts();
   void rescale(int dpi);
 
   form::Controller& c_;
@@ -50,6 +54,7 @@ class MainWindow {
   HWND hwnd_ = nullptr;
   HWND canvas_ = nullptr;
   HWND status_ = nullptr;
+  std::wstring web_address_;
   int dpi_ = 96;
   bool painted_ = false;
   std::unique_ptr<FormWindow> view_;
