@@ -11,6 +11,8 @@ namespace kolvar::winview {
 
 namespace {
 
+constexpr const char* kWebLabel = "Веб-страница";
+
 constexpr wchar_t kMainClass[] = L"KolvarMain";
 constexpr UINT kCanvasId = 1;
 constexpr UINT kStatusId = 2;
@@ -61,8 +63,8 @@ MainWindow::MainWindow(form::Controller& controller, FormWindow::Act act,
                           nullptr, nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = dpi_of(hwnd_);
   canvas_ = create_panel(hwnd_, PanelKind::Canvas, kCanvasId);
-  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
-                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusId)),
+  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0, 0,
+                            0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusId)),
                             GetModuleHandleW(nullptr), nullptr);
   view_ = std::make_unique<FormWindow>(c_, hwnd_, canvas_, dpi_, std::move(act));
   SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(view_->font()), FALSE);
@@ -150,35 +152,29 @@ void MainWindow::set_status(const std::string& text) {
   SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
-// The address keeps its whole width while the window leaves the port's
-// status at least a third of the line.
+// As the Qt window's button: "Веб-страница" at the right of the status
+// line, the address its tool tip; the port's status keeps the rest.
 void MainWindow::place_status_parts() {
   if (web_address_.empty()) return;
   RECT line;
   GetClientRect(status_, &line);
+  const std::wstring label = wide(kWebLabel);
   SIZE text{};
   if (HDC dc = GetDC(status_)) {
     const HGDIOBJ was = SelectObject(dc, view_->font());
-    GetTextExtentPoint32W(dc, web_address_.c_str(), static_cast<int>(web_address_.size()), &text);
+    GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &text);
     SelectObject(dc, was);
     ReleaseDC(status_, dc);
   }
-  int parts[2] = {std::max(line.right / 3, line.right - text.cx - view_->px(240)), -1};
+  int parts[2] = {std::max(line.right / 2, line.right - text.cx - view_->px(360)), -1};
   SendMessageW(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
 
 void MainWindow::show_web_address(const std::string& url) {
-  web_address_ = wide("Веб-страница: " + url);
+  web_address_ = wide(url);
   place_status_parts();
-  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(web_address_.c_str()));
-}
-
-std::string MainWindow::web_address() const {
-  const auto length = LOWORD(SendMessageW(status_, SB_GETTEXTLENGTHW, 1, 0));
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(status_, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(length);
-  return utf8(text);
+  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide(kWebLabel).c_str()));
+  SendMessageW(status_, SB_SETTIPTEXTW, 1, reinterpret_cast<LPARAM>(web_address_.c_str()));
 }
 
 std::string MainWindow::status() const {

@@ -29,9 +29,10 @@ class MainWindow {
   void show_form(const form::Control& form, form::Prop prop);
   void set_status(const std::string& text);
   std::string status() const;
-  // The web page's address, at the right of the status line, once it serves.
+  // Once the web page serves: "Веб-страница" at the right of the status
+  // line, its address the tool tip.
   void show_web_address(const std::string& url);
-  std::string web_address() const;
+  const std::wstring& web_address() const { return web_address_; }
   void show();
   // Told once, at the window's first paint.
   void on_first_paint(std::function<void()> told) { on_first_paint_ = std::move(told); }

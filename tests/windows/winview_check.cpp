@@ -225,6 +225,26 @@ void a_change_of_dpi_places_everything_again(Rig& rig) {
   }
 }
 
+// Once the web page serves, "Веб-страница" stands at the right of the status
+// line with the address as its tool tip; the port's status keeps its part.
+void the_web_page_stands_beside_the_port_status(Rig& rig) {
+  const std::string url = "http://192.168.1.20:8080/?token=00112233445566778899aabbccddeeff";
+  rig.desktop.window().show_web_address(url);
+  const HWND line = FindWindowExW(rig.main(), nullptr, STATUSCLASSNAMEW, nullptr);
+  int parts[2] = {};
+  CHECK(SendMessageW(line, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts)) == 2);
+  RECT client;
+  GetClientRect(line, &client);
+  CHECK(parts[0] >= client.right / 2 && parts[0] < client.right);
+  wchar_t label[32] = {};
+  SendMessageW(line, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(label));
+  CHECK(winview::utf8(label) == "Веб-страница");
+  wchar_t tip[128] = {};
+  SendMessageW(line, SB_GETTIPTEXTW, MAKEWPARAM(1, 128), reinterpret_cast<LPARAM>(tip));
+  CHECK(winview::utf8(tip) == url);
+  CHECK(rig.desktop.window().status() == "Выходы колонны: dlportio.dll");
+}
+
 void boxes_stand_above_the_window_and_never_stop_the_timers(Rig& rig) {
   rig.menu("ss(3)");  // the system stop's output on data pin 4
   rig.click("Start_sys_button");
@@ -359,6 +379,7 @@ int main() {
     frames_stand_in_the_models_order(rig);
     input_reaches_the_controller_and_its_changes_show(rig);
     a_change_of_dpi_places_everything_again(rig);
+    the_web_page_stands_beside_the_port_status(rig);
     boxes_stand_above_the_window_and_never_stop_the_timers(rig);
     closing_while_the_cycle_runs_leaves_the_stop_image(rig);
   }
