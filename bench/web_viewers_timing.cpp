@@ -12,9 +12,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "edge_timing.h"
@@ -108,9 +110,9 @@ int main(int argc, char** argv) {
   std::vector<double> cycle_ms;
   bench::TimedPort* timed = nullptr;
   Clock::time_point moment_began;
-  view::Desktop desktop(
-      {.ports = bench::timed_ports(late_ms, timed),
-       .before = [&moment_began](platform::Millis) { moment_began = Clock::now(); }});
+  view::Desktop::Wiring wiring{bench::timed_ports(late_ms, timed), {}};
+  wiring.before = [&moment_began](platform::Millis) { moment_began = Clock::now(); };
+  view::Desktop desktop(std::move(wiring));
   form::Controller& c = desktop.controller();
   const platform::SystemWallClock wall;
   record::RunRecord record(c, wall, {.background = true});
