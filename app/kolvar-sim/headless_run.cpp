@@ -77,7 +77,7 @@ class Inbox {
   std::vector<std::function<void()>> work_;
 };
 
-void run(const Options& o, sim::PlantSettings plant, std::ostream& out,
+void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
          const std::optional<remote::WebPlan>& web) {
   simrun::Trace trace(o.trace);
   simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
