@@ -50,7 +50,10 @@ class PagePublisher : public record::RunListener {
 inline constexpr const char* kRemoteStopReason = "Остановлено пользователем (удалённо)";
 
 // What the page's "Стоп системы" does, on the controller's thread: the
-// window's own button, with the reason that says where it came from.
+// window's own button, with the reason that says where it came from. A
+// system already stopped is left as it is: a second press on a phone that
+// has not caught up yet would otherwise put its own reason over the one the
+// operator must read (an overheat, say) and sound the stop again.
 void remote_stop(form::Controller& c);
 
 }  // namespace kolvar::remote

@@ -88,6 +88,10 @@ TEST(PagePublisher, TheRemoteStopIsTheWindowsStopWithItsOwnReason) {
   rig.click("Start_sys_button");
   rig.click("Stop_sys_button");
   EXPECT_EQ(rig.latest()->stop_reason, "Остановлено пользователем");
+  // A stopped system keeps the reason it stopped for when the page asks late.
+  remote_stop(rig.c());
+  EXPECT_EQ(rig.latest()->stop_reason, "Остановлено пользователем");
+  EXPECT_EQ(rig.c().form.get("News").text(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
 }
 
 TEST(PageHub, ThePlotFollowsTheRunOnTheServersSide) {
