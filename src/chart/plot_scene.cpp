@@ -203,10 +203,15 @@ void legend(Layout& out, const PlotData& data, double width) {
   const Font font{12};
   double x = kLeft;
   const double y = 14;
+  // On a narrow plot (a phone) the entries that do not fit are left out
+  // whole, from the end, rather than cut at the edge.
+  bool full = false;
   auto entry = [&](std::string text, auto&& swatch) {
+    const double advance = out.measure.width(text, font);
+    full = full || x + 22 + advance > width;
+    if (full) return;
     swatch(Box{x, y - 6, 18, 12});
     x += 22;
-    const double advance = out.measure.width(text, font);
     out.text(std::move(text), {x, y}, Align::Start, Align::Middle, font, kBlack);
     x += advance + 16;
   };
@@ -220,7 +225,7 @@ void legend(Layout& out, const PlotData& data, double width) {
     entry(role_name(role), line(role_colour(role), 2.2, Dash::Solid));
   }
   if (!data.thresholds.empty()) entry("пороги", line({110, 110, 110}, 1.3, Dash::Dashed));
-  if (!data.open.empty() && x < width)
+  if (!data.open.empty())
     entry("клапан открыт", [&out](const Box& r) {
       out.add(Fill{r, {kOpen.red, kOpen.green, kOpen.blue, 110}});
     });

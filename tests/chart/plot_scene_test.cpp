@@ -143,5 +143,18 @@ TEST(PlotScene, PushesThresholdLabelsThatWouldOverlapApart) {
   EXPECT_GE(v1->at.x, plot_area(kSize).right()) << "beside the area";
 }
 
+TEST(PlotScene, LeavesOutTheLegendsLastEntriesWholeOnANarrowPlot) {
+  // A phone's width: the legend's tail would be cut at the edge.
+  const RoughMeasure rough;
+  for (const Size size : {Size{360, 300}, Size{800, 400}}) {
+    const Scene scene = make_scene(stopped_run("x"), {0, 602'000}, size, rough);
+    for (const Text* t : all<Text>(scene)) {
+      if (t->at.y != 14) continue;  // the legend's line
+      EXPECT_LE(t->at.x + rough.width(t->text, t->font), size.width) << t->text;
+    }
+    EXPECT_EQ(text_starting(scene, "клапан открыт") != nullptr, size.width == 800);
+  }
+}
+
 }  // namespace
 }  // namespace kolvar::chart
