@@ -1,13 +1,16 @@
 #include "kolvar-sim/headless_run.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 
 #include "form/names.h"
 #include "platform/failure.h"
 #include "platform/wall_clock.h"
 #include "record/run_record.h"
+#include "simrun/preheat.h"
 #include "simrun/rig.h"
 #include "simrun/run_watch.h"
 #include "simrun/sim_settings_file.h"
@@ -43,6 +46,7 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
   simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
     out << '@' << simrun::clock_text(t) << ' ' << event << '\n';
   });
+  world.plant.faults.pressure_drift_hpa_h = o.drift_hpa_h;
   simrun::RunWatch watch(world);
   form::Controller& c = world.controller;
   // Dated from the moment the program started, so the record sorts among the
@@ -50,6 +54,11 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
   // that the next run would not give again.
   const platform::FollowingWallClock wall(world.clock, platform::SystemWallClock().now());
   record::RunRecord record(c, wall, {.folder = "runs", .durable = false});
+  // As a distiller starts a run: the charge heated with the valve closed
+  // until the head has settled at total reflux, then the program.
+  const simrun::TotalReflux settled = simrun::settle_at_total_reflux(world.plant);
+  if (settled.boiling_at) watch.total_reflux(*settled.boiling_at, settled.head_celsius);
+  world.advance_to(world.plant.now());
   c.start();
   simrun::choose_takeoff(c, o.takeoff);
   c.click(c.c(ctl::Start_sys_button));
@@ -58,13 +67,15 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
     watch.after_cycle(at);
     trace.row(c, world.plant.status());
   };
-  const auto limit = static_cast<platform::Millis>(o.hours * 3600 * 1000);
+  const platform::Millis limit = world.now() + static_cast<platform::Millis>(o.hours * 3600 * 1000);
   // Second by second, so the run ends within a second of the stop.
   while (world.now() < limit && !watch.stopped())
     world.advance_to(std::min(limit, world.now() + 1000), after_cycle);
 
   out << "kolvar-sim: " << simrun::takeoff_name(o.takeoff) << " take-off, " << o.litres << " L at "
-      << o.strength << " %, " << o.watts << " W, seed " << o.seed << '\n';
+      << o.strength << " %, " << o.watts << " W, seed " << o.seed;
+  if (o.drift_hpa_h != 0) out << ", pressure drift " << o.drift_hpa_h << " hPa/h";
+  out << '\n';
   simrun::print_summary(out, watch.summary());
   out << "trace: " << o.trace << '\n';
   out << "record: " << record.file().generic_string() << '\n';
@@ -73,7 +84,8 @@ void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
 }  // namespace
 
 int run_headless(const Options& o, std::ostream& out, std::ostream& err) {
-  sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
+  sim::PlantSettings plant =
+      simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed, o.pressure_hpa});
   try {
     prepare_settings(o, plant);
     run(o, plant, out);

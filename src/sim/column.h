@@ -18,6 +18,9 @@
 // Without vapour the hold-up drains into the pot within minutes, leaving a
 // film on the packing; returning vapour condenses on the drained packing
 // until it is wet again, so the plates start over from the pot's vapour.
+//
+// Heads and tails (see traces.h) ride along: each plate's share of them
+// follows the same balance with their own vapour-over-liquid ratios.
 #include <vector>
 
 #include "sim/mixture.h"
@@ -47,6 +50,12 @@ class Column {
   int plates() const { return static_cast<int>(x_.size()); }
   // Liquid composition of plate 1 (bottom) to plates() (top).
   double plate_fraction(int plate) const { return x_[plate - 1]; }
+  // Moles of heads and tails per mole of a plate's liquid.
+  double plate_heads(int plate) const { return heads_[plate - 1]; }
+  double plate_tails(int plate) const { return tails_[plate - 1]; }
+  // Per mole of the vapour leaving the top plate.
+  double head_heads() const { return head_heads_; }
+  double head_tails() const { return head_tails_; }
   // Composition of the vapour leaving the top plate, and so of the take-off.
   double head_fraction() const { return head_; }
   Amount holdup() const;
@@ -60,10 +69,16 @@ class Column {
   double condensed_inside() const { return inside_; }
 
  private:
-  void wet(double moles, double fraction);
+  void wet(double moles, double fraction, double heads, double tails);
+  // The traces' vapour shares up the column, as y_ for ethanol.
+  void trace_vapours(const Amount& pot, double efficiency);
 
-  std::vector<double> x_;  // plate liquids, bottom first
-  std::vector<double> y_;  // y_[0] the pot's vapour, y_[k] that of plate k
+  std::vector<double> x_;                // plate liquids, bottom first
+  std::vector<double> y_;                // y_[0] the pot's vapour, y_[k] that of plate k
+  std::vector<double> heads_, tails_;    // per mole of plate liquid
+  std::vector<double> vheads_, vtails_;  // per mole of vapour, as y_
+  double head_heads_ = 0;
+  double head_tails_ = 0;
   double full_plate_moles_;
   double plate_moles_;
   double head_;

@@ -65,12 +65,16 @@ double Amount::heat_capacity() const {
 Amount& Amount::operator+=(const Amount& other) {
   ethanol += other.ethanol;
   water += other.water;
+  heads += other.heads;
+  tails += other.tails;
   return *this;
 }
 
 Amount& Amount::operator-=(const Amount& other) {
   ethanol -= other.ethanol;
   water -= other.water;
+  heads -= other.heads;
+  tails -= other.tails;
   return *this;
 }
 

@@ -10,9 +10,14 @@ namespace kolvar::sim {
 inline constexpr double kEthanolGrams = 46.07;
 inline constexpr double kWaterGrams = 18.015;
 
+// Heads and tails are carried as traces beside the ethanol and water: they
+// follow their own volatilities, but take no part in volumes, strengths or
+// heat capacities.
 struct Amount {
   double ethanol = 0;  // mol
   double water = 0;    // mol
+  double heads = 0;    // mol of the light impurities (esters, aldehydes, methanol)
+  double tails = 0;    // mol of the heavy ones (fusel oils)
 
   double moles() const { return ethanol + water; }
   // Mole fraction of ethanol; 0 for nothing.

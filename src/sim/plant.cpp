@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/failure.h"
+#include "sim/traces.h"
 #include "sim/vle.h"
 
 namespace kolvar::sim {
@@ -28,13 +29,24 @@ const PlantSettings& checked(const PlantSettings& s) {
   return s;
 }
 
+Amount charge_of(const PlantSettings& s) {
+  Amount charge = amount_of_volume(s.charge_litres, s.charge_abv);
+  charge.heads = s.heads_per_ethanol * charge.ethanol;
+  charge.tails = s.tails_per_ethanol * charge.ethanol;
+  return charge;
+}
+
 Amount holdup_of(const PlantSettings& s) {
-  const Amount charge = amount_of_volume(s.charge_litres, s.charge_abv);
-  return amount_of_moles(s.holdup_ml / molar_volume_ml(vle::kAzeotrope), charge.fraction());
+  const Amount charge = charge_of(s);
+  const double moles = s.holdup_ml / molar_volume_ml(vle::kAzeotrope);
+  Amount holdup = amount_of_moles(moles, charge.fraction());
+  holdup.heads = charge.heads * moles / charge.moles();
+  holdup.tails = charge.tails * moles / charge.moles();
+  return holdup;
 }
 
 Amount pot_of(const PlantSettings& s) {
-  Amount pot = amount_of_volume(s.charge_litres, s.charge_abv);
+  Amount pot = charge_of(s);
   pot -= holdup_of(s);
   return pot;
 }
@@ -43,8 +55,7 @@ Amount pot_of(const PlantSettings& s) {
 
 Plant::Plant(const PlantSettings& settings)
     : settings_(checked(settings)),
-      boiler_(pot_of(settings_), settings_.start_celsius,
-              kDryShare * amount_of_volume(settings_.charge_litres, settings_.charge_abv).moles(),
+      boiler_(pot_of(settings_), settings_.start_celsius, kDryShare * charge_of(settings_).moles(),
               settings_.pot_j_per_k),
       column_(settings_.plates, holdup_of(settings_)),
       actuators_(settings_.lift_start_cm, settings_.lift_top_cm, settings_.lift_cm_s),
@@ -139,7 +150,7 @@ void Plant::step(double dt) {
                          settings_.room_celsius, hpa);
   const double boiled = boiler_.energy().boil_up - boiled_before;
 
-  const double head_celsius = vle::boiling_celsius(column_.plate_fraction(column_.plates()), hpa);
+  const double head_celsius = plate_celsius(column_.plates());
   if (vapour_ > 0) {
     const double latent = latent_heat(column_.head_fraction());
     const DephlegmatorWater water{settings_.dephlegmator_l_min, settings_.water_celsius};
@@ -166,13 +177,17 @@ void Plant::step(double dt) {
 
   ProbeInputs in;
   in.vapour_rising = vapour_ > 0;
-  in.head_celsius = vle::boiling_celsius(column_.plate_fraction(column_.plates()), hpa);
-  in.packing_celsius =
-      vle::boiling_celsius(column_.plate_fraction(settings_.packing_sensor_plate), hpa);
+  in.head_celsius = plate_celsius(column_.plates());
+  in.packing_celsius = plate_celsius(settings_.packing_sensor_plate);
   in.room_celsius = settings_.room_celsius;
   in.coil_water = coil_water();
   in.water_celsius = settings_.water_celsius;
   probes_.follow(dt, in);
+}
+
+double Plant::plate_celsius(int plate) const {
+  const double pure = vle::boiling_celsius(column_.plate_fraction(plate), settings_.pressure_hpa);
+  return traces::boiling_with(pure, column_.plate_heads(plate), column_.plate_tails(plate));
 }
 
 double Plant::probe_celsius(Probe probe) const {

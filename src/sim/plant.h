@@ -85,6 +85,8 @@ class Plant final : public platform::PortBackend, public platform::Launcher {
   bool coil_water() const;
   double draw_ml_s() const;
   double probe_celsius(Probe probe) const;
+  // Where the liquid of `plate` boils, with its heads and tails.
+  double plate_celsius(int plate) const;
 
   PlantSettings settings_;
   platform::Millis now_ = 0;

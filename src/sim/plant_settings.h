@@ -26,6 +26,9 @@ struct PlantSettings {
   double charge_litres = 30;
   double charge_abv = 0.40;  // ethanol's share by volume
   double start_celsius = 20;
+  // Heads and tails the wash brings, mol per mol of its ethanol (see traces.h).
+  double heads_per_ethanol = 0.0003;
+  double tails_per_ethanol = 0.003;
   // Heat.
   double heater_watts = 2000;        // live
   double pot_j_per_k = 5000;         // the pot's own metal: 10 kg of steel

@@ -53,7 +53,7 @@ TEST_F(SimCommands, QuantitiesPrintAndCompareWhilePortBytesStayQuiet) {
   EXPECT_EQ(r.code, 1) << r.err;
   EXPECT_EQ(r.out,
             "sim.tank_celsius=\"20.000\"\nsim.valve=\"True\"\n"
-            "FAIL line 9: sim.tank_celsius is \"21.838\", expected \">22\"\n");
+            "FAIL line 9: sim.tank_celsius is \"21.424\", expected \">22\"\n");
 }
 
 }  // namespace
