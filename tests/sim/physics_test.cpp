@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "plant_rig.h"
+#include "sim/traces.h"
 #include "sim/vle.h"
 
 namespace kolvar::sim {
@@ -81,6 +82,18 @@ TEST(HeatCapacity, MeasuredMixturesHoldMoreHeatThanTheirParts) {
   EXPECT_NEAR(specific_heat(1.0) / 4.184, 0.621, 1e-9);
 }
 
+TEST(Traces, HeadsRiseEverywhereTailsOnlyOutOfWeakLiquid) {
+  // Fusel oils: more volatile than ethanol in weak liquid, much less in
+  // strong spirit, the two about equal near 50 %vol.
+  for (double x : {0.0, 0.1, 0.5, vle::kAzeotrope}) EXPECT_GT(traces::heads_ratio(x), 2) << x;
+  EXPECT_GT(traces::tails_ratio(0.02), 2);
+  EXPECT_NEAR(traces::tails_ratio(0.22), 1, 0.05);
+  EXPECT_LT(traces::tails_ratio(vle::kAzeotrope), 0.4);
+  EXPECT_EQ(traces::boiling_with(78.2, 0, 0), 78.2);
+  EXPECT_NEAR(traces::boiling_with(78.2, 0.1, 0), 76.88, 0.005);
+  EXPECT_GT(traces::boiling_with(78.2, 0, 0.05), 79);
+}
+
 using Physics = PlantRig;
 
 TEST_F(Physics, WarmingToTheBoilTakesMassTimesHeatCapacityTimesRiseOverPower) {
@@ -132,6 +145,13 @@ TEST_F(Physics, AWholeRunKeepsItsBalancesAndNeverPassesTheAzeotrope) {
               1e-3 * charge.ethanol);
   EXPECT_NEAR(end.charge.water + end.holdup.water + end.taken_off.water, charge.water,
               1e-3 * charge.water);
+  // Heads and tails are moved as traces, but none is lost or made either.
+  const double heads = settings.heads_per_ethanol * charge.ethanol;
+  const double tails = settings.tails_per_ethanol * charge.ethanol;
+  EXPECT_NEAR(end.charge.heads + end.holdup.heads + end.taken_off.heads, heads, 1e-3 * heads);
+  EXPECT_NEAR(end.charge.tails + end.holdup.tails + end.taken_off.tails, tails, 1e-3 * tails);
+  // Most of the heads went with the first of the take-off.
+  EXPECT_GT(end.taken_off.heads, 0.5 * heads);
   const Energy& e = end.energy;
   EXPECT_NEAR(e.heater, e.lost + e.sensible + e.boil_up, 1e-3 * e.heater);
   EXPECT_NEAR(e.boil_up, end.dephlegmator_joules + end.passed_on_joules + end.walls_joules,
