@@ -25,8 +25,9 @@ struct PlantRow {
   const char* name;  // the widget's name, for tests
   const char* title;
 };
-inline constexpr std::array<PlantRow, 10> kPlantRows{{
+inline constexpr std::array<PlantRow, 11> kPlantRows{{
     {"time", "Время колонны"},
+    {"pressure", "Давление воздуха"},
     {"heater", "Нагреватель"},
     {"valve", "Клапан отбора"},
     {"lift", "Подъёмник"},
@@ -51,7 +52,13 @@ struct FaultSwitch {
   bool (*on)(const sim::Faults&);
   void (*set)(sim::Faults&, bool on);
 };
-extern const std::array<FaultSwitch, 5> kFaultSwitches;
+extern const std::array<FaultSwitch, 7> kFaultSwitches;
+// The weather's drift that the pressure switches set, hPa an hour.
+inline constexpr double kPressureDrift = 3;
+// The grid's rows: the switches', then the sensor fault's, then the
+// weather's.
+inline constexpr int kSensorFaultRow = 3;
+inline constexpr int kFaultRows = 5;
 
 // The sensor fault: a button, the logger's column and how it fails.
 inline constexpr char kSensorFaultTitle[] = "Отказ датчика";

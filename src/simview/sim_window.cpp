@@ -59,7 +59,7 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
     if (*fault.tip) button->setToolTip(q(fault.tip));
     fault_buttons_.push_back(button);
   }
-  grid->addWidget(make_sensor_fault(), 3, 0, 1, 2);
+  grid->addWidget(make_sensor_fault(), simrun::kSensorFaultRow, 0, 1, 2);
   layout->addWidget(faults);
   layout->addStretch();
 

@@ -148,14 +148,14 @@ void SimWindow::lay_out() {
           kButtonHeight);
   y += kGroupTop + kButtonHeight + kInner / 2 + kMargin;
 
-  const int fault_rows = 4;
+  const int fault_rows = simrun::kFaultRows;
   place(fault_group_, kMargin, y, group_width,
         kGroupTop + fault_rows * (kButtonHeight + 4) + kInner / 2);
   const int half = (inner_width - 6) / 2;
   for (const simrun::FaultSwitch& fault : simrun::kFaultSwitches)
     place(control(fault.name), kMargin + kInner + fault.column * (half + 6),
           y + kGroupTop + fault.row * (kButtonHeight + 4), half, kButtonHeight);
-  const int sensor_y = y + kGroupTop + 3 * (kButtonHeight + 4);
+  const int sensor_y = y + kGroupTop + simrun::kSensorFaultRow * (kButtonHeight + 4);
   const int button_width = 110, kind_width = 110;
   place(control("fault_sensor"), kMargin + kInner, sensor_y, button_width, kButtonHeight);
   place(control("fault_sensor_which"), kMargin + kInner + button_width + 4, sensor_y + 1,

@@ -50,6 +50,8 @@ TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
       {"fault_water", [&] { return f.water_failed; }},
       {"fault_relay", [&] { return f.stop_relay_stuck; }},
       {"fault_port", [&] { return f.port_unplugged; }},
+      {"fault_pressure_falls", [&] { return f.pressure_drift_hpa_h < 0; }},
+      {"fault_pressure_rises", [&] { return f.pressure_drift_hpa_h > 0; }},
   };
   for (const Case& c : cases) {
     real += std::chrono::seconds(3);

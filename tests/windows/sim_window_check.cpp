@@ -90,6 +90,8 @@ void each_fault_button_sets_its_fault() {
       {"fault_water", [](const sim::Faults& f) { return f.water_failed; }},
       {"fault_relay", [](const sim::Faults& f) { return f.stop_relay_stuck; }},
       {"fault_port", [](const sim::Faults& f) { return f.port_unplugged; }},
+      {"fault_pressure_falls", [](const sim::Faults& f) { return f.pressure_drift_hpa_h < 0; }},
+      {"fault_pressure_rises", [](const sim::Faults& f) { return f.pressure_drift_hpa_h > 0; }},
   };
   for (const Case& c : cases) {
     rig.real += std::chrono::seconds(3);
