@@ -12,9 +12,6 @@ namespace kolvar::sim {
 namespace {
 
 constexpr double kDryShare = 0.05;  // of the charge, in moles
-// The air's pressure stays within what weather at a home's altitude gives.
-constexpr double kLowestHpa = 700;
-constexpr double kHighestHpa = 1100;
 
 // Refuses settings that describe no rig; a hold-up of a tenth of the charge
 // or more would be a flooded column.

@@ -21,6 +21,10 @@ namespace kolvar::sim {
 //   controller opening the valve for a share of each period.
 enum class TakeoffType { Liquid, Vapour, WidthModulated };
 
+// The air's pressure stays within what weather at a home's altitude gives, hPa.
+inline constexpr double kLowestHpa = 700;
+inline constexpr double kHighestHpa = 1100;
+
 struct PlantSettings {
   // The charge.
   double charge_litres = 30;

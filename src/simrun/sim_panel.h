@@ -42,6 +42,9 @@ inline constexpr std::array<PlantRow, 11> kPlantRows{{
 std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& s,
                                                         const sim::Faults& faults);
 
+// The air's pressure as the operator sets it, in hPa with one decimal.
+inline constexpr char kPressureSettingTitle[] = "Задать давление, гПа";
+
 // A fault that a toggle button switches, at `row` and `column` of a grid.
 struct FaultSwitch {
   const char* name;

@@ -2,6 +2,7 @@
 // steady clock the test sets: nothing sleeps.
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,6 +38,14 @@ class SimWindowTest : public kolvar::testing::InFreshFolder {
   SimWindow window{
       {plant, clock, [this] { plant.advance_to(clock()); }, [this] { ++rate_changes; }}};
 };
+
+TEST_F(SimWindowTest, ThePressureSetHoldsFromThePresentAndShowsInItsRow) {
+  real += std::chrono::seconds(5);
+  find<QDoubleSpinBox>("pressure_setting")->setValue(990);
+  EXPECT_EQ(plant.now(), clock());
+  EXPECT_EQ(plant.settings().pressure_hpa, 990);
+  EXPECT_EQ(label("pressure"), QString::fromUtf8("990.0 гПа"));
+}
 
 TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
   const sim::Faults& f = plant.faults;
