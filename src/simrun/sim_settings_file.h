@@ -9,12 +9,15 @@ namespace kolvar::simrun {
 
 // What an operator sets for the simulated column (thresholds and limits in
 // tenths of a degree, as the scroll bars hold them). The defaults suit the
-// simulated rig (rig.h) in every take-off type: the take-off regulated by the
-// head alone, a little above the 78.2 °C its sensor shows on a closed column,
-// with a tolerance that takes in both; the product cooler's water on above
-// 25 °C and a stop above 40 °C; the run ended when the pot reaches 96 °C; the
-// tank line of width-modulated take-off falling from the share the column
-// holds at the start of the hearts to none at the boiling point of water.
+// simulated rig (rig.h) in every take-off type and give hearts of 95 %vol:
+// the take-off regulated by head and packing together, the head 0.1 °C above
+// the 78.1 °C its sensor shows on a closed column (higher, and the hearts
+// weaken: the boiling curve is flat at the azeotrope), the packing a degree
+// above its working temperature, so it acts when the column runs out of
+// spirit; the product cooler's water on above 25 °C and a stop above 40 °C;
+// the run ended when the pot reaches 96 °C; the tank line of width-modulated
+// take-off falling from a share of 45 % at the start of the hearts to none
+// at the boiling point of water.
 struct OperatorChoices {
   int head = 782;             // V(1), dephlegmator
   int packing = 800;          // V(2)
