@@ -41,7 +41,7 @@ void prepare_settings(const Options& o, sim::PlantSettings& plant) {
   simrun::settle_settings_file(plant);
 }
 
-void run(const Options& o, sim::PlantSettings plant, std::ostream& out) {
+void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out) {
   simrun::Trace trace(o.trace);
   simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
     out << '@' << simrun::clock_text(t) << ' ' << event << '\n';
