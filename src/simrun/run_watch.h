@@ -28,10 +28,16 @@ struct RunSummary {
   long valve_openings = 0;
   int logger_restarts = 0;
   sim::Amount taken_off;
-  // The take-off by its quality: heads while it carries more light
-  // impurities than kHeadsLimit, tails while it carries more fusel oils than
-  // kTailsLimit (per mole), hearts the rest.
+  // The take-off by its quality: tails once the hearts have ended or while
+  // it carries more fusel oils than kTailsLimit (per mole), heads before the
+  // head has settled (ten minutes on end in its band) or while the take-off carries more light
+  // impurities than kHeadsLimit, hearts the rest.
   sim::Amount heads, hearts, tails;
+  // The hearts end, as a distiller ends them, when the packing first rises
+  // over its threshold V(2) once the head has settled: the column is
+  // running out of spirit and the tails are coming.
+  std::optional<platform::Millis> hearts_ended;
+  double packing_threshold = 0;
   sim::Amount charge_left;
   double pressure_start_hpa = 0;
   double pressure_end_hpa = 0;
@@ -42,7 +48,7 @@ struct RunSummary {
 
 // Above these shares of heads and of tails per mole of take-off, a spirit
 // is no longer hearts: about where a distiller's nose finds them.
-inline constexpr double kHeadsLimit = 0.001;
+inline constexpr double kHeadsLimit = 0.0012;
 inline constexpr double kTailsLimit = 0.0005;
 
 class RunWatch {
@@ -66,6 +72,9 @@ class RunWatch {
   platform::Millis last_cycle_ = 0;
   sim::Amount counted_;  // the take-off already sorted into heads, hearts and tails
   bool head_reached_ = false;
+  static constexpr platform::Millis kSettledMs = 10 * 60 * 1000;
+  platform::Millis band_since_ = 0;
+  bool head_settled_ = false;
 };
 
 // "5:02:07" for 5 h 2 min 7 s.
