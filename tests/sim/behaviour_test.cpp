@@ -291,5 +291,25 @@ TEST_F(Behaviour, UnpluggedPortRefusesWritesAndItsDevicesSeeNothing) {
   EXPECT_TRUE(plant->status().valve_open);
 }
 
+TEST_F(Behaviour, SettingsThatDescribeNoRigAreRefused) {
+  struct Case {
+    const char* what;
+    void (*spoil)(PlantSettings&);
+  };
+  const Case cases[] = {
+      {"air below 700 hPa", [](PlantSettings& s) { s.pressure_hpa = 650; }},
+      {"air above 1100 hPa", [](PlantSettings& s) { s.pressure_hpa = 1200; }},
+      {"a packing that floods with no vapour", [](PlantSettings& s) { s.flooding_watts = 0; }},
+      {"a pot of negative metal", [](PlantSettings& s) { s.pot_j_per_k = -1; }},
+      {"a hold-up of a tenth of the charge", [](PlantSettings& s) { s.holdup_ml = 3000; }},
+  };
+  for (const Case& c : cases) {
+    PlantSettings spoilt = settings;
+    c.spoil(spoilt);
+    EXPECT_THROW(Plant{spoilt}, Failure) << c.what;
+  }
+  EXPECT_NO_THROW(make());
+}
+
 }  // namespace
 }  // namespace kolvar::sim
