@@ -1,5 +1,9 @@
 #include "simrun/sim_panel.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
 #include "simrun/plant_texts.h"
 #include "simrun/run_watch.h"
 
@@ -75,6 +79,23 @@ const std::array<FaultSwitch, 7> kFaultSwitches{{
      [](const sim::Faults& f) { return f.pressure_drift_hpa_h > 0; },
      [](sim::Faults& f, bool on) { f.pressure_drift_hpa_h = on ? kPressureDrift : 0; }},
 }};
+
+std::optional<double> pressure_setting(std::string_view text) {
+  std::string number(text);
+  std::replace(number.begin(), number.end(), ',', '.');
+  double hpa = 0;
+  const char* end = number.data() + number.size();
+  const auto [at, error] = std::from_chars(number.data(), end, hpa);
+  if (number.empty() || error != std::errc{} || at != end) return std::nullopt;
+  if (!(hpa >= sim::kLowestHpa && hpa <= sim::kHighestHpa)) return std::nullopt;
+  return hpa;
+}
+
+std::string pressure_setting_text(double hpa) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", hpa);
+  return text;
+}
 
 std::vector<std::string> sensor_choices(const sim::PlantSettings& settings) {
   std::vector<std::string> choices;

@@ -4,7 +4,9 @@
 // choices, with what each does to the plant. The Qt and the Win32 windows
 // lay these out; neither keeps a copy of what a fault means.
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/faults.h"
@@ -44,6 +46,11 @@ std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& 
 
 // The air's pressure as the operator sets it, in hPa with one decimal.
 inline constexpr char kPressureSettingTitle[] = "Задать давление, гПа";
+// The pressure a typed text gives ("990", "990.5" or "990,5"), nullopt for
+// a text that is no number or one outside what weather gives.
+std::optional<double> pressure_setting(std::string_view text);
+// The text the setting shows for `hpa`.
+std::string pressure_setting_text(double hpa);
 
 // A fault that a toggle button switches, at `row` and `column` of a grid.
 struct FaultSwitch {

@@ -32,6 +32,20 @@ TEST(SimPanel, TheRowsValuesComeInTheRowsOrder) {
   EXPECT_EQ(value("pressure"), "990.0 гПа");
 }
 
+TEST(SimPanel, ThePressureSettingTakesWeatherInEitherDecimalSign) {
+  struct Case {
+    const char* text;
+    std::optional<double> hpa;
+  };
+  for (const Case c :
+       {Case{"990", 990.0}, Case{"990.5", 990.5}, Case{"990,5", 990.5}, Case{"700", 700.0},
+        Case{"1100", 1100.0}, Case{"699.9", std::nullopt}, Case{"1100.1", std::nullopt},
+        Case{"", std::nullopt}, Case{"990 гПа", std::nullopt}, Case{"nan", std::nullopt}}) {
+    EXPECT_EQ(pressure_setting(c.text), c.hpa) << c.text;
+  }
+  EXPECT_EQ(pressure_setting_text(1013.25), "1013.2");
+}
+
 TEST(SimPanel, ThePressureSwitchesDriftOneWayAtATime) {
   const FaultSwitch* falls = nullptr;
   const FaultSwitch* rises = nullptr;
