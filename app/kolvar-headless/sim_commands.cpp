@@ -13,6 +13,7 @@
 #include "simrun/plant_connection.h"
 #include "simrun/plant_quantities.h"
 #include "simrun/rig.h"
+#include "simrun/sim_panel.h"
 #include "simrun/sim_settings_file.h"
 
 namespace kolvar::headless {
@@ -98,8 +99,8 @@ void SimCommands::on(std::string_view rest) {
   rig_.launcher.program = &simulation_->connection;
 }
 
-// water | stall | stall-revivable | relay | unplug, each [off];
-// sensor N blank|garbage|off
+// water | stall | stall-revivable | relay | unplug | pressure-falls |
+// pressure-rises, each [off]; sensor N blank|garbage|off
 void SimCommands::fault(std::string_view rest) {
   sim::Faults& faults = simulation_->plant.faults;
   const std::string_view what = next_word(rest);
@@ -129,6 +130,10 @@ void SimCommands::fault(std::string_view rest) {
     faults.stop_relay_stuck = on;
   } else if (what == "unplug") {
     faults.port_unplugged = on;
+  } else if (what == "pressure-falls" || what == "pressure-rises") {
+    const double drift =
+        what == "pressure-falls" ? -simrun::kPressureDrift : simrun::kPressureDrift;
+    faults.pressure_drift_hpa_h = on ? drift : 0;
   } else {
     throw ScriptError("no fault called \"" + std::string(what) + "\"");
   }

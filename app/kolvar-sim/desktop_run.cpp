@@ -21,7 +21,8 @@
 namespace kolvar::simapp {
 
 int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
-  sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
+  sim::PlantSettings plant =
+      simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed, o.pressure_hpa});
   // The status line then says where the outputs go.
   plant.port_name = "симулятор колонны";
   try {

@@ -41,7 +41,8 @@ std::unique_ptr<platform::QuitRequests> take_quit_requests(std::ostream& err) {
 }  // namespace
 
 int run_window(int&, char**, const Options& o, std::ostream& err) {
-  sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
+  sim::PlantSettings plant =
+      simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed, o.pressure_hpa});
   // The status line then says where the outputs go.
   plant.port_name = "симулятор колонны";
   try {

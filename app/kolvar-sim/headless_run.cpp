@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <filesystem>
 #include <functional>
@@ -18,6 +19,7 @@
 #include "record/run_record.h"
 #include "record/snapshot.h"
 #include "remote/live_page.h"
+#include "simrun/preheat.h"
 #include "simrun/rig.h"
 #include "simrun/run_watch.h"
 #include "simrun/sim_settings_file.h"
@@ -83,6 +85,7 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
   simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
     out << '@' << simrun::clock_text(t) << ' ' << event << '\n';
   });
+  world.plant.faults.pressure_drift_hpa_h = o.drift_hpa_h;
   simrun::RunWatch watch(world);
   form::Controller& c = world.controller;
   // Dated from the moment the program started, so the record sorts among the
@@ -98,6 +101,11 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
         [&inbox](std::function<void()> work) { inbox.post(std::move(work)); });
     out << "web: " << page->url() << std::endl;
   }
+  // As a distiller starts a run: the charge heated with the valve closed
+  // until the head has settled at total reflux, then the program.
+  const simrun::TotalReflux settled = simrun::settle_at_total_reflux(world.plant);
+  if (settled.boiling_at) watch.total_reflux(*settled.boiling_at, settled.head_celsius);
+  world.advance_to(world.plant.now());
   c.start();
   simrun::choose_takeoff(c, o.takeoff);
   c.click(c.c(ctl::Start_sys_button));
@@ -106,9 +114,9 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
     watch.after_cycle(at);
     trace.row(c, world.plant.status());
   };
-  const auto limit = static_cast<platform::Millis>(o.hours * 3600 * 1000);
   const auto began = std::chrono::steady_clock::now();
   const platform::Millis first = world.now();
+  const platform::Millis limit = first + static_cast<platform::Millis>(o.hours * 3600 * 1000);
   // Second by second, so the run ends within a second of the stop.
   while (world.now() < limit && !watch.stopped() && record::cycle_running(c.form)) {
     world.advance_to(std::min(limit, world.now() + 1000), after_cycle);
@@ -121,7 +129,9 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
   }
 
   out << "kolvar-sim: " << simrun::takeoff_name(o.takeoff) << " take-off, " << o.litres << " L at "
-      << o.strength << " %, " << o.watts << " W, seed " << o.seed << '\n';
+      << o.strength << " %, " << o.watts << " W, seed " << o.seed;
+  if (o.drift_hpa_h != 0) out << ", pressure drift " << o.drift_hpa_h << " hPa/h";
+  out << '\n';
   simrun::print_summary(out, watch.summary());
   out << "trace: " << o.trace << '\n';
   out << "record: " << record.file().generic_string() << '\n';
@@ -130,7 +140,8 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
 }  // namespace
 
 int run_headless(const Options& o, std::ostream& out, std::ostream& err) {
-  sim::PlantSettings plant = simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed});
+  sim::PlantSettings plant =
+      simrun::simulated_rig({o.litres, o.strength, o.watts, o.seed, o.pressure_hpa});
   try {
     // A page that cannot be guarded is not served, and the run does not
     // start without the page it was asked for.

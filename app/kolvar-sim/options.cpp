@@ -40,7 +40,7 @@ Options parse_options(const std::vector<std::string>& args) {
     }
     if (remote::take_web_option(args, i, o.web)) continue;
     if (option == "--settings" || option == "--takeoff" || option == "--hours" ||
-        option == "--trace" || option == "--speed")
+        option == "--trace" || option == "--speed" || option == "--drift")
       run_option = option;
     if (i + 1 == args.size()) throw std::invalid_argument("unknown option or no value: " + option);
     const std::string& value = args[++i];
@@ -58,6 +58,10 @@ Options parse_options(const std::vector<std::string>& args) {
       o.watts = number(option, value, 0.0, 100000.0);
     } else if (option == "--seed") {
       o.seed = number(option, value, 0u, 4294967295u);
+    } else if (option == "--pressure") {
+      o.pressure_hpa = number(option, value, 700.0, 1100.0);
+    } else if (option == "--drift") {
+      o.drift_hpa_h = number(option, value, -10.0, 10.0);
     } else if (option == "--hours") {
       o.hours = number(option, value, 0.001, 1000.0);
     } else if (option == "--trace") {

@@ -18,7 +18,9 @@ struct Options {
   double strength = 40;  // per cent by volume
   double watts = 2000;
   unsigned seed = 1;
-  double hours = 12;  // the longest run
+  double hours = 12;              // the longest run
+  double pressure_hpa = 1013.25;  // the air's
+  double drift_hpa_h = 0;         // the weather: the pressure's drift
   std::string trace = "trace.csv";
   // --headless on real time scaled: 1 real time, 60 a minute a second; none
   // as fast as the machine allows.
@@ -29,10 +31,10 @@ struct Options {
 inline constexpr char kUsage[] =
     "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
     "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--hours H] [--trace FILE] [--speed N]\n"
-    "                  [--web [ADDR:]PORT [--web-allow-stop]]\n"
+    "                  [--pressure HPA] [--drift HPA_PER_HOUR] [--hours H] [--trace FILE]\n"
+    "                  [--speed N] [--web [ADDR:]PORT [--web-allow-stop]]\n"
     "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--web [ADDR:]PORT [--web-allow-stop]]\n"
+    "                  [--pressure HPA] [--web [ADDR:]PORT [--web-allow-stop]]\n"
     "       kolvar-sim --help | --version\n"
     "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
     "  column that is already distilling (--cold: a cold charge), or with\n"

@@ -20,6 +20,9 @@ struct Faults {
   bool stop_relay_stuck = false;
   // Per logger column: a sensor that has dropped out.
   std::array<SensorFault, kLogColumns> sensors{};
+  // The weather: the air's pressure drifts by this many hPa an hour (a few
+  // either way on a changing day), from the plant's present pressure.
+  double pressure_drift_hpa_h = 0;
   // The cable is out: every write is refused and the devices see all lines low.
   bool port_unplugged = false;
 };

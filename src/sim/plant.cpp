@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/failure.h"
+#include "sim/traces.h"
 #include "sim/vle.h"
 
 namespace kolvar::sim {
@@ -18,18 +19,31 @@ const PlantSettings& checked(const PlantSettings& s) {
   const bool fine = s.charge_litres > 0 && s.charge_abv >= 0 && s.charge_abv <= 1 &&
                     s.plates >= 1 && s.holdup_ml > 0 && s.holdup_ml < s.charge_litres * 100 &&
                     s.packing_sensor_plate >= 1 && s.packing_sensor_plate <= s.plates &&
-                    s.lift_top_cm > 0 && s.step_ms >= 1 && s.logger.poll_ms >= 1;
+                    s.lift_top_cm > 0 && s.step_ms >= 1 && s.logger.poll_ms >= 1 &&
+                    s.pressure_hpa >= kLowestHpa && s.pressure_hpa <= kHighestHpa &&
+                    s.flooding_watts > 0 && s.pot_j_per_k >= 0;
   if (!fine) throw Failure("Такой колонны не бывает: проверьте параметры модели");
   return s;
 }
 
+Amount charge_of(const PlantSettings& s) {
+  Amount charge = amount_of_volume(s.charge_litres, s.charge_abv);
+  charge.heads = s.heads_per_ethanol * charge.ethanol;
+  charge.tails = s.tails_per_ethanol * charge.ethanol;
+  return charge;
+}
+
 Amount holdup_of(const PlantSettings& s) {
-  const Amount charge = amount_of_volume(s.charge_litres, s.charge_abv);
-  return amount_of_moles(s.holdup_ml / molar_volume_ml(vle::kAzeotrope), charge.fraction());
+  const Amount charge = charge_of(s);
+  const double moles = s.holdup_ml / molar_volume_ml(vle::kAzeotrope);
+  Amount holdup = amount_of_moles(moles, charge.fraction());
+  holdup.heads = charge.heads * moles / charge.moles();
+  holdup.tails = charge.tails * moles / charge.moles();
+  return holdup;
 }
 
 Amount pot_of(const PlantSettings& s) {
-  Amount pot = amount_of_volume(s.charge_litres, s.charge_abv);
+  Amount pot = charge_of(s);
   pot -= holdup_of(s);
   return pot;
 }
@@ -38,8 +52,8 @@ Amount pot_of(const PlantSettings& s) {
 
 Plant::Plant(const PlantSettings& settings)
     : settings_(checked(settings)),
-      boiler_(pot_of(settings_), settings_.start_celsius,
-              kDryShare * amount_of_volume(settings_.charge_litres, settings_.charge_abv).moles()),
+      boiler_(pot_of(settings_), settings_.start_celsius, kDryShare * charge_of(settings_).moles(),
+              settings_.pot_j_per_k),
       column_(settings_.plates, holdup_of(settings_)),
       actuators_(settings_.lift_start_cm, settings_.lift_top_cm, settings_.lift_cm_s),
       probes_(settings_.room_celsius),
@@ -124,26 +138,53 @@ double Plant::draw_ml_s() const {
 void Plant::step(double dt) {
   actuators_.run(dt);
   const bool heater_on = heater_allowed();
+  settings_.pressure_hpa = std::clamp(
+      settings_.pressure_hpa + faults.pressure_drift_hpa_h * dt / 3600, kLowestHpa, kHighestHpa);
+  const double hpa = settings_.pressure_hpa;
 
   const double boiled_before = boiler_.energy().boil_up;
   vapour_ = boiler_.heat(dt, heater_on ? settings_.heater_watts : 0, settings_.loss_w_per_k,
-                         settings_.room_celsius);
+                         settings_.room_celsius, hpa);
   const double boiled = boiler_.energy().boil_up - boiled_before;
 
-  dephlegmator_.run(dt, dephlegmator_water());
-  const double share = dephlegmator_.condensed_share();
-  dephlegmator_joules_ += share * boiled;
-  passed_on_joules_ += (1 - share) * boiled;
-  taken_off_ += column_.run(dt, vapour_, {share, draw_ml_s()}, boiler_.liquid());
+  const double head_celsius = plate_celsius(column_.plates());
+  if (vapour_ > 0) {
+    const double latent = latent_heat(column_.head_fraction());
+    const DephlegmatorWater water{settings_.dephlegmator_l_min, settings_.water_celsius};
+    dephlegmator_.run(dt, dephlegmator_water(),
+                      condensable_share(water, head_celsius, vapour_ * latent));
+    Column::Top top;
+    top.condensed_share = dephlegmator_.condensed_share();
+    top.draw_ml_s = draw_ml_s();
+    top.walls_mol_s = settings_.column_loss_w_per_k *
+                      std::max(0.0, head_celsius - settings_.room_celsius) / latent;
+    efficiency_ = plate_efficiency(boiled / dt / settings_.flooding_watts);
+    top.efficiency = efficiency_;
+    taken_off_ += column_.run(dt, vapour_, top, boiler_.liquid());
+    // Shares of the vapour raised, so the heat balance closes exactly.
+    const double inside = std::min(1.0, column_.condensed_inside() / (vapour_ * dt)) * boiled;
+    const double share = top.condensed_share;
+    walls_joules_ += inside;
+    dephlegmator_joules_ += share * (boiled - inside);
+    passed_on_joules_ += (1 - share) * (boiled - inside);
+  } else {
+    dephlegmator_.run(dt, dephlegmator_water());
+    column_.drain(dt, boiler_.liquid());
+  }
 
   ProbeInputs in;
   in.vapour_rising = vapour_ > 0;
-  in.head_celsius = vle::boiling_celsius(column_.plate_fraction(column_.plates()));
-  in.packing_celsius = vle::boiling_celsius(column_.plate_fraction(settings_.packing_sensor_plate));
+  in.head_celsius = plate_celsius(column_.plates());
+  in.packing_celsius = plate_celsius(settings_.packing_sensor_plate);
   in.room_celsius = settings_.room_celsius;
   in.coil_water = coil_water();
   in.water_celsius = settings_.water_celsius;
   probes_.follow(dt, in);
+}
+
+double Plant::plate_celsius(int plate) const {
+  const double pure = vle::boiling_celsius(column_.plate_fraction(plate), settings_.pressure_hpa);
+  return traces::boiling_with(pure, column_.plate_heads(plate), column_.plate_tails(plate));
 }
 
 double Plant::probe_celsius(Probe probe) const {
@@ -194,12 +235,16 @@ PlantStatus Plant::status() const {
   s.reflux_mol_s = column_.reflux();
   s.takeoff_ml_h = column_.takeoff() * molar_volume_ml(column_.head_fraction()) * 3600;
   s.head_fraction = column_.head_fraction();
+  s.pressure_hpa = settings_.pressure_hpa;
+  s.wetted = column_.wetted();
+  s.plate_efficiency = efficiency_;
   s.charge = boiler_.liquid();
   s.holdup = column_.holdup();
   s.taken_off = taken_off_;
   s.energy = boiler_.energy();
   s.dephlegmator_joules = dephlegmator_joules_;
   s.passed_on_joules = passed_on_joules_;
+  s.walls_joules = walls_joules_;
   s.logger_running = !faults.logger_stalled;
   s.log_lines = logger_.lines();
   s.launches = launches_;

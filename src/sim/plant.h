@@ -11,14 +11,17 @@
 //
 // Simplifications, each chosen to keep a step to a few microseconds while
 // keeping the column's behaviour honest:
-// - The pot is one well-stirred lump. Heat capacities and latent heats are
-//   constants of the pure liquids, mixed by moles; volumes add without the
-//   contraction of real mixing.
-// - One loss coefficient stands for pot and column, driven by the pot's
-//   temperature above the room.
-// - The packing is a stack of theoretical plates with equal molar flows
-//   (see column.h); its hold-up is fixed in moles (holdup_ml of liquid at the
-//   azeotrope) and starts wet with the charge. The packing's own heat
+// - The pot is one well-stirred lump with its metal. Heat capacities are
+//   the measured ones of the mixtures; latent heats are constants of the
+//   pure liquids, mixed by moles; volumes are those of the measured
+//   densities.
+// - The pot loses heat by its temperature above the room; the column by its
+//   head's, which condenses vapour on its walls as extra reflux.
+// - The air's pressure shifts every boiling point alike for a composition,
+//   and leaves the vapour's composition as measured at one atmosphere.
+// - The packing is a stack of plates with equal molar flows (see column.h);
+//   its hold-up when wet is fixed in moles (holdup_ml of liquid at the
+//   azeotrope); it starts wet with the charge and drains without vapour. The packing's own heat
 //   capacity and pressure drop are left out; the column's sensors instead
 //   lag behind their plates' boiling points (see probes.h).
 // - Everything leaving the head, drawn condensate or vapour passing the
@@ -82,6 +85,8 @@ class Plant final : public platform::PortBackend, public platform::Launcher {
   bool coil_water() const;
   double draw_ml_s() const;
   double probe_celsius(Probe probe) const;
+  // Where the liquid of `plate` boils, with its heads and tails.
+  double plate_celsius(int plate) const;
 
   PlantSettings settings_;
   platform::Millis now_ = 0;
@@ -97,6 +102,8 @@ class Plant final : public platform::PortBackend, public platform::Launcher {
   Amount taken_off_;
   double dephlegmator_joules_ = 0;
   double passed_on_joules_ = 0;
+  double walls_joules_ = 0;
+  double efficiency_ = 1;
   int launches_ = 0;
 };
 

@@ -21,19 +21,33 @@ namespace kolvar::sim {
 //   controller opening the valve for a share of each period.
 enum class TakeoffType { Liquid, Vapour, WidthModulated };
 
+// The air's pressure stays within what weather at a home's altitude gives, hPa.
+inline constexpr double kLowestHpa = 700;
+inline constexpr double kHighestHpa = 1100;
+
 struct PlantSettings {
   // The charge.
   double charge_litres = 30;
   double charge_abv = 0.40;  // ethanol's share by volume
   double start_celsius = 20;
+  // Heads and tails the wash brings, mol per mol of its ethanol (see traces.h).
+  double heads_per_ethanol = 0.0003;
+  double tails_per_ethanol = 0.003;
   // Heat.
-  double heater_watts = 2000;  // live
-  double loss_w_per_k = 2.0;   // live; walls of pot and column to the room
-  double room_celsius = 20;    // live
-  double water_celsius = 15;   // live; the cooling water
+  double heater_watts = 2000;        // live
+  double pot_j_per_k = 5000;         // the pot's own metal: 10 kg of steel
+  double loss_w_per_k = 3.0;         // live; the pot's walls to the room
+  double column_loss_w_per_k = 0.4;  // live; the column's, above the room: extra reflux
+  double room_celsius = 20;          // live
+  double water_celsius = 15;         // live; the cooling water
+  double dephlegmator_l_min = 1.0;   // live; the dephlegmator's water while it flows
+  double pressure_hpa = 1013.25;     // live; the air's, which sets every boiling point
   // The column.
-  int plates = 12;               // theoretical plates of the packing
-  double holdup_ml = 150;        // liquid held on the packing
+  int plates = 12;         // theoretical plates of the packing
+  double holdup_ml = 150;  // liquid held on the packing
+  // The heater power whose vapour floods the packing (about 45 L of vapour
+  // a minute per kW); plates lose efficiency towards it and when run too lightly.
+  double flooding_watts = 3000;
   int packing_sensor_plate = 3;  // the packing sensor's plate, counted from the bottom
   // Take-off.
   TakeoffType takeoff = TakeoffType::Liquid;  // live

@@ -35,6 +35,9 @@ struct PlantStatus {
   double reflux_mol_s = 0;
   double takeoff_ml_h = 0;
   double head_fraction = 0;  // ethanol mole fraction of the vapour at the head
+  double pressure_hpa = 0;   // the air's
+  double wetted = 0;         // share of the packing's full hold-up on it
+  double plate_efficiency = 0;
 
   // Balances.
   Amount charge;                   // in the pot
@@ -43,6 +46,7 @@ struct PlantStatus {
   Energy energy;                   // of the heater, since the start
   double dephlegmator_joules = 0;  // condensed in the dephlegmator
   double passed_on_joules = 0;     // condensed after it (vapour take-off, or no water)
+  double walls_joules = 0;         // condensed on the column's walls by its losses
 
   // Logger.
   bool logger_running = false;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+
+#include "sim/mixture.h"
 
 namespace kolvar::sim::vle {
 
@@ -14,7 +17,8 @@ struct Point {
   double celsius;  // boiling temperature
 };
 
-// Measured at 101.3 kPa; the last point is pure ethanol.
+// Measured at 101.3 kPa (Perry's Chemical Engineers' Handbook, vapour-liquid
+// equilibrium of ethanol-water at 1 atm); the last point is pure ethanol.
 constexpr std::array<Point, 17> kTable{{
     {0.0, 0.0, 100.0},
     {0.0190, 0.1700, 95.5},
@@ -54,10 +58,33 @@ double find_steepest() {
   return steepest;
 }
 
+// The table's points on either side of the azeotrope.
+constexpr Point kBelow = kTable[kTable.size() - 3];
+constexpr Point kAbove = kTable[kTable.size() - 1];
+
+double boiling_at_standard(double x) {
+  x = std::clamp(x, 0.0, 1.0);
+  if (x > kBelow.x) {
+    const Point& end = x < kAzeotrope ? kBelow : kAbove;
+    const double share = (x - kAzeotrope) / (end.x - kAzeotrope);
+    return kAzeotropeCelsius + (end.celsius - kAzeotropeCelsius) * share * share;
+  }
+  return along(x, &Point::celsius);
+}
+
 }  // namespace
 
-double boiling_celsius(double x) {
-  return along(x, &Point::celsius);
+double boiling_celsius(double x, double hpa) {
+  const double celsius = boiling_at_standard(x);
+  if (hpa == kStandardHpa) return celsius;
+  // Clausius-Clapeyron with the latent heat of the boiling liquid: about
+  // 0.026 K/hPa at the ethanol end and 0.028 K/hPa at the water end.
+  constexpr double kGas = 8.314;  // J/(mol K)
+  constexpr double kZero = 273.15;
+  const double kelvin = celsius + kZero;
+  const double shifted =
+      1 / (1 / kelvin - kGas * std::log(hpa / kStandardHpa) / latent_heat(std::clamp(x, 0.0, 1.0)));
+  return shifted - kZero;
 }
 
 double vapour_fraction(double x) {

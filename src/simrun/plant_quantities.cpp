@@ -33,6 +33,7 @@ const std::vector<Quantity>& quantities() {
       {"packing_celsius", [](S s, long) { return Value{s.packing_celsius}; }},
       {"tank_celsius", [](S s, long) { return Value{s.tank_celsius}; }},
       {"cooler_celsius", [](S s, long) { return Value{s.cooler_celsius}; }},
+      {"pressure_hpa", [](S s, long) { return Value{s.pressure_hpa}; }},
       {"boiling", [](S s, long) { return Value{s.boiling}; }},
       {"takeoff_ml_h", [](S s, long) { return Value{s.takeoff_ml_h}; }},
       {"charge_litres", [](S s, long) { return Value{s.charge.litres()}; }},

@@ -47,3 +47,11 @@ std::string strength_text(double abv) {
 }
 
 }  // namespace kolvar::simrun
+
+namespace kolvar::simrun {
+
+std::string pressure_text(double hpa) {
+  return printed("%.1f гПа", hpa);
+}
+
+}  // namespace kolvar::simrun

@@ -17,5 +17,6 @@ std::string lift_text(double cm);
 std::string celsius_text(double celsius);
 std::string litres_text(double litres);
 std::string strength_text(double abv);
+std::string pressure_text(double hpa);
 
 }  // namespace kolvar::simrun

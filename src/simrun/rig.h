@@ -9,9 +9,10 @@ namespace kolvar::simrun {
 
 struct Charge {
   double litres = 30;
-  double strength = 40;    // per cent by volume
-  double watts = 2000;     // the heater
-  std::uint32_t seed = 1;  // the sensors' noise
+  double strength = 40;           // per cent by volume
+  double watts = 2000;            // the heater
+  std::uint32_t seed = 1;         // the sensors' noise
+  double pressure_hpa = 1013.25;  // the air's
 };
 
 // The plant's default rig with `charge`, and a liquid take-off valve that can

@@ -27,14 +27,40 @@ std::string amount_text(const sim::Amount& a) {
 
 }  // namespace
 
+RunWatch::RunWatch(const SimWorld& world) : world_(world) {
+  summary_.pressure_start_hpa = world.plant.status().pressure_hpa;
+}
+
+void RunWatch::total_reflux(platform::Millis boiling_at, double head_celsius) {
+  summary_.boiling_after = boiling_at;
+  summary_.head_at_total_reflux = head_celsius;
+}
+
 void RunWatch::after_cycle(platform::Millis at) {
   const form::Controller& c = world_.controller;
   ++summary_.cycles;
+  const sim::PlantStatus plant = world_.plant.status();
   const double threshold = c.c(ctl::V, 1).value() / 10.0;
   const double tolerance = c.c(ctl::dopusk).value() / 10.0;
-  const bool in_band =
-      std::abs(world_.plant.status().dephlegmator_celsius - threshold) <= tolerance + 1e-9;
+  const bool in_band = std::abs(plant.dephlegmator_celsius - threshold) <= tolerance + 1e-9;
   if (in_band) head_reached_ = true;
+  // Settled: ten minutes on end in the band.
+  if (!in_band) band_since_ = at;
+  if (at - band_since_ >= kSettledMs) head_settled_ = true;
+  summary_.packing_threshold = c.c(ctl::V, 2).value() / 10.0;
+  if (head_settled_ && !summary_.hearts_ended && plant.packing_celsius > summary_.packing_threshold)
+    summary_.hearts_ended = at;
+
+  sim::Amount fresh = plant.taken_off;
+  fresh -= counted_;
+  if (fresh.moles() > 0) {
+    const double moles = fresh.moles();
+    const bool tails = summary_.hearts_ended || fresh.tails > kTailsLimit * moles;
+    const bool heads = !head_settled_ || fresh.heads > kHeadsLimit * moles;
+    sim::Amount& into = tails ? summary_.tails : heads ? summary_.heads : summary_.hearts;
+    into += fresh;
+    counted_ = plant.taken_off;
+  }
   if (head_reached_) {
     const platform::Millis since_last = at - last_cycle_;
     summary_.head_watched += since_last;
@@ -57,6 +83,7 @@ RunSummary RunWatch::summary() const {
   s.logger_restarts = plant.launches;
   s.taken_off = plant.taken_off;
   s.charge_left = plant.charge;
+  s.pressure_end_hpa = plant.pressure_hpa;
   s.heater_on = plant.heater_on;
   return s;
 }
@@ -76,7 +103,20 @@ void print_summary(std::ostream& out, const RunSummary& s) {
     out << "ended: time limit at " << clock_text(s.end) << ", the system still running\n";
   }
   out << "cycles: " << s.cycles << '\n';
+  out << "air pressure: " << fixed(s.pressure_start_hpa, 2) << " hPa";
+  if (std::abs(s.pressure_end_hpa - s.pressure_start_hpa) >= 0.005)
+    out << ", at the end " << fixed(s.pressure_end_hpa, 2) << " hPa";
+  out << '\n';
+  if (s.boiling_after) out << "boiling after: " << clock_text(*s.boiling_after) << '\n';
+  if (s.head_at_total_reflux)
+    out << "head at total reflux: " << fixed(*s.head_at_total_reflux, 2) << " °C\n";
+  if (s.hearts_ended)
+    out << "hearts ended: " << clock_text(*s.hearts_ended) << ", the packing over "
+        << fixed(s.packing_threshold, 1) << " °C\n";
   out << "taken off: " << amount_text(s.taken_off) << '\n';
+  out << "heads: " << amount_text(s.heads) << '\n';
+  out << "hearts: " << amount_text(s.hearts) << '\n';
+  out << "tails: " << amount_text(s.tails) << '\n';
   out << "left in the pot: " << amount_text(s.charge_left) << '\n';
   const double share =
       s.head_watched > 0 ? 100.0 * static_cast<double>(s.head_in_band) / s.head_watched : 0;

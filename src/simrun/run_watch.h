@@ -1,8 +1,11 @@
 #pragma once
 // What a whole simulated run did, gathered cycle by cycle: how and when it
-// ended, what was taken off, how long the head kept within the tolerance of
-// its threshold, how often the valve opened and the logger was restarted.
+// ended, when the charge boiled and where the head stood at total reflux,
+// what was taken off (heads, hearts and tails by the product's quality at
+// each moment), how long the head kept within the tolerance of its
+// threshold, how often the valve opened and the logger was restarted.
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "platform/clock.h"
@@ -25,13 +28,36 @@ struct RunSummary {
   long valve_openings = 0;
   int logger_restarts = 0;
   sim::Amount taken_off;
+  // The take-off by its quality: tails once the hearts have ended or while
+  // it carries more fusel oils than kTailsLimit (per mole), heads before the
+  // head has settled (ten minutes on end in its band) or while the take-off carries more light
+  // impurities than kHeadsLimit, hearts the rest.
+  sim::Amount heads, hearts, tails;
+  // The hearts end, as a distiller ends them, when the packing first rises
+  // over its threshold V(2) once the head has settled: the column is
+  // running out of spirit and the tails are coming.
+  std::optional<platform::Millis> hearts_ended;
+  double packing_threshold = 0;
   sim::Amount charge_left;
-  bool heater_on = false;  // at the end
+  double pressure_start_hpa = 0;
+  double pressure_end_hpa = 0;
+  std::optional<platform::Millis> boiling_after;
+  std::optional<double> head_at_total_reflux;  // °C, the true temperature
+  bool heater_on = false;                      // at the end
 };
+
+// Above these shares of heads and of tails per mole of take-off, a spirit
+// is no longer hearts: about where a distiller's nose finds them.
+inline constexpr double kHeadsLimit = 0.0012;
+inline constexpr double kTailsLimit = 0.0005;
 
 class RunWatch {
  public:
-  explicit RunWatch(const SimWorld& world) : world_(world) {}
+  explicit RunWatch(const SimWorld& world);
+
+  // The column at total reflux before "Старт системы": boiling since
+  // `boiling_at`, the head settled at `head_celsius`.
+  void total_reflux(platform::Millis boiling_at, double head_celsius);
 
   // Call after every control cycle (see CycleObserver).
   void after_cycle(platform::Millis at);
@@ -44,7 +70,11 @@ class RunWatch {
   const SimWorld& world_;
   RunSummary summary_;
   platform::Millis last_cycle_ = 0;
+  sim::Amount counted_;  // the take-off already sorted into heads, hearts and tails
   bool head_reached_ = false;
+  static constexpr platform::Millis kSettledMs = 10 * 60 * 1000;
+  platform::Millis band_since_ = 0;
+  bool head_settled_ = false;
 };
 
 // "5:02:07" for 5 h 2 min 7 s.

@@ -1,5 +1,9 @@
 #include "simrun/sim_panel.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
 #include "simrun/plant_texts.h"
 #include "simrun/run_watch.h"
 
@@ -34,6 +38,7 @@ bool in_range(int index, std::size_t size) {
 std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& s,
                                                         const sim::Faults& f) {
   return {clock_text(s.time),
+          pressure_text(s.pressure_hpa),
           heater_text(s, f),
           valve_text(s),
           lift_text(s.lift_cm),
@@ -45,7 +50,7 @@ std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& 
           strength_text(s.taken_off.abv())};
 }
 
-const std::array<FaultSwitch, 5> kFaultSwitches{{
+const std::array<FaultSwitch, 7> kFaultSwitches{{
     {"fault_logger", "Логгер завис", "", 0, 0,
      [](const sim::Faults& f) { return f.logger_stalled && f.restart_revives; },
      [](sim::Faults& f, bool on) {
@@ -67,7 +72,30 @@ const std::array<FaultSwitch, 5> kFaultSwitches{{
     {"fault_port", "Кабель порта отключён", "", 2, 0,
      [](const sim::Faults& f) { return f.port_unplugged; },
      [](sim::Faults& f, bool on) { f.port_unplugged = on; }},
+    {"fault_pressure_falls", "Давление падает", "Погода меняется: 3 гПа в час вниз", 4, 0,
+     [](const sim::Faults& f) { return f.pressure_drift_hpa_h < 0; },
+     [](sim::Faults& f, bool on) { f.pressure_drift_hpa_h = on ? -kPressureDrift : 0; }},
+    {"fault_pressure_rises", "Давление растёт", "Погода меняется: 3 гПа в час вверх", 4, 1,
+     [](const sim::Faults& f) { return f.pressure_drift_hpa_h > 0; },
+     [](sim::Faults& f, bool on) { f.pressure_drift_hpa_h = on ? kPressureDrift : 0; }},
 }};
+
+std::optional<double> pressure_setting(std::string_view text) {
+  std::string number(text);
+  std::replace(number.begin(), number.end(), ',', '.');
+  double hpa = 0;
+  const char* end = number.data() + number.size();
+  const auto [at, error] = std::from_chars(number.data(), end, hpa);
+  if (number.empty() || error != std::errc{} || at != end) return std::nullopt;
+  if (!(hpa >= sim::kLowestHpa && hpa <= sim::kHighestHpa)) return std::nullopt;
+  return hpa;
+}
+
+std::string pressure_setting_text(double hpa) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", hpa);
+  return text;
+}
 
 std::vector<std::string> sensor_choices(const sim::PlantSettings& settings) {
   std::vector<std::string> choices;

@@ -4,7 +4,9 @@
 // choices, with what each does to the plant. The Qt and the Win32 windows
 // lay these out; neither keeps a copy of what a fault means.
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/faults.h"
@@ -25,8 +27,9 @@ struct PlantRow {
   const char* name;  // the widget's name, for tests
   const char* title;
 };
-inline constexpr std::array<PlantRow, 10> kPlantRows{{
+inline constexpr std::array<PlantRow, 11> kPlantRows{{
     {"time", "Время колонны"},
+    {"pressure", "Давление воздуха"},
     {"heater", "Нагреватель"},
     {"valve", "Клапан отбора"},
     {"lift", "Подъёмник"},
@@ -41,6 +44,14 @@ inline constexpr std::array<PlantRow, 10> kPlantRows{{
 std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& s,
                                                         const sim::Faults& faults);
 
+// The air's pressure as the operator sets it, in hPa with one decimal.
+inline constexpr char kPressureSettingTitle[] = "Задать давление, гПа";
+// The pressure a typed text gives ("990", "990.5" or "990,5"), nullopt for
+// a text that is no number or one outside what weather gives.
+std::optional<double> pressure_setting(std::string_view text);
+// The text the setting shows for `hpa`.
+std::string pressure_setting_text(double hpa);
+
 // A fault that a toggle button switches, at `row` and `column` of a grid.
 struct FaultSwitch {
   const char* name;
@@ -51,7 +62,13 @@ struct FaultSwitch {
   bool (*on)(const sim::Faults&);
   void (*set)(sim::Faults&, bool on);
 };
-extern const std::array<FaultSwitch, 5> kFaultSwitches;
+extern const std::array<FaultSwitch, 7> kFaultSwitches;
+// The weather's drift that the pressure switches set, hPa an hour.
+inline constexpr double kPressureDrift = 3;
+// The grid's rows: the switches', then the sensor fault's, then the
+// weather's.
+inline constexpr int kSensorFaultRow = 3;
+inline constexpr int kFaultRows = 5;
 
 // The sensor fault: a button, the logger's column and how it fails.
 inline constexpr char kSensorFaultTitle[] = "Отказ датчика";

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,6 +33,7 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
   auto* state = new QGroupBox(q(simrun::kStateGroup));
   auto* form = new QFormLayout;
   for (const simrun::PlantRow& row : simrun::kPlantRows) add_row(form, row.name, q(row.title));
+  form->addRow(q(simrun::kPressureSettingTitle), make_pressure_setting());
   state->setLayout(form);
   layout->addWidget(state);
 
@@ -59,7 +61,7 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
     if (*fault.tip) button->setToolTip(q(fault.tip));
     fault_buttons_.push_back(button);
   }
-  grid->addWidget(make_sensor_fault(), 3, 0, 1, 2);
+  grid->addWidget(make_sensor_fault(), simrun::kSensorFaultRow, 0, 1, 2);
   layout->addWidget(faults);
   layout->addStretch();
 
@@ -91,6 +93,21 @@ QPushButton* SimWindow::add_fault(QGridLayout* grid, int row, int column, const 
   });
   grid->addWidget(button, row, column);
   return button;
+}
+
+QWidget* SimWindow::make_pressure_setting() {
+  auto* box = new QDoubleSpinBox;
+  box->setObjectName(QStringLiteral("pressure_setting"));
+  box->setRange(sim::kLowestHpa, sim::kHighestHpa);
+  box->setDecimals(1);
+  box->setValue(links_.plant.settings().pressure_hpa);
+  connect(box, &QDoubleSpinBox::valueChanged, this, [this](double hpa) {
+    // From the model's present on, as a fault acts.
+    if (links_.catch_up) links_.catch_up();
+    links_.plant.settings().pressure_hpa = hpa;
+    refresh();
+  });
+  return box;
 }
 
 QWidget* SimWindow::make_sensor_fault() {

@@ -49,6 +49,7 @@ class SimWindow : public QWidget {
   QPushButton* add_fault(QGridLayout* grid, int row, int column, const char* name,
                          const QString& title, std::function<void(bool)> set);
   QWidget* make_sensor_fault();
+  QWidget* make_pressure_setting();
   void set_sensor_fault(bool on);
   void show_faults();
 

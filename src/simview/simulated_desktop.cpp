@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "platform/fake_port.h"
+#include "simrun/borrowed_port.h"
 #include "simrun/preheat.h"
 #include "simrun/takeoff_plumbing.h"
-#include "simrun/borrowed_port.h"
 
 namespace kolvar::simview {
 
@@ -41,7 +41,8 @@ view::Desktop::Wiring SimulatedDesktop::wiring() {
     // with one port driver.
     auto second = std::make_unique<platform::FakePort>(clock, "inpout32.dll");
     second->set_mode(platform::FakePort::Mode::Missing);
-    return platform::DefaultPorts{std::make_unique<simrun::BorrowedPort>(plant_), std::move(second)};
+    return platform::DefaultPorts{std::make_unique<simrun::BorrowedPort>(plant_),
+                                  std::move(second)};
   };
   w.launcher = &plant_;
   w.scaled = &clock_;

@@ -17,6 +17,7 @@ constexpr int kFaultId = 400;
 constexpr int kSensorId = 500;
 constexpr int kSensorWhichId = 501;
 constexpr int kSensorKindId = 502;
+constexpr int kPressureId = 600;
 constexpr UINT_PTR kRefreshTimer = 1;
 
 // The layout in logical pixels.
@@ -49,6 +50,11 @@ SimWindow::SimWindow(Links links) : links_(std::move(links)) {
     add(simrun::kPlantRows[k].name, L"STATIC", "", SS_LEFT | SS_NOPREFIX,
         kRowId + static_cast<int>(k));
   }
+
+  pressure_label_ = add(nullptr, L"STATIC", simrun::kPressureSettingTitle, SS_LEFT, 0);
+  add("pressure_setting", L"EDIT",
+      simrun::pressure_setting_text(links_.plant.settings().pressure_hpa).c_str(),
+      WS_BORDER | ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, kPressureId);
 
   speed_group_ = add(nullptr, L"BUTTON", simrun::kSpeedGroup, BS_GROUPBOX, 0);
   for (std::size_t k = 0; k < std::size(simrun::kSpeeds); ++k) {
@@ -131,14 +137,18 @@ void SimWindow::lay_out() {
   int y = kMargin;
 
   const int rows = static_cast<int>(simrun::kPlantRows.size());
-  place(state_group_, kMargin, y, group_width, kGroupTop + rows * kRowHeight + kInner);
+  // The rows, then the pressure to set.
+  place(state_group_, kMargin, y, group_width, kGroupTop + (rows + 1) * kRowHeight + 2 + kInner);
   for (int k = 0; k < rows; ++k) {
     const int row_y = y + kGroupTop + k * kRowHeight;
     place(labels_[static_cast<std::size_t>(k)], kMargin + kInner, row_y, kTitleWidth, kRowHeight);
     place(control(simrun::kPlantRows[static_cast<std::size_t>(k)].name),
           kMargin + kInner + kTitleWidth, row_y, kValueWidth, kRowHeight);
   }
-  y += kGroupTop + rows * kRowHeight + kInner + kMargin;
+  const int setting_y = y + kGroupTop + rows * kRowHeight;
+  place(pressure_label_, kMargin + kInner, setting_y + 2, kTitleWidth, kRowHeight);
+  place(control("pressure_setting"), kMargin + kInner + kTitleWidth, setting_y, 80, kRowHeight + 2);
+  y += kGroupTop + (rows + 1) * kRowHeight + 2 + kInner + kMargin;
 
   place(speed_group_, kMargin, y, group_width, kGroupTop + kButtonHeight + kInner / 2);
   const int speeds = static_cast<int>(std::size(simrun::kSpeeds));
@@ -148,14 +158,14 @@ void SimWindow::lay_out() {
           kButtonHeight);
   y += kGroupTop + kButtonHeight + kInner / 2 + kMargin;
 
-  const int fault_rows = 4;
+  const int fault_rows = simrun::kFaultRows;
   place(fault_group_, kMargin, y, group_width,
         kGroupTop + fault_rows * (kButtonHeight + 4) + kInner / 2);
   const int half = (inner_width - 6) / 2;
   for (const simrun::FaultSwitch& fault : simrun::kFaultSwitches)
     place(control(fault.name), kMargin + kInner + fault.column * (half + 6),
           y + kGroupTop + fault.row * (kButtonHeight + 4), half, kButtonHeight);
-  const int sensor_y = y + kGroupTop + 3 * (kButtonHeight + 4);
+  const int sensor_y = y + kGroupTop + simrun::kSensorFaultRow * (kButtonHeight + 4);
   const int button_width = 110, kind_width = 110;
   place(control("fault_sensor"), kMargin + kInner, sensor_y, button_width, kButtonHeight);
   place(control("fault_sensor_which"), kMargin + kInner + button_width + 4, sensor_y + 1,
@@ -187,6 +197,19 @@ void SimWindow::command(int id, int code) {
     if (links_.catch_up) links_.catch_up();
     simrun::kFaultSwitches[static_cast<std::size_t>(id - kFaultId)].set(links_.plant.faults, on);
     refresh();
+    return;
+  }
+  if (id == kPressureId && code == EN_CHANGE) {
+    wchar_t typed[32] = {};
+    GetWindowTextW(control("pressure_setting"), typed, 32);
+    std::string text;
+    for (const wchar_t* c = typed; *c; ++c) text += *c < 128 ? static_cast<char>(*c) : '?';
+    if (const auto hpa = simrun::pressure_setting(text)) {
+      // From the model's present on, as a fault acts.
+      if (links_.catch_up) links_.catch_up();
+      links_.plant.settings().pressure_hpa = *hpa;
+      refresh();
+    }
     return;
   }
   if (id == kSensorId && code == BN_CLICKED) {

@@ -66,6 +66,7 @@ class SimWindow final : public WindowObject {
   std::array<std::string, simrun::kPlantRows.size()> shown_;
   std::vector<HWND> labels_;  // the rows' titles
   HWND state_group_ = nullptr;
+  HWND pressure_label_ = nullptr;
   HWND speed_group_ = nullptr;
   HWND fault_group_ = nullptr;
   HFONT font_ = nullptr;

@@ -53,7 +53,17 @@ TEST_F(SimCommands, QuantitiesPrintAndCompareWhilePortBytesStayQuiet) {
   EXPECT_EQ(r.code, 1) << r.err;
   EXPECT_EQ(r.out,
             "sim.tank_celsius=\"20.000\"\nsim.valve=\"True\"\n"
-            "FAIL line 9: sim.tank_celsius is \"21.838\", expected \">22\"\n");
+            "FAIL line 9: sim.tank_celsius is \"21.424\", expected \">22\"\n");
+}
+
+TEST_F(SimCommands, PressureDriftsEitherWayUntilCleared) {
+  const Outcome r =
+      run("simulate on 20 40 2000 1\nsimulate fault pressure-falls\nadvance 3600000\n"
+          "print sim.pressure_hpa\nsimulate fault pressure-rises\nadvance 1800000\n"
+          "print sim.pressure_hpa\nsimulate fault pressure-rises off\nadvance 3600000\n"
+          "expect sim.pressure_hpa 1011.74..1011.76\n");
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "sim.pressure_hpa=\"1010.250\"\nsim.pressure_hpa=\"1011.750\"\n");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ TEST(SimPanel, TheRowsValuesComeInTheRowsOrder) {
   s.valve_open = true;
   s.coil_water_on = true;
   s.tank_celsius = 91.234;
+  s.pressure_hpa = 990.04;
   const auto values = plant_values(s, {});
   auto value = [&](const char* name) {
     for (std::size_t k = 0; k < kPlantRows.size(); ++k)
@@ -28,6 +29,39 @@ TEST(SimPanel, TheRowsValuesComeInTheRowsOrder) {
   EXPECT_EQ(value("dephlegmator_water"), "нет");
   EXPECT_EQ(value("tank"), "91.23 °C");
   EXPECT_EQ(value("heater"), "выключен");
+  EXPECT_EQ(value("pressure"), "990.0 гПа");
+}
+
+TEST(SimPanel, ThePressureSettingTakesWeatherInEitherDecimalSign) {
+  struct Case {
+    const char* text;
+    std::optional<double> hpa;
+  };
+  for (const Case c :
+       {Case{"990", 990.0}, Case{"990.5", 990.5}, Case{"990,5", 990.5}, Case{"700", 700.0},
+        Case{"1100", 1100.0}, Case{"699.9", std::nullopt}, Case{"1100.1", std::nullopt},
+        Case{"", std::nullopt}, Case{"990 гПа", std::nullopt}, Case{"nan", std::nullopt}}) {
+    EXPECT_EQ(pressure_setting(c.text), c.hpa) << c.text;
+  }
+  EXPECT_EQ(pressure_setting_text(1013.25), "1013.2");
+}
+
+TEST(SimPanel, ThePressureSwitchesDriftOneWayAtATime) {
+  const FaultSwitch* falls = nullptr;
+  const FaultSwitch* rises = nullptr;
+  for (const FaultSwitch& fault : kFaultSwitches) {
+    if (std::string(fault.name) == "fault_pressure_falls") falls = &fault;
+    if (std::string(fault.name) == "fault_pressure_rises") rises = &fault;
+  }
+  ASSERT_TRUE(falls && rises);
+  sim::Faults f;
+  falls->set(f, true);
+  EXPECT_EQ(f.pressure_drift_hpa_h, -kPressureDrift);
+  rises->set(f, true);
+  EXPECT_EQ(f.pressure_drift_hpa_h, kPressureDrift);
+  EXPECT_FALSE(falls->on(f));
+  rises->set(f, false);
+  EXPECT_EQ(f.pressure_drift_hpa_h, 0);
 }
 
 TEST(SimPanel, EachFaultSwitchSetsItsOwnFaultAndSeesItOn) {

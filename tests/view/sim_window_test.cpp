@@ -2,6 +2,7 @@
 // steady clock the test sets: nothing sleeps.
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +39,14 @@ class SimWindowTest : public kolvar::testing::InFreshFolder {
       {plant, clock, [this] { plant.advance_to(clock()); }, [this] { ++rate_changes; }}};
 };
 
+TEST_F(SimWindowTest, ThePressureSetHoldsFromThePresentAndShowsInItsRow) {
+  real += std::chrono::seconds(5);
+  find<QDoubleSpinBox>("pressure_setting")->setValue(990);
+  EXPECT_EQ(plant.now(), clock());
+  EXPECT_EQ(plant.settings().pressure_hpa, 990);
+  EXPECT_EQ(label("pressure"), QString::fromUtf8("990.0 гПа"));
+}
+
 TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
   const sim::Faults& f = plant.faults;
   struct Case {
@@ -50,6 +59,8 @@ TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
       {"fault_water", [&] { return f.water_failed; }},
       {"fault_relay", [&] { return f.stop_relay_stuck; }},
       {"fault_port", [&] { return f.port_unplugged; }},
+      {"fault_pressure_falls", [&] { return f.pressure_drift_hpa_h < 0; }},
+      {"fault_pressure_rises", [&] { return f.pressure_drift_hpa_h > 0; }},
   };
   for (const Case& c : cases) {
     real += std::chrono::seconds(3);

@@ -90,6 +90,8 @@ void each_fault_button_sets_its_fault() {
       {"fault_water", [](const sim::Faults& f) { return f.water_failed; }},
       {"fault_relay", [](const sim::Faults& f) { return f.stop_relay_stuck; }},
       {"fault_port", [](const sim::Faults& f) { return f.port_unplugged; }},
+      {"fault_pressure_falls", [](const sim::Faults& f) { return f.pressure_drift_hpa_h < 0; }},
+      {"fault_pressure_rises", [](const sim::Faults& f) { return f.pressure_drift_hpa_h > 0; }},
   };
   for (const Case& c : cases) {
     rig.real += std::chrono::seconds(3);
@@ -146,8 +148,27 @@ void the_rows_follow_the_plant() {
 
 }  // namespace
 
+void the_pressure_typed_holds_from_the_present() {
+  Rig rig;
+  rig.real += std::chrono::seconds(5);
+  HWND box = rig.window.control("pressure_setting");
+  CHECK(box != nullptr);
+  if (!box) return;
+  SetWindowTextW(box, L"990,5");
+  SendMessageW(rig.window.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), EN_CHANGE),
+               reinterpret_cast<LPARAM>(box));
+  CHECK(rig.plant.settings().pressure_hpa == 990.5);
+  CHECK(rig.plant.now() == rig.clock());
+  CHECK(rig.text("pressure") == L"990.5 гПа");
+  SetWindowTextW(box, L"99");  // on the way to a new number: nothing changes
+  SendMessageW(rig.window.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), EN_CHANGE),
+               reinterpret_cast<LPARAM>(box));
+  CHECK(rig.plant.settings().pressure_hpa == 990.5);
+}
+
 int main() {
   try {
+    the_pressure_typed_holds_from_the_present();
     speeds_change_the_rate_without_a_jump();
     each_fault_button_sets_its_fault();
     the_sensor_fault_takes_the_column_and_kind_chosen();
