@@ -128,6 +128,8 @@ platform::MqttMessage mqtt_availability(const std::string& name, bool online) {
 }
 
 std::vector<platform::MqttMessage> discovery_messages(const std::string& name) {
+  // The entities' ids come from object_id (kolvar_NAME_t1, …), not from
+  // their Russian names, so automations can name them.
   const std::string device_id = "kolvar_" + name;
   const std::string common =
       ",\"state_topic\":" + form::json_quote(mqtt_topic(name, "state")) +
@@ -139,7 +141,8 @@ std::vector<platform::MqttMessage> discovery_messages(const std::string& name) {
                           const std::string& fields) {
     return platform::MqttMessage{
         "homeassistant/" + std::string(component) + "/" + device_id + "/" + object + "/config",
-        "{\"unique_id\":" + form::json_quote(device_id + "_" + object) + "," + fields + common,
+        "{\"unique_id\":" + form::json_quote(device_id + "_" + object) +
+            ",\"object_id\":" + form::json_quote(device_id + "_" + object) + "," + fields + common,
         true, 1};
   };
   std::vector<platform::MqttMessage> messages;

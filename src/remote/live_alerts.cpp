@@ -28,6 +28,10 @@ LiveAlerts::LiveAlerts(form::Controller& c, const AlertSettings& settings,
     : c_(c), settings_(settings), wall_(wall), port_status_(std::move(port_status)) {
   std::vector<std::unique_ptr<AlertChannel>> channels;
   const auto add = [&](std::unique_ptr<AlertChannel> channel, Route::Kind kind) {
+    if (kind != Route::Kind::Mqtt && !platform::http_available()) {
+      shown_.push_back(channel->name() + ": not in this edition");
+      return;
+    }
     shown_.push_back(channel->name());
     routes_.push_back({channels.size(), kind});
     channels.push_back(std::move(channel));
@@ -49,7 +53,9 @@ LiveAlerts::LiveAlerts(form::Controller& c, const AlertSettings& settings,
     }
   }
   std::optional<AlertSender::Beat> beat;
-  if (settings.heartbeat) {
+  if (settings.heartbeat && !platform::http_available()) {
+    shown_.push_back("heartbeat " + shown_url(settings.heartbeat->url) + ": not in this edition");
+  } else if (settings.heartbeat) {
     const std::string shown = "heartbeat " + shown_url(settings.heartbeat->url) + " every " +
                               std::to_string(settings.heartbeat->minutes) + " min";
     shown_.push_back(shown);
