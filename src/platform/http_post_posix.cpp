@@ -38,7 +38,9 @@ HttpAnswer http_post(const HttpRequest& request, long timeout_ms) {
   // Without this a body over 1 KiB waits a second for "100 Continue".
   headers = curl_slist_append(headers, "Expect:");
   for (const auto& [name, value] : request.headers) {
-    const std::string line = name + ": " + value;
+    std::string line = name;
+    line += ": ";
+    line += value;
     headers = curl_slist_append(headers, line.c_str());
   }
   curl_easy_setopt(curl, CURLOPT_URL, request.url.c_str());

@@ -15,7 +15,7 @@ platform::Millis steady_ms() {
       .count();
 }
 
-bool same_but_temperatures(ColumnFacts a, ColumnFacts b) {
+bool same_but_temperatures(ColumnFacts a, const ColumnFacts& b) {
   a.degrees = b.degrees;
   return a == b;
 }

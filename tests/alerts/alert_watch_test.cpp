@@ -12,6 +12,7 @@ namespace {
 
 std::vector<std::string> keys(const std::vector<AlertEvent>& events) {
   std::vector<std::string> k;
+  k.reserve(events.size());
   for (const AlertEvent& e : events) k.push_back(e.key);
   return k;
 }
