@@ -4,9 +4,9 @@
 # fail (told once on standard error, the run going on); it comes up, and the
 # test alert and the tank-limit stop arrive after the retry, in order, with
 # their fields. Every wait is bounded; everything started here stops here.
-# usage: receiver_test.sh KOLVAR_SIM WORKDIR
+# usage: receiver_test.sh WORKDIR PROGRAM... (kolvar-sim, an emulator first if any)
 set -u
-sim=$1 work=$2
+work=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 pids=""
@@ -22,13 +22,13 @@ wait_for() {
 
 port=$(python3 "$here/free_port.py")
 printf 'telegram-api = http://127.0.0.1:%s\n' "$port" > kolvar-web.conf
-timeout 90 "$sim" --headless --test-alert \
+timeout 150 "$@" --headless --test-alert \
   --push "http://127.0.0.1:$port/push" --webhook "http://127.0.0.1:$port/hook" \
   --telegram "123456:ABC-def:-1001" --heartbeat "http://127.0.0.1:$port/beat,1" > run.txt 2> err.txt &
 run=$!
 pids="$pids $run"
 wait_for err.txt 'Оповещение не доставлено' 20 || fail "no failure was told"
-timeout 60 python3 "$here/receiver.py" "$port" requests.jsonl 40 > receiver.txt 2>&1 &
+timeout 200 python3 "$here/receiver.py" "$port" requests.jsonl 180 > receiver.txt 2>&1 &
 pids="$pids $!"
 wait "$run" || fail "the run failed"
 grep -q '^ended: system stop' run.txt || fail "the run did not end at its stop"
