@@ -18,7 +18,8 @@ AlertSender::AlertSender(std::vector<std::unique_ptr<AlertChannel>> channels, De
       beat_(std::move(beat)),
       queue_(channels_.size(), policy),
       failing_(channels_.size(), false) {
-  thread_ = std::thread([this] { run(); });
+  for (std::size_t ch = 0; ch < channels_.size(); ++ch)
+    threads_.emplace_back([this, ch] { run(ch); });
 }
 
 AlertSender::~AlertSender() {
@@ -44,7 +45,7 @@ void AlertSender::finish(platform::Millis timeout_ms) {
     finish_by_ = now_() + timeout_ms;
   }
   changed_.notify_all();
-  thread_.join();
+  for (std::thread& thread : threads_) thread.join();
   for (auto& channel : channels_) channel->close(kCloseMs);
 }
 
@@ -54,20 +55,20 @@ bool AlertSender::wait_delivered(std::size_t count, long timeout_ms) {
                            [&] { return delivered_ >= count; });
 }
 
-void AlertSender::run() {
+void AlertSender::run(std::size_t ch) {
   std::unique_lock lock(mutex_);
+  const bool beats = beat_ && beat_->channel == ch;
   std::optional<platform::Millis> next_beat;
-  if (beat_) next_beat = now_();
+  if (beats) next_beat = now_();
   for (;;) {
     platform::Millis now = now_();
-    if (finish_by_ && (queue_.empty() || now >= *finish_by_)) return;
+    if (finish_by_ && (queue_.empty(ch) || now >= *finish_by_)) return;
     if (next_beat && !finish_by_ && now >= *next_beat) {
-      queue_.add({beat_->channel, beat_->request, true}, now);
+      queue_.add({ch, beat_->request, true}, now);
       *next_beat += beat_->period;
       if (*next_beat <= now) next_beat = now + beat_->period;  // after a suspend
     }
-    if (std::optional<Letter> letter = queue_.take(now)) {
-      const std::size_t ch = letter->channel;
+    if (std::optional<Letter> letter = queue_.take(ch, now)) {
       lock.unlock();
       const std::string error = channels_[ch]->send(*letter);
       lock.lock();
@@ -90,7 +91,7 @@ void AlertSender::run() {
       }
       continue;
     }
-    std::optional<platform::Millis> wake = queue_.next_due();
+    std::optional<platform::Millis> wake = queue_.next_due(ch);
     if (next_beat && !finish_by_) wake = wake ? std::min(*wake, *next_beat) : *next_beat;
     if (finish_by_) wake = wake ? std::min(*wake, *finish_by_) : *finish_by_;
     if (wake)

@@ -1,9 +1,9 @@
 #pragma once
-// Delivery on a thread of its own: whoever posts a letter only queues it
-// under a short lock and returns, so a channel that hangs or fails never
-// reaches the controller's cycle. Letters go in order per channel with the
-// queue's retries; a channel that starts failing is told once, and once
-// more when it works again.
+// Delivery on threads of its own, one a channel: whoever posts a letter only
+// queues it under a short lock and returns, so a channel that hangs or fails
+// never reaches the controller's cycle, nor holds up another channel.
+// Letters go in order per channel with the queue's retries; a channel that
+// starts failing is told once, and once more when it works again.
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -32,7 +32,7 @@ class AlertSender {
  public:
   // The sender's clock (monotonic, milliseconds); read only by the sender.
   using Now = std::function<platform::Millis()>;
-  // Told on the sender's thread: `error` empty when the channel works again.
+  // Told on the channel's thread: `error` empty when the channel works again.
   using Trouble =
       std::function<void(std::size_t channel, const std::string& name, const std::string& error)>;
   // A letter posted every `period` while the sender runs, the first at once.
@@ -60,7 +60,7 @@ class AlertSender {
   bool wait_delivered(std::size_t count, long timeout_ms);
 
  private:
-  void run();
+  void run(std::size_t channel);
 
   std::vector<std::unique_ptr<AlertChannel>> channels_;
   Now now_;
@@ -74,7 +74,7 @@ class AlertSender {
   std::optional<platform::Millis> finish_by_;
   std::size_t delivered_ = 0;
   bool finished_ = false;
-  std::thread thread_;
+  std::vector<std::thread> threads_;
 };
 
 }  // namespace kolvar::remote

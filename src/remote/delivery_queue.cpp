@@ -47,23 +47,17 @@ bool DeliveryQueue::add(Letter letter, platform::Millis now) {
   return true;
 }
 
-std::optional<platform::Millis> DeliveryQueue::next_due() const {
-  std::optional<platform::Millis> due;
-  for (const Channel& ch : channels_)
-    if (!ch.busy && !ch.letters.empty())
-      due = due ? std::min(*due, ch.letters.front().due) : ch.letters.front().due;
-  return due;
+std::optional<platform::Millis> DeliveryQueue::next_due(std::size_t channel) const {
+  const Channel& ch = channels_.at(channel);
+  if (ch.busy || ch.letters.empty()) return std::nullopt;
+  return ch.letters.front().due;
 }
 
-std::optional<Letter> DeliveryQueue::take(platform::Millis now) {
-  Channel* chosen = nullptr;
-  for (Channel& ch : channels_) {
-    if (ch.busy || ch.letters.empty() || ch.letters.front().due > now) continue;
-    if (!chosen || ch.letters.front().due < chosen->letters.front().due) chosen = &ch;
-  }
-  if (!chosen) return std::nullopt;
-  chosen->busy = true;
-  return chosen->letters.front().letter;
+std::optional<Letter> DeliveryQueue::take(std::size_t channel, platform::Millis now) {
+  Channel& ch = channels_.at(channel);
+  if (ch.busy || ch.letters.empty() || ch.letters.front().due > now) return std::nullopt;
+  ch.busy = true;
+  return ch.letters.front().letter;
 }
 
 void DeliveryQueue::delivered(std::size_t channel) {

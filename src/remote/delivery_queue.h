@@ -39,11 +39,13 @@ class DeliveryQueue {
 
   // False when the letter was refused (the queue full of events).
   bool add(Letter letter, platform::Millis now);
-  // When the next letter is due; none when nothing waits (or all is out).
-  std::optional<platform::Millis> next_due() const;
-  // A copy of the due letter that waited longest, its channel then busy
-  // until delivered() or failed(); none when nothing is due at `now`.
-  std::optional<Letter> take(platform::Millis now);
+  // When `channel`'s next letter is due; none when it has none waiting.
+  std::optional<platform::Millis> next_due(std::size_t channel) const;
+  // A copy of the channel's first letter when it is due at `now`, the
+  // channel then busy until delivered() or failed(); none when it is not
+  // due, or the channel busy or empty.
+  std::optional<Letter> take(std::size_t channel, platform::Millis now);
+  bool empty(std::size_t channel) const { return channels_.at(channel).letters.empty(); }
   void delivered(std::size_t channel);
   enum class Retry { Later, GaveUp };
   // The channel's head goes again after its back-off, or is dropped.

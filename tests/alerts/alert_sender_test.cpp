@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <mutex>
 
 namespace kolvar::remote {
@@ -98,6 +99,48 @@ TEST(AlertSender, TheBeatGoesAtOnceAndTheEndDoesNotWaitForADeadChannel) {
   ASSERT_TRUE(sender.wait_delivered(1, kBound));
   sender.finish(0);  // the dead channel's retry is an hour away: no waiting for it
   EXPECT_EQ(fb.sent(), (std::vector<std::string>{"ping"}));
+}
+
+// Holds its one send until the test lets it go, as a receiver that hangs.
+class HangingChannel : public AlertChannel {
+ public:
+  std::string name() const override { return "hanging"; }
+  std::string send(const Letter&) override {
+    std::unique_lock lock(mutex_);
+    released_.wait(lock, [this] { return released; });
+    return {};
+  }
+  void release() {
+    {
+      const std::lock_guard lock(mutex_);
+      released = true;
+    }
+    released_.notify_all();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable released_;
+  bool released = false;
+};
+
+TEST(AlertSender, AChannelThatHangsHoldsUpNoOther) {
+  auto hanging = std::make_unique<HangingChannel>();
+  auto quick = std::make_unique<FakeChannel>("quick", 0);
+  HangingChannel& fh = *hanging;
+  FakeChannel& fq = *quick;
+  std::vector<std::unique_ptr<AlertChannel>> channels;
+  channels.push_back(std::move(hanging));
+  channels.push_back(std::move(quick));
+  AlertSender sender(
+      std::move(channels), kAtOnce, [] { return platform::Millis{0}; }, nullptr);
+  sender.post(letter(0, "stuck"));
+  sender.post(letter(1, "stop"));
+  // The hanging channel has not answered, yet the other's letter went.
+  ASSERT_TRUE(sender.wait_delivered(1, kBound));
+  EXPECT_EQ(fq.sent(), (std::vector<std::string>{"stop"}));
+  fh.release();
+  ASSERT_TRUE(sender.wait_delivered(2, kBound));
 }
 
 }  // namespace

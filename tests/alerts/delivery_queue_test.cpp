@@ -21,20 +21,20 @@ TEST(DeliveryQueue, OrderPerChannelAndAFailingOneHoldsUpNoOther) {
   q.add(letter(0, "a1"), 0);
   q.add(letter(0, "a2"), 1);
   q.add(letter(1, "b1"), 2);
-  EXPECT_EQ(body(q.take(10)), "a1");
-  EXPECT_EQ(body(q.take(10)), "b1");      // channel 0 is busy with a1
-  EXPECT_EQ(body(q.take(10)), "(none)");  // both busy
+  EXPECT_EQ(body(q.take(0, 10)), "a1");
+  EXPECT_EQ(body(q.take(0, 10)), "(none)");  // busy with a1
+  EXPECT_EQ(body(q.take(1, 10)), "b1");
   EXPECT_EQ(q.failed(0, 10), DeliveryQueue::Retry::Later);
   q.delivered(1);
   // a1 again after its back-off, and a2 only after it.
-  EXPECT_EQ(q.next_due(), 10 + 2000);
-  EXPECT_EQ(body(q.take(2009)), "(none)");
-  EXPECT_EQ(body(q.take(2010)), "a1");
+  EXPECT_EQ(q.next_due(0), 10 + 2000);
+  EXPECT_EQ(body(q.take(0, 2009)), "(none)");
+  EXPECT_EQ(body(q.take(0, 2010)), "a1");
   q.delivered(0);
-  EXPECT_EQ(body(q.take(2010)), "a2");
+  EXPECT_EQ(body(q.take(0, 2010)), "a2");
   q.delivered(0);
   EXPECT_TRUE(q.empty());
-  EXPECT_EQ(q.next_due(), std::nullopt);
+  EXPECT_EQ(q.next_due(0), std::nullopt);
 }
 
 TEST(DeliveryQueue, BackOffDoublesToItsCeilingThenGivesUp) {
@@ -44,10 +44,10 @@ TEST(DeliveryQueue, BackOffDoublesToItsCeilingThenGivesUp) {
   platform::Millis now = 0;
   std::vector<platform::Millis> waits;
   for (;;) {
-    ASSERT_TRUE(q.take(now));
+    ASSERT_TRUE(q.take(0, now));
     if (q.failed(0, now) == DeliveryQueue::Retry::GaveUp) break;
-    waits.push_back(*q.next_due() - now);
-    now = *q.next_due();
+    waits.push_back(*q.next_due(0) - now);
+    now = *q.next_due(0);
   }
   EXPECT_EQ(waits, (std::vector<platform::Millis>{1000, 2000, 4000, 5000, 5000, 5000}));
   EXPECT_EQ(now, 22000);
@@ -59,7 +59,7 @@ TEST(DeliveryQueue, StatesReplaceEachOtherEventsStayBounded) {
   EXPECT_TRUE(q.add(letter(0, "s1", true), 0));
   EXPECT_TRUE(q.add(letter(0, "s2", true), 0));
   EXPECT_EQ(q.size(), 1u);
-  ASSERT_EQ(body(q.take(0)), "s2");
+  ASSERT_EQ(body(q.take(0, 0)), "s2");
   // The state on its way is not replaced; the next one waits behind it.
   EXPECT_TRUE(q.add(letter(0, "s3", true), 0));
   EXPECT_EQ(q.size(), 2u);
@@ -75,10 +75,10 @@ TEST(DeliveryQueue, StatesReplaceEachOtherEventsStayBounded) {
   // A failed state with a newer one behind it is dropped, not retried.
   DeliveryQueue states(1);
   states.add(letter(0, "old", true), 0);
-  ASSERT_TRUE(states.take(0));
+  ASSERT_TRUE(states.take(0, 0));
   states.add(letter(0, "new", true), 0);
   EXPECT_EQ(states.failed(0, 0), DeliveryQueue::Retry::GaveUp);
-  EXPECT_EQ(body(states.take(0)), "new");
+  EXPECT_EQ(body(states.take(0, 0)), "new");
 }
 
 }  // namespace
