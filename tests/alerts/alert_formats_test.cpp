@@ -53,8 +53,8 @@ TEST(AlertFormats, StopKeysAndTexts) {
 }
 
 TEST(AlertFormats, PushIsPlainTextWithItsHeaders) {
-  const auto r = push_request("https://ntfy.example/still", "kolvar", tank_stop());
-  EXPECT_EQ(r.url, "https://ntfy.example/still");
+  const auto r = push_request("https://push.example/still", "kolvar", tank_stop());
+  EXPECT_EQ(r.url, "https://push.example/still");
   EXPECT_EQ(r.body, "Система остановлена: Достигнут предел температуры бака");
   EXPECT_EQ(r.content_type, "text/plain; charset=utf-8");
   EXPECT_EQ(header(r, "Title"), "Kolvar");

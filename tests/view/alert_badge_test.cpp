@@ -18,11 +18,11 @@ class AlertBadge : public testing::DesktopRig {
 
 TEST_F(AlertBadge, TheButtonSendsATestAndTheTroubleLineComesAndGoes) {
   int tests = 0;
-  show_alert_button(window(), {"push https://ntfy.example/…", "telegram (chat 42)"},
+  show_alert_button(window(), {"push https://push.example/…", "telegram (chat 42)"},
                     [&tests] { ++tests; });
   auto* button = window().findChild<QToolButton*>("test_alert");
   ASSERT_TRUE(button);
-  EXPECT_EQ(button->toolTip(), "Оповещения: push https://ntfy.example/…; telegram (chat 42)");
+  EXPECT_EQ(button->toolTip(), "Оповещения: push https://push.example/…; telegram (chat 42)");
   button->click();
   EXPECT_EQ(tests, 1);
 
