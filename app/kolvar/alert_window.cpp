@@ -26,7 +26,8 @@ std::unique_ptr<remote::LiveAlerts> open_alerts(view::Desktop& desktop,
     if (command_line.any() || command_line.test_alert) {
       std::cerr << "kolvar: " << refusal.what() << '\n';
       exit_status = 2;
-    } else {
+    } else if (!refusal.file_wrong()) {
+      // A wrong file was told once already, by the web page's plan.
       desktop.controller().os.message_box.show(refusal.what());
     }
     return nullptr;

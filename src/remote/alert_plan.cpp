@@ -10,7 +10,7 @@ AlertSettings plan_alerts(const AlertCommandLine& command_line, const std::files
   try {
     settings = load_web_settings(file);
   } catch (const WebSettingsError& e) {
-    throw AlertRefusal(std::string("alerts: ") + e.what());
+    throw AlertRefusal(std::string("alerts: ") + e.what(), true);
   }
   if (settings.alerts.secret()) {
     if (const std::error_code ec = platform::keep_private(file))
