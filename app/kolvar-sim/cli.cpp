@@ -6,6 +6,7 @@
 #include "kolvar-sim/headless_run.h"
 #include "kolvar-sim/options.h"
 #include "platform/command_line.h"
+#include "remote/alert_settings.h"
 
 namespace kolvar::simapp {
 
@@ -13,7 +14,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             const WindowRun& window) {
   switch (platform::standard_option(args)) {
     case platform::StandardOption::Help:
-      out << kUsage;
+      out << kUsage << remote::kAlertUsage;
       return 0;
     case platform::StandardOption::Version:
       out << platform::version_line("kolvar-sim");
@@ -25,14 +26,14 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     options = parse_options(args);
   } catch (const std::invalid_argument& e) {
-    err << "kolvar-sim: " << e.what() << '\n' << kUsage;
+    err << "kolvar-sim: " << e.what() << '\n' << kUsage << remote::kAlertUsage;
     return platform::kUsageStatus;
   }
   if (!options.headless && window) return window(options, err);
   if (!options.headless) {
     err << "kolvar-sim: the window on the simulated column needs the desktop build;\n"
            "use --headless for a run without it\n"
-        << kUsage;
+        << kUsage << remote::kAlertUsage;
     return platform::kUsageStatus;
   }
   return run_headless(options, out, err);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <ostream>
 
+#include "alert_window.h"
 #include "kolvar-sim/sim_test_seam.h"
 #include "platform/failure.h"
 #include "platform/wall_clock.h"
@@ -65,6 +66,9 @@ int run_window(int& argc, char** argv, const Options& o, std::ostream& err) {
   // The read-only page of the run, when asked for.
   int refused = 0;
   const auto page = app::open_web_page(desktop, record, o.web, wall, refused);
+  if (refused) return refused;
+  // Alerts that leave the machine, when asked for.
+  const auto alerts = app::open_alerts(desktop, o.alerts, wall, refused);
   if (refused) return refused;
 
   sim.start();

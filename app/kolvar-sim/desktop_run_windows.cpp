@@ -81,6 +81,12 @@ int run_window(int&, char**, const Options& o, std::ostream& err) {
   int refused = 0;
   const auto page = app::WinWebPage::open(desktop, record, o.web, wall, "kolvar-sim", refused);
   if (refused) return refused;
+  // The Win32 window has no alerts yet: an option that asks for them is not
+  // silently dropped.
+  if (o.alerts.any() || o.alerts.test_alert) {
+    err << "kolvar-sim: alerts are not in the Windows window yet; use --headless\n";
+    return 2;
+  }
 
   const auto quit = take_quit_requests(err);
   sim.start();

@@ -18,6 +18,8 @@
 #include "platform/wall_clock.h"
 #include "record/run_record.h"
 #include "record/snapshot.h"
+#include "remote/alert_plan.h"
+#include "remote/live_alerts.h"
 #include "remote/live_page.h"
 #include "simrun/preheat.h"
 #include "simrun/rig.h"
@@ -79,8 +81,8 @@ class Inbox {
   std::vector<std::function<void()>> work_;
 };
 
-void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
-         const std::optional<remote::WebPlan>& web) {
+void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out, std::ostream& err,
+         const std::optional<remote::WebPlan>& web, const remote::AlertSettings& alert_settings) {
   simrun::Trace trace(o.trace);
   simrun::SimWorld world(plant, [&out](platform::Millis t, const std::string& event) {
     out << '@' << simrun::clock_text(t) << ' ' << event << '\n';
@@ -101,12 +103,24 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out,
         [&inbox](std::function<void()> work) { inbox.post(std::move(work)); });
     out << "web: " << page->url() << std::endl;
   }
+  // Alerts leave from a thread of their own; a channel that fails is told
+  // on standard error once, and the run goes on.
+  std::unique_ptr<remote::LiveAlerts> alerts;
+  if (alert_settings.any()) {
+    alerts = std::make_unique<remote::LiveAlerts>(
+        c, alert_settings, wall, desk::port_status, [&err](const std::string& line) {
+          if (!line.empty()) err << "kolvar-sim: " + line + "\n" << std::flush;
+        });
+    for (const std::string& channel : alerts->channels()) out << "alerts: " << channel << '\n';
+    out << std::flush;
+  }
   // As a distiller starts a run: the charge heated with the valve closed
   // until the head has settled at total reflux, then the program.
   const simrun::TotalReflux settled = simrun::settle_at_total_reflux(world.plant);
   if (settled.boiling_at) watch.total_reflux(*settled.boiling_at, settled.head_celsius);
   world.advance_to(world.plant.now());
   c.start();
+  if (alerts && o.alerts.test_alert) alerts->test_alert();
   simrun::choose_takeoff(c, o.takeoff);
   c.click(c.c(ctl::Start_sys_button));
 
@@ -146,8 +160,13 @@ int run_headless(const Options& o, std::ostream& out, std::ostream& err) {
     // A page that cannot be guarded is not served, and the run does not
     // start without the page it was asked for.
     const std::optional<remote::WebPlan> web = remote::plan_web(o.web);
+    const remote::AlertSettings alerts = remote::plan_alerts(o.alerts);
+    if (o.alerts.test_alert && !alerts.any())
+      throw remote::AlertRefusal(
+          "--test-alert: no channel is set (--push, --webhook, --telegram, "
+          "--mqtt or kolvar-web.conf)");
     prepare_settings(o, plant);
-    run(o, plant, out, web);
+    run(o, plant, out, err, web, alerts);
   } catch (const Failure& failure) {
     err << "kolvar-sim: " << failure.what() << '\n';
     return 2;
@@ -155,6 +174,9 @@ int run_headless(const Options& o, std::ostream& out, std::ostream& err) {
     err << "kolvar-sim: " << refusal.what() << '\n';
     return 2;
   } catch (const remote::BindError& refusal) {
+    err << "kolvar-sim: " << refusal.what() << '\n';
+    return 2;
+  } catch (const remote::AlertRefusal& refusal) {
     err << "kolvar-sim: " << refusal.what() << '\n';
     return 2;
   }

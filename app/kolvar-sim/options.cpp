@@ -39,6 +39,7 @@ Options parse_options(const std::vector<std::string>& args) {
       continue;
     }
     if (remote::take_web_option(args, i, o.web)) continue;
+    if (remote::take_alert_option(args, i, o.alerts)) continue;
     if (option == "--settings" || option == "--takeoff" || option == "--hours" ||
         option == "--trace" || option == "--speed" || option == "--drift")
       run_option = option;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "remote/alert_settings.h"
 #include "remote/web_plan.h"
 #include "simrun/takeoff_choice.h"
 
@@ -26,15 +27,17 @@ struct Options {
   // as fast as the machine allows.
   std::optional<double> speed;
   remote::WebCommandLine web;
+  remote::AlertCommandLine alerts;
 };
 
+// Followed by remote::kAlertUsage.
 inline constexpr char kUsage[] =
     "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
     "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
     "                  [--pressure HPA] [--drift HPA_PER_HOUR] [--hours H] [--trace FILE]\n"
-    "                  [--speed N] [--web [ADDR:]PORT [--web-allow-stop]]\n"
+    "                  [--speed N] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
     "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--pressure HPA] [--web [ADDR:]PORT [--web-allow-stop]]\n"
+    "                  [--pressure HPA] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
     "       kolvar-sim --help | --version\n"
     "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
     "  column that is already distilling (--cold: a cold charge), or with\n"
@@ -44,7 +47,8 @@ inline constexpr char kUsage[] =
     "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
     "                     machine only; with ADDR (0.0.0.0: every network) a\n"
     "                     token guards it (see kolvar-web.conf)\n"
-    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n";
+    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n"
+    "ALERTS (the same keys in kolvar-web.conf; see docs/alerts.md):\n";
 
 // Throws std::invalid_argument naming the option that is wrong, or one that
 // the chosen mode does not take (a run's options without --headless, --cold

@@ -1,6 +1,6 @@
 // kolvar: the operator's window over the controller, on real time. Its only
-// options are the web page's; its settings live in "mytunes.log" in the working
-// folder.
+// options are the web page's and the alerts'; its settings live in
+// "mytunes.log" in the working folder.
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdlib>
@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "alert_window.h"
 #include "platform/command_line.h"
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
+#include "remote/alert_settings.h"
 #include "remote/web_plan.h"
 #include "view/companions.h"
 #include "view/desktop.h"
@@ -24,28 +26,31 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: kolvar [--web [ADDR:]PORT [--web-allow-stop]] [Qt's own options, such as -platform "
-    "NAME]\n"
+    "usage: kolvar [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS] [Qt's own options, such as "
+    "-platform NAME]\n"
     "       kolvar --help | --version\n"
     "  Opens the operator's window over the column, working in the current\n"
     "  folder: settings in mytunes.log, the record of each run in runs/.\n"
     "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
     "                     machine only; with ADDR (0.0.0.0: every network) a\n"
     "                     token guards it (see kolvar-web.conf)\n"
-    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n";
+    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n"
+    "ALERTS (the same keys in kolvar-web.conf; see docs/alerts.md):\n";
 
 // --help and --version need no display, so they are answered before the
 // toolkit starts; Qt takes its own single-dash options out of argv, and
 // whatever it leaves is this program's (the web page's) or wrong.
-int read_arguments(int argc, char** argv, kolvar::remote::WebCommandLine& web) {
+int read_arguments(int argc, char** argv, kolvar::remote::WebCommandLine& web,
+                   kolvar::remote::AlertCommandLine& alerts) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   try {
     for (std::size_t i = 0; i < args.size(); ++i)
-      if (!kolvar::remote::take_web_option(args, i, web))
+      if (!kolvar::remote::take_web_option(args, i, web) &&
+          !kolvar::remote::take_alert_option(args, i, alerts))
         throw std::invalid_argument("unknown option or argument " + args[i]);
     kolvar::remote::check_web_options(web);
   } catch (const std::invalid_argument& wrong) {
-    std::cerr << "kolvar: " << wrong.what() << '\n' << kUsage;
+    std::cerr << "kolvar: " << wrong.what() << '\n' << kUsage << kolvar::remote::kAlertUsage;
     return kolvar::platform::kUsageStatus;
   }
   return 0;
@@ -57,7 +62,7 @@ int main(int argc, char** argv) {
   using kolvar::platform::StandardOption;
   switch (kolvar::platform::standard_option(std::vector<std::string>(argv + 1, argv + argc))) {
     case StandardOption::Help:
-      std::cout << kUsage;
+      std::cout << kUsage << kolvar::remote::kAlertUsage;
       return 0;
     case StandardOption::Version:
       std::cout << kolvar::platform::version_line("kolvar");
@@ -67,7 +72,8 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   kolvar::remote::WebCommandLine web;
-  if (const int status = read_arguments(argc, argv, web)) return status;
+  kolvar::remote::AlertCommandLine alert_options;
+  if (const int status = read_arguments(argc, argv, web, alert_options)) return status;
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   kolvar::view::provide_stop_sound();
@@ -87,6 +93,9 @@ int main(int argc, char** argv) {
   // The read-only page of the run, when asked for.
   int refused = 0;
   const auto page = kolvar::app::open_web_page(desktop, record, web, wall, refused);
+  if (refused) return refused;
+  // Alerts that leave the machine, when asked for.
+  const auto alerts = kolvar::app::open_alerts(desktop, alert_options, wall, refused);
   if (refused) return refused;
   kolvar::view::QuitSignals quit([&desktop](int) { desktop.end(); });
   desktop.start();

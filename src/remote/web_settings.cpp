@@ -58,7 +58,13 @@ WebSettings parse_web_settings(std::string_view text) {
       if (!good_token(value)) wrong(number, "token takes 32 to 128 hex digits (0-9, a-f)");
       settings.token = value;
     } else {
-      wrong(number, "unknown key " + std::string(key));
+      bool taken = false;
+      try {
+        taken = take_alert_setting(key, value, settings.alerts);
+      } catch (const std::invalid_argument& e) {
+        wrong(number, std::string(key) + ": " + e.what());
+      }
+      if (!taken) wrong(number, "unknown key " + std::string(key));
     }
   }
   return settings;
@@ -76,6 +82,7 @@ std::string web_settings_text(const WebSettings& s) {
     text += "# The page's key, made by the program; delete the line for a new one.\n";
     text += "token = " + s.token + "\n";
   }
+  if (s.alerts != AlertSettings{}) text += alert_settings_text(s.alerts);
   return text;
 }
 

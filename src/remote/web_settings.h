@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "remote/alert_settings.h"
 #include "remote/web_address.h"
 
 namespace kolvar::remote {
@@ -23,6 +24,7 @@ struct WebSettings {
   std::optional<WebAddress> web;  // none: no page
   bool allow_stop = false;        // the page's one command
   std::string token;              // empty until one is needed
+  AlertSettings alerts;           // where alerts go (alert_settings.h)
   bool operator==(const WebSettings&) const = default;
 };
 
@@ -33,8 +35,9 @@ class WebSettingsError : public std::runtime_error {
 };
 
 // Blank lines and lines starting with '#' are skipped; keys are "web" (an
-// address as --web takes it, or "off"), "allow-stop" ("yes" or "no") and
-// "token" (hex, at least 32 digits). Throws WebSettingsError naming the line.
+// address as --web takes it, or "off"), "allow-stop" ("yes" or "no"),
+// "token" (hex, at least 32 digits) and the alerts' (take_alert_setting).
+// Throws WebSettingsError naming the line.
 WebSettings parse_web_settings(std::string_view text);
 // The file's text, with a line of comment for each key.
 std::string web_settings_text(const WebSettings& settings);

@@ -1,0 +1,147 @@
+// The delivery thread with channels that answer as a test says: order kept
+// through retries, a failing channel told once and its recovery once, and an
+// end that does not wait for a channel that never works. The clock stands
+// still and retries are due at once, so nothing here waits on time.
+#include "remote/alert_sender.h"
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+
+namespace kolvar::remote {
+namespace {
+
+constexpr long kBound = 20'000;  // a fault would hang; no test takes this long
+
+class FakeChannel : public AlertChannel {
+ public:
+  FakeChannel(std::string name, int failures) : name_(std::move(name)), failures_(failures) {}
+  std::string name() const override { return name_; }
+  std::string send(const Letter& letter) override {
+    const std::lock_guard lock(mutex_);
+    sent_.push_back(std::get<platform::HttpRequest>(letter.body).body);
+    if (failures_ == 0) return {};
+    if (failures_ > 0) --failures_;
+    return "refused";
+  }
+  void close(long) override { closed_ = true; }
+  std::vector<std::string> sent() const {
+    const std::lock_guard lock(mutex_);
+    return sent_;
+  }
+  bool closed_ = false;
+
+ private:
+  std::string name_;
+  int failures_;  // -1: always
+  mutable std::mutex mutex_;
+  std::vector<std::string> sent_;
+};
+
+Letter letter(std::size_t channel, const std::string& body) {
+  platform::HttpRequest r;
+  r.body = body;
+  return {channel, r, false};
+}
+
+constexpr DeliveryPolicy kAtOnce{
+    .capacity = 64, .first_retry = 0, .longest_retry = 0, .give_up_after = 1'000'000};
+
+struct Told {
+  std::mutex mutex;
+  std::vector<std::string> lines;
+  AlertSender::Trouble trouble() {
+    return [this](std::size_t, const std::string& name, const std::string& error) {
+      const std::lock_guard lock(mutex);
+      lines.push_back(name + ":" + error);
+    };
+  }
+};
+
+TEST(AlertSender, RetriesKeepTheOrderAndTroubleIsToldOnce) {
+  auto a = std::make_unique<FakeChannel>("a", 3);
+  auto b = std::make_unique<FakeChannel>("b", 0);
+  FakeChannel& fa = *a;
+  FakeChannel& fb = *b;
+  std::vector<std::unique_ptr<AlertChannel>> channels;
+  channels.push_back(std::move(a));
+  channels.push_back(std::move(b));
+  Told told;
+  AlertSender sender(
+      std::move(channels), kAtOnce, [] { return platform::Millis{0}; }, told.trouble());
+  EXPECT_TRUE(sender.post(letter(0, "a1")));
+  EXPECT_TRUE(sender.post(letter(0, "a2")));
+  EXPECT_TRUE(sender.post(letter(1, "b1")));
+  ASSERT_TRUE(sender.wait_delivered(3, kBound));
+  sender.finish(0);
+  EXPECT_EQ(fa.sent(), (std::vector<std::string>{"a1", "a1", "a1", "a1", "a2"}));
+  EXPECT_EQ(fb.sent(), (std::vector<std::string>{"b1"}));
+  EXPECT_EQ(told.lines, (std::vector<std::string>{"a:refused", "a:"}));
+  EXPECT_TRUE(fa.closed_ && fb.closed_);
+  EXPECT_FALSE(sender.post(letter(1, "late")));
+}
+
+TEST(AlertSender, TheBeatGoesAtOnceAndTheEndDoesNotWaitForADeadChannel) {
+  auto dead = std::make_unique<FakeChannel>("dead", -1);
+  auto beat = std::make_unique<FakeChannel>("beat", 0);
+  FakeChannel& fb = *beat;
+  std::vector<std::unique_ptr<AlertChannel>> channels;
+  channels.push_back(std::move(dead));
+  channels.push_back(std::move(beat));
+  platform::HttpRequest ping;
+  ping.body = "ping";
+  Told told;
+  AlertSender sender(
+      std::move(channels), {.capacity = 8, .first_retry = 3'600'000, .longest_retry = 3'600'000},
+      [] { return platform::Millis{0}; }, told.trouble(), AlertSender::Beat{1, ping, 60'000});
+  sender.post(letter(0, "lost"));
+  ASSERT_TRUE(sender.wait_delivered(1, kBound));
+  sender.finish(0);  // the dead channel's retry is an hour away: no waiting for it
+  EXPECT_EQ(fb.sent(), (std::vector<std::string>{"ping"}));
+}
+
+// Holds its one send until the test lets it go, as a receiver that hangs.
+class HangingChannel : public AlertChannel {
+ public:
+  std::string name() const override { return "hanging"; }
+  std::string send(const Letter&) override {
+    std::unique_lock lock(mutex_);
+    released_.wait(lock, [this] { return released; });
+    return {};
+  }
+  void release() {
+    {
+      const std::lock_guard lock(mutex_);
+      released = true;
+    }
+    released_.notify_all();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable released_;
+  bool released = false;
+};
+
+TEST(AlertSender, AChannelThatHangsHoldsUpNoOther) {
+  auto hanging = std::make_unique<HangingChannel>();
+  auto quick = std::make_unique<FakeChannel>("quick", 0);
+  HangingChannel& fh = *hanging;
+  FakeChannel& fq = *quick;
+  std::vector<std::unique_ptr<AlertChannel>> channels;
+  channels.push_back(std::move(hanging));
+  channels.push_back(std::move(quick));
+  AlertSender sender(
+      std::move(channels), kAtOnce, [] { return platform::Millis{0}; }, nullptr);
+  sender.post(letter(0, "stuck"));
+  sender.post(letter(1, "stop"));
+  // The hanging channel has not answered, yet the other's letter went.
+  ASSERT_TRUE(sender.wait_delivered(1, kBound));
+  EXPECT_EQ(fq.sent(), (std::vector<std::string>{"stop"}));
+  fh.release();
+  ASSERT_TRUE(sender.wait_delivered(2, kBound));
+}
+
+}  // namespace
+}  // namespace kolvar::remote

@@ -1,0 +1,83 @@
+// Which changes of the column are worth an alert, and the controller's own
+// events seen through the watch.
+#include "remote/alert_watch.h"
+
+#include <gtest/gtest.h>
+
+#include "record/record_rig.h"
+#include "remote/page_publisher.h"
+
+namespace kolvar::remote {
+namespace {
+
+std::vector<std::string> keys(const std::vector<AlertEvent>& events) {
+  std::vector<std::string> k;
+  k.reserve(events.size());
+  for (const AlertEvent& e : events) k.push_back(e.key);
+  return k;
+}
+
+ColumnFacts facts(bool running, const char* stop = nullptr,
+                  form::PortOutcome port = form::PortOutcome::None, bool restarted = false) {
+  ColumnFacts f;
+  f.running = running;
+  f.stopped = stop != nullptr;
+  f.stop_reason = stop ? stop : "";
+  f.port = port;
+  f.port_status = "Выходы не доходят до колонны: порт недоступен";
+  f.logger_restarted = restarted;
+  f.degrees = {80, 81, 90, 20};
+  return f;
+}
+
+TEST(AlertWatch, EventsBetweenStates) {
+  using form::PortOutcome;
+  struct Step {
+    ColumnFacts now;
+    std::vector<std::string> keys;
+  };
+  const std::vector<Step> steps = {
+      // A program that opens on the last run's stop tells nothing of it.
+      {facts(false, "Перегрев"), {}},
+      {facts(true), {"run.started"}},
+      {facts(true), {}},
+      {facts(true, nullptr, PortOutcome::FallBack), {"port.failed"}},
+      // Once a run, however the port's outcome changes after.
+      {facts(true, nullptr, PortOutcome::Refused), {}},
+      {facts(true, nullptr, PortOutcome::Refused, true), {"logger.restarted"}},
+      {facts(true, nullptr, PortOutcome::Refused, true), {}},
+      {facts(false, "Достигнут предел температуры бака"), {"system_stop.tank_limit"}},
+      {facts(false, "Достигнут предел температуры бака"), {}},
+      // A new run may tell of its port again; start and failure in one event.
+      {facts(true, nullptr, PortOutcome::Missing), {"run.started", "port.failed"}},
+      {facts(false, "Перегрев холодильника"), {"system_stop.cooler_overheat"}},
+  };
+  AlertWatch watch;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const auto events = watch.next(steps[i].now);
+    EXPECT_EQ(keys(events), steps[i].keys) << "step " << i;
+    for (const AlertEvent& e : events) EXPECT_EQ(e.degrees, steps[i].now.degrees);
+  }
+}
+
+TEST(AlertWatch, TheControllersStartAndStop) {
+  record::testing::RecordRig rig;
+  AlertWatch watch;
+  std::vector<std::string> seen;
+  rig.c().after_each_event([&](form::Controller& c, const form::Control&) {
+    for (const AlertEvent& e : watch.next(column_facts(c, "порт"))) seen.push_back(e.key);
+  });
+  rig.click("liquid");
+  rig.click("Start_sys_button");
+  rig.advance(4000);
+  rig.click("Stop_sys_button");
+  remote_stop(rig.c());  // the page's stop after the window's: no second alert
+  rig.click("Start_sys_button");
+  rig.advance(2000);
+  remote_stop(rig.c());
+  EXPECT_EQ(seen, (std::vector<std::string>{"run.started", "system_stop.operator", "run.started",
+                                            "system_stop.remote"}));
+}
+
+}  // namespace
+}  // namespace kolvar::remote
