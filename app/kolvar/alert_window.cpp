@@ -1,13 +1,13 @@
 #include "alert_window.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
 #include <QPointer>
 #include <iostream>
 
 #include "desk/port_status.h"
 #include "remote/alert_plan.h"
 #include "view/alert_badge.h"
+#include "view/thread_inbox.h"
 
 namespace kolvar::app {
 
@@ -34,15 +34,14 @@ std::unique_ptr<remote::LiveAlerts> open_alerts(view::Desktop& desktop,
   }
   if (!settings.any()) return nullptr;
   QPointer<view::MainWindow> window(&desktop.window());
+  auto* inbox = new view::ThreadInbox(QCoreApplication::instance());
   auto alerts = std::make_unique<remote::LiveAlerts>(
-      desktop.controller(), settings, wall, desk::port_status, [window](const std::string& line) {
+      desktop.controller(), settings, wall, desk::port_status,
+      [window, inbox](const std::string& line) {
         // From the delivery thread into the window's own.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [window, text = QString::fromStdString(line)] {
-              if (window) view::show_alert_trouble(*window, text);
-            },
-            Qt::QueuedConnection);
+        inbox->post([window, text = QString::fromStdString(line)] {
+          if (window) view::show_alert_trouble(*window, text);
+        });
       });
   QStringList channels;
   for (const std::string& channel : alerts->channels()) {

@@ -1,42 +1,13 @@
 #include "web_window.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <iostream>
 
 #include "desk/port_status.h"
+#include "view/thread_inbox.h"
 #include "view/web_badge.h"
 
 namespace kolvar::app {
-
-namespace {
-
-// Work from the page's thread, carried by the window's event loop to the
-// controller's thread; the loop deletes it once delivered.
-class HandedWork : public QEvent {
- public:
-  static QEvent::Type type() {
-    static const auto registered = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return registered;
-  }
-  explicit HandedWork(std::function<void()> work) : QEvent(type()), work_(std::move(work)) {}
-  void run() const { work_(); }
-
- private:
-  std::function<void()> work_;
-};
-
-class WorkTaker : public QObject {
- public:
-  using QObject::QObject;
-  bool event(QEvent* e) override {
-    if (e->type() != HandedWork::type()) return QObject::event(e);
-    static_cast<HandedWork*>(e)->run();
-    return true;
-  }
-};
-
-}  // namespace
 
 std::unique_ptr<remote::LivePage> open_web_page(view::Desktop& desktop, record::RunRecord& record,
                                                 const remote::WebCommandLine& command_line,
@@ -46,15 +17,12 @@ std::unique_ptr<remote::LivePage> open_web_page(view::Desktop& desktop, record::
   try {
     const std::optional<remote::WebPlan> plan = remote::plan_web(command_line);
     if (!plan) return nullptr;
-    // Owned by the window: work still on its way when the window goes is
-    // dropped with it.
-    QObject* taker = new WorkTaker(&desktop.window());
+    auto* inbox = new view::ThreadInbox(QCoreApplication::instance());
     page = std::make_unique<remote::LivePage>(
         desktop.controller(), record, *plan, desk::port_status, wall,
-        [&desktop, taker](std::function<void()> work) {
+        [&desktop, inbox](std::function<void()> work) {
           // Into the event loop, as an operator's input would come.
-          QCoreApplication::postEvent(
-              taker, new HandedWork([&desktop, work = std::move(work)] { desktop.act(work); }));
+          inbox->post([&desktop, work = std::move(work)] { desktop.act(work); });
         });
   } catch (const std::runtime_error& refusal) {  // WebRefusal, BindError
     if (command_line.given()) {
