@@ -1,14 +1,20 @@
-// kolvar: the operator's window over the controller, on real time. It takes
-// no options of its own; its settings live in "mytunes.log" in the working
-// folder.
+// kolvar: the operator's window over the controller, on real time. Its
+// settings live in "mytunes.log" in the working folder; its one option says
+// which GPIO lines stand for the port's data pins (the port file beside the
+// settings may say it too).
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <optional>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/command_line.h"
+#include "platform/port_choice.h"
 #include "platform/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
@@ -21,18 +27,41 @@
 namespace {
 
 constexpr char kUsage[] =
-    "usage: kolvar [Qt's own options, such as -platform NAME]\n"
+    "usage: kolvar [--port gpio:CHIP:L2,L3,...,L9[:active-low]]\n"
+    "              [Qt's own options, such as -platform NAME]\n"
     "       kolvar --help | --version\n"
     "  Opens the operator's window over the column, working in the current\n"
-    "  folder: settings in mytunes.log, the record of each run in runs/.\n";
+    "  folder: settings in mytunes.log, the record of each run in runs/.\n"
+    "  --port  the data pins 2 to 9 drive these lines of a GPIO chip (CHIP a\n"
+    "          name such as gpiochip0 or its /dev path; Ln a line offset, or -\n"
+    "          for a pin left unmapped; active-low for a relay board that\n"
+    "          switches on a low line). Without it the lines of kolvar-port.conf\n"
+    "          in the current folder, else the parallel port.\n";
 
 // --help and --version need no display, so they are answered before the
 // toolkit starts; Qt takes its own single-dash options out of argv, and
-// whatever it leaves is not an option of this program.
-int wrong_arguments(int argc, char** argv) {
-  if (argc <= 1) return 0;
-  std::cerr << "kolvar: unknown option or argument " << argv[1] << '\n' << kUsage;
-  return kolvar::platform::kUsageStatus;
+// of what it leaves only --port is this program's. Returns the GPIO map of
+// --port, if given, or the exit status of a wrong command line.
+struct Arguments {
+  std::optional<kolvar::platform::GpioMap> port;
+  int status = 0;
+};
+
+Arguments our_arguments(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  Arguments result;
+  try {
+    result.port = kolvar::platform::take_port_option(args);
+  } catch (const std::invalid_argument& mistake) {
+    std::cerr << "kolvar: " << mistake.what() << '\n' << kUsage;
+    result.status = kolvar::platform::kUsageStatus;
+    return result;
+  }
+  if (!args.empty()) {
+    std::cerr << "kolvar: unknown option or argument " << args.front() << '\n' << kUsage;
+    result.status = kolvar::platform::kUsageStatus;
+  }
+  return result;
 }
 
 }  // namespace
@@ -50,13 +79,19 @@ int main(int argc, char** argv) {
       break;
   }
   QApplication app(argc, argv);
-  if (const int status = wrong_arguments(argc, argv)) return status;
+  const Arguments arguments = our_arguments(argc, argv);
+  if (arguments.status != 0) return arguments.status;
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   kolvar::view::provide_stop_sound();
 
   kolvar::view::TestSeam seam;  // inert unless a test set its variables
-  kolvar::view::Desktop desktop(seam.wiring());
+  kolvar::view::Desktop::Wiring wiring = seam.wiring();
+  if (!wiring.ports)
+    wiring.ports = [port = arguments.port](const kolvar::platform::Clock&) {
+      return kolvar::platform::chosen_ports(port, std::filesystem::current_path());
+    };
+  kolvar::view::Desktop desktop(std::move(wiring));
   seam.attach(desktop);
   // The record of every run, in runs/. Its rows reach the disk from a thread
   // of their own, so a slow disk never delays the cycle.
