@@ -30,8 +30,9 @@ std::string_view trimmed(std::string_view text) {
 
 void check_chip(std::string_view chip) {
   if (chip.empty()) refuse("no GPIO chip named");
-  if (chip.find_first_of(" \t") != std::string_view::npos)
-    refuse("a GPIO chip's name has no blanks: '" + std::string(chip) + "'");
+  // A colon would end the chip's name on the command line.
+  if (chip.find_first_of(" \t:") != std::string_view::npos)
+    refuse("a GPIO chip's name has no blanks or colons: '" + std::string(chip) + "'");
 }
 
 std::array<std::optional<unsigned>, kGpioPins> parse_lines(std::string_view text) {

@@ -107,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "\r\n\tchip\t/dev/gpiochip1  # the expander\r\nlines 4, -, 7\r\n",
                  "gpio:/dev/gpiochip1:4,-,7", false},
         FileCase{"no chip", "lines 1\n", "no chip", true},
+        FileCase{"a chip that the command line could not name", "chip a:b\nlines 1\n",
+                 "line 1: a GPIO chip's name has no blanks or colons", true},
         FileCase{"no lines", "chip gpiochip0\n", "no lines", true},
         FileCase{"a field twice", "chip a\nchip b\nlines 1\n", "line 2: chip given twice", true},
         FileCase{"a field without a value", "chip\nlines 1\n", "line 1: chip has no value", true},
