@@ -46,6 +46,8 @@ std::string outcome_text(form::Controller& c, PortOutcome outcome) {
     second = c.os.port1.name();
   } else if (outcome == PortOutcome::Refused) {
     second = c.os.port2.name();
+  } else if (const std::string advice = c.os.port1.advice(); !advice.empty()) {
+    second = advice;
   } else if (ends_with(c.os.port1.name(), ".dll")) {
     second = "Istall dlportio.dll or inpout32.dll";
   } else {

@@ -20,6 +20,10 @@ class PortBackend {
   virtual PortAvailability availability() = 0;
   // Writes all eight data lines at once; throws kolvar::Failure when the write fails.
   virtual void write(std::uint8_t byte) = 0;
+  // What the operator is told when this backend, the first choice, fails and
+  // no second one is there to fall back on: why, and what usually mends it.
+  // Empty for the platform's usual advice.
+  virtual std::string advice() const { return {}; }
 };
 
 }  // namespace kolvar::platform

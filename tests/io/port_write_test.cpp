@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/failure.h"
+#include "platform/no_port.h"
 #include "rig.h"
 
 namespace kolvar::io {
@@ -158,6 +159,20 @@ TEST(LptSet, LinuxBackendsAreNamedAndOutcomeCSaysWhatToEnable) {
   EXPECT_EQ(h.message_box.events[1].text, "LPT driver error\r\nioperm 0x378");
   EXPECT_EQ(h.message_box.events[2].text, "LPT driver error\r\n/dev/parport0");
   EXPECT_EQ(ioperm.writes().size(), 1u);
+}
+
+// A backend that knows why it was refused (the GPIO lines, a port file with a
+// mistake) says so on the box's second line, once however many writes fail.
+TEST(LptSet, AnOnlyBackendsOwnAdviceIsTheBoxsSecondLineOnce) {
+  ui::Headless h;
+  platform::NoPort lines("gpio:gpiochip9:17", "gpio:gpiochip9:17: нет такого GPIO-чипа");
+  platform::NoPort none("-", "no second port is tried");
+  platform::Services services{h.clock, lines, none, h.message_box, h.sound, h.launcher, h.locale};
+  form::Controller c(services);
+  for (int write = 0; write < 3; ++write) LPT_set(c);
+  EXPECT_THAT(kolvar::testing::texts(h.message_box.events),
+              ElementsAre("LPT driver error\r\ngpio:gpiochip9:17: нет такого GPIO-чипа"));
+  EXPECT_EQ(c.port_driver_state, form::PortDriverState::NoBackend);
 }
 
 }  // namespace
