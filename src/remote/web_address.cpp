@@ -24,17 +24,32 @@ bool ipv4(std::string_view text) {
   return true;
 }
 
-// Hex groups and colons, one "::" at most; the system checks the rest when
-// it binds.
+// Groups of up to four hex digits between colons: eight of them, or fewer
+// with one "::" standing for the rest. The system checks the rest when it
+// binds.
 bool ipv6(std::string_view text) {
   if (text.size() < 2 || text.size() > 39) return false;
-  for (char ch : text) {
+  const std::size_t gap = text.find("::");
+  if (gap != std::string_view::npos && text.find("::", gap + 1) != std::string_view::npos)
+    return false;
+  int groups = 0;
+  int digits = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    const char ch = i < text.size() ? text[i] : ':';
+    if (ch == ':') {
+      if (digits > 0) ++groups;
+      digits = 0;
+      continue;
+    }
     const bool hex =
         (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
-    if (!hex && ch != ':') return false;
+    if (!hex || ++digits > 4) return false;
   }
-  const std::size_t gap = text.find("::");
-  return gap == std::string_view::npos || text.find("::", gap + 1) == std::string_view::npos;
+  // A single colon at either end is no address ("1::2:" and ":1::2" are not).
+  if ((text.front() == ':' && text[1] != ':') ||
+      (text.back() == ':' && text[text.size() - 2] != ':'))
+    return false;
+  return gap == std::string_view::npos ? groups == 8 : groups < 8;
 }
 
 }  // namespace

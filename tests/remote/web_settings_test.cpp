@@ -42,6 +42,13 @@ TEST(WebAddress, WhatTheOptionTakes) {
       {"1.2.3.4:", std::nullopt, false},
       {"[::1]8080", std::nullopt, false},
       {"[::1::2]:80", std::nullopt, false},
+      {"[fe80::1:2]:80", WebAddress{"fe80::1:2", 80}, false},
+      {"[1:2:3:4:5:6:7:8]:80", WebAddress{"1:2:3:4:5:6:7:8", 80}, false},
+      // Not an IPv6 address, and it would read back as a host name.
+      {"[0e08fef]:1", std::nullopt, false},
+      {"[1:2:3:4:5:6:7]:80", std::nullopt, false},
+      {"[12345::1]:80", std::nullopt, false},
+      {"[:1::2]:80", std::nullopt, false},
       {"8080 ", std::nullopt, false},
   };
   for (const Case& c : cases) {
