@@ -20,6 +20,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# pkg-config (through which CMake finds libcurl) answers for the target's
+# libraries, not the host's: their headers differ by architecture.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgconfig)
+
 find_program(KOLVAR_QEMU_AARCH64 qemu-aarch64)
 if(KOLVAR_QEMU_AARCH64)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${KOLVAR_QEMU_AARCH64} -L /usr/aarch64-linux-gnu)
