@@ -10,7 +10,7 @@
 namespace kolvar::simrun {
 namespace {
 
-constexpr platform::Millis kMinute = 60 * 1000;
+constexpr platform::Millis kMinute = 60000;
 
 struct Case {
   const char* what;
