@@ -94,7 +94,7 @@ class Story : public kolvar::testing::InFreshFolder {
   static void expect_hearts_not_cut_short(const RunSummary& s) {
     EXPECT_GT(s.hearts.litres(), 0.8 * s.taken_off.litres());
     if (s.hearts_ended) {
-      EXPECT_LT(*s.hearts_ended, s.end - 15 * 60 * 1000);
+      EXPECT_LT(*s.hearts_ended, s.end - platform::Millis{15} * 60 * 1000);
     }
   }
 
