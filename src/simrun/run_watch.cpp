@@ -48,8 +48,15 @@ void RunWatch::after_cycle(platform::Millis at) {
   if (!in_band) band_since_ = at;
   if (at - band_since_ >= kSettledMs) head_settled_ = true;
   summary_.packing_threshold = c.c(ctl::V, 2).value() / 10.0;
-  if (head_settled_ && !summary_.hearts_ended && plant.packing_celsius > summary_.packing_threshold)
-    summary_.hearts_ended = at;
+  const bool packing_over =
+      head_settled_ && !summary_.hearts_ended && plant.packing_celsius > summary_.packing_threshold;
+  const bool was_rising = packing_over_.rising();
+  const std::optional<platform::Millis> rose = packing_over_.update(at, packing_over);
+  if (was_rising && !packing_over) settle_pending(false);
+  if (rose) {
+    summary_.hearts_ended = *rose;
+    settle_pending(true);
+  }
 
   sim::Amount fresh = plant.taken_off;
   fresh -= counted_;
@@ -57,7 +64,10 @@ void RunWatch::after_cycle(platform::Millis at) {
     const double moles = fresh.moles();
     const bool tails = summary_.hearts_ended || fresh.tails > kTailsLimit * moles;
     const bool heads = !head_settled_ || fresh.heads > kHeadsLimit * moles;
-    sim::Amount& into = tails ? summary_.tails : heads ? summary_.heads : summary_.hearts;
+    const bool pending = packing_over_.rising() && !summary_.hearts_ended;
+    sim::Amount& into = tails   ? (pending ? pending_tails_ : summary_.tails)
+                        : heads ? (pending ? pending_heads_ : summary_.heads)
+                                : (pending ? pending_hearts_ : summary_.hearts);
     into += fresh;
     counted_ = plant.taken_off;
   }
@@ -75,8 +85,19 @@ void RunWatch::after_cycle(platform::Millis at) {
   }
 }
 
+void RunWatch::settle_pending(bool as_tails) {
+  summary_.tails += pending_tails_;
+  (as_tails ? summary_.tails : summary_.heads) += pending_heads_;
+  (as_tails ? summary_.tails : summary_.hearts) += pending_hearts_;
+  pending_heads_ = pending_hearts_ = pending_tails_ = sim::Amount{};
+}
+
 RunSummary RunWatch::summary() const {
   RunSummary s = summary_;
+  // A rise of the packing not yet held long enough ends nothing so far.
+  s.heads += pending_heads_;
+  s.hearts += pending_hearts_;
+  s.tails += pending_tails_;
   const sim::PlantStatus plant = world_.plant.status();
   s.end = world_.now();
   s.valve_openings = world_.connection.valve_openings();

@@ -10,6 +10,7 @@
 
 #include "platform/clock.h"
 #include "sim/mixture.h"
+#include "simrun/held_over.h"
 #include "simrun/sim_world.h"
 
 namespace kolvar::simrun {
@@ -33,9 +34,12 @@ struct RunSummary {
   // head has settled (ten minutes on end in its band) or while the take-off carries more light
   // impurities than kHeadsLimit, hearts the rest.
   sim::Amount heads, hearts, tails;
-  // The hearts end, as a distiller ends them, when the packing first rises
-  // over its threshold V(2) once the head has settled: the column is
-  // running out of spirit and the tails are coming.
+  // The hearts end, as a distiller ends them, when the packing rises over
+  // its threshold V(2) once the head has settled and stays over it for ten
+  // minutes on end: the column is running out of spirit and the tails are
+  // coming. The time is that of the rise. A touch of V(2) from noise, the
+  // re-wetting after the start or a take-off regulated on the packing falls
+  // back within minutes and ends nothing.
   std::optional<platform::Millis> hearts_ended;
   double packing_threshold = 0;
   sim::Amount charge_left;
@@ -75,6 +79,12 @@ class RunWatch {
   static constexpr platform::Millis kSettledMs = 10 * 60 * 1000;
   platform::Millis band_since_ = 0;
   bool head_settled_ = false;
+  // The packing over V(2), and what came off while it is, sorted as if the
+  // hearts went on: all tails if the packing stays up, back to its sorts if
+  // it falls.
+  HeldOver packing_over_{kSettledMs};
+  sim::Amount pending_heads_, pending_hearts_, pending_tails_;
+  void settle_pending(bool as_tails);
 };
 
 // "5:02:07" for 5 h 2 min 7 s.

@@ -83,10 +83,18 @@ class Story : public kolvar::testing::InFreshFolder {
     EXPECT_LT(s.heads.litres(), 0.02 * rig.charge_litres);
     if (heads_cut) {
       EXPECT_GT(s.heads.litres(), 0.005 * rig.charge_litres);
-      // The packing rose as the spirit ran out, and ended the hearts well
-      // before the tank did the run.
-      ASSERT_TRUE(s.hearts_ended);
-      EXPECT_LT(*s.hearts_ended, s.end - 15 * 60 * 1000);
+    }
+    expect_hearts_not_cut_short(s);
+  }
+
+  // A take-off regulated on the packing holds it just under V(2) and lets it
+  // touch V(2) time and again; none of those touches ends the hearts, so
+  // the hearts are most of what came off. If the packing did rise for good,
+  // it did so well before the tank ended the run.
+  static void expect_hearts_not_cut_short(const RunSummary& s) {
+    EXPECT_GT(s.hearts.litres(), 0.8 * s.taken_off.litres());
+    if (s.hearts_ended) {
+      EXPECT_LT(*s.hearts_ended, s.end - platform::Millis{15} * 60 * 1000);
     }
   }
 
@@ -206,6 +214,9 @@ TEST_F(Story, LiquidTakeoffUnderFallingPressureTakesOffWeakerSpirit) {
   EXPECT_LT(s.hearts.abv(), 0.95);
   EXPECT_GT(s.hearts.abv(), 0.90);
   EXPECT_LT(lowest, c().c(ctl::V, 1).value() / 10.0 - 0.15);
+  // The packing, held at V(2) by the valve, touches it minutes after the
+  // start; the hearts go on all the same.
+  expect_hearts_not_cut_short(s);
 }
 
 // Rising pressure, vapour take-off: the head climbs over its threshold, the
