@@ -9,6 +9,8 @@
 #include <condition_variable>
 #include <mutex>
 
+#include "letters.h"
+
 namespace kolvar::remote {
 namespace {
 
@@ -39,11 +41,7 @@ class FakeChannel : public AlertChannel {
   std::vector<std::string> sent_;
 };
 
-Letter letter(std::size_t channel, const std::string& body) {
-  platform::HttpRequest r;
-  r.body = body;
-  return {channel, r, false};
-}
+using testing::letter;
 
 constexpr DeliveryPolicy kAtOnce{
     .capacity = 64, .first_retry = 0, .longest_retry = 0, .give_up_after = 1'000'000};

@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "letters.h"
+
 namespace kolvar::remote {
 namespace {
 
-Letter letter(std::size_t channel, const std::string& body, bool replaceable = false) {
-  platform::HttpRequest r;
-  r.body = body;
-  return {channel, r, replaceable};
-}
+using testing::letter;
 
 std::string body(const std::optional<Letter>& l) {
   return l ? std::get<platform::HttpRequest>(l->body).body : "(none)";
