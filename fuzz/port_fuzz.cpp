@@ -30,9 +30,10 @@ void check(const platform::GpioMap& map, std::string_view text) {
   fuzz::require(map.levels(0) == std::vector<int>(offsets.size(), map.active_low ? 1 : 0),
                 "the stop image leaves every relay off", detail);
   try {
-    fuzz::require(platform::parse_gpio_port(map.spec()) == map, "the spec reads back", map.spec());
+    fuzz::require(platform::parse_gpio_port(map.port_text()) == map, "the port text reads back",
+                  map.port_text());
   } catch (const std::invalid_argument& refused) {
-    fuzz::violated("a map's own spec is accepted", map.spec() + ": " + refused.what());
+    fuzz::violated("a map's own port text is accepted", map.port_text() + ": " + refused.what());
   }
 }
 

@@ -82,7 +82,7 @@ std::vector<int> GpioMap::levels(std::uint8_t byte) const {
   return result;
 }
 
-std::string GpioMap::spec() const {
+std::string GpioMap::port_text() const {
   // Trailing unmapped pins are left out, as they may be on the command line.
   int last = kGpioPins - 1;
   while (last > 0 && !line[last]) --last;
@@ -95,13 +95,14 @@ std::string GpioMap::spec() const {
   return text;
 }
 
-GpioMap parse_gpio_port(std::string_view spec) {
-  const auto fields = split(spec, ':');
+GpioMap parse_gpio_port(std::string_view text_form) {
+  const auto fields = split(text_form, ':');
   if (fields.front() != "gpio")
-    refuse("a port is given as gpio:CHIP:L2,L3,...,L9[:active-low], not '" + std::string(spec) +
-           "'");
+    refuse("a port is given as gpio:CHIP:L2,L3,...,L9[:active-low], not '" +
+           std::string(text_form) + "'");
   if (fields.size() < 3 || fields.size() > 4)
-    refuse("a GPIO port is gpio:CHIP:L2,L3,...,L9[:active-low], not '" + std::string(spec) + "'");
+    refuse("a GPIO port is gpio:CHIP:L2,L3,...,L9[:active-low], not '" + std::string(text_form) +
+           "'");
   GpioMap map;
   map.chip = std::string(fields[1]);
   check_chip(map.chip);

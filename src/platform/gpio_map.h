@@ -48,11 +48,11 @@ struct GpioMap {
   // its pin's bit, inverted on an active-low board.
   std::vector<int> levels(std::uint8_t byte) const;
   // The command line's form of the map: "gpio:gpiochip0:17,27,-,...".
-  std::string spec() const;
+  std::string port_text() const;
 };
 
 // Parses a --port value; throws std::invalid_argument saying what is wrong.
-GpioMap parse_gpio_port(std::string_view spec);
+GpioMap parse_gpio_port(std::string_view text_form);
 
 // Parses the text of a port file; throws std::invalid_argument naming the
 // line of the first mistake.

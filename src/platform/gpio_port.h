@@ -28,7 +28,7 @@ class GpioPort final : public PortBackend {
   explicit GpioPort(GpioMap map, GpioLines& lines = system_gpio_lines());
 
   // The map in the command line's form, so the status line says which lines.
-  std::string name() const override { return map_.spec(); }
+  std::string name() const override { return map_.port_text(); }
   PortAvailability availability() override;
   void write(std::uint8_t byte) override;
   // Why the lines were last refused, and what usually mends it.

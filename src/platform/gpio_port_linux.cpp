@@ -57,7 +57,7 @@ int GpioPort::request() {
       lines_.request_outputs(map_.chip, map_.offsets(), map_.levels(0));
   if (!requested.request) {
     const int error = requested.error < 0 ? requested.error : -EIO;
-    refusal_ = map_.spec() + ": " + reason(-error);
+    refusal_ = map_.port_text() + ": " + reason(-error);
     return error;
   }
   held_ = std::move(requested.request);
@@ -66,7 +66,7 @@ int GpioPort::request() {
 }
 
 void GpioPort::fail(int error) {
-  refusal_ = map_.spec() + ": " + reason(error);
+  refusal_ = map_.port_text() + ": " + reason(error);
   throw Failure(refusal_);
 }
 

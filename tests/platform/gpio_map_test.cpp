@@ -17,18 +17,18 @@ std::string lines_of(const GpioMap& map) {
   return text;
 }
 
-struct Spec {
+struct PortCase {
   const char* text;
   const char* chip;   // nullptr: refused
   const char* lines;  // all eight, '-' unmapped; or the start of the refusal
   bool active_low;
-  friend void PrintTo(const Spec& s, std::ostream* out) { *out << s.text; }
+  friend void PrintTo(const PortCase& s, std::ostream* out) { *out << s.text; }
 };
 
-class PortSpec : public ::testing::TestWithParam<Spec> {};
+class PortText : public ::testing::TestWithParam<PortCase> {};
 
-TEST_P(PortSpec, ParsesOrSaysWhatIsWrong) {
-  const Spec& s = GetParam();
+TEST_P(PortText, ParsesOrSaysWhatIsWrong) {
+  const PortCase& s = GetParam();
   if (!s.chip) {
     try {
       parse_gpio_port(s.text);
@@ -43,39 +43,40 @@ TEST_P(PortSpec, ParsesOrSaysWhatIsWrong) {
   EXPECT_EQ(lines_of(map), s.lines);
   EXPECT_EQ(map.active_low, s.active_low);
   // The map's own spelling reads back as the same map.
-  EXPECT_EQ(parse_gpio_port(map.spec()), map);
+  EXPECT_EQ(parse_gpio_port(map.port_text()), map);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, PortSpec,
+    Texts, PortText,
     ::testing::Values(
-        Spec{"gpio:gpiochip0:17,27,22,23,24,25,5,6", "gpiochip0", "17,27,22,23,24,25,5,6", false},
-        Spec{"gpio:gpiochip0:17,27,22,23,24,25,5,6:active-low", "gpiochip0",
-             "17,27,22,23,24,25,5,6", true},
-        Spec{"gpio:/dev/gpiochip4:0,1:active-high", "/dev/gpiochip4", "0,1,-,-,-,-,-,-", false},
-        Spec{"gpio:gpiochip0:-,,3,-", "gpiochip0", "-,-,3,-,-,-,-,-", false},
-        Spec{"gpio:gpiochip0:4294967295", "gpiochip0", "4294967295,-,-,-,-,-,-,-", false},
-        Spec{"ppdev:/dev/parport0", nullptr, "a port is given as gpio:", false},
-        Spec{"gpio", nullptr, "gpio:CHIP:", false},
-        Spec{"gpio:gpiochip0", nullptr, "gpio:CHIP:", false},
-        Spec{"gpio::1,2", nullptr, "no GPIO chip", false},
-        Spec{"gpio:gpio chip:1", nullptr, "no blanks", false},
-        Spec{"gpio:gpiochip0:1,2:active-low:x", nullptr, "gpio:CHIP:", false},
-        Spec{"gpio:gpiochip0:1,2:low", nullptr, "polarity", false},
-        Spec{"gpio:gpiochip0:", nullptr, "no data pin", false},
-        Spec{"gpio:gpiochip0:-,-,-", nullptr, "no data pin", false},
-        Spec{"gpio:gpiochip0:1,2,3,4,5,6,7,8,9", nullptr, "more than 8", false},
-        Spec{"gpio:gpiochip0:1,x", nullptr, "data pin 3", false},
-        Spec{"gpio:gpiochip0:-1", nullptr, "data pin 2", false},
-        Spec{"gpio:gpiochip0:+1", nullptr, "data pin 2", false},
-        Spec{"gpio:gpiochip0:4294967296", nullptr, "data pin 2", false},
-        Spec{"gpio:gpiochip0:5,6,5", nullptr, "line 5 is given for two", false}),
+        PortCase{"gpio:gpiochip0:17,27,22,23,24,25,5,6", "gpiochip0", "17,27,22,23,24,25,5,6",
+                 false},
+        PortCase{"gpio:gpiochip0:17,27,22,23,24,25,5,6:active-low", "gpiochip0",
+                 "17,27,22,23,24,25,5,6", true},
+        PortCase{"gpio:/dev/gpiochip4:0,1:active-high", "/dev/gpiochip4", "0,1,-,-,-,-,-,-", false},
+        PortCase{"gpio:gpiochip0:-,,3,-", "gpiochip0", "-,-,3,-,-,-,-,-", false},
+        PortCase{"gpio:gpiochip0:4294967295", "gpiochip0", "4294967295,-,-,-,-,-,-,-", false},
+        PortCase{"ppdev:/dev/parport0", nullptr, "a port is given as gpio:", false},
+        PortCase{"gpio", nullptr, "gpio:CHIP:", false},
+        PortCase{"gpio:gpiochip0", nullptr, "gpio:CHIP:", false},
+        PortCase{"gpio::1,2", nullptr, "no GPIO chip", false},
+        PortCase{"gpio:gpio chip:1", nullptr, "no blanks", false},
+        PortCase{"gpio:gpiochip0:1,2:active-low:x", nullptr, "gpio:CHIP:", false},
+        PortCase{"gpio:gpiochip0:1,2:low", nullptr, "polarity", false},
+        PortCase{"gpio:gpiochip0:", nullptr, "no data pin", false},
+        PortCase{"gpio:gpiochip0:-,-,-", nullptr, "no data pin", false},
+        PortCase{"gpio:gpiochip0:1,2,3,4,5,6,7,8,9", nullptr, "more than 8", false},
+        PortCase{"gpio:gpiochip0:1,x", nullptr, "data pin 3", false},
+        PortCase{"gpio:gpiochip0:-1", nullptr, "data pin 2", false},
+        PortCase{"gpio:gpiochip0:+1", nullptr, "data pin 2", false},
+        PortCase{"gpio:gpiochip0:4294967296", nullptr, "data pin 2", false},
+        PortCase{"gpio:gpiochip0:5,6,5", nullptr, "line 5 is given for two", false}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 struct FileCase {
   const char* what;
   const char* text;
-  const char* spec;  // the map in the command line's form, or the start of the refusal
+  const char* text_form;  // the map in the command line's form, or the start of the refusal
   bool refused;
   friend void PrintTo(const FileCase& f, std::ostream* out) { *out << f.what; }
 };
@@ -89,11 +90,11 @@ TEST_P(PortFile, HoldsTheCommandLinesFields) {
       parse_port_file(f.text);
       FAIL() << "accepted";
     } catch (const std::invalid_argument& mistake) {
-      EXPECT_EQ(std::string(mistake.what()).rfind(f.spec, 0), 0u) << mistake.what();
+      EXPECT_EQ(std::string(mistake.what()).rfind(f.text_form, 0), 0u) << mistake.what();
     }
     return;
   }
-  EXPECT_EQ(parse_port_file(f.text).spec(), f.spec);
+  EXPECT_EQ(parse_port_file(f.text).port_text(), f.text_form);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -130,7 +131,7 @@ TEST(GpioMap, LevelsFollowTheBitsOfMappedPinsOnlyAndInvertOnActiveLow) {
 struct Option {
   std::vector<std::string> args;
   std::vector<std::string> rest;  // what stays; for a refusal, its start alone
-  const char* spec;               // the map taken, "" none, nullptr refused
+  const char* text_form;          // the map taken, "" none, nullptr refused
 };
 
 TEST(PortOption, IsTakenOutOfTheArgumentsInEitherFormOrRefused) {
@@ -147,11 +148,11 @@ TEST(PortOption, IsTakenOutOfTheArgumentsInEitherFormOrRefused) {
     std::vector<std::string> args = c.args;
     try {
       const auto map = take_port_option(args);
-      ASSERT_NE(c.spec, nullptr) << "accepted " << c.args.size() << " arguments";
-      EXPECT_EQ(map ? map->spec() : "", c.spec);
+      ASSERT_NE(c.text_form, nullptr) << "accepted " << c.args.size() << " arguments";
+      EXPECT_EQ(map ? map->port_text() : "", c.text_form);
       EXPECT_EQ(args, c.rest);
     } catch (const std::invalid_argument& mistake) {
-      ASSERT_EQ(c.spec, nullptr) << mistake.what();
+      ASSERT_EQ(c.text_form, nullptr) << mistake.what();
       EXPECT_EQ(std::string(mistake.what()).rfind(c.rest.front(), 0), 0u) << mistake.what();
     }
   }

@@ -70,8 +70,8 @@ class FakeGpioLines : public GpioLines {
   };
 };
 
-GpioMap map_of(const char* spec) {
-  return parse_gpio_port(spec);
+GpioMap map_of(const char* text_form) {
+  return parse_gpio_port(text_form);
 }
 
 std::string failure_of(GpioPort& port, std::uint8_t byte) {
@@ -85,7 +85,7 @@ std::string failure_of(GpioPort& port, std::uint8_t byte) {
 
 struct Wiring {
   const char* what;
-  const char* spec;
+  const char* text_form;
   std::uint8_t byte;
   const char* request;  // the one request: chip, offsets, stop-safe levels
   const char* set;      // the set that follows it for the byte
@@ -98,7 +98,7 @@ TEST_P(GpioWiring, RequestsTheMappedLinesAtTheStopLevelsThenSetsThemAllAtOnce) {
   const Wiring& w = GetParam();
   FakeGpioLines chip;
   {
-    GpioPort port(map_of(w.spec), chip);
+    GpioPort port(map_of(w.text_form), chip);
     port.write(w.byte);
     EXPECT_EQ(chip.held, 1);
   }
