@@ -134,6 +134,11 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out, s
   // Second by second, so the run ends within a second of the stop.
   while (world.now() < limit && !watch.stopped() && record::cycle_running(c.form)) {
     world.advance_to(std::min(limit, world.now() + 1000), after_cycle);
+    // A distiller who takes no tails stops the column when the hearts end.
+    if (!o.tails && watch.hearts_ended() && !watch.stopped()) {
+      out << '@' << simrun::clock_text(world.now()) << " the hearts have ended: Стоп системы\n";
+      simrun::stop_at_hearts_end(c, watch);
+    }
     auto due = std::chrono::steady_clock::now();
     if (o.speed)
       due = began + std::chrono::duration_cast<std::chrono::steady_clock::duration>(

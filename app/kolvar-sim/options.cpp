@@ -38,6 +38,11 @@ Options parse_options(const std::vector<std::string>& args) {
       o.cold = true;
       continue;
     }
+    if (option == "--tails") {
+      o.tails = true;
+      run_option = option;
+      continue;
+    }
     if (remote::take_web_option(args, i, o.web)) continue;
     if (remote::take_alert_option(args, i, o.alerts)) continue;
     if (option == "--settings" || option == "--takeoff" || option == "--hours" ||

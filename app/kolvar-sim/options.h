@@ -19,7 +19,10 @@ struct Options {
   double strength = 40;  // per cent by volume
   double watts = 2000;
   unsigned seed = 1;
-  double hours = 12;              // the longest run
+  double hours = 12;  // the longest run
+  // The simulated operator takes the tails too: the run goes on past the
+  // hearts' end until the system stops (else "Стоп системы" ends the hearts).
+  bool tails = false;
   double pressure_hpa = 1013.25;  // the air's
   double drift_hpa_h = 0;         // the weather: the pressure's drift
   std::string trace = "trace.csv";
@@ -34,14 +37,16 @@ struct Options {
 inline constexpr char kUsage[] =
     "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
     "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--pressure HPA] [--drift HPA_PER_HOUR] [--hours H] [--trace FILE]\n"
-    "                  [--speed N] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
+    "                  [--pressure HPA] [--drift HPA_PER_HOUR] [--hours H] [--tails]\n"
+    "                  [--trace FILE] [--speed N] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
     "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
     "                  [--pressure HPA] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
     "       kolvar-sim --help | --version\n"
     "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
     "  column that is already distilling (--cold: a cold charge), or with\n"
     "  --headless a whole run on virtual time, ending with its summary.\n"
+    "  --tails            go on past the end of the hearts until the system stops\n"
+    "                     (without it the run ends there with \"Стоп системы\")\n"
     "  --speed N          --headless at N times real time (1 to 10000) instead of\n"
     "                     as fast as possible\n"
     "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"

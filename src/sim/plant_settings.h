@@ -48,7 +48,9 @@ struct PlantSettings {
   // The heater power whose vapour floods the packing (about 45 L of vapour
   // a minute per kW); plates lose efficiency towards it and when run too lightly.
   double flooding_watts = 3000;
-  int packing_sensor_plate = 3;  // the packing sensor's plate, counted from the bottom
+  // The packing sensor's plate, counted from the bottom: low in the packing,
+  // where the fusel oils gather at the end of the hearts.
+  int packing_sensor_plate = 2;
   // Take-off.
   TakeoffType takeoff = TakeoffType::Liquid;  // live
   double valve_ml_s = 0.8;                    // live; liquid take-off with the lift at the bottom

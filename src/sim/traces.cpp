@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "sim/vle.h"
+
 namespace kolvar::sim::traces {
 
 namespace {
@@ -16,9 +18,13 @@ double heads_ratio(double x) {
 }
 
 double tails_ratio(double x) {
-  // About 3 over water, equal to ethanol at x 0.22 (some 50 %vol), a third
-  // in strong spirit.
-  return 0.33 + 2.7 * std::exp(-std::max(0.0, x) / 0.158);
+  // The fusel oils' volatility over ethanol's (their coefficient of
+  // rectification, as the spirit distiller's handbooks chart it for amyl
+  // alcohol) is about 3 in a weak liquid, 1 at some 42 % ethanol by mass
+  // (x 0.22) and a third in strong spirit; times ethanol's own.
+  const double xe = std::clamp(x, 0.002, 1.0);
+  const double over_ethanol = 0.33 + 2.7 * std::exp(-xe / 0.158);
+  return over_ethanol * vle::vapour_fraction(xe) / xe;
 }
 
 double boiling_with(double celsius, double heads, double tails) {

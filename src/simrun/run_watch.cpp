@@ -48,28 +48,32 @@ void RunWatch::after_cycle(platform::Millis at) {
   if (!in_band) band_since_ = at;
   if (at - band_since_ >= kSettledMs) head_settled_ = true;
   summary_.packing_threshold = c.c(ctl::V, 2).value() / 10.0;
-  const bool packing_over =
-      head_settled_ && !summary_.hearts_ended && plant.packing_celsius > summary_.packing_threshold;
-  const bool was_rising = packing_over_.rising();
-  const std::optional<platform::Millis> rose = packing_over_.update(at, packing_over);
-  if (was_rising && !packing_over) settle_pending(false);
-  if (rose) {
-    summary_.hearts_ended = *rose;
-    settle_pending(true);
-  }
 
   sim::Amount fresh = plant.taken_off;
   fresh -= counted_;
+  counted_ = plant.taken_off;
   if (fresh.moles() > 0) {
     const double moles = fresh.moles();
     const bool tails = summary_.hearts_ended || fresh.tails > kTailsLimit * moles;
     const bool heads = !head_settled_ || fresh.heads > kHeadsLimit * moles;
-    const bool pending = packing_over_.rising() && !summary_.hearts_ended;
-    sim::Amount& into = tails   ? (pending ? pending_tails_ : summary_.tails)
-                        : heads ? (pending ? pending_heads_ : summary_.heads)
-                                : (pending ? pending_hearts_ : summary_.hearts);
-    into += fresh;
-    counted_ = plant.taken_off;
+    (tails ? summary_.tails : heads ? summary_.heads : summary_.hearts) += fresh;
+    if (!tails && !heads) recent_hearts_.push_back({at, fresh});
+  }
+  while (!recent_hearts_.empty() && at - recent_hearts_.front().first > HeartsEnd::kWindowMs)
+    recent_hearts_.pop_front();
+  if (head_settled_ && !summary_.hearts_ended) {
+    const bool over = plant.packing_celsius > summary_.packing_threshold;
+    if (const auto ended = hearts_end_.update(at, over, plant.taken_off.litres())) {
+      summary_.hearts_ended = *ended;
+      // What came off since the packing first rose in the window that ended
+      // the hearts was tails already.
+      for (const auto& [when, amount] : recent_hearts_) {
+        if (when < *hearts_end_.tails_since()) continue;
+        summary_.hearts -= amount;
+        summary_.tails += amount;
+      }
+      recent_hearts_.clear();
+    }
   }
   if (head_reached_) {
     const platform::Millis since_last = at - last_cycle_;
@@ -79,25 +83,19 @@ void RunWatch::after_cycle(platform::Millis at) {
   last_cycle_ = at;
   summary_.head_threshold = threshold;
   summary_.tolerance = tolerance;
+  after_command();
+}
+
+void RunWatch::after_command() {
+  const form::Controller& c = world_.controller;
   if (!c.c(ctl::Timer1).on()) {
     summary_.stopped = true;
     summary_.stop_reason = joined_lines(c.stop_reason());
   }
 }
 
-void RunWatch::settle_pending(bool as_tails) {
-  summary_.tails += pending_tails_;
-  (as_tails ? summary_.tails : summary_.heads) += pending_heads_;
-  (as_tails ? summary_.tails : summary_.hearts) += pending_hearts_;
-  pending_heads_ = pending_hearts_ = pending_tails_ = sim::Amount{};
-}
-
 RunSummary RunWatch::summary() const {
   RunSummary s = summary_;
-  // A rise of the packing not yet held long enough ends nothing so far.
-  s.heads += pending_heads_;
-  s.hearts += pending_hearts_;
-  s.tails += pending_tails_;
   const sim::PlantStatus plant = world_.plant.status();
   s.end = world_.now();
   s.valve_openings = world_.connection.valve_openings();
@@ -107,6 +105,13 @@ RunSummary RunWatch::summary() const {
   s.pressure_end_hpa = plant.pressure_hpa;
   s.heater_on = plant.heater_on;
   return s;
+}
+
+bool stop_at_hearts_end(form::Controller& c, RunWatch& watch) {
+  if (!watch.hearts_ended() || watch.stopped()) return false;
+  c.click(c.c(ctl::Stop_sys_button));
+  watch.after_command();
+  return true;
 }
 
 std::string clock_text(platform::Millis ms) {
@@ -132,7 +137,7 @@ void print_summary(std::ostream& out, const RunSummary& s) {
   if (s.head_at_total_reflux)
     out << "head at total reflux: " << fixed(*s.head_at_total_reflux, 2) << " °C\n";
   if (s.hearts_ended)
-    out << "hearts ended: " << clock_text(*s.hearts_ended) << ", the packing over "
+    out << "hearts ended: " << clock_text(*s.hearts_ended) << ", the packing at "
         << fixed(s.packing_threshold, 1) << " °C\n";
   out << "taken off: " << amount_text(s.taken_off) << '\n';
   out << "heads: " << amount_text(s.heads) << '\n';

@@ -4,13 +4,15 @@
 // what was taken off (heads, hearts and tails by the product's quality at
 // each moment), how long the head kept within the tolerance of its
 // threshold, how often the valve opened and the logger was restarted.
+#include <deque>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/clock.h"
 #include "sim/mixture.h"
-#include "simrun/held_over.h"
+#include "simrun/hearts_end.h"
 #include "simrun/sim_world.h"
 
 namespace kolvar::simrun {
@@ -29,17 +31,15 @@ struct RunSummary {
   long valve_openings = 0;
   int logger_restarts = 0;
   sim::Amount taken_off;
-  // The take-off by its quality: tails once the hearts have ended or while
-  // it carries more fusel oils than kTailsLimit (per mole), heads before the
-  // head has settled (ten minutes on end in its band) or while the take-off carries more light
-  // impurities than kHeadsLimit, hearts the rest.
+  // The take-off by its quality: tails once the hearts have ended (and from
+  // the packing's first rise in the half hour that ended them) or while it
+  // carries more fusel oils than kTailsLimit (per mole), heads before the
+  // head has settled (ten minutes on end in its band) or while it carries
+  // more light impurities than kHeadsLimit, hearts the rest.
   sim::Amount heads, hearts, tails;
-  // The hearts end, as a distiller ends them, when the packing rises over
-  // its threshold V(2) once the head has settled and stays over it for ten
-  // minutes on end: the column is running out of spirit and the tails are
-  // coming. The time is that of the rise. A touch of V(2) from noise, the
-  // re-wetting after the start or a take-off regulated on the packing falls
-  // back within minutes and ends nothing.
+  // When the hearts ended, as a distiller ends them (see hearts_end.h):
+  // the packing at its threshold V(2), standing over it or holding the
+  // take-off back, as the column runs out of spirit and the tails come.
   std::optional<platform::Millis> hearts_ended;
   double packing_threshold = 0;
   sim::Amount charge_left;
@@ -65,8 +65,11 @@ class RunWatch {
 
   // Call after every control cycle (see CycleObserver).
   void after_cycle(platform::Millis at);
+  // Call after an operator's command between cycles ("Стоп системы").
+  void after_command();
   // The cycle timer went off: a system stop.
   bool stopped() const { return summary_.stopped; }
+  bool hearts_ended() const { return summary_.hearts_ended.has_value(); }
   // As of now.
   RunSummary summary() const;
 
@@ -79,13 +82,15 @@ class RunWatch {
   static constexpr platform::Millis kSettledMs = 10 * 60 * 1000;
   platform::Millis band_since_ = 0;
   bool head_settled_ = false;
-  // The packing over V(2), and what came off while it is, sorted as if the
-  // hearts went on: all tails if the packing stays up, back to its sorts if
-  // it falls.
-  HeldOver packing_over_{kSettledMs};
-  sim::Amount pending_heads_, pending_hearts_, pending_tails_;
-  void settle_pending(bool as_tails);
+  HeartsEnd hearts_end_;
+  // The hearts of the last half hour, which turn to tails when the hearts
+  // are found to have ended before them.
+  std::deque<std::pair<platform::Millis, sim::Amount>> recent_hearts_;
 };
+
+// A distiller who takes no tails: presses "Стоп системы" once `watch` has
+// seen the hearts end while the system runs. Returns whether it pressed.
+bool stop_at_hearts_end(form::Controller& c, RunWatch& watch);
 
 // "5:02:07" for 5 h 2 min 7 s.
 std::string clock_text(platform::Millis ms);

@@ -9,18 +9,20 @@ namespace kolvar::simrun {
 
 // What an operator sets for the simulated column (thresholds and limits in
 // tenths of a degree, as the scroll bars hold them). The defaults suit the
-// simulated rig (rig.h) in every take-off type and give hearts of 95 %vol:
-// the take-off regulated by head and packing together, the head 0.1 °C above
+// simulated rig (rig.h) in every take-off type and give hearts of 95 %vol
+// and more at about 1.5 L/h, ended by the tails before the tank limit: the
+// take-off regulated by head and packing together, the head 0.1 °C above
 // the 78.1 °C its sensor shows on a closed column (higher, and the hearts
-// weaken: the boiling curve is flat at the azeotrope), the packing a degree
-// above its working temperature, so it acts when the column runs out of
-// spirit; the product cooler's water on above 25 °C and a stop above 40 °C;
-// the run ended when the pot reaches 96 °C; the tank line of width-modulated
-// take-off falling from a share of 45 % at the start of the hearts to none
-// at the boiling point of water.
+// weaken: the boiling curve is flat at the azeotrope), the packing about a
+// degree above its working temperature, so it acts when the fusel oils
+// climb to it as the column runs out of spirit; the product cooler's water
+// on above 25 °C and a stop above 40 °C; the run ended when the pot reaches
+// 96 °C, should the tails not end it first; the tank line of
+// width-modulated take-off falling from a share of 30 % at the start of the
+// hearts to none at the boiling point of water.
 struct OperatorChoices {
   int head = 782;             // V(1), dephlegmator
-  int packing = 800;          // V(2)
+  int packing = 808;          // V(2)
   int tank_end = 960;         // V(3), end of the run
   int cooler_overheat = 400;  // V(4)
   int coil_opens = 250;       // V(5)
@@ -37,7 +39,7 @@ struct OperatorChoices {
   // The tank line of width-modulated take-off.
   int share_falls_from = 860;   // temp_shim1_scr
   int share_zero_at = 1000;     // temp_shim2_scr
-  int full_share_percent = 45;  // kalibr_kolonni_scr
+  int full_share_percent = 30;  // kalibr_kolonni_scr
 };
 
 // Writes "mytunes.log" in the working folder for a controller on a plant with

@@ -47,7 +47,7 @@ subscribe() { # subscribe FILE [auth...]: every kolvar and discovery message int
 start_broker "allow_anonymous true"
 subscribe sub.txt
 printf 'name = run1\n' > kolvar-web.conf
-timeout 90 "$sim" --headless --mqtt "mqtt://127.0.0.1:$port" > run1.txt 2> run1-err.txt ||
+timeout 90 "$sim" --headless --tails --mqtt "mqtt://127.0.0.1:$port" > run1.txt 2> run1-err.txt ||
   fail "the run failed"
 grep -q "^alerts: mqtt://127.0.0.1:$port" run1.txt || fail "the channel was not named"
 wait_for sub.txt '^kolvar/run1/availability offline' 10 || fail "no offline at the end"

@@ -22,7 +22,7 @@ wait_for() {
 
 port=$(python3 "$here/free_port.py")
 printf 'telegram-api = http://127.0.0.1:%s\n' "$port" > kolvar-web.conf
-timeout 150 "$@" --headless --test-alert \
+timeout 150 "$@" --headless --tails --test-alert \
   --push "http://127.0.0.1:$port/push" --webhook "http://127.0.0.1:$port/hook" \
   --telegram "123456:ABC-def:-1001" --heartbeat "http://127.0.0.1:$port/beat,1" > run.txt 2> err.txt &
 run=$!

@@ -25,7 +25,8 @@ TEST_F(Behaviour, ClosedValveBringsTheHeadToTheAzeotrope) {
   run_seconds(3600);
   const PlantStatus s = plant->status();
   EXPECT_NEAR(s.dephlegmator_celsius, 78.2, 0.1);
-  EXPECT_LT(s.packing_celsius, 78.8);
+  // The packing sensor, low in the packing, a little under a degree over it.
+  EXPECT_LT(s.packing_celsius, 79.0);
   EXPECT_EQ(s.taken_off.moles(), 0);
 }
 

@@ -45,6 +45,7 @@ TEST(SimOptions, WrongOptionsEndWithTwoAndTheUsage) {
   std::ostringstream out, err;
   EXPECT_EQ(run_cli({"--trace", "t.csv"}, out, err, open), 2);
   EXPECT_NE(err.str().find("--trace is for --headless runs"), std::string::npos) << err.str();
+  EXPECT_EQ(run_cli({"--tails"}, out, err, open), 2);
   EXPECT_EQ(run_cli({"--cold", "--litres", "20", "--seed", "3"}, out, err, open), 7);
   EXPECT_TRUE(window.cold && !window.headless);
   EXPECT_EQ(window.litres, 20);
@@ -106,6 +107,21 @@ TEST_F(HeadlessRun, ARunPrintsItsSummaryAndTracesEveryCycle) {
 
   // A second run takes the settings file the first one wrote.
   ASSERT_EQ(run({"--headless", "--hours", "0.01", "--settings", "mytunes.log"}), 0) << err;
+}
+
+TEST_F(HeadlessRun, TheTailsEndTheRunBeforeTheTankLimit) {
+  // A distiller who takes no tails stops the column when the packing rises
+  // on them; one who does goes on to the tank limit.
+  ASSERT_EQ(run({"--headless", "--litres", "15"}), 0) << err;
+  EXPECT_NE(out.find(" the hearts have ended: Стоп системы\n"), std::string::npos) << out;
+  EXPECT_NE(out.find(": Остановлено пользователем\ncycles: "), std::string::npos) << out;
+  EXPECT_NE(out.find("hearts ended: "), std::string::npos) << out;
+  EXPECT_EQ(out.find("tails: 0.00 L"), std::string::npos) << out;
+
+  ASSERT_EQ(run({"--headless", "--litres", "15", "--tails"}), 0) << err;
+  EXPECT_EQ(out.find("the hearts have ended"), std::string::npos) << out;
+  EXPECT_NE(out.find(": Достигнут предел температуры бака\ncycles: "), std::string::npos) << out;
+  EXPECT_NE(out.find("hearts ended: "), std::string::npos) << out;
 }
 
 }  // namespace
