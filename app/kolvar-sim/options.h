@@ -19,12 +19,12 @@ struct Options {
   double strength = 40;  // per cent by volume
   double watts = 2000;
   unsigned seed = 1;
-  double hours = 12;  // the longest run
+  double hours = 12;              // the longest run
+  double pressure_hpa = 1013.25;  // the air's
+  double drift_hpa_h = 0;         // the weather: the pressure's drift
   // The simulated operator takes the tails too: the run goes on past the
   // hearts' end until the system stops (else "Стоп системы" ends the hearts).
   bool tails = false;
-  double pressure_hpa = 1013.25;  // the air's
-  double drift_hpa_h = 0;         // the weather: the pressure's drift
   std::string trace = "trace.csv";
   // --headless on real time scaled: 1 real time, 60 a minute a second; none
   // as fast as the machine allows.
