@@ -100,7 +100,9 @@ QWidget* SimWindow::make_pressure_setting() {
   box->setObjectName(QStringLiteral("pressure_setting"));
   box->setRange(sim::kLowestHpa, sim::kHighestHpa);
   box->setDecimals(1);
-  box->setValue(links_.plant.settings().pressure_hpa);
+  // Rounded as the pressure's row and the Windows edition's box round it.
+  const std::string shown = simrun::pressure_setting_text(links_.plant.settings().pressure_hpa);
+  box->setValue(simrun::pressure_setting(shown).value_or(links_.plant.settings().pressure_hpa));
   connect(box, &QDoubleSpinBox::valueChanged, this, [this](double hpa) {
     // From the model's present on, as a fault acts.
     if (links_.catch_up) links_.catch_up();

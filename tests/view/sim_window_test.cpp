@@ -40,6 +40,10 @@ class SimWindowTest : public kolvar::testing::InFreshFolder {
 };
 
 TEST_F(SimWindowTest, ThePressureSetHoldsFromThePresentAndShowsInItsRow) {
+  // Opened, the box shows the row's rounding and moves nothing.
+  EXPECT_DOUBLE_EQ(find<QDoubleSpinBox>("pressure_setting")->value(), 1013.2);
+  EXPECT_EQ(label("pressure"), QString::fromUtf8("1013.2 гПа"));
+  EXPECT_EQ(plant.settings().pressure_hpa, 1013.25);
   real += std::chrono::seconds(5);
   find<QDoubleSpinBox>("pressure_setting")->setValue(990);
   EXPECT_EQ(plant.now(), clock());
