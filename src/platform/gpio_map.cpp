@@ -4,6 +4,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "platform/trimmed.h"
+
 namespace kolvar::platform {
 namespace {
 
@@ -19,13 +21,6 @@ std::vector<std::string_view> split(std::string_view text, char at) {
     if (end == std::string_view::npos) return parts;
     text.remove_prefix(end + 1);
   }
-}
-
-std::string_view trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t\r");
-  return text.substr(first, last - first + 1);
 }
 
 void check_chip(std::string_view chip) {

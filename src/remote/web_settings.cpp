@@ -7,16 +7,13 @@
 
 #include "platform/random_bytes.h"
 #include "platform/system_reason.h"
+#include "platform/trimmed.h"
 
 namespace kolvar::remote {
 
-namespace {
+using platform::trimmed;
 
-std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
+namespace {
 
 [[noreturn]] void wrong(int line, const std::string& what) {
   throw WebSettingsError("line " + std::to_string(line) + ": " + what);

@@ -17,9 +17,8 @@ std::optional<platform::Millis> HeartsEnd::update(platform::Millis at, bool pack
   const Reading& first = window_.front();
   const platform::Millis span = at - first.at;
   if (span < kWindowMs) return std::nullopt;
-  const auto touched =
-      std::find_if(window_.begin(), window_.end(), [](const Reading& r) { return r.over; });
-  if (touched == window_.end()) return std::nullopt;
+  // Every reading but the newest has its time over counted in over_ms_.
+  if (over_ms_ == 0 && !packing_over) return std::nullopt;
 
   const bool stood_over = 2 * over_ms_ >= span;
   const double pace = (litres - settled_->litres) / static_cast<double>(at - settled_->at);
@@ -27,7 +26,8 @@ std::optional<platform::Millis> HeartsEnd::update(platform::Millis at, bool pack
   const bool held_back = 3 * lately < pace;
   if (stood_over || held_back) {
     ended_ = at;
-    tails_since_ = touched->at;
+    tails_since_ =
+        std::find_if(window_.begin(), window_.end(), [](const Reading& r) { return r.over; })->at;
   }
   return ended_;
 }

@@ -57,17 +57,23 @@ struct Told {
   }
 };
 
+std::vector<std::unique_ptr<AlertChannel>> both(std::unique_ptr<AlertChannel> first,
+                                                std::unique_ptr<AlertChannel> second) {
+  std::vector<std::unique_ptr<AlertChannel>> channels;
+  channels.push_back(std::move(first));
+  channels.push_back(std::move(second));
+  return channels;
+}
+
 TEST(AlertSender, RetriesKeepTheOrderAndTroubleIsToldOnce) {
   auto a = std::make_unique<FakeChannel>("a", 3);
   auto b = std::make_unique<FakeChannel>("b", 0);
   FakeChannel& fa = *a;
   FakeChannel& fb = *b;
-  std::vector<std::unique_ptr<AlertChannel>> channels;
-  channels.push_back(std::move(a));
-  channels.push_back(std::move(b));
   Told told;
   AlertSender sender(
-      std::move(channels), kAtOnce, [] { return platform::Millis{0}; }, told.trouble());
+      both(std::move(a), std::move(b)), kAtOnce, [] { return platform::Millis{0}; },
+      told.trouble());
   EXPECT_TRUE(sender.post(letter(0, "a1")));
   EXPECT_TRUE(sender.post(letter(0, "a2")));
   EXPECT_TRUE(sender.post(letter(1, "b1")));
@@ -84,14 +90,12 @@ TEST(AlertSender, TheBeatGoesAtOnceAndTheEndDoesNotWaitForADeadChannel) {
   auto dead = std::make_unique<FakeChannel>("dead", -1);
   auto beat = std::make_unique<FakeChannel>("beat", 0);
   FakeChannel& fb = *beat;
-  std::vector<std::unique_ptr<AlertChannel>> channels;
-  channels.push_back(std::move(dead));
-  channels.push_back(std::move(beat));
   platform::HttpRequest ping;
   ping.body = "ping";
   Told told;
   AlertSender sender(
-      std::move(channels), {.capacity = 8, .first_retry = 3'600'000, .longest_retry = 3'600'000},
+      both(std::move(dead), std::move(beat)),
+      {.capacity = 8, .first_retry = 3'600'000, .longest_retry = 3'600'000},
       [] { return platform::Millis{0}; }, told.trouble(), AlertSender::Beat{1, ping, 60'000});
   sender.post(letter(0, "lost"));
   ASSERT_TRUE(sender.wait_delivered(1, kBound));
@@ -127,11 +131,9 @@ TEST(AlertSender, AChannelThatHangsHoldsUpNoOther) {
   auto quick = std::make_unique<FakeChannel>("quick", 0);
   HangingChannel& fh = *hanging;
   FakeChannel& fq = *quick;
-  std::vector<std::unique_ptr<AlertChannel>> channels;
-  channels.push_back(std::move(hanging));
-  channels.push_back(std::move(quick));
   AlertSender sender(
-      std::move(channels), kAtOnce, [] { return platform::Millis{0}; }, nullptr);
+      both(std::move(hanging), std::move(quick)), kAtOnce, [] { return platform::Millis{0}; },
+      nullptr);
   sender.post(letter(0, "stuck"));
   sender.post(letter(1, "stop"));
   // The hanging channel has not answered, yet the other's letter went.
