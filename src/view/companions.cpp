@@ -21,6 +21,11 @@ constexpr QSize kLeast(160, 100);
 constexpr std::size_t kAskedKept = 8;
 // Places asked again of a window whose title bar ended up off the screen.
 constexpr int kOffScreenTries = 3;
+// A window manager may tell a window its frame only after the window's last
+// move: nothing then reports the new frame, so a companion placed with a
+// guessed frame is looked at again a few times after it last moved.
+constexpr int kSettleMs = 250;
+constexpr int kSettleLooks = 8;
 
 QMargins frame_margins(const QWidget& w) {
   const QRect frame = w.frameGeometry();
@@ -43,6 +48,8 @@ Companions::Companions(QWidget& main) : main_(main) {
   fallback_.setSingleShot(true);
   fallback_.setInterval(kFallbackMs);
   connect(&fallback_, &QTimer::timeout, this, [this] { main_in_place(); });
+  settle_.setInterval(kSettleMs);
+  connect(&settle_, &QTimer::timeout, this, [this] { look_again(); });
   main_.installEventFilter(this);
   if (main_.isVisible()) fallback_.start();
   when_on_screen(main_, *this, [this] {
@@ -78,13 +85,32 @@ bool Companions::eventFilter(QObject* watched, QEvent* event) {
       moved(*c);
     else if (type == QEvent::Resize)
       resized(*c);
-    // Framed otherwise than the main window (a frame with a handle to
-    // resize it), it is placed again with its own frame.
-    if ((type == QEvent::Move || type == QEvent::Resize) && c->following && main_placed_ &&
-        c->window->isVisible() && (frame_margins(*c->window) != c->frame || title_off_screen(*c)))
-      follow_main();
+    if (type == QEvent::Move || type == QEvent::Resize) {
+      place_again_if_framed_otherwise();
+      looks_left_ = kSettleLooks;
+      settle_.start();
+    }
   }
   return QObject::eventFilter(watched, event);
+}
+
+// A companion framed otherwise than it was placed with (a frame with a handle
+// to resize it, or a frame the window manager told of late) is placed again
+// with its own frame.
+void Companions::place_again_if_framed_otherwise() {
+  if (!main_placed_) return;
+  for (Companion& c : companions_) {
+    if (!c.window || !c.following || !c.shown || !c.window->isVisible()) continue;
+    if (frame_margins(*c.window) != c.frame || title_off_screen(c)) {
+      follow_main();
+      return;
+    }
+  }
+}
+
+void Companions::look_again() {
+  if (--looks_left_ <= 0) settle_.stop();
+  place_again_if_framed_otherwise();
 }
 
 // Placed before the window system knew its frame, a window may be mapped
@@ -117,6 +143,8 @@ void Companions::main_in_place() {
     c.window->show();
     c.window->setAttribute(Qt::WA_ShowWithoutActivating, false);
   }
+  looks_left_ = kSettleLooks;
+  settle_.start();
 }
 
 void Companions::follow_main() {

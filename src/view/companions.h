@@ -66,6 +66,8 @@ class Companions : public QObject {
 
   void main_in_place();
   void follow_main();
+  void look_again();
+  void place_again_if_framed_otherwise();
   void moved(Companion& c);
   void resized(Companion& c);
   bool title_off_screen(Companion& c);
@@ -73,6 +75,9 @@ class Companions : public QObject {
 
   QWidget& main_;
   QTimer fallback_;
+  // Looks again at the companions a while after their last move or resize.
+  QTimer settle_;
+  int looks_left_ = 0;
   std::vector<Companion> companions_;
   bool main_placed_ = false;
 };

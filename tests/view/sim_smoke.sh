@@ -15,6 +15,7 @@ smoke_begin "$work"
 cat >inside.sh <<'INSIDE'
 program=$1
 . "$2"
+smoke_wait_for_display
 KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 KOLVAR_TEST_CLICKS="Start_sys_button" "$program" >events.txt 2>stderr.txt &
 pid=$!
 smoke_wait $pid grep -q ' shown$' events.txt

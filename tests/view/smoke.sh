@@ -15,6 +15,7 @@ smoke_begin "$work"
 cat >inside.sh <<'INSIDE'
 kolvar=$1
 . "$2"
+smoke_wait_for_display
 KOLVAR_TEST_PORT=fake KOLVAR_TEST_CLICKS="ss(3) Start_sys_button" "$kolvar" >events.txt 2>stderr.txt &
 pid=$!
 smoke_wait $pid grep -q ' shown$' events.txt

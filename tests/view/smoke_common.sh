@@ -29,6 +29,19 @@ smoke_wait() {
   return 1
 }
 
+# smoke_wait_for_display: until the virtual display answers, for at most
+# thirty seconds. On a loaded machine xvfb-run may start the command before
+# Xvfb takes connections, and a program started then cannot open it.
+# Without x11-utils there is nothing to ask, and the program just starts.
+smoke_wait_for_display() {
+  command -v xprop >/dev/null || return 0
+  for _ in $(seq 300); do
+    xprop -root >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # smoke_end PID NAMES: the windows on the display go to windows.txt (NAMES
 # stands in for them when x11-utils is missing and the paint alone must
 # show them), then the program is asked to end; its exit code goes to

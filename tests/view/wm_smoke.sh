@@ -21,6 +21,7 @@ cat >inside.sh <<'INSIDE'
 kind=$1 program=$2 here=$3
 . "$here/smoke_common.sh"
 . "$here/wm_checks.sh"
+smoke_wait_for_display
 openbox --sm-disable >openbox.txt 2>&1 &
 wm=$!
 if wm_wait_for_wm $wm; then
