@@ -15,7 +15,7 @@ smoke_begin "$work"
 cat >inside.sh <<'INSIDE'
 program=$1
 . "$2"
-smoke_wait_for_display
+smoke_display_is_up
 KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 KOLVAR_TEST_CLICKS="Start_sys_button" "$program" >events.txt 2>stderr.txt &
 pid=$!
 smoke_wait $pid grep -q ' shown$' events.txt
@@ -25,7 +25,7 @@ smoke_wait $pid ten_cycles
 wc -l <keeper.log >lines-at-end.txt
 smoke_end $pid "$(printf '"Симулятор колонны — Kolvar": ("kolvar-sim")\n("kolvar-sim")')"
 INSIDE
-xvfb-run -a -s "-screen 0 1280x800x24" bash inside.sh "$program" "$common"
+smoke_in_display 1280x800x24 bash inside.sh "$program" "$common"
 
 grep -q ' shown$' events.txt || fail "the main window was never painted"
 grep -q '"Симулятор колонны' windows.txt || fail "no simulator window on the display"

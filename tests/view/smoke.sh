@@ -15,13 +15,13 @@ smoke_begin "$work"
 cat >inside.sh <<'INSIDE'
 kolvar=$1
 . "$2"
-smoke_wait_for_display
+smoke_display_is_up
 KOLVAR_TEST_PORT=fake KOLVAR_TEST_CLICKS="ss(3) Start_sys_button" "$kolvar" >events.txt 2>stderr.txt &
 pid=$!
 smoke_wait $pid grep -q ' shown$' events.txt
 smoke_end $pid '"kolvar"'
 INSIDE
-xvfb-run -a -s "-screen 0 1024x768x24" bash inside.sh "$kolvar" "$common"
+smoke_in_display 1024x768x24 bash inside.sh "$kolvar" "$common"
 
 grep -q ' shown$' events.txt || fail "the window was never painted"
 grep -q '"kolvar"' windows.txt || fail "no kolvar window on the display"

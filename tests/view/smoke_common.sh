@@ -29,11 +29,35 @@ smoke_wait() {
   return 1
 }
 
-# smoke_wait_for_display: until the virtual display answers, for at most
-# thirty seconds. On a loaded machine xvfb-run may start the command before
-# Xvfb takes connections, and a program started then cannot open it.
-# Without x11-utils there is nothing to ask, and the program just starts.
-smoke_wait_for_display() {
+# smoke_in_display SCREEN COMMAND...: COMMAND on a virtual display of
+# SCREEN ("1280x1024x24"), which is gone when this returns. The server does
+# not reset when its last client leaves (-noreset): a program that connects
+# while it resets cannot open the display, and the checks' short-lived
+# clients come and go all the time. xvfb-run ends its Xvfb without waiting
+# for it, and the next test's xvfb-run may take the same display number
+# while the old server still answers there. COMMAND calls
+# smoke_display_is_up first.
+smoke_in_display() {
+  local screen=$1 rc display
+  shift
+  rm -f display.txt
+  xvfb-run -a -s "-screen 0 $screen -noreset" "$@"
+  rc=$?
+  display=$(cat display.txt 2>/dev/null)
+  if [ -n "$display" ] && command -v pgrep >/dev/null; then
+    for _ in $(seq 100); do
+      pgrep -f "^Xvfb $display( |\$)" >/dev/null || break
+      sleep 0.1
+    done
+  fi
+  return $rc
+}
+
+# smoke_display_is_up: inside the virtual display, notes which one it is
+# for smoke_in_display, and waits until it answers (at most thirty seconds;
+# without x11-utils there is nothing to ask).
+smoke_display_is_up() {
+  echo "$DISPLAY" >display.txt
   command -v xprop >/dev/null || return 0
   for _ in $(seq 300); do
     xprop -root >/dev/null 2>&1 && return 0

@@ -21,7 +21,7 @@ cat >inside.sh <<'INSIDE'
 kind=$1 program=$2 here=$3
 . "$here/smoke_common.sh"
 . "$here/wm_checks.sh"
-smoke_wait_for_display
+smoke_display_is_up
 openbox --sm-disable >openbox.txt 2>&1 &
 wm=$!
 if wm_wait_for_wm $wm; then
@@ -87,7 +87,7 @@ wait $wm 2>/dev/null
 INSIDE
 # A screen a little smaller than a usual one: all three windows side by side
 # need some of the room there is.
-xvfb-run -a -s "-screen 0 1280x1024x24" bash inside.sh "$kind" "$program" "$here"
+smoke_in_display 1280x1024x24 bash inside.sh "$kind" "$program" "$here"
 
 [ -f checks.txt ] || fail "no check ran"
 cat checks.txt

@@ -153,7 +153,7 @@ wait $sim
 echo $? >exit-code.txt
 [ -z "$wm" ] || kill $wm
 INSIDE
-xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash inside.sh "$install" "$menu" "$tool" "$pictures"
+xvfb-run -a -s "-screen 0 1280x1024x24 -br -noreset" bash inside.sh "$install" "$menu" "$tool" "$pictures"
 cat found.txt 2>/dev/null
 
 grep -qx kolvar-window found.txt || fail "kolvar.exe from the Start menu showed no window"

@@ -16,7 +16,7 @@ for tool in wine xdotool xwininfo xprop; do
 done
 if [ -z "${DISPLAY:-}" ]; then
   command -v xvfb-run >/dev/null || { echo "SKIPPED: no display and no xvfb-run"; exit 77; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 

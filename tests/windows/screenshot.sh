@@ -10,7 +10,7 @@ set -eu
 exe=$1 out=$2 closer=$3 class=${4:-KolvarMain}
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 exe=$(realpath "$exe") closer=$(realpath "$closer") out=$(realpath -m "$out")
 mkdir -p "$(dirname "$out")"

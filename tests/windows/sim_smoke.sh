@@ -17,7 +17,7 @@ if ! command -v wine >/dev/null || ! command -v xwininfo >/dev/null; then
 fi
 if [ -z "${DISPLAY:-}" ]; then
   command -v xvfb-run >/dev/null || { echo "SKIPPED: no display and no xvfb-run"; exit 77; }
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 export LC_ALL=C.UTF-8
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
