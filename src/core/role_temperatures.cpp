@@ -22,8 +22,7 @@ int sensor_column(const form::Controller& c, int role) {
 }
 
 void set_role_reading(form::Controller& c, int role, std::string text) {
-  c.column.set_role(role, std::move(text));
-  c.c(ctl::T, role).set_text(c.column.role(role).text);
+  c.c(ctl::T, role).set_text(std::move(text));
 }
 
 void set_role_temperatures(form::Controller& c, const LogFields& line) {
@@ -32,8 +31,8 @@ void set_role_temperatures(form::Controller& c, const LogFields& line) {
                      role_enabled(c, role) ? line.sensor[sensor_column(c, role) - 1]
                                            : c.c(ctl::T2, role).text());
   }
-  c.column.set_time_stamp(line.time);
   c.c(ctl::time_log2).set_text(line.time);
+  c.column.mark_read();
 }
 
 }  // namespace kolvar::core

@@ -13,12 +13,11 @@ int sensor_column(const form::Controller& c, int role);
 
 // Each role that takes part reads its sensor's text; one that does not reads
 // its own threshold's caption, so it stays neutral in every comparison. The
-// column's state takes the readings and the line's time stamp (the only step
-// that turns a temperature's text into a number); the labels T(1..4) and
-// `time_log2` show them.
+// labels T(1..4) and `time_log2` hold them; the column's state reads its
+// numbers from there.
 void set_role_temperatures(form::Controller& c, const LogFields& line);
 
-// Role r reads this text: the column's state takes it and T(r) shows it.
+// Role r reads this text: T(r) shows it and every decision reads it there.
 void set_role_reading(form::Controller& c, int role, std::string text);
 
 }  // namespace kolvar::core

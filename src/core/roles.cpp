@@ -16,7 +16,7 @@ bool role_over(const form::Controller& c, int role, const form::Control& thresho
 
 bool read_error(const form::Controller& c) {
   for (int role = 1; role <= kRoleCount; ++role) {
-    if (role_enabled(c, role) && role_temperature(c, role) == 0) return true;
+    if (role_enabled(c, role) && c.column.role(role).unreadable()) return true;
   }
   return false;
 }

@@ -22,7 +22,8 @@ double role_temperature(const form::Controller& c, int role);
 // in tenths of a degree by a scroll bar (880 is 88.0).
 bool role_over(const form::Controller& c, int role, const form::Control& threshold);
 
-// Some role that takes part reads 0: the sensor gave nothing usable.
+// Some role that takes part reads a value no sensor shows: nothing usable
+// (0, a blank) or a missing sensor's code (-127).
 bool read_error(const form::Controller& c);
 
 }  // namespace kolvar::core

@@ -1,5 +1,7 @@
 #include "form/column_state.h"
 
+#include "form/form.h"
+#include "form/names.h"
 #include "form/text_number.h"
 
 namespace kolvar::form {
@@ -12,8 +14,23 @@ RoleReading RoleReading::of_text(std::string text) {
   return reading;
 }
 
-ColumnState::ColumnState() {
-  for (RoleReading& reading : roles_) reading = RoleReading::of_text(kUnreadRoleText);
+bool RoleReading::unreadable() const {
+  return value == 0 || !shown_by_a_sensor(value);
+}
+
+ColumnState::ColumnState(const Form& form) : form_(form) {
+  for (RoleReading& reading : readings_) reading = RoleReading::of_text(kUnreadRoleText);
+}
+
+const RoleReading& ColumnState::role(int r) const {
+  RoleReading& reading = readings_.at(static_cast<std::size_t>(r - 1));
+  const std::string& caption = form_.get(ctl::T.text(), r).text();
+  if (reading.text != caption) reading = RoleReading::of_text(caption);
+  return reading;
+}
+
+const std::string& ColumnState::time_stamp() const {
+  return form_.get(ctl::time_log2.text()).text();
 }
 
 }  // namespace kolvar::form

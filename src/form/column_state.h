@@ -1,15 +1,18 @@
 #pragma once
-// The column's state as numbers. The control cycle fills the role
-// temperatures once per cycle from the logger's line and writes the labels
-// from them; everything that compares a temperature or draws it reads the
-// numbers here, so no caption is ever turned back into a number. The values
-// that the window shows in control tags live here too, typed; the
-// controller's setters keep their tags showing the same text as ever.
+// The column's state as numbers. Each value lives in the control that shows
+// it: the role temperatures in the captions of T(1..4), the log's time stamp
+// in `time_log2`, and the four state fields in their tags. What is read here
+// is read from those controls, so every way of writing one (a step of the
+// cycle, the operator, a script's `set NAME.tag`) is seen by every reader.
+// A caption is turned into numbers once per change of its text, not once per
+// reader.
 #include <array>
 #include <optional>
 #include <string>
 
 namespace kolvar::form {
+
+class Form;
 
 // T(1) dephlegmator, T(2) packing, T(3) tank, T(4) cooler outlet.
 inline constexpr int kRoleCount = 4;
@@ -22,51 +25,46 @@ struct RoleReading {
   // The caption of T(r): the sensor's trimmed field, or for a role that takes
   // no part the caption of its threshold.
   std::string text;
-  // numeric_value of the text: what every decision compares (0 for a blank
-  // or unreadable field, which is a read error of a role that takes part).
+  // numeric_value of the text: what every decision compares.
   double value = 0;
-  // reading_degrees of the text: what the plot draws (none for a blank).
+  // reading_degrees of the text: what the plot draws (none for a blank or a
+  // value no sensor shows).
   std::optional<double> degrees;
 
   // The one place where a temperature's text becomes a number.
   static RoleReading of_text(std::string text);
+
+  // A value no sensor on a column can show: nothing usable (0, a blank, a
+  // word) or a code a sensor's bus gives for a sensor that is not there. A
+  // role that takes part and reads so is a read error.
+  bool unreadable() const;
 
   bool operator==(const RoleReading&) const = default;
 };
 
 class ColumnState {
  public:
-  ColumnState();
+  explicit ColumnState(const Form& form);
 
-  // Role r, 1 to kRoleCount. Whether a role takes part stays the enabled
-  // state of its label: the operator's menus and start-up set that.
-  const RoleReading& role(int r) const { return roles_.at(static_cast<std::size_t>(r - 1)); }
-  void set_role(int r, std::string text) {
-    roles_.at(static_cast<std::size_t>(r - 1)) = RoleReading::of_text(std::move(text));
-  }
+  // Role r, 1 to kRoleCount, as its label shows it now. Whether a role takes
+  // part stays the enabled state of its label.
+  const RoleReading& role(int r) const;
 
-  // The time stamp of the last line read (characters 1 to 8, trimmed),
-  // compared as text: its format is the logger's business.
-  const std::string& time_stamp() const { return time_stamp_; }
-  void set_time_stamp(std::string stamp) { time_stamp_ = std::move(stamp); }
+  // The time stamp of the last line read (characters 1 to 8, trimmed), as
+  // `time_log2` shows it; compared as text: its format is the logger's.
+  const std::string& time_stamp() const;
 
-  // The values shown in control tags; the Controller's setters change them
-  // together with their tags.
-  const std::string& stop_reason() const { return stop_reason_; }
-  bool restart_mark() const { return restart_mark_; }
-  long long minute_count() const { return minute_count_; }
-  bool settings_loaded() const { return settings_loaded_; }
+  // Whether the cycle has taken a role's reading from a log line since the
+  // program started: until then a label shows the window's first caption,
+  // which is no temperature.
+  bool has_reading() const { return has_reading_; }
+  void mark_read() { has_reading_ = true; }
 
  private:
-  friend class Controller;
-
-  std::array<RoleReading, kRoleCount> roles_;
-  std::string time_stamp_;
-  // As the window's tags start: News "1", Ch_log "0", Timer3 "0", V(1) "".
-  std::string stop_reason_ = "1";
-  bool restart_mark_ = false;
-  long long minute_count_ = 0;
-  bool settings_loaded_ = false;
+  const Form& form_;
+  // The last caption of each label turned into numbers.
+  mutable std::array<RoleReading, kRoleCount> readings_;
+  bool has_reading_ = false;
 };
 
 }  // namespace kolvar::form

@@ -29,23 +29,27 @@ void Controller::on_start(std::function<void(Controller&)> handler) {
   start_.push_back(std::move(handler));
 }
 
-void Controller::set_stop_reason(std::string reason) {
-  c(ctl::News).set_tag(reason);
-  column.stop_reason_ = std::move(reason);
+bool Controller::restart_mark() const {
+  return numeric_value(c(ctl::Ch_log).tag()) != 0;
 }
 
 void Controller::set_restart_mark(bool restarted) {
-  column.restart_mark_ = restarted;
   c(ctl::Ch_log).set_tag(restarted ? "1" : "0");
 }
 
+long long Controller::minute_count() const {
+  return counter_value(c(ctl::Timer3).tag(), "Timer3.Tag");
+}
+
 void Controller::set_minute_count(long long minutes) {
-  column.minute_count_ = minutes;
   c(ctl::Timer3).set_tag(std::to_string(minutes));
 }
 
+bool Controller::settings_loaded() const {
+  return numeric_value(c(ctl::V, 1).tag()) != 0;
+}
+
 void Controller::set_settings_loaded(bool loaded) {
-  column.settings_loaded_ = loaded;
   c(ctl::V, 1).set_tag(loaded ? "1" : "0");
 }
 

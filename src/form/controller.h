@@ -49,33 +49,33 @@ class Controller {
   char decimal_separator() const { return os.locale.decimal_separator(); }
 
   // --- The column's state as numbers ---
-  // The role temperatures and the log's time stamp, filled by the cycle,
-  // and the values below.
-  ColumnState column;
+  // The role temperatures and the log's time stamp, read from the labels
+  // that show them.
+  ColumnState column{form};
 
-  // --- State fields shown in control tags ---
-  // Each is held typed in `column`; its setter also writes the tag, so the
-  // window and the scripts read the same text as ever. The tag only shows
-  // the value: a tag changed from outside (a script's `set Timer3.tag`)
-  // changes nothing the controller decides on.
+  // --- State fields kept in control tags ---
+  // Each lives in its tag and nowhere else: the getters read the tag as the
+  // window shows it, so a tag written from outside (a script's `set
+  // Ch_log.tag 1`) decides exactly as one written by a step.
   //
   // StopReason (the tag of `News`): the pending reason for a system stop, set
   // by whoever asks for the stop and shown by it.
-  const std::string& stop_reason() const { return column.stop_reason(); }
-  void set_stop_reason(std::string reason);
+  const std::string& stop_reason() const { return c(ctl::News).tag(); }
+  void set_stop_reason(std::string reason) { c(ctl::News).set_tag(std::move(reason)); }
   // RestartMark (the tag of `Ch_log`, "1" or "0"): whether the logger has
-  // been started again for the present stall.
-  bool restart_mark() const { return column.restart_mark(); }
+  // been started again for the present stall. Any tag whose value is not 0
+  // counts as set.
+  bool restart_mark() const;
   void set_restart_mark(bool restarted);
-  // The minute count of `Timer3` (its tag, in decimal): the whole minutes of
-  // the vapour delay still to run. Being a number already, it can no longer
-  // fail to read as one, as a tag that held no whole number once did.
-  long long minute_count() const { return column.minute_count(); }
+  // The minute count of `Timer3` (its tag, a whole number as text): the whole
+  // minutes of the vapour delay still to run. A tag that holds no whole number
+  // is a failure of the step that reads it.
+  long long minute_count() const;
   void set_minute_count(long long minutes);
   // SettingsLoaded (the tag of `V(1)`, "1" or "0"; empty before the first
-  // start-up): false while start-up applies the settings file, so the
-  // threshold and period bars do not react.
-  bool settings_loaded() const { return column.settings_loaded(); }
+  // start-up): while its value is 0 start-up is applying the settings file,
+  // so the threshold and period bars do not react.
+  bool settings_loaded() const;
   void set_settings_loaded(bool loaded);
 
   // --- State that has no control ---

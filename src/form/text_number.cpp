@@ -49,7 +49,9 @@ std::optional<double> reading_degrees(std::string_view text) {
   for (char& ch : pointed) {
     if (ch == ',') ch = '.';
   }
-  return numeric_value(pointed);
+  const double degrees = numeric_value(pointed);
+  if (!shown_by_a_sensor(degrees)) return std::nullopt;
+  return degrees;
 }
 
 long long counter_value(std::string_view text, std::string_view what) {

@@ -11,10 +11,19 @@ namespace kolvar::form {
 // a number. Every temperature and threshold comparison uses it.
 double numeric_value(std::string_view text);
 
+// The coldest a sensor on a column shows. Below it lie only the codes a
+// sensor's bus gives for a sensor that does not answer (-127 for one that
+// fell off its bus): no reading at all, however much it looks like one. A
+// high value is never such a code: a hot pot must still stop the column.
+inline constexpr double kLowestReading = -30.0;
+inline bool shown_by_a_sensor(double degrees) {
+  return degrees >= kLowestReading;
+}
+
 // A temperature as the plot and the record's readers take it: none for a
-// blank text, else the leading number with a decimal comma read as a point
-// (a logger in a comma locale still plots its tenths). Decisions never use
-// it: they compare numeric_value.
+// blank text or a value no sensor shows, else the leading number with a
+// decimal comma read as a point (a logger in a comma locale still plots its
+// tenths). Decisions never use it: they compare numeric_value.
 std::optional<double> reading_degrees(std::string_view text);
 
 // A counter that is counted up or down: a whole number, blanks around it

@@ -167,17 +167,13 @@ TEST_F(ProtectiveStep, ACountBelowZeroHasRunOut) {
 
 // The step reads the readings the cycle took, not the labels: a caption set
 // from outside (a script's `set T(3).caption`) decides nothing.
-TEST_F(ProtectiveStep, DecidesOnTheReadingOverALowerCaption) {
-  r.reading(3, "88.1");
-  r.set("T", "50.0", 3);
-  EXPECT_EQ(step(), Protection::Stopped);
-  EXPECT_EQ(reason(), "Достигнут предел температуры бака");
-}
-
-TEST_F(ProtectiveStep, DecidesOnTheReadingUnderAHigherCaption) {
+// The label is the reading's one store: a caption written there from outside
+// is what the step decides on.
+TEST_F(ProtectiveStep, DecidesOnWhatTheLabelHoldsHoweverItWasWritten) {
   r.reading(3, "50.0");
   r.set("T", "88.1", 3);
-  EXPECT_EQ(step(), Protection::Running);
+  EXPECT_EQ(step(), Protection::Stopped);
+  EXPECT_EQ(reason(), "Достигнут предел температуры бака");
 }
 
 TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsShown) {

@@ -74,13 +74,17 @@ TEST_F(VapourPause, ANegativeMinuteCountMeansNoneLeft) {
   EXPECT_FALSE(r.c.c(ctl::Timer3).on());
 }
 
-// The count is held as a number; its tag only shows it, so a tag changed
-// from outside neither fails nor changes the pause.
-TEST_F(VapourPause, ATagChangedFromOutsideLeavesTheMinuteCount) {
-  r.c.c(ctl::Timer3).set_tag("two");
+// The count lives in the tag: one written from outside is the count, and one
+// that holds no whole number fails the tick that reads it.
+TEST_F(VapourPause, TheMinuteCountIsWhatTheTagHolds) {
+  r.c.c(ctl::Timer3).set_tag("2");
   Timer3_Timer(r.c);
-  EXPECT_EQ(r.c.minute_count(), 1);
   EXPECT_EQ(r.c.c(ctl::Timer3).tag(), "1");
+  EXPECT_EQ(r.c.c(ctl::Klapan_status).text(), "");
+  EXPECT_TRUE(r.c.c(ctl::Timer3).on());
+
+  r.c.c(ctl::Timer3).set_tag("two");
+  EXPECT_THROW(Timer3_Timer(r.c), Failure);
   EXPECT_EQ(r.c.c(ctl::Klapan_status).text(), "");
   EXPECT_TRUE(r.c.c(ctl::Timer3).on());
   EXPECT_FALSE(r.c.c(ctl::Timer4).on());

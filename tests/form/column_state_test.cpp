@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/failure.h"
 #include "ui/headless.h"
 
 namespace kolvar::form {
@@ -77,16 +78,50 @@ TEST(ColumnState, EachSetterShowsItsValueInItsTagAsBefore) {
   EXPECT_EQ(c.c(ctl::V, 1).tag(), "0");
 }
 
-// The tags only show the values: an outside change of one is no decision.
-TEST(ColumnState, ATagChangedFromOutsideChangesNoValue) {
+// Each value lives in its control: a tag or caption written from outside
+// (a script's `set NAME.tag`, the operator) is what every reader sees.
+TEST(ColumnState, AValueWrittenIntoItsControlIsTheValue) {
   ui::Headless rig;
   Controller& c = rig.controller;
   c.set_minute_count(3);
   c.set_restart_mark(true);
-  c.c(ctl::Timer3).set_tag("two");
+  c.c(ctl::Timer3).set_tag("2");
   c.c(ctl::Ch_log).set_tag("0");
-  EXPECT_EQ(c.minute_count(), 3);
+  c.c(ctl::V, 1).set_tag("1");
+  c.c(ctl::News).set_tag("Перегрев");
+  EXPECT_EQ(c.minute_count(), 2);
+  EXPECT_FALSE(c.restart_mark());
+  EXPECT_TRUE(c.settings_loaded());
+  EXPECT_EQ(c.stop_reason(), "Перегрев");
+  // A tag is read by the rule for numbers in text: any value but 0 is set.
+  c.c(ctl::Ch_log).set_tag(" 1");
   EXPECT_TRUE(c.restart_mark());
+  c.c(ctl::V, 1).set_tag("");
+  EXPECT_FALSE(c.settings_loaded());
+  // A minute count that holds no whole number fails the step that reads it.
+  c.c(ctl::Timer3).set_tag("two");
+  EXPECT_THROW((void)c.minute_count(), Failure);
+
+  c.c(ctl::T, 3).set_text("-127.00");
+  EXPECT_DOUBLE_EQ(c.column.role(3).value, -127);
+  EXPECT_TRUE(c.column.role(3).unreadable());
+  c.c(ctl::time_log2).set_text("12:00:09");
+  EXPECT_EQ(c.column.time_stamp(), "12:00:09");
+}
+
+// The codes a sensor's bus gives for a sensor that is not there are no
+// readings; a high value always is one.
+TEST(RoleReading, AValueNoSensorShowsIsUnreadable) {
+  for (const char* text : {"", "0", "0.0", "CRC ERROR", "-127", "-127.00", "-127,0", "-30.1"}) {
+    EXPECT_TRUE(RoleReading::of_text(text).unreadable()) << text;
+  }
+  for (const char* text : {"-30", "-10.062", "0.1", "78.9", "85.000", "127.94", "180"}) {
+    EXPECT_FALSE(RoleReading::of_text(text).unreadable()) << text;
+  }
+  // The plot leaves a gap for a missing sensor, not a spike to -127.
+  EXPECT_EQ(RoleReading::of_text("-127").degrees, std::nullopt);
+  EXPECT_EQ(RoleReading::of_text("-127,0").degrees, std::nullopt);
+  EXPECT_EQ(RoleReading::of_text("-29.5").degrees, -29.5);
 }
 
 }  // namespace

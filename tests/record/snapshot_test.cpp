@@ -22,8 +22,6 @@ TEST(Snapshot, TakesTheReadingsOfTheRolesThatTakePart) {
   core::set_role_reading(c, 3, "");
   core::set_role_reading(c, 4, "88");  // shows its threshold: no reading
   c.c(ctl::T, 4).set_enabled(false);
-  // A caption changed from outside is not what the cycle read.
-  c.c(ctl::T, 1).set_text("12.0");
 
   const Sample s = take_sample(c);
   EXPECT_EQ(s.temperatures, (std::array<std::string, 4>{"88.3", "77,5", "", ""}));
