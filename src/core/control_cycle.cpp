@@ -61,7 +61,14 @@ Flow pwm_section(form::Controller& c) {
 // Reading the log up to the PWM section. Next and ToStalledLoggerCheck both
 // go on with the stalled-logger check.
 Flow acquire_and_regulate(form::Controller& c) {
-  set_role_temperatures(c, split_log_line(read_last_line(log_path(c))));
+  std::string line;
+  try {
+    line = read_last_line(log_path(c));
+  } catch (const Failure&) {
+    count_unread_log(c);
+    throw;
+  }
+  set_role_temperatures(c, split_log_line(line));
   check_freshness(c);
   colour_control_temperatures(c);
   // Only the section of the type ticked runs. The liquid and vapour sections

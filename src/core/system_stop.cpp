@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "core/cooldown.h"
 #include "io/coil.h"
 #include "io/port_image.h"
 #include "io/port_write.h"
@@ -38,9 +39,12 @@ bool system_stopped(const form::Controller& c) {
 }
 
 void system_stop(form::Controller& c) {
+  // Cooling that runs goes on for a while (see cooldown.h).
+  const bool coil = coil_cooling_on(c);
+  const bool water = valve_carries_water(c);
   std::string port_failure;
-  attempt(port_failure, [&] { io::otkl(c); });
-  attempt(port_failure, [&] { io::otkl2(c); });
+  attempt(port_failure, [&] { water ? io::vkl(c) : io::otkl(c); });
+  if (!coil) attempt(port_failure, [&] { io::otkl2(c); });
   attempt(port_failure, [&] {
     // A running pulse is left to its pulse timer, which ends it; no cycle
     // starts another. With no pulse running (the signal was constant until
@@ -56,10 +60,12 @@ void system_stop(form::Controller& c) {
   // armed period.
   for (form::Name timer : {ctl::Timer1, ctl::Timer3, ctl::Timer8, ctl::Timer9})
     c.c(timer).set_on(false);
+  if (coil || water) start_cooldown(c);
 
   form::Control& news = c.c(ctl::News);
   std::string text = std::string(kStoppedHeading) + "\r\n" + c.stop_reason();
   if (!port_failure.empty()) text += "\r\n" + port_failure;
+  if (const std::string line = cooldown_line(c); !line.empty()) text += "\r\n" + line;
   news.set_text(text);
 
   if (c.c(ctl::sound_ch).value() == 1) play_stop_sound(c);

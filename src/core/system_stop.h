@@ -16,7 +16,8 @@ inline constexpr const char* kStopSoundFailure =
     "Ошибка, возможно проблемы с winmm.dll или с файлом Stop.wav";
 
 // Brings the outputs into the stopped state (valve closed, coil cooling off,
-// constant working signal off, system-stop pins high), stops the cycle and
+// constant working signal off, system-stop pins high; cooling that runs goes
+// on for a cool-down first, see cooldown.h), stops the cycle and
 // every timer that could still open the valve, shows "СИСТЕМА ОСТАНОВЛЕНА"
 // with the reason the caller put in `StopReason`, and plays the stop sound
 // when `sound_ch` is 1. A port write that fails does not keep the system

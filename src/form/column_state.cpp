@@ -8,14 +8,14 @@ namespace kolvar::form {
 
 RoleReading RoleReading::of_text(std::string text) {
   RoleReading reading;
-  reading.value = numeric_value(text);
   reading.degrees = reading_degrees(text);
+  reading.value = reading.degrees.value_or(0);
   reading.text = std::move(text);
   return reading;
 }
 
 bool RoleReading::unreadable() const {
-  return value == 0 || !shown_by_a_sensor(value);
+  return !degrees || *degrees == 0;
 }
 
 ColumnState::ColumnState(const Form& form) : form_(form) {

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/clock.h"
+
 namespace kolvar::form {
 
 class Form;
@@ -25,18 +27,19 @@ struct RoleReading {
   // The caption of T(r): the sensor's trimmed field, or for a role that takes
   // no part the caption of its threshold.
   std::string text;
-  // numeric_value of the text: what every decision compares.
-  double value = 0;
-  // reading_degrees of the text: what the plot draws (none for a blank or a
+  // reading_degrees of the text: what every decision compares and the plot
+  // draws; none for a text that is no reading (a blank, a word, 7.89e1, a
   // value no sensor shows).
   std::optional<double> degrees;
+  // The degrees, 0 for no reading: what the comparisons take, so that a role
+  // with no reading never passes a threshold.
+  double value = 0;
 
   // The one place where a temperature's text becomes a number.
   static RoleReading of_text(std::string text);
 
-  // A value no sensor on a column can show: nothing usable (0, a blank, a
-  // word) or a code a sensor's bus gives for a sensor that is not there. A
-  // role that takes part and reads so is a read error.
+  // No usable reading: no degrees at all, or 0 (which a sensor on a working
+  // column never shows). A role that takes part and reads so is a read error.
   bool unreadable() const;
 
   bool operator==(const RoleReading&) const = default;
@@ -59,6 +62,17 @@ class ColumnState {
   // which is no temperature.
   bool has_reading() const { return has_reading_; }
   void mark_read() { has_reading_ = true; }
+
+  // What the roles that take part read when one of them last moved, and
+  // when: a logger that repeats its last values with fresh time stamps is
+  // told by how long nothing moved. A memory of the past, not a copy of a
+  // value any control shows.
+  struct LastMove {
+    std::array<std::optional<std::string>, kRoleCount> texts;
+    platform::Millis at = 0;
+    bool seen = false;
+  };
+  LastMove last_move;
 
  private:
   const Form& form_;

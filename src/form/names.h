@@ -11,6 +11,7 @@
   X(Auto)                       \
   X(Ch_log)                     \
   X(Ch_pulse)                   \
+  X(cooldown)                   \
   X(da)                         \
   X(Def_button)                 \
   X(Dir1)                       \

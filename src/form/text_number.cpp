@@ -44,11 +44,24 @@ double numeric_value(std::string_view text) {
 }
 
 std::optional<double> reading_degrees(std::string_view text) {
-  if (text.empty()) return std::nullopt;
-  std::string pointed(text);
-  for (char& ch : pointed) {
-    if (ch == ',') ch = '.';
+  std::size_t b = 0, e = text.size();
+  while (b < e && is_blank(text[b])) ++b;
+  while (e > b && is_blank(text[e - 1])) --e;
+  std::string pointed(text.substr(b, e - b));
+  std::size_t i = (!pointed.empty() && (pointed[0] == '-' || pointed[0] == '+')) ? 1 : 0;
+  std::size_t digits = 0, separators = 0;
+  for (; i < pointed.size(); ++i) {
+    char& ch = pointed[i];
+    if (is_digit(ch)) {
+      ++digits;
+    } else if (ch == '.' || ch == ',') {
+      ++separators;
+      ch = '.';
+    } else {
+      return std::nullopt;
+    }
   }
+  if (digits == 0 || separators > 1) return std::nullopt;
   const double degrees = numeric_value(pointed);
   if (!shown_by_a_sensor(degrees)) return std::nullopt;
   return degrees;

@@ -20,10 +20,12 @@ inline bool shown_by_a_sensor(double degrees) {
   return degrees >= kLowestReading;
 }
 
-// A temperature as the plot and the record's readers take it: none for a
-// blank text or a value no sensor shows, else the leading number with a
-// decimal comma read as a point (a logger in a comma locale still plots its
-// tenths). Decisions never use it: they compare numeric_value.
+// A temperature as a logger's field gives it, for the decisions, the plot and
+// the record's readers alike: a plain decimal (an optional sign, digits and at
+// most one decimal separator, a point or a comma, since a logger in a comma
+// locale writes 78,9), blanks around it allowed. Anything else (a blank, an
+// exponent, letters after the number) is no reading, and neither is a value
+// no sensor shows.
 std::optional<double> reading_degrees(std::string_view text);
 
 // A counter that is counted up or down: a whole number, blanks around it

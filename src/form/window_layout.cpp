@@ -248,6 +248,8 @@ void timers(Builder& b) {
     timer.init_timer(t.interval, t.on);
     if (t.n == 3) timer.init_tag("0");
   }
+  // The cool-down after a stop: a minute a tick, the minutes left in its tag.
+  b.add("cooldown", kNoIndex, Kind::Timer).init_timer(60000, false).init_tag("0");
 }
 
 void menus(Builder& b) {

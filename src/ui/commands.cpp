@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/cooldown.h"
 #include "core/run_counters.h"
+#include "core/start_warnings.h"
 #include "core/steps.h"
 #include "core/system_stop.h"
 #include "form/takeoff.h"
@@ -19,10 +21,14 @@ namespace kolvar::ui {
 void Start_sys_button_Click(form::Controller& c) {
   Form_Load(c);
   c.c(ctl::Timer1).set_on(true);
+  core::cancel_cooldown(c);
   core::reset_run_state(c);
   c.set_stop_reason("");
   for (int k : c.indices(ctl::pin)) c.c(ctl::pin, k).set_text("0");
   io::LPT_set(c);
+  form::Control& news = c.c(ctl::News);
+  for (const std::string& warning : core::start_warnings(c))
+    news.set_text(news.text() + "\r\n" + warning);
 }
 
 void Stop_sys_button_Click(form::Controller& c) {

@@ -15,6 +15,7 @@ void register_handlers(form::Controller& controller) {
   core::register_cycle_handlers(controller);
   core::register_vapour_handlers(controller);
   core::register_pwm_handlers(controller);
+  core::register_cooldown_handlers(controller);
   core::register_valve_news(controller);
   settings::register_handlers(controller);
   register_valve_commands(controller);

@@ -1,5 +1,6 @@
 #include "ui/menus.h"
 
+#include "core/cooldown.h"
 #include "core/run_counters.h"
 #include "io/port_image.h"
 #include "settings/save.h"
@@ -75,6 +76,7 @@ void choose_takeoff_type(form::Controller& c, form::Name chosen) {
   } else {
     for (form::Name name : kPwmControls) c.c(name).set_enabled(false);
   }
+  core::cooldown_type_changed(c);
 }
 }  // namespace
 

@@ -25,7 +25,7 @@ TEST(RecordFormat, ARowReadsBackAsItWasTaken) {
   const Sample full{kDay0,
                     86'399'500,
                     {"88.3", "-", "", "1,5"},
-                    {88.3, 0.0, std::nullopt, 1.5},
+                    {88.3, std::nullopt, std::nullopt, 1.5},
                     {880, 775, 200, 1000, 995},
                     Takeoff::Pwm,
                     true,

@@ -47,8 +47,10 @@ class ProtectiveStep : public ::testing::Test {
     return protective_step(r.c);
   }
   bool running() const { return r.c.c(ctl::Timer1).on(); }
+  // The stop's reason, without the cool-down's line under it.
   std::string reason() const {
-    return r.news().substr(std::string("СИСТЕМА ОСТАНОВЛЕНА\r\n").size());
+    std::string text = r.news().substr(std::string("СИСТЕМА ОСТАНОВЛЕНА\r\n").size());
+    return text.substr(0, text.find("\r\nОхлаждение после остановки"));
   }
 
   CycleRig r;
@@ -117,7 +119,8 @@ TEST_F(ProtectiveStep, CoolerOverheatCountsDownThenStopsInTheEleventhCycle) {
   r.c.c(ctl::hot).set_value(990);
   EXPECT_EQ(step(), Protection::Stopped);
   EXPECT_EQ(reason(), "Перегрев холодильника");  // the emergency check was not made
-  EXPECT_EQ(r.image().substr(0, 1), "0");        // the stop turned the coil cooling off
+  // A cooler that cannot keep up keeps the water it has, for the cool-down.
+  EXPECT_EQ(r.image().substr(0, 1), "1");
 }
 
 TEST_F(ProtectiveStep, OneCycleAtTheThresholdRestoresTheFullCount) {
@@ -191,14 +194,55 @@ class SystemStop : public ProtectiveStep {
   }
 };
 
-TEST_F(SystemStop, OutputsGoToTheStoppedState) {
+TEST_F(SystemStop, OutputsGoToTheStoppedStateTheCoilAfterItsCoolDown) {
   r.tick("puls", {5});
   for (int k = 0; k < 8; ++k) r.set("pin", "1", k);
   stop_now();
-  // coil off, start low, stop high, working signal low, system stop high
-  EXPECT_EQ(r.image(), "00110111");
+  // start low, stop high, working signal low, system stop high; the coil
+  // that was cooling goes on cooling
+  EXPECT_EQ(r.image(), "10110111");
   EXPECT_EQ(r.text("Klapan_status"), "0");
+  EXPECT_EQ(r.h.port1.writes().back().byte, 0b11101101);
+  EXPECT_EQ(r.news(),
+            "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем\r\n"
+            "Охлаждение после остановки: ещё 10 мин");
+  r.h.advance(9 * 60000);
+  EXPECT_EQ(r.image(), "10110111");
+  EXPECT_EQ(r.news(),
+            "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем\r\n"
+            "Охлаждение после остановки: ещё 1 мин");
+  r.h.advance(60000);
+  EXPECT_EQ(r.image(), "00110111");
   EXPECT_EQ(r.h.port1.writes().back().byte, 0b11101100);
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
+  EXPECT_EQ(r.c.c(ctl::News).back_color(), io::kClosedColor);
+  EXPECT_FALSE(r.c.c(ctl::cooldown).on());
+}
+
+TEST_F(SystemStop, WithNoCoolingRunningNothingCoolsDown) {
+  stop_now();
+  EXPECT_EQ(r.image().substr(0, 3), "001");
+  EXPECT_FALSE(r.c.c(ctl::cooldown).on());
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
+}
+
+// In vapour take-off the valve carries the dephlegmator's water: the stop
+// opens it, and no pending pulse end closes it before the cool-down ends.
+TEST_F(SystemStop, VapourTakeoffKeepsTheWaterFlowingForTheCoolDown) {
+  r.c.c(ctl::liquid).set_checked(false);
+  r.c.c(ctl::par).set_checked(true);
+  r.c.c(ctl::Timer4).set_interval(500);
+  r.c.c(ctl::Timer4).set_on(true);
+  stop_now();
+  EXPECT_EQ(r.image().substr(0, 3), "010");
+  EXPECT_EQ(r.text("Klapan_status"), "1");
+  EXPECT_FALSE(r.c.c(ctl::Timer4).on());
+  EXPECT_EQ(r.image().substr(7, 1), "1");  // the system-stop pin
+  r.h.advance(10 * 60000 - 1);
+  EXPECT_EQ(r.text("Klapan_status"), "1");
+  r.h.advance(1);
+  EXPECT_EQ(r.image().substr(0, 3), "001");
+  EXPECT_EQ(r.text("Klapan_status"), "0");
   EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
 }
 

@@ -99,8 +99,8 @@ TEST(Acquisition, TheColumnStateHoldsEachRolesTextAndNumbersAndTheLabelsShowThem
   } cases[] = {
       {1, "88.3", 88.3, 88.3},
       {2, "", 0, std::nullopt},
-      {3, "CRC ERROR", 0, 0},
-      {4, "88,5", 88, 88.5},  // its whole degrees decide, as on the caption
+      {3, "CRC ERROR", 0, std::nullopt},
+      {4, "88,5", 88.5, 88.5},  // a comma is a decimal point, so a row shows its threshold
   };
   for (const auto& k : cases) {
     const form::RoleReading& reading = r.c.column.role(k.role);

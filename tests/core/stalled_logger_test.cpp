@@ -5,6 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -64,11 +67,56 @@ TEST_F(StalledLogger, AFreshLineAfterTheRestartMeansTheNextStallRestartsAgain) {
   EXPECT_EQ(r.launches().size(), 2u);
 }
 
-TEST_F(StalledLogger, WithoutTheOptionTheCountJustGrows) {
+// The option chooses whether the logger is started again, not whether the
+// column is protected: without it a dead log stops the system at once.
+TEST_F(StalledLogger, WithoutTheOptionTheStallStopsWithoutARestart) {
   r.c.c(ctl::Ch_log).set_value(0);
-  for (int i = 0; i < 11; ++i) step();
-  EXPECT_EQ(step(), "11/0");
+  std::vector<std::string> steps;
+  for (int i = 0; i < 5; ++i) steps.push_back(step());
+  EXPECT_THAT(steps, ElementsAre("0/0", "1/0", "2/0", "3/0", "4/0 stopped"));
   EXPECT_TRUE(r.launches().empty());
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nВ логе темп-кипера не меняется время показаний");
+}
+
+// A logger that stamps fresh lines but repeats its readings: after a quarter
+// of an hour without a move every line is stale, until a value moves.
+TEST_F(StalledLogger, ReadingsFrozenForAQuarterOfAnHourCountAsStale) {
+  int second = 0;
+  auto fresh = [&](const char* head) {
+    ++second;
+    char stamp[16];
+    std::snprintf(stamp, sizeof stamp, "12:%02d:%02d", second / 60 % 60, second % 60);
+    r.log(stamp, {head, "70.0", "50.0", "20.0", "20.0"});
+  };
+  // Time passes between the cycles this test runs itself.
+  auto wait = [&](platform::Millis ms) {
+    r.c.c(ctl::Timer1).set_on(false);
+    r.h.advance(ms);
+  };
+  wait(1);
+  fresh("80.0");
+  EXPECT_EQ(step(), "0/0");
+  wait(15 * 60000 - 1);
+  fresh("80.0");
+  EXPECT_EQ(step(), "0/0");
+  wait(1);
+  fresh("80.0");
+  EXPECT_EQ(step(), "1/0");
+  fresh("80.1");  // a value moved
+  EXPECT_EQ(step(), "0/0");
+  for (int i = 0; i < 15; ++i) {
+    wait(60000);
+    fresh("80.1");
+    step();
+  }
+  // Frozen again: stale from the fifteenth minute on, then the stall path.
+  EXPECT_EQ(r.text("time_error"), "1");
+  for (int i = 0; i < 3; ++i) {
+    fresh("80.1");
+    step();
+  }
+  EXPECT_EQ(r.c.c(ctl::Ch_log).tag(), "1");
+  EXPECT_THAT(r.launches(), ElementsAre(kProgram));
 }
 
 TEST_F(StalledLogger, ALimitThatIsNoNumberCountsAsZero) {
@@ -88,22 +136,52 @@ TEST_F(StalledLogger, AFailedRestartIsShownAndTheProtectiveStepStillRuns) {
   EXPECT_EQ(step(), "4/0 stopped");  // the next stall stops the system
 }
 
-TEST(CycleFailures, AMissingLogKeepsTheLastReadingsAndTheCount) {
+// A log that cannot be read is a stale cycle: the last readings stay, the
+// panel says why, and the stall path restarts the logger and then stops.
+TEST(CycleFailures, AMissingLogKeepsTheLastReadingsAndCountsAsStale) {
   CycleRig r;
+  r.set("Path", kProgram);
+  r.set("time_error_def", "3");
+  r.c.c(ctl::Ch_log).set_value(1);
   r.mode("liquid", "stp");
   r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+  r.c.c(ctl::Timer1).set_on(true);
   r.cycle();
   r.cycle();  // one stale cycle
   std::filesystem::remove(r.log_path);
   const form::Color colour = r.c.c(ctl::T, 1).back_color();
   r.set("Klapan_status", "x");  // the liquid section would rewrite it
-  for (int i = 0; i < 5; ++i) r.cycle();
+  for (int i = 0; i < 3; ++i) r.cycle();
   EXPECT_THAT(r.news(), HasSubstr(r.log_path.string()));
   EXPECT_EQ(r.text("T", 1), "80.0");
   EXPECT_EQ(r.c.c(ctl::T, 1).back_color(), colour);
-  EXPECT_EQ(r.text("time_error"), "1");
+  EXPECT_EQ(r.text("time_error"), "0");  // the fourth stale cycle restarted the logger
   EXPECT_EQ(r.text("Klapan_status"), "x");
-  EXPECT_TRUE(r.launches().empty());
+  EXPECT_THAT(r.launches(), ElementsAre(kProgram));
+  for (int i = 0; i < 4; ++i) r.cycle();
+  EXPECT_FALSE(r.c.c(ctl::Timer1).on());
+  EXPECT_EQ(r.news(), "СИСТЕМА ОСТАНОВЛЕНА\r\nВ логе темп-кипера не меняется время показаний");
+}
+
+// A folder where the log should be, and a last line too long to be a
+// logger's, are unreadable logs too.
+TEST(CycleFailures, AFolderOrAnEndlessLastLineCountsAsStale) {
+  for (const bool folder : {true, false}) {
+    CycleRig r;
+    r.log("12:00:01", {"80.0", "70.0", "50.0", "20.0", "20.0"});
+    r.cycle();
+    std::filesystem::remove(r.log_path);
+    if (folder) {
+      std::filesystem::create_directory(r.log_path);
+    } else {
+      std::ofstream(r.log_path, std::ios::binary) << "12:00:02 " << std::string(5000, 'x');
+    }
+    r.cycle();
+    r.cycle();
+    EXPECT_EQ(r.text("time_error"), "2") << folder;
+    EXPECT_THAT(r.news(), HasSubstr(r.log_path.string())) << folder;
+    std::filesystem::remove_all(r.log_path);
+  }
 }
 
 TEST(CycleFailures, TheProtectiveStepRunsOnTheLastReadingsWhenTheLogIsGone) {

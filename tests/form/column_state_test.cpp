@@ -14,27 +14,38 @@
 namespace kolvar::form {
 namespace {
 
-TEST(RoleReading, ANumberAsTheDecisionsAndAsThePlotTakeIt) {
+// A logger's field is a plain decimal, with a point or a comma; anything
+// else is no reading, to the decisions and to the plot alike.
+TEST(RoleReading, APlainDecimalIsAReadingAndNothingElseIs) {
   struct Case {
     const char* text;
-    double value;
     std::optional<double> degrees;
   } cases[] = {
-      {"88.3", 88.3, 88.3},
-      {"-10.062", -10.062, -10.062},
-      // A blank field is a read error to the decisions and no point to the plot.
-      {"", 0, std::nullopt},
-      // A threshold caption in a comma locale: its whole degrees decide, as
-      // they always did; the plot keeps the tenths.
-      {"88,5", 88, 88.5},
-      {"CRC ERROR", 0, 0},
-      {"55", 55, 55},
+      {"88.3", 88.3},
+      {"-10.062", -10.062},
+      {"+20", 20},
+      {" 78.9 ", 78.9},
+      // A logger in a comma locale: the comma is its decimal point.
+      {"78,9", 78.9},
+      {"96,9", 96.9},
+      {"78.", 78},
+      {"", std::nullopt},
+      {"CRC ERROR", std::nullopt},
+      {"1e3", std::nullopt},
+      {"7.89e1", std::nullopt},
+      {"78.9C", std::nullopt},
+      {"78,9,1", std::nullopt},
+      {"1.234,5", std::nullopt},
+      {"-", std::nullopt},
+      {",", std::nullopt},
+      {"55", 55},
   };
   for (const Case& k : cases) {
     const RoleReading r = RoleReading::of_text(k.text);
     EXPECT_EQ(r.text, k.text);
-    EXPECT_DOUBLE_EQ(r.value, k.value) << k.text;
     EXPECT_EQ(r.degrees, k.degrees) << k.text;
+    EXPECT_DOUBLE_EQ(r.value, k.degrees.value_or(0)) << k.text;
+    EXPECT_EQ(r.unreadable(), !k.degrees || *k.degrees == 0) << k.text;
   }
 }
 
@@ -102,8 +113,9 @@ TEST(ColumnState, AValueWrittenIntoItsControlIsTheValue) {
   c.c(ctl::Timer3).set_tag("two");
   EXPECT_THROW((void)c.minute_count(), Failure);
 
+  c.c(ctl::T, 3).set_text("96,9");
+  EXPECT_DOUBLE_EQ(c.column.role(3).value, 96.9);
   c.c(ctl::T, 3).set_text("-127.00");
-  EXPECT_DOUBLE_EQ(c.column.role(3).value, -127);
   EXPECT_TRUE(c.column.role(3).unreadable());
   c.c(ctl::time_log2).set_text("12:00:09");
   EXPECT_EQ(c.column.time_stamp(), "12:00:09");

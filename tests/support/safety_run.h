@@ -64,6 +64,7 @@ class SafetyRun {
     last_step_ = act(stopped_);
     if (last_step_ == "Старт системы") stopped_ = false;
     if (!c_.c(ctl::Timer1).on() && stop_heading()) stopped_ = true;
+
     last_rule_ = broken_.empty() ? check(heading_before, open_before) : broken_;
     return last_rule_.empty() ? last_rule_ : last_rule_ + " (after " + last_step_ + ")";
   }
@@ -176,7 +177,8 @@ class SafetyRun {
     const bool opening = (byte & kStartBit) != 0 && (before & kStartBit) == 0;
     if (opening && c_.c(ctl::stp).checked() && !c_.c(ctl::par).checked())
       return "a timer opened the valve under \"Закрыть клапан\"";
-    if (opening && stopped_ && !c_.c(ctl::Start).checked())
+    // The cool-down opens the water valve of vapour take-off at the stop.
+    if (opening && stopped_ && !c_.c(ctl::Start).checked() && !c_.c(ctl::cooldown).on())
       return "a timer opened the valve while stopped";
     return {};
   }
@@ -204,11 +206,26 @@ class SafetyRun {
     // Time alone does not take the reason of a stop off the panel.
     if (advanced_ && heading_before && !stop_heading()) return "the stop message was replaced";
     // While stopped the stop image holds: nothing but the operator changes it.
-    if (c_.c(ctl::Start).checked()) return {};  // the operator opened the valve
-    if (pin(P::kStart) != "0") return "a start pin is high while stopped";
-    if (pin(P::kStop) != "1") return "the valve's stop pin is low while stopped";
+    // For the cool-down after a stop the coil's cooling may stay on and, in
+    // vapour take-off, the valve that carries the dephlegmator's water open;
+    // nothing else of the stop image changes, and it ends within its time.
+    const form::Control& cooldown = c_.c(ctl::cooldown);
+    const bool cooling = cooldown.on();
+    if (cooling) {
+      const std::string& minutes = cooldown.tag();
+      const bool bounded = cooldown.interval() == 60000 && !minutes.empty() && minutes.size() <= 2 &&
+                           std::all_of(minutes.begin(), minutes.end(), ::isdigit) &&
+                           std::stoi(minutes) >= 1 && std::stoi(minutes) <= 10;
+      if (!bounded) return "the cool-down runs longer than ten minutes";
+    }
     if (pin(P::kSystemStop) != "1") return "the system-stop pin is low while stopped";
-    if (pin(P::kCoil) != "0") return "the coil cooling is on while stopped";
+    if (!cooling && pin(P::kCoil) != "0") return "the coil cooling is on while stopped";
+    // The operator may open the valve by hand, and the cool-down keeps the
+    // water of vapour take-off flowing.
+    if (!c_.c(ctl::Start).checked() && !(cooling && c_.c(ctl::par).checked())) {
+      if (pin(P::kStart) != "0") return "a start pin is high while stopped";
+      if (pin(P::kStop) != "1") return "the valve's stop pin is low while stopped";
+    }
     if (pin(P::kSignal) != "0" && !c_.c(ctl::Timer7).on())
       return "the working signal stays high while stopped";
     for (const char* timer : {"Timer3", "Timer8", "Timer9"})

@@ -1,0 +1,14 @@
+#include "core/start_warnings.h"
+
+#include "core/roles.h"
+
+namespace kolvar::core {
+
+std::vector<std::string> start_warnings(const form::Controller& c) {
+  std::vector<std::string> warnings;
+  if (!role_enabled(c, kTank)) warnings.emplace_back(kNoTankSensorWarning);
+  if (c.c(ctl::hot).value() > kBoilingTenths) warnings.emplace_back(kEmergencyOverBoilingWarning);
+  return warnings;
+}
+
+}  // namespace kolvar::core
