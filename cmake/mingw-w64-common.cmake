@@ -17,8 +17,10 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 
 # Debian's wine starts 32-bit and 64-bit programs alike (the 32-bit ones
-# through wine32, when it is installed).
-find_program(KOLVAR_WINE wine)
+# through wine32, when it is installed). Where the kernel cannot run 32-bit
+# programs, an installed wine32 fails them all: there ./dev names the 64-bit
+# loader, /usr/lib/wine/wine64, which every test and the stop sound then use.
+find_program(KOLVAR_WINE wine DOC "The wine that runs this build's programs")
 if(KOLVAR_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${KOLVAR_WINE})
 endif()

@@ -9,7 +9,8 @@
 # PICTURES, when given, is a folder for pictures of the screen with each
 # program's windows (windows-kolvar.png, windows-kolvar-sim.png).
 # WINDOW_TOOL names the build's window_tool.exe (tests/windows) when it is not
-# in build-windows of this source tree.
+# in build-windows of this source tree. KOLVAR_WINE names the wine to run
+# the setup with (wine by default).
 set -u
 setup=$(realpath "$1")
 work=$2
@@ -17,8 +18,9 @@ pictures=${3:+$(realpath "$3")}
 here=$(cd "$(dirname "$0")" && pwd)
 tool=$(realpath "${WINDOW_TOOL:-$here/../../build-windows/tests/windows/window_tool.exe}")
 
-for needed in wine xvfb-run xwininfo xdotool; do
-  command -v $needed >/dev/null || { echo "FAIL: $needed is not installed"; exit 1; }
+wine=${KOLVAR_WINE:-wine}
+for needed in "$wine" xvfb-run xwininfo xdotool; do
+  command -v "$needed" >/dev/null || { echo "FAIL: $needed is not installed"; exit 1; }
 done
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
 
@@ -37,11 +39,11 @@ export XDG_CONFIG_HOME=$HOME/.config LANG=C.UTF-8
 mkdir -p "$HOME"
 # Whatever happens, nothing of this prefix outlives the test.
 trap 'wineserver -k 2>/dev/null' EXIT
-wine wineboot --init >/dev/null 2>&1
+"$wine" wineboot --init >/dev/null 2>&1
 # Waits for every program of the prefix to end, for at most two minutes.
 settle() { timeout 120 wineserver -w; }
 
-wine "$setup" /S || fail "the silent install ended with $?"
+"$wine" "$setup" /S || fail "the silent install ended with $?"
 settle
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n 1)
 profile=$WINEPREFIX/drive_c/users/$user
@@ -60,7 +62,7 @@ cat >inside.sh <<'INSIDE'
 # Runs on the virtual display. Every wait is for something to happen, ended
 # early when the program has gone, and given up only after four minutes.
 set -u
-install=$1 menu=$2 tool=$3 pictures=$4
+install=$1 menu=$2 tool=$3 pictures=$4 wine=$5
 wait_for() { # wait_for PID CONDITION...
   local pid=$1 end=$((SECONDS + 240))
   shift
@@ -74,7 +76,7 @@ wait_for() { # wait_for PID CONDITION...
 shown() { xwininfo -root -tree | grep -q "$1"; }
 # The main window is known by its window class: its title is the model's
 # caption, which tells the state ("СТОП").
-main_shown() { wine "$tool" origin KolvarMain >/dev/null 2>&1; }
+main_shown() { "$wine" "$tool" origin KolvarMain >/dev/null 2>&1; }
 # The screen is black around the windows: the picture is cut to them.
 picture() {
   [ -z "$pictures" ] ||
@@ -82,7 +84,7 @@ picture() {
     echo "no picture $1"
 }
 close() { # close PID: the main window, as its close box does (WM_CLOSE)
-  wine "$tool" close KolvarMain >/dev/null 2>&1
+  "$wine" "$tool" close KolvarMain >/dev/null 2>&1
   local end=$((SECONDS + 120))
   while [ $SECONDS -lt $end ]; do kill -0 "$1" 2>/dev/null || return 0; sleep 0.2; done
   return 1
@@ -111,7 +113,7 @@ prefix_process() { # prefix_process NAME: the first process of NAME in this wine
   done
   return 1
 }
-wine start "$(winepath -w "$menu/Kolvar.lnk" | tr -d '\r')"
+"$wine" start "$("$wine" winepath -w "$menu/Kolvar.lnk" | tr -d '\r')"
 end=$((SECONDS + 120))
 while [ $SECONDS -lt $end ]; do kolvar=$(prefix_process 'kolvar\.exe') && break; sleep 0.2; done
 if [ -n "$kolvar" ] && wait_for $kolvar main_shown; then
@@ -123,7 +125,7 @@ close $kolvar || echo "kolvar.exe did not close" >>found.txt
 
 # kolvar-sim.exe in a fresh folder, its model clock ten times as fast.
 mkdir -p sim && cd sim
-KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 wine "$install/bin/kolvar-sim.exe" >events.txt 2>stderr.txt &
+KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 "$wine" "$install/bin/kolvar-sim.exe" >events.txt 2>stderr.txt &
 sim=$!
 wait_for $sim main_shown && echo main >>../found.txt
 wait_for $sim shown '"Симулятор колонны' && echo simulator >>../found.txt
@@ -133,7 +135,7 @@ wait_for $sim test -s keeper.log
 wc -l <keeper.log >lines-at-start.txt
 # "Старт системы" at its place in the temperature frame, in the model's
 # pixels at 96 dots per inch: 6, 172, 124 x 22 (window_places.cpp).
-if where=$(wine "$tool" origin KolvarMain | tr -d '\r') && [ -n "$where" ]; then
+if where=$("$wine" "$tool" origin KolvarMain | tr -d '\r') && [ -n "$where" ]; then
   read -r left top _ <<<"$where"
   xdotool mousemove $((left + 6 + 62)) $((top + 172 + 11)) click 1
   echo "clicked at $((left + 68)),$((top + 183))" >>../found.txt
@@ -153,7 +155,7 @@ wait $sim
 echo $? >exit-code.txt
 [ -z "$wm" ] || kill $wm
 INSIDE
-xvfb-run -a -s "-screen 0 1280x1024x24 -br -noreset" bash inside.sh "$install" "$menu" "$tool" "$pictures"
+xvfb-run -a -s "-screen 0 1280x1024x24 -br -noreset" bash inside.sh "$install" "$menu" "$tool" "$pictures" "$wine"
 cat found.txt 2>/dev/null
 
 grep -qx kolvar-window found.txt || fail "kolvar.exe from the Start menu showed no window"
@@ -178,7 +180,7 @@ last_port=$(grep -a '^[0-9]\{4\}-' "$record" | tail -n 1 | cut -d, -f$((before_p
 echo "the run: $(cat sim/lines-at-start.txt) to $(cat sim/lines-at-end.txt) log lines," \
   "$(wc -l <"$record") record lines, the port left at $last_port"
 
-wine "$install/uninstall.exe" /S || fail "the silent uninstall ended with $?"
+"$wine" "$install/uninstall.exe" /S || fail "the silent uninstall ended with $?"
 settle
 for f in bin/kolvar.exe bin/kolvar-sim.exe bin/kolvar-headless.exe share/kolvar/stop.wav \
   uninstall.exe; do

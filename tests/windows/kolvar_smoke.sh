@@ -4,12 +4,15 @@
 # the system's port box above it, and end when closed.
 #   kolvar_smoke.sh KOLVAR_EXE WORKDIR DEFAULT_WINEPREFIX CLOSE_WINDOW_EXE
 # Runs on the display it is given (CTest under xvfb-run), or opens one.
+# KOLVAR_WINE names the wine that runs the program (wine by default; ./dev
+# names wine64 where 32-bit programs cannot run).
 set -u
 exe=$1 work=$2 closer=$4
 export WINEPREFIX=${WINEPREFIX:-$3} WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-for tool in wine xdotool xwininfo xprop; do
-  if ! command -v $tool >/dev/null; then
+wine=${KOLVAR_WINE:-wine}
+for tool in "$wine" xdotool xwininfo xprop; do
+  if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is not installed"
     exit 77
   fi
@@ -58,9 +61,9 @@ main_window() {
 # state asked of the manager in _NET_WM_STATE); it draws an unmanaged one
 # itself, frame and title included, so the X window has the outer size.
 run() {
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$1" /f >/dev/null 2>&1
   rm -f events.txt
-  KOLVAR_TEST_PORT=real wine "$exe" >events.txt 2>stderr.txt &
+  KOLVAR_TEST_PORT=real "$wine" "$exe" >events.txt 2>stderr.txt &
   pid=$!
   wait_for $pid grep -q ' shown' events.txt || fail "the window was never painted"
   wait_for $pid grep -q ' msgbox ' events.txt || fail "no message box"
@@ -71,14 +74,14 @@ run() {
 # Closing the window (WM_CLOSE), as the operator would; the program must end
 # by itself.
 close() {
-  wine "$closer" KolvarMain || fail "no window of the class KolvarMain to close"
+  "$wine" "$closer" KolvarMain || fail "no window of the class KolvarMain to close"
   for _ in $(seq 600); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
   kill -0 $pid 2>/dev/null && { kill $pid; fail "still running after it was closed"; }
   wait $pid
   local status=$?
   [ $status = 0 ] || fail "exit code $status after closing"
 }
-trap "wine reg delete 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /f >/dev/null 2>&1" EXIT
+trap "\"\$wine\" reg delete 'HKCU\\Software\\Wine\\X11 Driver' /v Managed /f >/dev/null 2>&1" EXIT
 
 run Y
 # The start-up's port box, the system's own text, as no library was found.

@@ -6,20 +6,23 @@
 # the operator closes it.
 #   sim_screenshot.sh KOLVAR_SIM_EXE OUT_PNG CLOSE_WINDOW_EXE [CYCLES]
 # Needs wine, xvfb-run (unless DISPLAY is set), x11-utils and ImageMagick.
+# KOLVAR_WINE names the wine that runs the program (wine by default; ./dev
+# names wine64 where 32-bit programs cannot run).
 set -eu
 exe=$1 out=$2 closer=$3 cycles=${4:-1800}
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+wine=${KOLVAR_WINE:-wine}
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 exe=$(realpath "$exe") closer=$(realpath "$closer") out=$(realpath -m "$out")
 mkdir -p "$(dirname "$out")"
 work=$(mktemp -d)
-trap 'wine reg delete "HKCU\\Software\\Wine\\X11 Driver" /v Managed /f >/dev/null 2>&1; rm -rf "$work"' EXIT
+trap '"$wine" reg delete "HKCU\\Software\\Wine\\X11 Driver" /v Managed /f >/dev/null 2>&1; rm -rf "$work"' EXIT
 cd "$work"
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=60 KOLVAR_TEST_CLICKS=Start_sys_button \
-  wine "$exe" >events.txt 2>stderr.txt &
+  "$wine" "$exe" >events.txt 2>stderr.txt &
 pid=$!
 # Until enough cycles ran; a program that stops cycling gives up after two
 # minutes without a new one.
@@ -35,6 +38,6 @@ done
 # The screen, cut to where the windows are.
 import -window root "$work/screen.png"
 convert "$work/screen.png" -trim +repage -bordercolor black -border 8 "$out"
-wine "$closer" KolvarMain
+"$wine" "$closer" KolvarMain
 wait $pid
 echo "$out"

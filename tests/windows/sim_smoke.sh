@@ -7,11 +7,14 @@
 # (WM_CLOSE to its main window) must end it with the column stopped and the
 # record kept. Every wait is bounded by what the program does, not by time.
 #   sim_smoke.sh KOLVAR_SIM_EXE CLOSE_WINDOW_EXE WORKDIR DEFAULT_WINEPREFIX
+# KOLVAR_WINE names the wine that runs the program (wine by default; ./dev
+# names wine64 where 32-bit programs cannot run).
 set -u
 program=$1 closer=$2 work=$3
 export WINEPREFIX=${WINEPREFIX:-$4} WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if ! command -v wine >/dev/null || ! command -v xwininfo >/dev/null; then
+wine=${KOLVAR_WINE:-wine}
+if ! command -v "$wine" >/dev/null || ! command -v xwininfo >/dev/null; then
   echo "SKIPPED: wine or xwininfo (x11-utils) is not installed"
   exit 77
 fi
@@ -58,7 +61,7 @@ cycles() { events | grep -c ' cycle '; }
 cycles_at_least() { [ "$(cycles)" -ge "$1" ]; }
 
 KOLVAR_TEST_EVENTS=1 KOLVAR_TEST_SPEED=10 KOLVAR_TEST_CLICKS="Start_sys_button" \
-  wine "$program" >events.txt 2>stderr.txt &
+  "$wine" "$program" >events.txt 2>stderr.txt &
 pid=$!
 
 shown() { events | grep -q ' shown$'; }
@@ -81,7 +84,7 @@ head=$(events | grep ' cycle ' | head -n 1 | awk '{print $3}')
 awk -v t="$head" 'BEGIN { exit !(t > 75 && t < 82) }' || fail "the head reads '$head' at the first cycle"
 
 # Closed as the title bar's close button would close it: WM_CLOSE to the main window.
-wine "$closer" KolvarMain || fail "the main window (class KolvarMain) was not found to close"
+"$wine" "$closer" KolvarMain || fail "the main window (class KolvarMain) was not found to close"
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 for _ in $(seq 600); do ended && break; sleep 0.1; done
 ended || fail "still running after WM_CLOSE"
