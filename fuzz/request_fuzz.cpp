@@ -1,7 +1,8 @@
-// The web page's request handling: any request line, headers and guard get
-// an answer without a fault; without the key nothing but 401 comes back;
-// the stop happens only with the exact key in a header; the remote settings
-// file and the address take any bytes.
+// The web page's request handling: any bytes off the wire are taken as one
+// request or refused with 400, 413 or 505; any request line, headers and
+// guard get an answer without a fault; without the key nothing but 401 comes
+// back; the stop happens only with the exact key in a header; the remote
+// settings file and the address take any bytes.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "fuzz_support.h"
+#include "remote/request_head.h"
 #include "remote/router.h"
 #include "remote/web_plan.h"
 #include "remote/web_settings.h"
@@ -66,11 +68,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const std::uint8_t flags = size ? bytes[0] : 0;
   if (size) input.remove_prefix(1);
   remote::Request request;
-  request.method = field(input);
-  request.target = field(input);
-  request.authorization = field(input);
-  request.host = field(input);
-  request.body_bytes = flags & 0x80 ? 5000 : input.size();
+  if (flags & 0x40) {
+    // The rest as it would come off the wire.
+    const auto taken = remote::take_head(input);
+    if (!taken) return 0;
+    fuzz::require(taken->length <= input.size(), "a head takes no more than came");
+    if (const auto* refusal = std::get_if<remote::Response>(&taken->result)) {
+      const int s = refusal->status;
+      fuzz::require(s == 400 || s == 413 || s == 505, "a head is refused with 400, 413 or 505");
+      fuzz::require(remote::ends_connection(s), "a refused head ends its connection");
+      return 0;
+    }
+    const remote::Head& head = std::get<remote::Head>(taken->result);
+    request = head.request;
+    fuzz::require(!request.method.empty() && !request.target.empty(), "a head has a request line");
+    fuzz::require(request.body_bytes <= remote::kMaxBodyBytes, "a body's length is bounded");
+    if (head.body == remote::BodyFraming::Chunked) {
+      const auto body = remote::take_chunked_body(input.substr(taken->length));
+      if (body && std::holds_alternative<std::size_t>(body->result)) {
+        fuzz::require(body->length <= input.size() - taken->length, "a body takes what came");
+        request.body_bytes = std::get<std::size_t>(body->result);
+        fuzz::require(request.body_bytes <= remote::kMaxBodyBytes, "a chunked body is bounded");
+      }
+    }
+  } else {
+    request.method = field(input);
+    request.target = field(input);
+    request.authorization = field(input);
+    request.host = field(input);
+    request.body_bytes = flags & 0x80 ? 5000 : input.size();
+  }
 
   remote::Guard guard;
   if (flags & 1) guard.token = kToken;

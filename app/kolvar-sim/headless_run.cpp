@@ -145,6 +145,8 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out, s
                         std::chrono::duration<double, std::milli>(
                             static_cast<double>(world.now() - first) / *o.speed));
     inbox.run_until(due);
+    // What came from the page (its stop) is the run's too.
+    watch.after_command();
   }
 
   out << "kolvar-sim: " << simrun::takeoff_name(o.takeoff) << " take-off, " << o.litres << " L at "

@@ -1,14 +1,13 @@
 #include "logger/config.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <set>
+#include <system_error>
 #include <vector>
 
 #include "logger/usage_error.h"
+#include "platform/read_only_file.h"
 
 namespace kolvar::logger {
 
@@ -117,17 +116,16 @@ Config parse_config(std::string_view text, const fs::path& file) {
 }
 
 Config read_config(const fs::path& file) {
-  std::error_code ignored;
-  if (fs::is_directory(file, ignored)) {
-    throw UsageError("cannot read the configuration " + file.string() + ": it is a folder");
-  }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  // A few lines a sensor: anything near this is not a configuration, and a
+  // FIFO or a link to a device must not hang or fill the logger.
+  constexpr std::uint64_t kMostBytes = 64 * 1024;
+  std::string text;
+  try {
+    text = platform::read_small_file(file, kMostBytes);
+  } catch (const std::system_error& e) {
     throw UsageError("cannot read the configuration " + file.string() + ": " +
-                     std::strerror(errno));
+                     platform::small_file_refusal(e, kMostBytes));
   }
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw UsageError("cannot read the configuration " + file.string());
   return parse_config(text, file);
 }
 

@@ -2,9 +2,12 @@
 // Outbound HTTP(S): one POST, waiting for its answer at most a given time.
 // The alerts' thread calls it; it never throws, and its error never holds
 // the URL (which may carry a token).
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "platform/clock.h"
 
 namespace kolvar::platform {
 
@@ -21,8 +24,13 @@ struct HttpAnswer {
   bool ok() const { return error.empty() && status >= 200 && status < 300; }
 };
 
+// How long a post may still take, in milliseconds. It is asked at the start
+// and again while the post waits, so that whoever gave it can cut the post
+// short (at 0 or less it ends, as a timeout).
+using TimeLeft = std::function<Millis()>;
+
 // Follows no redirect: a POST that moved is the operator's to fix.
-HttpAnswer http_post(const HttpRequest& request, long timeout_ms);
+HttpAnswer http_post(const HttpRequest& request, const TimeLeft& left);
 
 // Whether this edition can post at all (the libraries it was built with).
 bool http_available();

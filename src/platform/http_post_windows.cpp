@@ -1,10 +1,12 @@
 // WinHTTP: the system's own HTTP(S), its certificates and proxy settings.
+#include "platform/http_post.h"
+
 #include <windows.h>
 #include <winhttp.h>
 
+#include <algorithm>
 #include <string>
 
-#include "platform/http_post.h"
 #include "platform/wide_text.h"
 
 namespace kolvar::platform {
@@ -34,8 +36,18 @@ bool http_available() {
   return true;
 }
 
-HttpAnswer http_post(const HttpRequest& request, long timeout_ms) {
+// WinHTTP's calls wait on their own: the time left is asked before each
+// step, so a post cut short ends at the next one, and no step waits longer
+// than the time the post had when it began.
+HttpAnswer http_post(const HttpRequest& request, const TimeLeft& left) {
   HttpAnswer answer;
+  const auto out_of_time = [&](Millis remaining) {
+    if (remaining > 0) return false;
+    answer.error = "no time left";
+    return true;
+  };
+  const Millis timeout_ms = left();
+  if (out_of_time(timeout_ms)) return answer;
   std::wstring url = wide_from_utf8(request.url);
   URL_COMPONENTS parts{};
   parts.dwStructSize = sizeof parts;
@@ -58,15 +70,16 @@ HttpAnswer http_post(const HttpRequest& request, long timeout_ms) {
     answer.error = failure("opening a session");
     return answer;
   }
-  const int timeout = static_cast<int>(timeout_ms);
+  const int timeout = static_cast<int>(std::min<Millis>(timeout_ms, 0x7fffffff));
   WinHttpSetTimeouts(session.h, timeout, timeout, timeout, timeout);
   Handle connection(WinHttpConnect(session.h, host.c_str(), parts.nPort, 0));
   if (!connection.h) {
     answer.error = failure("connecting");
     return answer;
   }
-  Handle call(WinHttpOpenRequest(connection.h, L"POST", path.c_str(), nullptr,
-                                 WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+  if (out_of_time(left())) return answer;
+  Handle call(WinHttpOpenRequest(connection.h, L"POST", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                 WINHTTP_DEFAULT_ACCEPT_TYPES,
                                  parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
   if (!call.h) {
     answer.error = failure("opening the request");
@@ -89,6 +102,7 @@ HttpAnswer http_post(const HttpRequest& request, long timeout_ms) {
     answer.error = failure("sending");
     return answer;
   }
+  if (out_of_time(left())) return answer;
   if (!WinHttpReceiveResponse(call.h, nullptr)) {
     answer.error = failure("waiting for the answer");
     return answer;

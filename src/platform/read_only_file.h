@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
+#include <system_error>
 
 namespace kolvar::platform {
 
@@ -28,5 +30,18 @@ class ReadOnlyFile {
  private:
   std::intptr_t handle_;  // a descriptor, or a Windows HANDLE
 };
+
+// The whole of a small file the program reads from outside (a settings
+// file): a regular file of at most `most_bytes`, so that a link to a device
+// that never ends, a FIFO that never opens or a file of gigabytes is
+// refused at once. Throws std::system_error: EFBIG for a larger file, EISDIR
+// for a folder, EINVAL for anything else that is not a regular file, or the
+// system's reason.
+std::string read_small_file(const std::filesystem::path& path, std::uint64_t most_bytes);
+
+// Why read_small_file refused, in a few words for a message that names the
+// file: "not a regular file", "a folder, not a file", "larger than 64 KiB",
+// or the system's own words.
+std::string small_file_refusal(const std::system_error& error, std::uint64_t most_bytes);
 
 }  // namespace kolvar::platform

@@ -8,15 +8,9 @@
 #include "platform/c_file.h"
 #include "platform/failure.h"
 #include "platform/system_reason.h"
+#include "platform/trimmed.h"
 
 namespace kolvar::platform {
-namespace {
-
-// Editors on Windows like to start a UTF-8 file with a byte-order mark; left
-// in place it would hide the outside-edit flag of the first line.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-}  // namespace
 
 SettingsFile::Reader::Reader(std::FILE* file, int* open_readers)
     : file_(file), open_readers_(open_readers) {
@@ -76,6 +70,8 @@ std::optional<std::string> SettingsFile::Reader::next_line() {
     if (line.size() < kMaxLineLength) line.push_back(static_cast<char>(c));
   }
   if (!any) return std::nullopt;
+  // Left in place, a byte order mark would hide the outside-edit flag of the
+  // first line.
   if (++lines_read_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
   return line;
 }

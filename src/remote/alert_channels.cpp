@@ -1,5 +1,7 @@
 #include "remote/alert_channels.h"
 
+#include <algorithm>
+
 #include "platform/process_id.h"
 #include "remote/alert_formats.h"
 
@@ -8,13 +10,13 @@ namespace kolvar::remote {
 namespace {
 // A connection that takes longer than this to come up at the start is
 // retried by the queue like any failing channel.
-constexpr long kFirstConnectMs = 5'000;
+constexpr platform::Millis kFirstConnectMs = 5'000;
 }  // namespace
 
-std::string HttpChannel::send(const Letter& letter) {
+std::string HttpChannel::send(const Letter& letter, const platform::TimeLeft& left) {
   const auto* request = std::get_if<platform::HttpRequest>(&letter.body);
   if (!request) return "not an HTTP letter";
-  const platform::HttpAnswer answer = platform::http_post(*request, timeout_ms_);
+  const platform::HttpAnswer answer = platform::http_post(*request, left);
   if (!answer.error.empty()) return answer.error;
   if (!answer.ok()) return "HTTP " + std::to_string(answer.status);
   return {};
@@ -37,12 +39,12 @@ std::unique_ptr<MqttChannel> MqttChannel::open(const MqttTarget& target, const s
   return std::unique_ptr<MqttChannel>(new MqttChannel(std::move(client), shown_mqtt(target), name));
 }
 
-std::string MqttChannel::send(const Letter& letter) {
+std::string MqttChannel::send(const Letter& letter, const platform::TimeLeft& left) {
   const auto* message = std::get_if<platform::MqttMessage>(&letter.body);
   if (!message) return "not an MQTT letter";
   if (!waited_) {
     waited_ = true;
-    client_->wait_connected(kFirstConnectMs);
+    client_->wait_connected(static_cast<long>(std::min(left(), kFirstConnectMs)));
   }
   return client_->publish(*message);
 }

@@ -13,14 +13,12 @@ namespace kolvar::remote {
 // Posts the letter's request; a status other than 2xx is a failure.
 class HttpChannel : public AlertChannel {
  public:
-  HttpChannel(std::string shown, long timeout_ms = 10'000)
-      : shown_(std::move(shown)), timeout_ms_(timeout_ms) {}
+  explicit HttpChannel(std::string shown) : shown_(std::move(shown)) {}
   std::string name() const override { return shown_; }
-  std::string send(const Letter& letter) override;
+  std::string send(const Letter& letter, const platform::TimeLeft& left) override;
 
  private:
   std::string shown_;
-  long timeout_ms_;
 };
 
 class MqttChannel : public AlertChannel {
@@ -31,7 +29,7 @@ class MqttChannel : public AlertChannel {
   static std::unique_ptr<MqttChannel> open(const MqttTarget& target, const std::string& name,
                                            std::string& error);
   std::string name() const override { return shown_; }
-  std::string send(const Letter& letter) override;
+  std::string send(const Letter& letter, const platform::TimeLeft& left) override;
   void close(long timeout_ms) override;
 
  private:

@@ -1,5 +1,6 @@
 #include "remote/alert_sender.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace kolvar::remote {
@@ -7,13 +8,14 @@ namespace kolvar::remote {
 namespace {
 // What a program that ends gives its alerts (a stop that ended the run).
 constexpr platform::Millis kFinishMs = 8'000;
-constexpr long kCloseMs = 3'000;
+constexpr platform::Millis kCloseMs = 3'000;
 }  // namespace
 
 AlertSender::AlertSender(std::vector<std::unique_ptr<AlertChannel>> channels, DeliveryPolicy policy,
                          Now now, Trouble trouble, std::optional<Beat> beat)
     : channels_(std::move(channels)),
       now_(std::move(now)),
+      attempt_ms_(policy.attempt),
       trouble_(std::move(trouble)),
       beat_(std::move(beat)),
       queue_(channels_.size(), policy),
@@ -43,10 +45,26 @@ void AlertSender::finish(platform::Millis timeout_ms) {
     if (finished_) return;
     finished_ = true;
     finish_by_ = now_() + timeout_ms;
+    queue_.end();
   }
   changed_.notify_all();
   for (std::thread& thread : threads_) thread.join();
-  for (auto& channel : channels_) channel->close(kCloseMs);
+  for (auto& channel : channels_)
+    channel->close(
+        static_cast<long>(std::clamp<platform::Millis>(*finish_by_ - now_(), 0, kCloseMs)));
+}
+
+platform::Millis AlertSender::time_left(std::size_t ch, platform::Millis started) {
+  const std::lock_guard lock(mutex_);
+  const platform::Millis now = now_();
+  platform::Millis end = started + attempt_ms_;
+  if (finish_by_) {
+    end = std::min(end, *finish_by_);
+    // A retry of a letter that failed before gives its time to one never
+    // tried (the stop behind a test that fails).
+    if (queue_.gives_way(ch)) end = now;
+  }
+  return std::max<platform::Millis>(0, end - now);
 }
 
 bool AlertSender::wait_delivered(std::size_t count, long timeout_ms) {
@@ -70,7 +88,8 @@ void AlertSender::run(std::size_t ch) {
     }
     if (std::optional<Letter> letter = queue_.take(ch, now)) {
       lock.unlock();
-      const std::string error = channels_[ch]->send(*letter);
+      const std::string error =
+          channels_[ch]->send(*letter, [this, ch, now] { return time_left(ch, now); });
       lock.lock();
       now = now_();
       const bool was_failing = failing_[ch];

@@ -22,8 +22,10 @@ class AlertChannel {
   virtual ~AlertChannel() = default;
   // How the channel is shown: never a secret.
   virtual std::string name() const = 0;
-  // Sends one letter and waits for it to go; the reason when it did not.
-  virtual std::string send(const Letter& letter) = 0;
+  // Sends one letter and waits for it to go, no longer than `left` says
+  // (asked again while it waits: the program's end shortens a try under
+  // way); the reason when it did not go.
+  virtual std::string send(const Letter& letter, const platform::TimeLeft& left) = 0;
   // The program ends: whatever the channel says last, within `timeout_ms`.
   virtual void close(long /*timeout_ms*/) {}
 };
@@ -50,8 +52,9 @@ class AlertSender {
 
   // Any thread; false when the queue refused it.
   bool post(Letter letter);
-  // Lets what waits go for at most `timeout_ms` more, then ends the thread
-  // and closes the channels. The destructor does it with a few seconds.
+  // Lets what waits go for at most `timeout_ms` more, letters never tried
+  // first, then ends the threads and closes the channels: no try, and no
+  // close, outlasts it. The destructor does it with a few seconds.
   void finish(platform::Millis timeout_ms);
 
   std::size_t channel_count() const { return channels_.size(); }
@@ -61,9 +64,12 @@ class AlertSender {
 
  private:
   void run(std::size_t channel);
+  // What a try of `channel`'s letter that began at `started` has left.
+  platform::Millis time_left(std::size_t channel, platform::Millis started);
 
   std::vector<std::unique_ptr<AlertChannel>> channels_;
   Now now_;
+  platform::Millis attempt_ms_;
   Trouble trouble_;
   std::optional<Beat> beat_;
 

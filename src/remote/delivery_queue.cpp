@@ -83,7 +83,30 @@ DeliveryQueue::Retry DeliveryQueue::failed(std::size_t channel, platform::Millis
   platform::Millis wait = policy_.first_retry;
   for (int i = 1; i < head.failures && wait < policy_.longest_retry; ++i) wait *= 2;
   head.due = now + std::min(wait, policy_.longest_retry);
+  if (ending_) order_for_the_end(ch);
   return Retry::Later;
+}
+
+void DeliveryQueue::order_for_the_end(Channel& ch) {
+  // The head of a busy channel is on its way and stays.
+  std::stable_sort(ch.letters.begin() + (ch.busy ? 1 : 0), ch.letters.end(),
+                   [](const Waiting& a, const Waiting& b) {
+                     const bool a_failed = a.failures > 0, b_failed = b.failures > 0;
+                     if (a_failed != b_failed) return b_failed;
+                     return a_failed && a.due < b.due;
+                   });
+}
+
+void DeliveryQueue::end() {
+  ending_ = true;
+  for (Channel& ch : channels_) order_for_the_end(ch);
+}
+
+bool DeliveryQueue::gives_way(std::size_t channel) const {
+  const Channel& ch = channels_.at(channel);
+  if (!ending_ || !ch.busy || ch.letters.front().failures == 0) return false;
+  return std::any_of(ch.letters.begin() + 1, ch.letters.end(),
+                     [](const Waiting& w) { return w.failures == 0; });
 }
 
 }  // namespace kolvar::remote

@@ -5,7 +5,9 @@
 // until it has waited too long. A channel that fails holds up none of the
 // others. The queue is bounded: a newer state replaces an older one still
 // waiting, and when it is full the oldest state goes first, then the newest
-// letter is refused.
+// letter is refused. When the program ends, the few seconds left go first
+// to the letters never tried (the stop that ended the run), then to those
+// that failed before.
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -28,6 +30,8 @@ struct Letter {
 
 struct DeliveryPolicy {
   std::size_t capacity = 256;
+  // One try of a letter at most.
+  platform::Millis attempt = 10'000;
   platform::Millis first_retry = 2'000;
   platform::Millis longest_retry = 60'000;
   platform::Millis give_up_after = 30 * 60'000;
@@ -51,6 +55,14 @@ class DeliveryQueue {
   // The channel's head goes again after its back-off, or is dropped.
   Retry failed(std::size_t channel, platform::Millis now);
 
+  // The program ends: from now on, in each channel, the letters never tried
+  // go first, in the order they came, then those that failed, the soonest
+  // due first.
+  void end();
+  // Whether the channel's letter on its way is a retry that a letter never
+  // tried waits behind, the program ending: its try should give way.
+  bool gives_way(std::size_t channel) const;
+
   std::size_t size() const;
   bool empty() const { return size() == 0; }
 
@@ -66,9 +78,11 @@ class DeliveryQueue {
     bool busy = false;
   };
   bool drop_oldest_state();
+  static void order_for_the_end(Channel& ch);
 
   DeliveryPolicy policy_;
   std::vector<Channel> channels_;
+  bool ending_ = false;
 };
 
 }  // namespace kolvar::remote

@@ -20,7 +20,10 @@ struct Request {
   std::string authorization;  // the Authorization header, empty when none
   std::string host;           // the Host header, empty when none
   std::size_t body_bytes = 0;
+  bool keep_alive = true;  // whether the client would send another on it
 };
+
+using Headers = std::vector<std::pair<std::string, std::string>>;
 
 enum class Kind {
   Whole,        // the body is the whole answer
@@ -32,15 +35,23 @@ struct Response {
   std::string content_type;
   std::string body;
   // Headers beyond those every answer carries (see security_headers()).
-  std::vector<std::pair<std::string, std::string>> headers;
+  Headers headers;
   Kind kind = Kind::Whole;
 };
 
 // Every answer's headers: no script but the page's own, no sniffing, no
 // referrer (a token in the address stays here), no framing, no caching.
-const std::vector<std::pair<std::string, std::string>>& security_headers();
+const Headers& security_headers();
 
 // The reason phrase of the statuses we send.
 const char* status_text(int status);
+
+// A short answer in plain text (a line end is added).
+Response plain_answer(int status, std::string text, Headers headers = {});
+
+// Whether an answer of `status` ends its connection, whatever the client
+// asked: a refusal does, so that a stranger who asks again and again keeps
+// no place among the connections (400, 401, 403, 413, 503, 505).
+bool ends_connection(int status);
 
 }  // namespace kolvar::remote

@@ -1,19 +1,11 @@
 #include "remote/live_alerts.h"
 
-#include <chrono>
-
 #include "remote/alert_channels.h"
 #include "remote/alert_formats.h"
 
 namespace kolvar::remote {
 
 namespace {
-
-platform::Millis steady_ms() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
 
 bool same_but_temperatures(ColumnFacts a, const ColumnFacts& b) {
   a.degrees = b.degrees;
@@ -64,7 +56,7 @@ LiveAlerts::LiveAlerts(form::Controller& c, const AlertSettings& settings,
     channels.push_back(std::make_unique<HttpChannel>(shown));
   }
   sender_ = std::make_unique<AlertSender>(
-      std::move(channels), policy, steady_ms,
+      std::move(channels), policy, platform::monotonic_ms,
       [status_line = std::move(status_line)](std::size_t, const std::string& name,
                                              const std::string& error) {
         if (status_line)

@@ -11,10 +11,8 @@ namespace kolvar::remote {
 
 namespace {
 
-using Headers = std::vector<std::pair<std::string, std::string>>;
-
 Response plain(int status, std::string text, Headers headers = {}) {
-  return {status, "text/plain; charset=utf-8", std::move(text) + "\n", std::move(headers)};
+  return plain_answer(status, std::move(text), std::move(headers));
 }
 
 int hex_digit(char ch) {
@@ -97,12 +95,15 @@ Response page(std::string_view name, const std::string& query_part, bool may_sto
 // A page for this machine alone answers only to this machine's names, so
 // that another site cannot rename itself to 127.0.0.1 and read it through
 // the operator's browser.
-bool local_host(std::string_view host) {
+bool local_host(std::string_view given) {
+  // Host names know no case.
+  std::string host(given);
+  for (char& ch : host)
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
   if (host == "localhost" || host.starts_with("localhost:")) return true;
   const bool port = host.starts_with("[") ? host.find("]:") != std::string_view::npos
                                           : host.find(':') != std::string_view::npos;
-  const std::optional<WebAddress> address =
-      parse_web_address(port ? std::string(host) : std::string(host) + ":80");
+  const std::optional<WebAddress> address = parse_web_address(port ? host : host + ":80");
   return address && is_loopback(*address);
 }
 
@@ -142,8 +143,28 @@ const char* status_text(int status) {
       return "Payload Too Large";
     case 503:
       return "Service Unavailable";
+    case 505:
+      return "HTTP Version Not Supported";
     default:
       return "Error";
+  }
+}
+
+Response plain_answer(int status, std::string text, Headers headers) {
+  return {status, "text/plain; charset=utf-8", std::move(text) + "\n", std::move(headers)};
+}
+
+bool ends_connection(int status) {
+  switch (status) {
+    case 400:
+    case 401:
+    case 403:
+    case 413:
+    case 503:
+    case 505:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -158,6 +179,10 @@ bool carries_token(const Request& request, const std::string& token, bool from_q
   const std::optional<std::string> given =
       query_value(std::string_view(request.target).substr(mark + 1), "token");
   return given && same_secret(*given, token);
+}
+
+bool carries_key(const Request& request, const Guard& guard) {
+  return guard.token && carries_token(request, *guard.token, true);
 }
 
 std::string state_event(const PageSnapshot& snapshot) {
@@ -187,11 +212,13 @@ Response route(const Request& request, const Guard& guard, PageData& data) {
 
   if (path == "/api/stop") {
     if (!post) return plain(405, "POST only", {{"Allow", "POST"}});
+    // Whether a stop may come from here at all is no secret (the page says
+    // so); whether this one may, is the key's.
+    if (!data.can_stop()) return plain(403, "This page may not stop the system");
     // The header alone: a form on another site can put a token in an
     // address, never in a header.
     if (!guard.token || !carries_token(request, *guard.token, false))
       return plain(401, "Unauthorized", {{"WWW-Authenticate", "Bearer"}});
-    if (!data.can_stop()) return plain(403, "This page may not stop the system");
     if (!data.request_stop()) return plain(403, "This page may not stop the system");
     return plain(202, "Stop asked for");
   }

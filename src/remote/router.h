@@ -44,4 +44,8 @@ std::string state_event(const PageSnapshot& snapshot);
 // depend on where the two first differ.
 bool carries_token(const Request& request, const std::string& token, bool from_query);
 
+// Whether the request carries the page's key in either place: a connection
+// that has shown it is never one a stranger's can push out.
+bool carries_key(const Request& request, const Guard& guard);
+
 }  // namespace kolvar::remote

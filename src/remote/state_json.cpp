@@ -40,11 +40,12 @@ const char* takeoff_key(record::Takeoff t) {
   return "none";
 }
 
-// The menu's own captions.
+// The take-off types in our own words: the window keeps its menu's
+// captions as they are, typo included ("Жидклсть"); the page spells them.
 const char* takeoff_caption(record::Takeoff t) {
   switch (t) {
     case record::Takeoff::Liquid:
-      return "Жидклсть";
+      return "Жидкость";
     case record::Takeoff::Vapour:
       return "Пар";
     case record::Takeoff::Pwm:

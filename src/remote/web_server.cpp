@@ -1,7 +1,9 @@
-// The one source that sees Boost.Beast and Boost.Asio: they are slow to
-// compile, so every decision about a request is made in router.cpp.
+// The one source that sees Boost.Asio: it is slow to compile, and every
+// decision about a request is made in request_head.cpp, router.cpp and
+// connection_room.cpp, which the tests drive without a socket.
 #include "remote/web_server.h"
 
+#include <array>
 #include <atomic>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/ip/udp.hpp>
@@ -9,23 +11,17 @@
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/strand.hpp>
 #include <boost/asio/write.hpp>
-#include <boost/beast/core/flat_buffer.hpp>
-#include <boost/beast/core/tcp_stream.hpp>
-#include <boost/beast/http/read.hpp>
-#include <boost/beast/http/string_body.hpp>
-#include <boost/beast/http/write.hpp>
-#include <deque>
 #include <fstream>
+#include <map>
 #include <optional>
-#include <sstream>
 #include <thread>
 #include <vector>
+
+#include "remote/request_head.h"
 
 namespace kolvar::remote {
 
 namespace net = boost::asio;
-namespace beast = boost::beast;
-namespace http = beast::http;
 using tcp = net::ip::tcp;
 using error_code = boost::system::error_code;
 
@@ -73,10 +69,18 @@ std::string header_block(int status, const std::string& content_type,
 }  // namespace
 
 class Viewer;
+class Session;
 
 struct WebServer::Impl {
   Impl(PageHub& hub, ServerOptions options)
-      : hub(hub), data(hub), options(std::move(options)), acceptor(io), heartbeat(io) {}
+      : hub(hub),
+        data(hub),
+        options(std::move(options)),
+        now(this->options.now ? this->options.now : platform::monotonic_ms),
+        room(this->options.room),
+        acceptor(io),
+        heartbeat(io),
+        sweeper(io) {}
   ~Impl() {
     // Sessions still waiting go before the members they count in.
     error_code ignored;
@@ -86,6 +90,8 @@ struct WebServer::Impl {
   void accept();
   void push();
   void beat();
+  void sweep();
+  void close(ConnectionRoom::Id id);
   void wake() {
     if (!push_pending.exchange(true)) net::post(io, [this] { push(); });
   }
@@ -93,22 +99,27 @@ struct WebServer::Impl {
   PageHub& hub;
   HubData data;
   ServerOptions options;
+  std::function<platform::Millis()> now;
   // Before the context: handlers it still holds when it goes count down.
   std::atomic<bool> push_pending{false};
-  std::atomic<std::size_t> connections{0};
   std::atomic<std::size_t> viewer_count{0};
   std::uint64_t pushed = 0;
-  std::vector<std::weak_ptr<Viewer>> viewers;  // the server's thread alone
+  // The server's thread alone.
+  ConnectionRoom room;
+  ConnectionRoom::Id last_id = 0;
+  std::map<ConnectionRoom::Id, std::weak_ptr<Session>> sessions;
+  std::vector<std::weak_ptr<Viewer>> viewers;
   // Handlers hold the server by a plain pointer: it outlives its thread.
   net::io_context io{1};
   tcp::acceptor acceptor;
   net::steady_timer heartbeat;
+  net::steady_timer sweeper;
   std::thread thread;
 };
 
 namespace {
 
-// Counts a connection for as long as it lives.
+// Counts a viewer for as long as it lives.
 class Counted {
  public:
   explicit Counted(std::atomic<std::size_t>& count) : count_(count) { ++count_; }
@@ -120,6 +131,12 @@ class Counted {
   std::atomic<std::size_t>& count_;
 };
 
+void close_socket(tcp::socket& socket) {
+  error_code ignored;
+  socket.shutdown(tcp::socket::shutdown_both, ignored);
+  socket.close(ignored);
+}
+
 }  // namespace
 
 // A browser on the push stream: the newest state goes out as soon as the
@@ -127,12 +144,15 @@ class Counted {
 // next, never queued behind it.
 class Viewer : public std::enable_shared_from_this<Viewer> {
  public:
-  Viewer(WebServer::Impl* server, tcp::socket socket)
+  Viewer(WebServer::Impl* server, tcp::socket socket, ConnectionRoom::Id id)
       : server_(server),
-        connection_(server_->connections),
+        id_(id),
         viewer_(server_->viewer_count),
         socket_(std::move(socket)),
         timer_(socket_.get_executor()) {}
+  ~Viewer() { server_->room.closed(id_); }
+  Viewer(const Viewer&) = delete;
+  Viewer& operator=(const Viewer&) = delete;
 
   void begin(std::string first) {
     watch_close();
@@ -161,11 +181,7 @@ class Viewer : public std::enable_shared_from_this<Viewer> {
 
   bool idle() const { return !writing_; }
 
-  void close() {
-    error_code ignored;
-    socket_.shutdown(tcp::socket::shutdown_both, ignored);
-    socket_.close(ignored);
-  }
+  void close() { close_socket(socket_); }
 
  private:
   // A viewer sends nothing more; a read ends when it goes away.
@@ -178,7 +194,7 @@ class Viewer : public std::enable_shared_from_this<Viewer> {
   }
 
   WebServer::Impl* server_;
-  Counted connection_;
+  ConnectionRoom::Id id_;
   Counted viewer_;
   tcp::socket socket_;
   net::steady_timer timer_;
@@ -187,47 +203,68 @@ class Viewer : public std::enable_shared_from_this<Viewer> {
   char sink_[512]{};
 };
 
-namespace {
-
-// One connection's requests, one after another, until it closes, goes idle
-// or turns into a viewer.
+// One connection's requests, one after another, until it closes, runs out
+// of time or turns into a viewer. What each request is, and what it gets,
+// is decided by request_head.cpp and router.cpp; here bytes only move.
 class Session : public std::enable_shared_from_this<Session> {
  public:
-  Session(WebServer::Impl* server, tcp::socket socket)
-      : server_(server),
-        connection_(std::make_unique<Counted>(server_->connections)),
-        stream_(std::move(socket)) {}
-
-  void read() {
-    parser_.emplace();
-    parser_->header_limit(static_cast<std::uint32_t>(kMaxHeaderBytes));
-    parser_->body_limit(kMaxBodyBytes);
-    stream_.expires_after(server_->options.idle);
-    http::async_read(stream_, buffer_, *parser_,
-                     [self = shared_from_this()](error_code ec, std::size_t) { self->got(ec); });
+  Session(WebServer::Impl* server, tcp::socket socket, ConnectionRoom::Id id)
+      : server_(server), id_(id), socket_(std::move(socket)) {}
+  ~Session() {
+    if (!handed_over_) server_->room.closed(id_);
   }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
-  // A connection beyond the limit hears why before it is closed.
+  void start() { next(); }
+
+  // A connection the room has no place for hears why before it is closed.
   void refuse() {
-    answer({503, "text/plain; charset=utf-8", "Too many connections\n", {{"Retry-After", "5"}}},
-           false);
+    answer(plain_answer(503, "Too many connections", {{"Retry-After", "5"}}), false);
   }
+
+  void close() { close_socket(socket_); }
 
  private:
-  void got(error_code ec) {
-    if (ec == http::error::header_limit || ec == http::error::body_limit)
-      return answer({413, "text/plain; charset=utf-8", "Too large\n", {}}, false);
-    if (ec) return close();
-    const auto& message = parser_->get();
-    Request request;
-    request.method = std::string(message.method_string());
-    request.target = std::string(message.target());
-    request.authorization = std::string(message[http::field::authorization]);
-    request.host = std::string(message[http::field::host]);
-    request.body_bytes = message.body().size();
+  // Takes the next request from what has come, or reads on.
+  void next() {
+    if (!head_) {
+      std::optional<Taken<Head>> taken = take_head(received_);
+      if (!taken) return read_more();
+      received_.erase(0, taken->length);
+      if (auto* refusal = std::get_if<Response>(&taken->result)) return answer(*refusal, false);
+      head_ = std::move(std::get<Head>(taken->result));
+    }
+    if (head_->body == BodyFraming::Length) {
+      if (received_.size() < head_->request.body_bytes) return read_more();
+      received_.erase(0, head_->request.body_bytes);
+    } else if (head_->body == BodyFraming::Chunked) {
+      std::optional<Taken<std::size_t>> taken = take_chunked_body(received_);
+      if (!taken) return read_more();
+      received_.erase(0, taken->length);
+      if (auto* refusal = std::get_if<Response>(&taken->result)) return answer(*refusal, false);
+      head_->request.body_bytes = std::get<std::size_t>(taken->result);
+    }
+    const Request request = std::move(head_->request);
+    head_.reset();
+    serve(request);
+  }
+
+  void read_more() {
+    socket_.async_read_some(net::buffer(chunk_),
+                            [self = shared_from_this()](error_code ec, std::size_t n) {
+                              if (ec) return self->close();
+                              self->received_.append(self->chunk_.data(), n);
+                              self->next();
+                            });
+  }
+
+  void serve(const Request& request) {
+    server_->room.answering(id_, server_->now());
+    if (carries_key(request, server_->options.guard)) server_->room.keyed(id_);
     Response response = route(request, server_->options.guard, server_->data);
     if (response.kind == Kind::EventStream) return view(response);
-    answer(response, message.keep_alive());
+    answer(response, request.keep_alive && !ends_connection(response.status));
   }
 
   void answer(const Response& response, bool keep_alive) {
@@ -236,55 +273,70 @@ class Session : public std::enable_shared_from_this<Session> {
     text += keep_alive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
     text += response.body;
     out_ = std::move(text);
-    stream_.expires_after(server_->options.idle);
-    net::async_write(stream_, net::buffer(out_),
+    net::async_write(socket_, net::buffer(out_),
                      [self = shared_from_this(), keep_alive](error_code ec, std::size_t) {
                        if (ec || !keep_alive) return self->close();
-                       self->read();
+                       self->server_->room.waiting(self->id_, self->server_->now());
+                       self->next();
                      });
   }
 
   void view(const Response& response) {
     if (server_->viewer_count >= server_->options.max_viewers)
-      return answer(
-          {503, "text/plain; charset=utf-8", "Too many viewers\n", {{"Retry-After", "5"}}}, false);
+      return answer(plain_answer(503, "Too many viewers", {{"Retry-After", "5"}}), false);
     std::string text = header_block(200, response.content_type, response.headers);
     text += "Connection: close\r\nX-Accel-Buffering: no\r\n\r\n" + response.body;
-    stream_.expires_never();
-    connection_.reset();  // the viewer counts itself
-    auto viewer = std::make_shared<Viewer>(server_, stream_.release_socket());
+    server_->room.viewing(id_);
+    handed_over_ = true;  // the viewer holds the place now
+    auto viewer = std::make_shared<Viewer>(server_, std::move(socket_), id_);
     server_->viewers.push_back(viewer);
     viewer->begin(std::move(text));
   }
 
-  void close() {
-    error_code ignored;
-    stream_.socket().shutdown(tcp::socket::shutdown_both, ignored);
-    stream_.close();
-  }
-
   WebServer::Impl* server_;
-  std::unique_ptr<Counted> connection_;
-  beast::tcp_stream stream_;
-  beast::flat_buffer buffer_{kMaxHeaderBytes + kMaxBodyBytes};
-  std::optional<http::request_parser<http::string_body>> parser_;
+  ConnectionRoom::Id id_;
+  tcp::socket socket_;
+  bool handed_over_ = false;
+  std::string received_;
+  std::optional<Head> head_;
+  std::array<char, 4096> chunk_{};
   std::string out_;
 };
-
-}  // namespace
 
 void WebServer::Impl::accept() {
   acceptor.async_accept(io, [self = this](error_code ec, tcp::socket socket) {
     if (ec == net::error::operation_aborted) return;
     if (!ec) {
-      const bool full = self->connections >= self->options.max_connections;
-      auto session = std::make_shared<Session>(self, std::move(socket));
-      if (full)
+      const ConnectionRoom::Id id = ++self->last_id;
+      const ConnectionRoom::Opening opening = self->room.open(id, self->now());
+      if (opening.pushed_out) self->close(*opening.pushed_out);
+      auto session = std::make_shared<Session>(self, std::move(socket), id);
+      if (opening.admitted) {
+        self->sessions[id] = session;
+        session->start();
+      } else {
         session->refuse();
-      else
-        session->read();
+      }
     }
     self->accept();
+  });
+}
+
+void WebServer::Impl::close(ConnectionRoom::Id id) {
+  room.closed(id);
+  const auto it = sessions.find(id);
+  if (it == sessions.end()) return;
+  if (const std::shared_ptr<Session> session = it->second.lock()) session->close();
+  sessions.erase(it);
+}
+
+void WebServer::Impl::sweep() {
+  sweeper.expires_after(options.sweep);
+  sweeper.async_wait([self = this](error_code ec) {
+    if (ec) return;
+    for (const ConnectionRoom::Id id : self->room.overdue(self->now())) self->close(id);
+    std::erase_if(self->sessions, [](const auto& entry) { return entry.second.expired(); });
+    self->sweep();
   });
 }
 
@@ -335,6 +387,7 @@ WebServer::WebServer(PageHub& hub, ServerOptions options)
   });
   s.accept();
   s.beat();
+  s.sweep();
   s.thread = std::thread([&s] {
     // A fault in one connection's handling must not end the program.
     for (;;) {

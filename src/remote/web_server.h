@@ -3,10 +3,13 @@
 // the column's state only from the hub. The controller never waits for it.
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
+#include "platform/clock.h"
+#include "remote/connection_room.h"
 #include "remote/page_hub.h"
 #include "remote/router.h"
 #include "remote/web_address.h"
@@ -18,10 +21,15 @@ struct ServerOptions {
   Guard guard;
   // Viewers on the push stream at once; a further one gets 503.
   std::size_t max_viewers = 32;
-  // Connections at once, viewers included; a further one is closed.
-  std::size_t max_connections = 48;
-  // A connection that sends no whole request, or takes no pushed data, for
-  // this long is closed.
+  // Connections at once, viewers included, and the time each has to send a
+  // request and to take its answer (connection_room.h). One beyond the limit
+  // that no other gives way to gets 503.
+  RoomRules room;
+  // The room's clock (monotonic milliseconds); the system's when none.
+  std::function<platform::Millis()> now;
+  // How often the room is looked through for connections out of time.
+  std::chrono::milliseconds sweep{500};
+  // A viewer that takes no pushed data for this long is closed.
   std::chrono::seconds idle{30};
   // A comment line on the push stream this often keeps it open through
   // proxies and finds viewers that went away.

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <cstddef>
-#include <fstream>
-#include <sstream>
+#include <system_error>
 
 #include "platform/random_bytes.h"
+#include "platform/read_only_file.h"
 #include "platform/system_reason.h"
 #include "platform/trimmed.h"
 
@@ -29,6 +29,8 @@ bool good_token(std::string_view token) {
 }
 
 WebSettings parse_web_settings(std::string_view text) {
+  if (text.starts_with(platform::kByteOrderMark))
+    text.remove_prefix(platform::kByteOrderMark.size());
   WebSettings settings;
   int number = 0;
   while (!text.empty()) {
@@ -86,12 +88,15 @@ std::string web_settings_text(const WebSettings& s) {
 WebSettings load_web_settings(const std::filesystem::path& file) {
   std::error_code ec;
   if (!std::filesystem::exists(file, ec) && !ec) return {};
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  if (in.is_open()) text << in.rdbuf();
-  if (!in.is_open() || in.bad()) throw WebSettingsError(file.string() + ": cannot be read");
+  std::string text;
   try {
-    return parse_web_settings(text.str());
+    text = platform::read_small_file(file, kMaxWebSettingsBytes);
+  } catch (const std::system_error& e) {
+    throw WebSettingsError(file.string() + ": " +
+                           platform::small_file_refusal(e, kMaxWebSettingsBytes));
+  }
+  try {
+    return parse_web_settings(text);
   } catch (const WebSettingsError& e) {
     throw WebSettingsError(file.string() + ", " + e.what());
   }

@@ -7,6 +7,7 @@
 //   web = 0.0.0.0:8080
 //   allow-stop = no
 //   token = 5f0c…
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -19,6 +20,8 @@
 namespace kolvar::remote {
 
 inline constexpr const char* kWebSettingsFile = "kolvar-web.conf";
+// A few hundred bytes in use; anything near this is not a settings file.
+inline constexpr std::uint64_t kMaxWebSettingsBytes = 64 * 1024;
 
 struct WebSettings {
   std::optional<WebAddress> web;  // none: no page
@@ -34,16 +37,19 @@ class WebSettingsError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Blank lines and lines starting with '#' are skipped; keys are "web" (an
-// address as --web takes it, or "off"), "allow-stop" ("yes" or "no"),
-// "token" (hex, at least 32 digits) and the alerts' (take_alert_setting).
+// A byte order mark at the start (Notepad's), blank lines and lines starting
+// with '#' are skipped; keys are "web" (an address as --web takes it, or
+// "off"), "allow-stop" ("yes" or "no"), "token" (hex, at least 32 digits)
+// and the alerts' (take_alert_setting).
 // Throws WebSettingsError naming the line.
 WebSettings parse_web_settings(std::string_view text);
 // The file's text, with a line of comment for each key.
 std::string web_settings_text(const WebSettings& settings);
 
-// The file's settings; defaults when it is missing. Throws WebSettingsError
-// for a file that cannot be read or is wrong.
+// The file's settings; defaults when it is missing. Throws WebSettingsError,
+// naming the file, for one that cannot be read, is no regular file (a
+// folder, a FIFO, a link to a device), is larger than kMaxWebSettingsBytes,
+// or is wrong.
 WebSettings load_web_settings(const std::filesystem::path& file);
 
 // A fresh token: 128 bits from the system's random source, as 32 hex

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -20,7 +22,7 @@ class FakeChannel : public AlertChannel {
  public:
   FakeChannel(std::string name, int failures) : name_(std::move(name)), failures_(failures) {}
   std::string name() const override { return name_; }
-  std::string send(const Letter& letter) override {
+  std::string send(const Letter& letter, const platform::TimeLeft&) override {
     const std::lock_guard lock(mutex_);
     sent_.push_back(std::get<platform::HttpRequest>(letter.body).body);
     if (failures_ == 0) return {};
@@ -107,7 +109,7 @@ TEST(AlertSender, TheBeatGoesAtOnceAndTheEndDoesNotWaitForADeadChannel) {
 class HangingChannel : public AlertChannel {
  public:
   std::string name() const override { return "hanging"; }
-  std::string send(const Letter&) override {
+  std::string send(const Letter&, const platform::TimeLeft&) override {
     std::unique_lock lock(mutex_);
     released_.wait(lock, [this] { return released; });
     return {};
@@ -141,6 +143,82 @@ TEST(AlertSender, AChannelThatHangsHoldsUpNoOther) {
   EXPECT_EQ(fq.sent(), (std::vector<std::string>{"stop"}));
   fh.release();
   ASSERT_TRUE(sender.wait_delivered(2, kBound));
+}
+
+// A receiver that never answers, on a clock of the test's: each try takes
+// all the time it is given. The first try is refused at once; the second
+// hangs until the sender takes its time away.
+class SilentChannel : public AlertChannel {
+ public:
+  explicit SilentChannel(std::atomic<platform::Millis>& clock) : clock_(clock) {}
+  std::string name() const override { return "silent"; }
+  std::string send(const Letter& letter, const platform::TimeLeft& left) override {
+    std::unique_lock lock(mutex_);
+    tries_.push_back({std::get<platform::HttpRequest>(letter.body).body, left()});
+    changed_.notify_all();
+    if (tries_.size() == 1) return "refused";
+    if (tries_.size() == 2) {
+      // Asks again while it hangs, as a real channel does; bounded, in
+      // case the time never runs out.
+      const auto bound = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+      while (left() > 0 && std::chrono::steady_clock::now() < bound)
+        changed_.wait_for(lock, std::chrono::milliseconds(1));
+      cut_short = left() <= 0;
+      return "timed out";
+    }
+    clock_ += left();
+    return "timed out";
+  }
+  void close(long timeout_ms) override { close_ms = timeout_ms; }
+
+  struct Try {
+    std::string body;
+    platform::Millis left;
+    bool operator==(const Try&) const = default;
+  };
+  // Waits until `n` tries have begun.
+  bool tried(std::size_t n) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::milliseconds(kBound),
+                             [&] { return tries_.size() >= n; });
+  }
+  std::vector<Try> tries() {
+    const std::lock_guard lock(mutex_);
+    return tries_;
+  }
+  long close_ms = -1;
+  bool cut_short = false;
+
+ private:
+  std::atomic<platform::Millis>& clock_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<Try> tries_;
+};
+
+TEST(AlertSender, AtTheEndTheStopGoesFirstAndNoTryOutlastsTheTimeLeft) {
+  std::atomic<platform::Millis> clock{0};
+  auto silent = std::make_unique<SilentChannel>(clock);
+  SilentChannel& channel = *silent;
+  std::vector<std::unique_ptr<AlertChannel>> channels;
+  channels.push_back(std::move(silent));
+  AlertSender sender(
+      std::move(channels),
+      {.capacity = 8, .attempt = 10'000, .first_retry = 0, .give_up_after = 1'000'000},
+      [&clock] { return clock.load(); }, nullptr);
+  // A test letter that failed once is being tried again when the run stops.
+  sender.post(letter(0, "test"));
+  ASSERT_TRUE(channel.tried(2));
+  sender.post(letter(0, "stop"));
+  sender.finish(8'000);
+  // The retry gave way at once; the stop had the whole of the time left,
+  // and nothing went on past it.
+  using Try = SilentChannel::Try;
+  EXPECT_EQ(channel.tries(),
+            (std::vector<Try>{{"test", 10'000}, {"test", 10'000}, {"stop", 8'000}}));
+  EXPECT_TRUE(channel.cut_short);
+  EXPECT_EQ(clock.load(), 8'000);
+  EXPECT_EQ(channel.close_ms, 0);
 }
 
 }  // namespace

@@ -79,5 +79,44 @@ TEST(DeliveryQueue, StatesReplaceEachOtherEventsStayBounded) {
   EXPECT_EQ(body(states.take(0, 0)), "new");
 }
 
+TEST(DeliveryQueue, AtTheEndLettersNeverTriedGoFirst) {
+  DeliveryQueue q(1, {.capacity = 8, .first_retry = 1000, .longest_retry = 1000});
+  q.add(letter(0, "test"), 0);
+  ASSERT_EQ(body(q.take(0, 0)), "test");
+  q.failed(0, 0);  // again at 1000
+  q.add(letter(0, "stop"), 10);
+  q.add(letter(0, "news"), 20);
+  EXPECT_EQ(body(q.take(0, 20)), "(none)");  // in order while the program runs
+  q.end();
+  ASSERT_EQ(body(q.take(0, 20)), "stop");
+  EXPECT_FALSE(q.gives_way(0));  // the first try of its letter
+  q.failed(0, 20);               // again at 1020
+  // The letter never tried goes before the stop that failed; then those
+  // that failed as they come due.
+  ASSERT_EQ(body(q.take(0, 20)), "news");
+  q.failed(0, 20);  // again at 1020 too
+  EXPECT_EQ(body(q.take(0, 999)), "(none)");
+  ASSERT_EQ(body(q.take(0, 1000)), "test");
+  q.failed(0, 1000);
+  EXPECT_EQ(body(q.take(0, 1020)), "news");
+  q.delivered(0);
+  EXPECT_EQ(body(q.take(0, 1020)), "stop");
+
+  // A retry on its way when the program ends gives way to a letter never
+  // tried, and only then.
+  DeliveryQueue r(1, {.capacity = 8, .first_retry = 0});
+  r.add(letter(0, "test"), 0);
+  r.take(0, 0);
+  r.failed(0, 0);
+  r.take(0, 0);
+  EXPECT_FALSE(r.gives_way(0));  // nothing behind it
+  r.add(letter(0, "stop"), 0);
+  EXPECT_FALSE(r.gives_way(0));  // the program goes on
+  r.end();
+  EXPECT_TRUE(r.gives_way(0));
+  r.failed(0, 0);
+  EXPECT_EQ(body(r.take(0, 0)), "stop");
+}
+
 }  // namespace
 }  // namespace kolvar::remote

@@ -3,6 +3,7 @@
 #include "platform/port_choice.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <string>
@@ -57,6 +58,15 @@ TEST(ChosenPorts, TheCommandLineThenThePortFileThenTheUsualBackends) {
     EXPECT_EQ(ports.first->advice(), failure);
     EXPECT_EQ(ports.second->availability(), PortAvailability::Absent);
   }
+}
+
+TEST(ChosenPorts, APortFileThatIsNoRegularFileIsRefusedByName) {
+  // A FIFO would block the start; a link to a device would never end.
+  kolvar::testing::TempFolder folder;
+  ASSERT_EQ(::mkfifo(folder.file("kolvar-port.conf").c_str(), 0600), 0);
+  DefaultPorts ports = chosen_ports(std::nullopt, folder.path());
+  EXPECT_EQ(ports.first->name(), "kolvar-port.conf");
+  EXPECT_EQ(failure_of(*ports.first), "kolvar-port.conf: not a regular file");
 }
 
 }  // namespace

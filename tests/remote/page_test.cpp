@@ -123,6 +123,10 @@ TEST(StateJson, TheTextsAsTheWindowShowsThem) {
   EXPECT_NE(json.find("\"news\":\"a \\\"quoted\\\"\\ttab\""), std::string::npos);
   EXPECT_NE(json.find("\"caption\":\"Режим работы не выбран\""), std::string::npos);
   EXPECT_NE(json.find("\"degrees\":null"), std::string::npos);
+  // The page's own words are spelt right, where the window keeps its menu's.
+  s.takeoff = record::Takeoff::Liquid;
+  EXPECT_NE(state_json(s).find("\"takeoff\":{\"type\":\"liquid\",\"caption\":\"Жидкость\"}"),
+            std::string::npos);
 }
 
 TEST(StateJson, SettingsWithTheirMeanings) {

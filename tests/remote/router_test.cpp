@@ -180,8 +180,9 @@ TEST(Router, StopNeedsTheAllowanceAndTheTokenInAHeader) {
     int status;
   };
   const std::vector<Case> cases = {
-      // Not allowed: refused, whatever the request carries.
-      {kOpen, false, "/api/stop", "", 401},
+      // Not allowed: refused as not allowed, whatever the request carries.
+      {kOpen, false, "/api/stop", "", 403},
+      {kLocalStop, false, "/api/stop", "", 403},
       {kLocalStop, false, "/api/stop", bearer, 403},
       // Allowed: the header alone counts, never the address.
       {kLocalStop, true, "/api/stop", "", 401},
@@ -201,8 +202,8 @@ TEST(Router, StopNeedsTheAllowanceAndTheTokenInAHeader) {
 }
 
 TEST(Router, ThisMachineOnlyAnswersToItsOwnNames) {
-  for (const char* host :
-       {"127.0.0.1:8080", "127.0.0.1", "localhost:80", "localhost", "[::1]:8080", "127.1.2.3:1"}) {
+  for (const char* host : {"127.0.0.1:8080", "127.0.0.1", "localhost:80", "localhost", "[::1]:8080",
+                           "127.1.2.3:1", "LOCALHOST", "LocalHost:8080"}) {
     FakeData data;
     EXPECT_EQ(route({"GET", "/api/state", "", host, 0}, kOpen, data).status, 200) << host;
   }
@@ -218,6 +219,22 @@ TEST(Router, ThisMachineOnlyAnswersToItsOwnNames) {
                   kNetwork, data)
                 .status,
             200);
+}
+
+TEST(Router, ARefusalEndsItsConnection) {
+  // A stranger who asks again and again holds no place by it.
+  FakeData data;
+  const Response refused = route(get("/api/state"), kNetwork, data);
+  EXPECT_EQ(refused.status, 401);
+  EXPECT_TRUE(ends_connection(refused.status));
+  EXPECT_TRUE(ends_connection(route({"GET", "/", "", "evil.example", 0}, kOpen, data).status));
+  for (const int status : {400, 413, 503, 505}) EXPECT_TRUE(ends_connection(status)) << status;
+  // A client's honest slip keeps it.
+  for (const int status : {200, 202, 404, 405}) EXPECT_FALSE(ends_connection(status)) << status;
+  EXPECT_FALSE(carries_key(get("/api/state"), kNetwork));
+  EXPECT_TRUE(carries_key(get(std::string("/api/state?token=") + kToken), kNetwork));
+  EXPECT_TRUE(carries_key(get("/", "Bearer " + std::string(kToken)), kLocalStop));
+  EXPECT_FALSE(carries_key(get(std::string("/?token=") + kToken), kOpen));
 }
 
 TEST(Router, PlotSizeIsKeptWithinBounds) {

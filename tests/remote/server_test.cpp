@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,13 +28,14 @@ std::shared_ptr<const PageSnapshot> snapshot(std::uint64_t sequence, const std::
 }
 
 struct ServerRig {
-  explicit ServerRig(Guard guard = {}, bool may_stop = false, std::size_t viewers = 32) {
+  explicit ServerRig(Guard guard = {}, bool may_stop = false,
+                     const std::function<void(ServerOptions&)>& more = {}) {
     if (may_stop) hub.set_stop([this] { ++stops; });
     hub.publish(snapshot(1, "20.00"));
     ServerOptions options;
     options.address = {"127.0.0.1", 0};
     options.guard = std::move(guard);
-    options.max_viewers = viewers;
+    if (more) more(options);
     server = std::make_unique<WebServer>(hub, options);
   }
   std::string ask(const std::string& text) {
@@ -74,7 +76,17 @@ TEST(WebServer, KeepsAConnectionForSeveralRequests) {
   }
 }
 
-TEST(WebServer, OversizedRequestsGet413AndTheServerGoesOn) {
+// Sends `text` on a connection of its own: the status of the answer, and
+// whether the server closed the connection after it.
+std::pair<int, bool> answer_and_close(ServerRig& rig, const std::string& text) {
+  Connection c(rig.server->port());
+  c.send(text);
+  const int status = status_of(c.answer());
+  c.read_until([](const std::string&) { return false; });
+  return {status, c.closed()};
+}
+
+TEST(WebServer, OversizedOrMalformedRequestsAreAnsweredAndClosed) {
   ServerRig rig;
   const std::string huge_header =
       request("GET", "/api/state", "X-Big: " + std::string(20000, 'a') + "\r\n");
@@ -83,8 +95,24 @@ TEST(WebServer, OversizedRequestsGet413AndTheServerGoesOn) {
       "POST /api/stop HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 100000\r\n\r\n" +
       std::string(100000, 'x');
   EXPECT_EQ(status_of(rig.ask(huge_body)), 413);
-  EXPECT_EQ(status_of(rig.ask("GARBAGE\r\n\r\n")), 0);  // closed without an answer
-  EXPECT_EQ(status_of(rig.ask(request("GET", "/api/state"))), 200);
+  const std::pair<int, bool> refused400{400, true};
+  EXPECT_EQ(answer_and_close(rig, "GARBAGE\r\n\r\n"), refused400);
+  EXPECT_EQ(answer_and_close(rig, request("GET", "/", std::string("X-A: a\0b\r\n", 9))),
+            refused400);
+  EXPECT_EQ(answer_and_close(rig, request("POST", "/api/stop",
+                                          "Content-Length: 4\r\nTransfer-Encoding: chunked\r\n")),
+            refused400);
+  EXPECT_EQ(answer_and_close(rig, request("GET", "/", "Host: evil.example\r\n")), refused400);
+  EXPECT_EQ(answer_and_close(rig, "GET / HTTP/2.0\r\nHost: 127.0.0.1\r\n\r\n"),
+            (std::pair<int, bool>{505, true}));
+  // A chunked body is read to its end, and the next request follows it.
+  Connection c(rig.server->port());
+  c.send(request("POST", "/api/state", "Transfer-Encoding: chunked\r\n") + "3\r\nabc\r\n0\r\n\r\n" +
+         request("GET", "/api/state"));
+  const std::string both = c.read_until(
+      [](const std::string& text) { return text.find("HTTP/1.1 200") != std::string::npos; });
+  EXPECT_EQ(status_of(both), 405);
+  EXPECT_TRUE(has(both, "HTTP/1.1 200"));
 }
 
 TEST(WebServer, WithATokenNothingIsLearntWithoutIt) {
@@ -99,6 +127,52 @@ TEST(WebServer, WithATokenNothingIsLearntWithoutIt) {
       status_of(rig.ask(request("GET", "/api/state",
                                 std::string("Authorization: Bearer ") + kServerToken + "\r\n"))),
       200);
+}
+
+TEST(WebServer, IdleStrangersNeverLockTheOperatorOut) {
+  ServerRig rig(Guard{kServerToken, true});
+  // Every place taken: by connections that send nothing, and by strangers
+  // who ask without the key, each of whom is answered and let go.
+  std::vector<std::unique_ptr<Connection>> idle;
+  for (int i = 0; i < 48; ++i) idle.push_back(std::make_unique<Connection>(rig.server->port()));
+  for (int i = 0; i < 8; ++i) {
+    Connection stranger(rig.server->port());
+    stranger.send(request("GET", "/api/state"));
+    EXPECT_EQ(status_of(stranger.answer()), 401);
+    stranger.read_until([](const std::string&) { return false; });
+    EXPECT_TRUE(stranger.closed()) << i;
+  }
+  // The operator still gets in, and keeps the place while it asks.
+  Connection operator_(rig.server->port());
+  for (int i = 0; i < 3; ++i) {
+    operator_.forget();
+    operator_.send(request("GET", "/api/state",
+                           std::string("Authorization: Bearer ") + kServerToken + "\r\n"));
+    EXPECT_EQ(status_of(operator_.answer()), 200) << i;
+    Connection newcomer(rig.server->port());  // pushes out a stranger, never the operator
+  }
+}
+
+TEST(WebServer, AConnectionWithoutAWholeRequestHasAShortLife) {
+  std::atomic<platform::Millis> now{0};
+  ServerRig rig({}, false, [&](ServerOptions& o) {
+    o.now = [&now] { return now.load(); };
+    o.room.request_time = 5'000;
+    o.sweep = std::chrono::milliseconds(10);
+  });
+  Connection slow(rig.server->port());
+  slow.send("GET /api/state HTTP/1.1\r\nHo");  // and no more
+  Connection idle(rig.server->port());
+  idle.send(request("GET", "/api/state"));
+  EXPECT_EQ(status_of(idle.answer()), 200);  // then it sends nothing more
+  // A round trip: the server's one thread has taken both in by now.
+  EXPECT_EQ(status_of(rig.ask(request("GET", "/api/state"))), 200);
+  now = 5'000;
+  slow.read_until([](const std::string&) { return false; });
+  idle.read_until([](const std::string&) { return false; });
+  EXPECT_TRUE(slow.closed());
+  EXPECT_EQ(status_of(slow.read_until([](auto&) { return true; })), 0);
+  EXPECT_TRUE(idle.closed());
 }
 
 TEST(WebServer, StopIsRefusedWithoutTheAllowanceAndHappensOnceWithIt) {

@@ -84,6 +84,43 @@ TEST(WebSettings, AWrongLineIsNamed) {
   }
 }
 
+TEST(WebSettings, NotepadsByteOrderMarkIsSkipped) {
+  EXPECT_EQ(parse_web_settings("\xEF\xBB\xBF"
+                               "web = 8080\r\n")
+                .web,
+            (WebAddress{"127.0.0.1", 8080}));
+  EXPECT_EQ(parse_web_settings("\xEF\xBB\xBF# Kolvar\n").web, std::nullopt);
+  // Only at the start.
+  EXPECT_THROW(parse_web_settings("web = 8080\n\xEF\xBB\xBF"
+                                  "allow-stop = no\n"),
+               WebSettingsError);
+}
+
+TEST(WebSettings, WhatIsNoRegularFileOrTooLargeIsRefusedByName) {
+  TempFolder folder;
+  const auto message = [](const std::filesystem::path& file) {
+    try {
+      load_web_settings(file);
+      return std::string("read");
+    } catch (const WebSettingsError& e) {
+      return std::string(e.what());
+    }
+  };
+  std::filesystem::create_symlink("/dev/zero", folder.file("zero.conf"));
+  EXPECT_EQ(message(folder.file("zero.conf")),
+            folder.file("zero.conf").string() + ": not a regular file");
+  ASSERT_EQ(::mkfifo(folder.file("fifo.conf").c_str(), 0600), 0);
+  EXPECT_EQ(message(folder.file("fifo.conf")),
+            folder.file("fifo.conf").string() + ": not a regular file");
+  // Comments alone, yet more than a settings file could need.
+  std::ofstream(folder.file("big.conf")) << std::string(64 * 1024, '#') << "\n";
+  EXPECT_EQ(message(folder.file("big.conf")),
+            folder.file("big.conf").string() + ": larger than 64 KiB");
+  EXPECT_THROW(plan_web({WebAddress{"127.0.0.1", 8080}, false}, folder.file("zero.conf")),
+               WebRefusal);
+  EXPECT_EQ(message(folder.file("missing.conf")), "read");
+}
+
 TEST(WebToken, FreshTokensAreLongAndDiffer) {
   const std::string a = make_token(), b = make_token();
   EXPECT_TRUE(good_token(a));
