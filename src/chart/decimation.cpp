@@ -8,6 +8,15 @@ namespace kolvar::chart {
 
 using platform::Millis;
 
+namespace {
+
+// The column of n equal spans of [from, to) that time t falls in.
+std::size_t column_of(Millis t, Millis from, Millis to, std::size_t n) {
+  return static_cast<std::size_t>((t - from) * static_cast<Millis>(n) / (to - from));
+}
+
+}  // namespace
+
 Decimator::Decimator(std::size_t channels, Limits limits) : channels_(channels), limits_(limits) {
   if (channels == 0 || limits.window == 0 || limits.buckets < 2 || limits.buckets % 2 != 0)
     throw std::invalid_argument("a decimator needs channels, a window and an even bucket count");
@@ -97,30 +106,14 @@ std::size_t Decimator::bytes() const {
          (past_.min.capacity() + past_.max.capacity()) * sizeof(float);
 }
 
-std::vector<std::optional<ValueRange>> Decimator::columns(std::size_t channel, Millis from,
-                                                          Millis to, std::size_t n) const {
-  std::vector<std::optional<ValueRange>> out(n);
-  if (n == 0 || to <= from || channel >= channels_) return out;
-  const Millis span = to - from;
-  auto column = [&](Millis t) {
-    return static_cast<std::size_t>((t - from) * static_cast<Millis>(n) / span);
-  };
-  auto put = [&](Millis first, Millis last, float lo, float hi) {
-    if (std::isnan(lo)) return;
-    const std::size_t c1 = column(std::min(last, to - 1));
-    for (std::size_t c = column(std::max(first, from)); c <= c1; ++c) {
-      if (!out[c]) out[c] = ValueRange{lo, hi};
-      out[c]->min = std::min(out[c]->min, lo);
-      out[c]->max = std::max(out[c]->max, hi);
-    }
-  };
-
+template <class Visit>
+void Decimator::each_range(std::size_t channel, Millis from, Millis to, Visit visit) const {
   // The past: from the first bucket that reaches `from`.
   auto begin = std::lower_bound(past_.last.begin(), past_.last.begin() + buckets_, from);
   for (auto b = static_cast<std::size_t>(begin - past_.last.begin());
        b < buckets_ && past_.first[b] < to; ++b) {
-    put(past_.first[b], past_.last[b], past_.min[b * channels_ + channel],
-        past_.max[b * channels_ + channel]);
+    visit(past_.first[b], past_.last[b], past_.min[b * channels_ + channel],
+          past_.max[b * channels_ + channel]);
   }
 
   // The window, by its position in the ring.
@@ -134,9 +127,40 @@ std::vector<std::optional<ValueRange>> Decimator::columns(std::size_t channel, M
   }
   for (std::size_t i = lo; i < held_ && times_[slot(i)] < to; ++i) {
     const float v = values_[slot(i) * channels_ + channel];
-    put(times_[slot(i)], times_[slot(i)], v, v);
+    visit(times_[slot(i)], times_[slot(i)], v, v);
   }
+}
+
+std::vector<std::optional<ValueRange>> Decimator::columns(std::size_t channel, Millis from,
+                                                          Millis to, std::size_t n) const {
+  std::vector<std::optional<ValueRange>> out(n);
+  if (n == 0 || to <= from || channel >= channels_) return out;
+  auto column = [&](Millis t) { return column_of(t, from, to, n); };
+  each_range(channel, from, to, [&](Millis first, Millis last, float lo, float hi) {
+    if (std::isnan(lo)) return;
+    const std::size_t c1 = column(std::min(last, to - 1));
+    for (std::size_t c = column(std::max(first, from)); c <= c1; ++c) {
+      if (!out[c]) out[c] = ValueRange{lo, hi};
+      out[c]->min = std::min(out[c]->min, lo);
+      out[c]->max = std::max(out[c]->max, hi);
+    }
+  });
   return out;
+}
+
+std::vector<bool> Decimator::gaps(std::size_t channel, Millis from, Millis to,
+                                  std::size_t n) const {
+  std::vector<bool> gap(n, false);
+  if (n == 0 || to <= from || channel >= channels_) return gap;
+  auto column = [&](Millis t) { return column_of(t, from, to, n); };
+  std::vector<bool> valued(n, false);
+  each_range(channel, from, to, [&](Millis first, Millis last, float lo, float) {
+    const std::size_t c1 = column(std::min(last, to - 1));
+    for (std::size_t c = column(std::max(first, from)); c <= c1; ++c)
+      (std::isnan(lo) ? gap : valued)[c] = true;
+  });
+  for (std::size_t c = 0; c < n; ++c) gap[c] = gap[c] && !valued[c];
+  return gap;
 }
 
 }  // namespace kolvar::chart

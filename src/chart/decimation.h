@@ -41,6 +41,12 @@ class Decimator {
   std::vector<std::optional<ValueRange>> columns(std::size_t channel, platform::Millis from,
                                                  platform::Millis to, std::size_t columns) const;
 
+  // Which of the same columns hold points of the channel but none with a
+  // value: a gap the points mark (a reading that was no temperature), told
+  // from a column that no point falls in (a zoom finer than the points).
+  std::vector<bool> gaps(std::size_t channel, platform::Millis from, platform::Millis to,
+                         std::size_t columns) const;
+
   std::size_t points() const { return points_; }
   bool empty() const { return points_ == 0; }
   // The times of the oldest and the latest point; only when not empty.
@@ -60,6 +66,12 @@ class Decimator {
     std::vector<float> min, max;
   };
 
+  // Calls visit(first, last, min, max) for each bucket and each point of the
+  // window that reaches into [from, to), in time order; min and max are NaN
+  // where none of its points had a value for the channel.
+  template <class Visit>
+  void each_range(std::size_t channel, platform::Millis from, platform::Millis to,
+                  Visit visit) const;
   void retire_oldest();
   void fold(platform::Millis time, const float* values);
   std::size_t slot(std::size_t i) const { return (head_ + i) % limits_.window; }

@@ -43,7 +43,8 @@ PlotData plot_data(const PlotModel& model, Span span, std::size_t columns) {
   std::array<bool, 4> present{};
   for (std::size_t role = 0; role < 4; ++role) {
     const auto channel = static_cast<Channel>(kT1 + role);
-    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns)};
+    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns),
+             points.gaps(channel, data.span.from, data.span.to, columns)};
     const auto range = extent(s);
     if (!range) continue;
     present[role] = true;
@@ -53,7 +54,7 @@ PlotData plot_data(const PlotModel& model, Span span, std::size_t columns) {
   for (std::size_t v = kV1; v <= kV5; ++v) {
     const auto channel = static_cast<Channel>(v);
     if (!present[threshold_role(channel)]) continue;
-    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns)};
+    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns), {}};
     widen(data.values, extent(s));
     data.thresholds.push_back(std::move(s));
   }

@@ -16,6 +16,10 @@ namespace kolvar::chart {
 struct Series {
   Channel channel;
   std::vector<std::optional<ValueRange>> columns;
+  // Columns where the points held no value (a read error): the curve is not
+  // joined across them however short they are. Empty where there are none
+  // to tell (thresholds).
+  std::vector<bool> gaps;
 };
 
 struct PlotData {
@@ -31,7 +35,8 @@ struct PlotData {
   std::vector<Period> open;  // cut to the stretch
   std::optional<Stop> stop;  // when it falls within the stretch
   // Columns without a point between two with one are drawn joined when the
-  // time between them is no longer than this (a zoom narrower than a cycle).
+  // time between them is no longer than this (a zoom narrower than a cycle)
+  // and none of them is a gap of the series.
   platform::Millis bridge = 0;
 };
 

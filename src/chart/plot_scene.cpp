@@ -68,15 +68,20 @@ std::string fixed(double v, int decimals) {
 // nearer the last column to the other end, so a quiet signal stays one line.
 Lines curve(const Series& s, const Mapping& m, Millis per_column, Millis bridge, Lines lines) {
   bool have = false;
+  bool gap = false;  // a column since the last point marked no value
   std::size_t last_c = 0;
   double last_y = 0;
   for (std::size_t c = 0; c < s.columns.size(); ++c) {
     const auto& r = s.columns[c];
-    if (!r) continue;
+    if (!r) {
+      if (c < s.gaps.size() && s.gaps[c]) gap = true;
+      continue;
+    }
     double a = m.y(r->min), b = m.y(r->max);
     if (have && std::abs(last_y - b) < std::abs(last_y - a)) std::swap(a, b);
     const bool join =
-        have && (c - last_c == 1 || static_cast<Millis>(c - last_c) * per_column <= bridge);
+        have && !gap && (c - last_c == 1 || static_cast<Millis>(c - last_c) * per_column <= bridge);
+    gap = false;
     const double x = m.column_x(c);
     if (!join) lines.runs.push_back(0);
     lines.points.push_back({x, a});

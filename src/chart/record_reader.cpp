@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "form/column_state.h"
 #include "form/text_number.h"
 #include "record/record_format.h"
 
@@ -47,7 +48,10 @@ Takeoff takeoff_of(const std::string& column, const std::string& text) {
 RecordReader::RecordReader(std::istream& in) : csv_(in) {
   try {
     while (auto fields = csv_.next()) {
-      if (*fields == record::header_fields()) return;
+      if (*fields == record::header_fields() || *fields == record::header_fields_without_marks()) {
+        columns_ = fields->size();
+        return;
+      }
       if (fields->size() != 3 || (*fields)[0] != record::kSettingsMark ||
           (*fields)[1] != std::to_string(settings_.size() + 1))
         fail("neither a settings row nor the header");
@@ -68,6 +72,9 @@ std::optional<Sample> RecordReader::next() {
   }
   if (!fields) return std::nullopt;
   try {
+    if (fields->size() != columns_)
+      throw std::invalid_argument(std::to_string(fields->size()) + " fields, not " +
+                                  std::to_string(columns_));
     Sample sample = sample_from_fields(*fields, news_);
     news_ = sample.news;
     return sample;
@@ -82,7 +89,8 @@ void RecordReader::fail(const std::string& what) const {
 
 Sample sample_from_fields(const std::vector<std::string>& f, const std::string& previous_news) {
   const std::vector<std::string>& names = record::header_fields();
-  if (f.size() != names.size())
+  const bool marked = f.size() == names.size();
+  if (!marked && f.size() != record::header_fields_without_marks().size())
     throw std::invalid_argument(std::to_string(f.size()) + " fields, not " +
                                 std::to_string(names.size()));
   Sample s;
@@ -90,9 +98,19 @@ Sample sample_from_fields(const std::vector<std::string>& f, const std::string& 
   if (!wall) bad(names[0], f[0]);
   s.wall = *wall;
   s.since_start = scaled(names[1], f[1], 1000);
+  if (marked) {
+    auto marks = record::read_error_of(f[16]);
+    if (!marks) bad(names[16], f[16]);
+    s.read_error = *marks;
+  }
   for (std::size_t r = 0; r < 4; ++r) {
     s.temperatures[r] = f[2 + r];
-    s.degrees[r] = form::reading_degrees(s.temperatures[r]);
+    // An older record has no marks; there a role took part when its column
+    // holds text, and that text read no temperature as the cycle took it.
+    if (!marked)
+      s.read_error[r] =
+          !s.temperatures[r].empty() && form::RoleReading::of_text(s.temperatures[r]).unreadable();
+    if (!s.read_error[r]) s.degrees[r] = form::reading_degrees(s.temperatures[r]);
   }
   for (std::size_t i = 0; i < 5; ++i)
     s.thresholds[i] = static_cast<int>(scaled(names[6 + i], f[6 + i], 10));

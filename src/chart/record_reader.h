@@ -39,11 +39,14 @@ class RecordReader {
   record::CsvReader csv_;
   std::vector<std::string> settings_;
   std::string news_;
+  std::size_t columns_ = 0;  // as the header has them
 };
 
 // One row's fields read back, the temperatures' degrees included; an empty
-// news field carries `previous_news` over. Throws std::invalid_argument
-// naming the field that does not read.
+// news field carries `previous_news` over. A row of a record from before the
+// read-error mark (one field fewer) has its marks taken from the
+// temperatures' text. Throws std::invalid_argument naming the field that
+// does not read.
 record::Sample sample_from_fields(const std::vector<std::string>& fields,
                                   const std::string& previous_news);
 

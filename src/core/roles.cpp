@@ -14,9 +14,13 @@ bool role_over(const form::Controller& c, int role, const form::Control& thresho
   return role_enabled(c, role) && role_temperature(c, role) > threshold.value() / 10.0;
 }
 
+bool role_read_error(const form::Controller& c, int role) {
+  return role_enabled(c, role) && c.column.role(role).unreadable();
+}
+
 bool read_error(const form::Controller& c) {
   for (int role = 1; role <= kRoleCount; ++role) {
-    if (role_enabled(c, role) && c.column.role(role).unreadable()) return true;
+    if (role_read_error(c, role)) return true;
   }
   return false;
 }

@@ -22,8 +22,13 @@ double role_temperature(const form::Controller& c, int role);
 // in tenths of a degree by a scroll bar (880 is 88.0).
 bool role_over(const form::Controller& c, int role, const form::Control& threshold);
 
-// Some role that takes part reads a value no sensor shows: nothing usable
-// (0, a blank) or a missing sensor's code (-127).
+// Role r takes part and reads a value no sensor shows: nothing usable (0, a
+// blank) or a missing sensor's code (-127). Every display of the role (the
+// window's label, the record, the page, the plot) asks this, so they all
+// show the read error the cycle acts on.
+bool role_read_error(const form::Controller& c, int role);
+
+// Some role is in read error.
 bool read_error(const form::Controller& c);
 
 }  // namespace kolvar::core

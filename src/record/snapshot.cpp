@@ -1,5 +1,6 @@
 #include "record/snapshot.h"
 
+#include "core/roles.h"
 #include "form/names.h"
 #include "form/takeoff.h"
 #include "form/text_number.h"
@@ -36,12 +37,16 @@ std::optional<int> port_of(const form::Form& form) {
 Sample take_sample(const form::Controller& c) {
   const form::Form& form = c.form;
   Sample s;
-  for (int r = 1; r <= form::kRoleCount; ++r) {
-    // A role that takes no part shows its threshold, which is no reading.
-    if (!c.c(ctl::T, r).enabled()) continue;
+  // Until the cycle has read a line the labels show the window's first
+  // captions, and a role that takes no part shows its threshold: neither is
+  // a reading.
+  for (int r = 1; r <= form::kRoleCount && c.column.has_reading(); ++r) {
+    if (!core::role_enabled(c, r)) continue;
+    const auto k = static_cast<std::size_t>(r - 1);
     const form::RoleReading& reading = c.column.role(r);
-    s.temperatures[r - 1] = reading.text;
-    s.degrees[r - 1] = reading.degrees;
+    s.temperatures[k] = reading.text;
+    s.read_error[k] = core::role_read_error(c, r);
+    if (!s.read_error[k]) s.degrees[k] = reading.degrees;
   }
   for (int i = 1; i <= 5; ++i) s.thresholds[i - 1] = form.get(ctl::V.text(), i).value();
   s.takeoff = form::takeoff_type(c);

@@ -18,6 +18,7 @@ RoleView role_view(const form::Controller& c, int r, const record::Sample& sampl
   role.text = label.text();
   role.enabled = label.enabled();
   role.degrees = sample.degrees[static_cast<std::size_t>(r - 1)];
+  role.read_error = sample.read_error[static_cast<std::size_t>(r - 1)];
   role.back = label.back_color();
   role.fore = label.fore_color();
   if (r < 4) {

@@ -27,11 +27,14 @@ struct Threshold {
 struct RoleView {
   std::string name;  // the row's caption: "Дефлегм", "Насадка", "Бак", "спирт на вых."
   std::string text;               // the caption of T(r), as the window shows it
-  std::optional<double> degrees;  // none where the role reads nothing
+  std::optional<double> degrees;  // none where the role reads nothing (yet)
   bool enabled = false;           // whether the role takes part
   form::Color back{};
   form::Color fore{};
   std::vector<Threshold> thresholds;
+  // The role takes part and reads a value no sensor shows (0, a blank,
+  // -127): `text` keeps what came, `degrees` is none.
+  bool read_error = false;
   bool operator==(const RoleView&) const = default;
 };
 

@@ -60,6 +60,7 @@ std::string role_json(const RoleView& r) {
   std::string out = "{\"name\":" + json_quote(r.name) + ",\"text\":" + json_quote(r.text);
   out += ",\"degrees\":" + (r.degrees ? number(*r.degrees) : std::string("null"));
   out += std::string(",\"enabled\":") + (r.enabled ? "true" : "false");
+  out += std::string(",\"read_error\":") + (r.read_error ? "true" : "false");
   out += ",\"back\":" + colour(r.back) + ",\"fore\":" + colour(r.fore) + ",\"thresholds\":[";
   for (std::size_t i = 0; i < r.thresholds.size(); ++i) {
     if (i) out += ',';

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "desk/role_look.h"
 #include "desk/scroll_map.h"
 #include "view/form_view.h"
 #include "view/indicator.h"
@@ -28,14 +29,15 @@ QColor qt_color(form::Color c) {
 // Labels, frames and the window show their back colour as the window
 // background; editable boxes as their base.
 // A disabled control keeps the style's grey text, as the operator expects of
-// a row that takes no part.
-void set_colors(QWidget* w, const form::Control& c) {
+// a row that takes no part. The colours come by value: GCC 12 at -O2 lost a
+// temporary passed here by reference from a tail call.
+void set_colors(QWidget* w, const form::Control& c, desk::Colours colours) {
   QPalette palette = w->palette();
   const bool editable = c.kind() == form::Kind::TextBox;
-  palette.setColor(editable ? QPalette::Base : QPalette::Window, qt_color(c.back_color()));
+  palette.setColor(editable ? QPalette::Base : QPalette::Window, qt_color(colours.back));
   for (auto group : {QPalette::Active, QPalette::Inactive})
     palette.setColor(group, editable ? QPalette::Text : QPalette::WindowText,
-                     qt_color(c.fore_color()));
+                     qt_color(colours.fore));
   w->setPalette(palette);
 }
 
@@ -118,6 +120,8 @@ void FormView::show(const form::Control& c, form::Prop prop) {
       show_text(o, c);
       if (c.kind() == form::Kind::DirList) show_list(o, c);
       if (c.kind() == form::Kind::FileList) show_list(o, c);
+      // A role's reading decides whether its cell shows a read error.
+      if (w && desk::changes_look(c, prop)) set_colors(w, c, desk::shown_colours(c_, c));
       break;
     case form::Prop::Items:
       show_list(o, c);
@@ -143,6 +147,7 @@ void FormView::show(const form::Control& c, form::Prop prop) {
     case form::Prop::Enabled:
       if (action) action->setEnabled(c.enabled());
       if (w) w->setEnabled(c.enabled());
+      if (w && desk::changes_look(c, prop)) set_colors(w, c, desk::shown_colours(c_, c));
       break;
     case form::Prop::Visible:
       if (action) action->setVisible(c.visible());
@@ -153,7 +158,7 @@ void FormView::show(const form::Control& c, form::Prop prop) {
       if (auto* indicator = dynamic_cast<Indicator*>(w))
         indicator->set_color(qt_color(c.back_color()));
       else if (w)
-        set_colors(w, c);
+        set_colors(w, c, desk::shown_colours(c_, c));
       break;
     case form::Prop::ToolTip:
       if (w) w->setToolTip(qt_text(c.tooltip()));

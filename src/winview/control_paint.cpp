@@ -73,12 +73,12 @@ HBRUSH ControlPaint::brush(form::Color color) {
   return it->second;
 }
 
-HBRUSH ControlPaint::colors(HDC dc, const form::Control& control, bool enabled) {
+HBRUSH ControlPaint::colors(HDC dc, desk::Colours colours, bool enabled) {
   // A disabled control keeps the system's grey text, as the operator
   // expects of a row that takes no part.
-  SetTextColor(dc, enabled ? colorref(control.fore_color()) : GetSysColor(COLOR_GRAYTEXT));
-  SetBkColor(dc, colorref(control.back_color()));
-  return brush(control.back_color());
+  SetTextColor(dc, enabled ? colorref(colours.fore) : GetSysColor(COLOR_GRAYTEXT));
+  SetBkColor(dc, colorref(colours.back));
+  return brush(colours.back);
 }
 
 }  // namespace kolvar::winview

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "desk/role_look.h"
 #include "form/control.h"
 #include "winview/win32.h"
 
@@ -24,9 +25,9 @@ class ControlPaint {
   void set_dpi(int dpi);
 
   HBRUSH brush(form::Color color);
-  // Answers WM_CTLCOLORSTATIC/EDIT/BTN for a control: its fore colour (grey
-  // while disabled) on its back colour.
-  HBRUSH colors(HDC dc, const form::Control& control, bool enabled);
+  // Answers WM_CTLCOLORSTATIC/EDIT/BTN for a control drawn in `colours`:
+  // the fore colour (grey while disabled) on the back colour.
+  HBRUSH colors(HDC dc, desk::Colours colours, bool enabled);
 
  private:
   HFONT font_ = nullptr;

@@ -1,5 +1,6 @@
 // Showing the model's property changes on the Win32 controls.
 
+#include "desk/role_look.h"
 #include "desk/scroll_map.h"
 #include "winview/control_paint.h"
 #include "winview/form_window.h"
@@ -131,6 +132,8 @@ void FormWindow::show(const form::Control& c, form::Prop prop) {
   switch (prop) {
     case form::Prop::Text:
       show_text(c, hwnd);
+      // A role's reading decides whether its cell shows a read error.
+      if (desk::changes_look(c, prop)) InvalidateRect(hwnd, nullptr, TRUE);
       break;
     case form::Prop::Items:
       show_list(c, hwnd);

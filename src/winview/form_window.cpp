@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "desk/role_look.h"
 #include "desk/scroll_map.h"
 #include "desk/twips.h"
 #include "winview/panel_window.h"
@@ -335,8 +336,9 @@ bool FormWindow::handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT* res
       auto hwnd = reinterpret_cast<HWND>(lparam);
       const form::Control* c = control_of(hwnd);
       if (!c) return false;
-      *result = reinterpret_cast<LRESULT>(
-          paint_.colors(reinterpret_cast<HDC>(wparam), *c, IsWindowEnabled(hwnd) != FALSE));
+      *result = reinterpret_cast<LRESULT>(paint_.colors(reinterpret_cast<HDC>(wparam),
+                                                        desk::shown_colours(c_, *c),
+                                                        IsWindowEnabled(hwnd) != FALSE));
       return true;
     }
     default:

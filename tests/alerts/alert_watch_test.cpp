@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "record/record_rig.h"
+#include "remote/alert_formats.h"
 #include "remote/page_publisher.h"
 
 namespace kolvar::remote {
@@ -77,6 +78,29 @@ TEST(AlertWatch, TheControllersStartAndStop) {
   remote_stop(rig.c());
   EXPECT_EQ(seen, (std::vector<std::string>{"run.started", "system_stop.operator", "run.started",
                                             "system_stop.remote"}));
+}
+
+TEST(AlertWatch, ARunStartedBeforeAnyReadingTellsNoTemperature) {
+  record::testing::RecordRig rig;
+  AlertWatch watch;
+  std::vector<AlertEvent> seen;
+  rig.c().after_each_event([&](form::Controller& c, const form::Control&) {
+    for (AlertEvent& e : watch.next(column_facts(c, "порт"))) seen.push_back(std::move(e));
+  });
+  rig.click("liquid");
+  rig.click("Start_sys_button");
+  rig.advance(2000);
+  rig.click("Stop_sys_button");
+  ASSERT_EQ(seen.size(), 2u);
+  // The labels show the window's first captions until the first cycle reads
+  // the log: those are no temperatures.
+  EXPECT_EQ(seen[0].key, "run.started");
+  EXPECT_EQ(seen[0].degrees, (std::array<std::optional<double>, 4>{}));
+  EXPECT_NE(event_json("", seen[0])
+                .find("\"temperatures\":{\"t1\":null,\"t2\":null,\"t3\":null,\"t4\":null}"),
+            std::string::npos);
+  EXPECT_EQ(seen[1].degrees,
+            (std::array<std::optional<double>, 4>{88.3, 77.0, std::nullopt, std::nullopt}));
 }
 
 }  // namespace

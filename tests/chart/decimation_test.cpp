@@ -125,6 +125,27 @@ TEST(Decimation, AStepStaysAStepInThePastAndInTheWindow) {
   expect_step(d.columns(1, end - 3'600'000, end, 900), 0, 1, 1);
 }
 
+TEST(Decimation, AGapIsAColumnWhosePointsHaveNoValueNotOneWithoutPoints) {
+  Decimator d(1, {.window = 4, .buckets = 4});
+  const float values[] = {1, NAN, NAN, 2, 3, NAN, 4, 5};
+  for (Millis t = 0; t < 8; ++t) d.add(t, std::span(&values[t], 1));
+  // Half of it in the past, in buckets of one point, half in the window.
+  EXPECT_EQ(d.gaps(0, 0, 8, 8),
+            (std::vector<bool>{false, true, true, false, false, true, false, false}));
+  // Sixteen columns: every other one holds no point at all, which is no gap.
+  const auto fine = d.gaps(0, 0, 8, 16);
+  EXPECT_EQ(std::count(fine.begin(), fine.end(), true), 3);
+  EXPECT_FALSE(fine[3]);
+
+  // Merged with a neighbour that has a value, a gap of the past is gone: at
+  // that resolution the column shows the value.
+  const float six = 6;
+  d.add(8, std::span(&six, 1));
+  EXPECT_EQ(d.bucket_width(), 2u);
+  EXPECT_EQ(d.gaps(0, 0, 9, 9),
+            (std::vector<bool>{false, false, false, false, false, true, false, false, false}));
+}
+
 TEST(Decimation, MemoryStaysTheSameFromTheFirstHourToTheLast) {
   Decimator d(11);
   const std::size_t start = d.bytes();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/plot_data.h"
 #include "chart/role_style.h"
 #include "plot_samples.h"
 
@@ -106,6 +107,33 @@ TEST(PlotScene, HoldsEachCurveInItsColourWithinTheAreaAndTheTextsAPainterWrites)
   ASSERT_EQ(clips.size(), 2u);
   EXPECT_TRUE(clips[0]->box);
   EXPECT_FALSE(clips[1]->box);
+}
+
+TEST(PlotScene, LeavesAGapWhereARoleWasInReadErrorHoweverShort) {
+  // A minute of 2-second cycles, each a few pixels apart: the curve joins
+  // them, but not across the cycles whose reading was no temperature.
+  PlotModel model;
+  model.start({});
+  for (int i = 0; i < 30; ++i) {
+    const bool lost = i == 10 || i == 11 || i == 20;
+    auto s = sample_at(i * 2000, lost ? (i == 20 ? "0" : "-127.00") : "78.5", "80.0");
+    if (lost) {
+      s.read_error[0] = true;
+      s.degrees[0].reset();
+    }
+    model.add(s);
+  }
+  const PlotData data = plot_data(model, {0, 60'000}, 700);
+  ASSERT_EQ(data.temperatures.size(), 2u);
+  EXPECT_EQ(data.values->min, 77.0f) << "the packing's threshold; nothing drops to the codes";
+  const Scene scene = make_scene(model, {0, 60'000}, kSize, RoughMeasure());
+  std::vector<std::size_t> runs[2];
+  for (const Lines* l : all<Lines>(scene))
+    for (std::size_t role : {0u, 1u})
+      if (l->colour == role_colour(role) && l->points.size() > 10)
+        runs[role].push_back(l->runs.size());
+  EXPECT_EQ(runs[0], std::vector<std::size_t>{3}) << "before, between and after the read errors";
+  EXPECT_EQ(runs[1], std::vector<std::size_t>{1}) << "the packing read throughout";
 }
 
 TEST(PlotScene, CutsALongStopReasonAndSaysSoWhenThereIsNothingToShow) {

@@ -1,16 +1,18 @@
 // The arithmetic and checks that both windows share: twips to pixels, the
-// scroll bars' mapping, the stop sound's file check.
+// scroll bars' mapping, a role's read-error look, the stop sound's file check.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 
+#include "desk/role_look.h"
 #include "desk/scroll_map.h"
 #include "desk/twips.h"
 #include "desk/wave_file.h"
 #include "form/form.h"
 #include "platform/fakes.h"
 #include "support/temp_folder.h"
+#include "ui/headless.h"
 
 namespace kolvar::desk {
 namespace {
@@ -40,6 +42,36 @@ TEST(ScrollMap, ABarWithItsLargerValueAtTheTopRunsNegatedAndBack) {
   EXPECT_EQ(bar_maximum(up), 100);
   for (int v : {0, 5, 100}) EXPECT_EQ(model_value(up, bar_position(up, v)), v);
   for (int v : {200, 880, 1000}) EXPECT_EQ(model_value(down, bar_position(down, v)), v);
+}
+
+TEST(RoleLook, OnlyARoleThatTakesPartAndReadsNoTemperatureLooksLikeAReadError) {
+  ui::Headless rig;
+  form::Controller& c = rig.controller;
+  form::Control& t1 = c.form.get("T", 1);
+  form::Control& t2_1 = c.form.get("T2", 1);
+  t1.set_enabled(true);
+  t1.set_back_color({255, 200, 200});
+  const Colours own{{255, 200, 200}, t1.fore_color()};
+  const Colours error{kReadErrorBack, kReadErrorFore};
+  for (const char* text : {"-127.00", "0", "", "---", "-30.5"}) {
+    t1.set_text(text);
+    EXPECT_EQ(shown_colours(c, t1), error) << text;
+    t2_1.set_text(text);
+    EXPECT_EQ(shown_colours(c, t2_1), (Colours{t2_1.back_color(), t2_1.fore_color()}))
+        << "a threshold is never a reading";
+  }
+  for (const char* text : {"78.31", "85.00", "-30", "55"}) {
+    t1.set_text(text);
+    EXPECT_EQ(shown_colours(c, t1), own) << text;
+  }
+  t1.set_text("-127.00");
+  t1.set_enabled(false);
+  EXPECT_EQ(shown_colours(c, t1), own) << "a role that takes no part";
+
+  EXPECT_TRUE(changes_look(t1, form::Prop::Text));
+  EXPECT_TRUE(changes_look(t1, form::Prop::Enabled));
+  EXPECT_FALSE(changes_look(t2_1, form::Prop::Text));
+  EXPECT_TRUE(changes_look(t2_1, form::Prop::BackColor));
 }
 
 TEST(WaveFile, OnlyARiffWaveHeaderCounts) {

@@ -59,6 +59,32 @@ TEST(PagePublisher, ASnapshotAfterEachCycleFollowsTheRun) {
   EXPECT_EQ(rig.latest()->settings, s->settings);
 }
 
+TEST(PagePublisher, ARoleInReadErrorIsMarkedWithItsReadingAsItCame) {
+  PageRig rig;
+  // Before the first cycle the labels show the window's first captions:
+  // shown as the window shows them, but no temperature.
+  EXPECT_EQ(rig.latest()->roles[0].text, "55");
+  EXPECT_FALSE(rig.latest()->roles[0].degrees);
+  EXPECT_FALSE(rig.latest()->roles[0].read_error);
+
+  rig.click("Start_sys_button");
+  rig.log("10:00:02", "-127.00");  // the dephlegmator's sensor fell off its bus
+  rig.advance(2000);
+  const auto s = rig.latest();
+  EXPECT_EQ(s->roles[0].text, "-127.00");
+  EXPECT_FALSE(s->roles[0].degrees);
+  EXPECT_TRUE(s->roles[0].read_error);
+  EXPECT_FALSE(s->roles[1].read_error);
+  EXPECT_FALSE(s->roles[2].read_error) << "a role that takes no part is never in error";
+  const std::string json = state_json(*s);
+  EXPECT_NE(json.find("\"text\":\"-127.00\",\"degrees\":null,\"enabled\":true,\"read_error\":true"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"text\":\"77.0\",\"degrees\":77,\"enabled\":true,\"read_error\":false"),
+            std::string::npos)
+      << json;
+}
+
 TEST(PagePublisher, ASnapshotOnceTakenNeverChanges) {
   PageRig rig;
   rig.click("Start_sys_button");

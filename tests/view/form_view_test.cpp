@@ -121,5 +121,40 @@ TEST_F(Widgets, AScrollBarHasTheLargerValueAtItsTopEnd) {
   EXPECT_EQ(control("T2(1)").text(), "88.1");
 }
 
+TEST_F(Widgets, ARoleInReadErrorShowsItsReadingOnTheReadErrorLookOverTheModelsColours) {
+  const auto back = [this](const char* name) {
+    return widget<QLabel>(name)->palette().color(QPalette::Window);
+  };
+  const auto fore = [this](const char* name) {
+    return widget<QLabel>(name)->palette().color(QPalette::Active, QPalette::WindowText);
+  };
+  const QColor error_back(255, 212, 0), error_fore(176, 0, 32);
+  form::Control& t1 = control("T(1)");
+  t1.set_back_color({200, 255, 200});  // as the colour stage leaves a reading at its threshold
+  t1.set_text("-127.00");              // the sensor fell off its bus
+  EXPECT_EQ(widget<QLabel>("T(1)")->text(), "-127.00") << "the reading as it came";
+  EXPECT_EQ(back("T(1)"), error_back);
+  EXPECT_EQ(fore("T(1)"), error_fore);
+  // The cycle's colours go on in the model, under the look.
+  t1.set_back_color({255, 200, 200});
+  EXPECT_EQ(back("T(1)"), error_back);
+  t1.set_text("78.50");
+  EXPECT_EQ(back("T(1)"), QColor(255, 200, 200));
+
+  // A row that takes no part is never in error, whatever it shows; taking
+  // part, a blank or a zero is.
+  form::Control& t3 = control("T(3)");
+  t3.set_enabled(false);
+  t3.set_text("0");
+  EXPECT_NE(back("T(3)"), error_back);
+  t3.set_enabled(true);
+  EXPECT_EQ(back("T(3)"), error_back);
+  t3.set_text("");
+  EXPECT_EQ(back("T(3)"), error_back);
+  t3.set_text("85.00");  // a power-on value is the logger's to blank
+  const form::Color own = t3.back_color();
+  EXPECT_EQ(back("T(3)"), QColor(own.r, own.g, own.b));
+}
+
 }  // namespace
 }  // namespace kolvar::view

@@ -206,6 +206,31 @@ void input_reaches_the_controller_and_its_changes_show(Rig& rig) {
   CHECK(bar.nPos == -(before + 1));
 }
 
+// A role in read error keeps its reading as it came, drawn in the read-error
+// look over the colours the cycle keeps in the model; the look goes with the
+// error. The colours are those the window answers the label's paint with.
+void a_role_in_read_error_is_drawn_as_one(Rig& rig) {
+  HWND label = rig.hwnd("T(1)");
+  HDC dc = GetDC(label);
+  const auto back = [&] {
+    SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(label));
+    return GetBkColor(dc);
+  };
+  form::Control& t1 = rig.control("T(1)");
+  t1.set_enabled(true);
+  t1.set_back_color({200, 255, 200});
+  t1.set_text("-127.00");
+  CHECK(window_text(label) == "-127.00");
+  CHECK(back() == RGB(255, 212, 0));
+  CHECK(GetTextColor(dc) == RGB(176, 0, 32));
+  t1.set_back_color({255, 200, 200});
+  CHECK(back() == RGB(255, 212, 0));
+  t1.set_text("78.5");
+  CHECK(back() == RGB(255, 200, 200));
+  ReleaseDC(label, dc);
+}
+
 // Moved to a screen of another DPI, the window and its controls take the
 // model's twips at that DPI.
 void a_change_of_dpi_places_everything_again(Rig& rig) {
@@ -378,6 +403,7 @@ int main() {
     every_control_has_its_window_with_the_models_text(rig);
     frames_stand_in_the_models_order(rig);
     input_reaches_the_controller_and_its_changes_show(rig);
+    a_role_in_read_error_is_drawn_as_one(rig);
     a_change_of_dpi_places_everything_again(rig);
     the_web_page_stands_beside_the_port_status(rig);
     boxes_stand_above_the_window_and_never_stop_the_timers(rig);

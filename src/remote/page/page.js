@@ -31,8 +31,14 @@
     box.querySelector('.temp').textContent = role.text;
     box.querySelector('.limit').textContent = role.thresholds
       .map((t) => (t.name ? t.name + ' ' : 'порог ') + t.text).join(' · ');
-    box.style.background = role.back;
-    box.style.color = role.fore;
+    // A read error has a look of its own over the window's colours: the
+    // reading stays as it came (-127), so the operator sees what the
+    // sensor gave.
+    const fault = role.read_error === true;
+    box.style.background = fault ? '' : role.back;
+    box.style.color = fault ? '' : role.fore;
+    box.classList.toggle('fault', fault);
+    box.querySelector('.error').classList.toggle('hidden', !fault);
     box.classList.toggle('off', !role.enabled);
   }
 
@@ -69,6 +75,8 @@
     // came, and the temperatures of the last.
     document.body.dataset.events = String(++events);
     document.body.dataset.temperatures = s.roles.map((r) => r.text).join(' ');
+    document.body.dataset.readErrors = s.roles
+      .map((r, i) => (r.read_error ? 'T' + (i + 1) : '')).filter((t) => t).join(' ');
     if (Date.now() - plotAsked > 5000 || s.stopped) askPlot(s.sequence);
   }
 
