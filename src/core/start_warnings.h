@@ -12,8 +12,7 @@ namespace kolvar::core {
 
 inline constexpr const char* kNoTankSensorWarning =
     "Нет датчика бака: конец процесса систему не остановит";
-inline constexpr const char* kEmergencyOverBoilingWarning =
-    "Аварийный порог выше кипения воды";
+inline constexpr const char* kEmergencyOverBoilingWarning = "Аварийный порог выше кипения воды";
 // `hot` in tenths of a degree above which the second warning is given.
 inline constexpr int kBoilingTenths = 990;
 

@@ -213,7 +213,8 @@ class SafetyRun {
     const bool cooling = cooldown.on();
     if (cooling) {
       const std::string& minutes = cooldown.tag();
-      const bool bounded = cooldown.interval() == 60000 && !minutes.empty() && minutes.size() <= 2 &&
+      const bool bounded = cooldown.interval() == 60000 && !minutes.empty() &&
+                           minutes.size() <= 2 &&
                            std::all_of(minutes.begin(), minutes.end(), ::isdigit) &&
                            std::stoi(minutes) >= 1 && std::stoi(minutes) <= 10;
       if (!bounded) return "the cool-down runs longer than ten minutes";
