@@ -12,12 +12,15 @@ namespace kolvar::core {
 
 inline constexpr const char* kNoTankSensorWarning =
     "Нет датчика бака: конец процесса систему не остановит";
-inline constexpr const char* kEmergencyOverBoilingWarning =
-    "Аварийный порог выше кипения воды";
+inline constexpr const char* kEmergencyOverBoilingWarning = "Аварийный порог выше кипения воды";
 // `hot` in tenths of a degree above which the second warning is given.
 inline constexpr int kBoilingTenths = 990;
 
 // The warnings for the settings in force, in the order above.
 std::vector<std::string> start_warnings(const form::Controller& c);
+
+// The same warnings for the run under way, as the page and the alerts tell
+// them: none while no cycle runs, since then nothing is left unguarded.
+std::vector<std::string> run_warnings(const form::Controller& c);
 
 }  // namespace kolvar::core
