@@ -66,9 +66,15 @@ void start_cooldown(form::Controller& c) {
   timer.set_on(true);
 }
 
+std::optional<long long> cooldown_minutes_left(const form::Controller& c) {
+  if (!c.c(ctl::cooldown).on()) return std::nullopt;
+  return minutes_left(c);
+}
+
 std::string cooldown_line(const form::Controller& c) {
-  if (!c.c(ctl::cooldown).on()) return {};
-  return kLinePrefix + std::to_string(minutes_left(c)) + " мин";
+  const std::optional<long long> left = cooldown_minutes_left(c);
+  if (!left) return {};
+  return kLinePrefix + std::to_string(*left) + " мин";
 }
 
 void cooldown_Timer(form::Controller& c) {

@@ -9,6 +9,7 @@
 //
 // The timer `cooldown` fires once a minute; its tag counts the minutes still
 // to run. The panel's last line says how long the cool-down still runs.
+#include <optional>
 #include <string>
 
 #include "form/controller.h"
@@ -28,6 +29,9 @@ bool valve_carries_water(const form::Controller& c);
 // would close the water valve is cancelled. The stop itself leaves the coil
 // and opens the water valve.
 void start_cooldown(form::Controller& c);
+
+// The minutes the cool-down still runs; none when none runs.
+std::optional<long long> cooldown_minutes_left(const form::Controller& c);
 
 // The panel line that tells the cool-down; empty when none runs.
 std::string cooldown_line(const form::Controller& c);

@@ -11,4 +11,9 @@ std::vector<std::string> start_warnings(const form::Controller& c) {
   return warnings;
 }
 
+std::vector<std::string> run_warnings(const form::Controller& c) {
+  if (!c.c(ctl::Timer1).on()) return {};
+  return start_warnings(c);
+}
+
 }  // namespace kolvar::core

@@ -19,4 +19,8 @@ inline constexpr int kBoilingTenths = 990;
 // The warnings for the settings in force, in the order above.
 std::vector<std::string> start_warnings(const form::Controller& c);
 
+// The same warnings for the run under way, as the page and the alerts tell
+// them: none while no cycle runs, since then nothing is left unguarded.
+std::vector<std::string> run_warnings(const form::Controller& c);
+
 }  // namespace kolvar::core

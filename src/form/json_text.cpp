@@ -133,4 +133,10 @@ std::optional<std::string> json_unquote(std::string_view s) {
   return out;
 }
 
+std::string json_string_array(const std::vector<std::string>& texts) {
+  std::string out = "[";
+  for (std::size_t k = 0; k < texts.size(); ++k) out += (k ? "," : "") + json_quote(texts[k]);
+  return out + "]";
+}
+
 }  // namespace kolvar::form

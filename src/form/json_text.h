@@ -4,10 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kolvar::form {
 
 std::string json_quote(std::string_view text);
+
+// ["a","b"]: each text quoted as above.
+std::string json_string_array(const std::vector<std::string>& texts);
 
 // The text of a JSON string literal that makes up the whole of `literal`;
 // nullopt when it is not one.

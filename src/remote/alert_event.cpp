@@ -58,14 +58,21 @@ std::string stop_key(std::string_view reason) {
   return "system_stop.other";
 }
 
-AlertEvent stop_event(std::string_view reason) {
+AlertEvent stop_event(std::string_view reason, std::optional<long long> cooldown_minutes) {
   AlertEvent e = event(stop_key(reason), "Система остановлена: " + one_line(reason));
   e.reason = std::string(reason);
+  if (cooldown_minutes) {
+    e.text += "\nОхлаждение остаётся включённым ещё " + std::to_string(*cooldown_minutes) + " мин";
+    e.cooldown_minutes = cooldown_minutes;
+  }
   return e;
 }
 
-AlertEvent run_started_event() {
-  return event(kRunStartedKey, "Система запущена");
+AlertEvent run_started_event(const std::vector<std::string>& warnings) {
+  AlertEvent e = event(kRunStartedKey, "Система запущена");
+  for (const std::string& warning : warnings) e.text += "\nВнимание: " + warning;
+  e.warnings = warnings;
+  return e;
 }
 
 AlertEvent logger_restarted_event() {

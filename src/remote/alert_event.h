@@ -23,6 +23,10 @@ struct AlertEvent {
   std::string reason;  // a stop's reason as the panel shows it; else empty
   // The four role temperatures when the event came; none where nothing reads.
   std::array<std::optional<double>, 4> degrees{};
+  // A start's warnings: what the run leaves unguarded; else none.
+  std::vector<std::string> warnings;
+  // A stop's cool-down: the minutes the cooling stays on; else none.
+  std::optional<long long> cooldown_minutes;
   platform::LocalTime wall{};
   bool operator==(const AlertEvent&) const = default;
 };
@@ -33,9 +37,11 @@ struct AlertEvent {
 std::string stop_key(std::string_view reason);
 
 // The events with their texts; `reason` for stops, the port's state for a
-// port failure.
-AlertEvent stop_event(std::string_view reason);
-AlertEvent run_started_event();
+// port failure. A stop that leaves the cooling on says for how long; a start
+// says each of its warnings on a line of its own.
+AlertEvent stop_event(std::string_view reason,
+                      std::optional<long long> cooldown_minutes = std::nullopt);
+AlertEvent run_started_event(const std::vector<std::string>& warnings = {});
 AlertEvent logger_restarted_event();
 AlertEvent port_failed_event(std::string_view status);
 AlertEvent test_event();

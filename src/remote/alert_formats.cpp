@@ -24,6 +24,10 @@ std::string number(const std::optional<double>& degrees) {
   return s;
 }
 
+std::string minutes(const std::optional<long long>& m) {
+  return m ? std::to_string(*m) : "null";
+}
+
 std::string iso_time(platform::LocalTime wall) {
   std::string text = platform::date_time_text(wall);
   text[10] = 'T';
@@ -59,7 +63,9 @@ platform::HttpRequest push_request(const std::string& url, const std::string& na
   r.headers = {
       {"Title", title(name)},
       {"Priority", is_stop(event) ? "urgent" : (event.key == kTestAlertKey ? "default" : "high")},
-      {"Tags", is_stop(event) ? "rotating_light,kolvar" : "kolvar"},
+      {"Tags", is_stop(event)           ? "rotating_light,kolvar"
+               : event.warnings.empty() ? "kolvar"
+                                        : "warning,kolvar"},
       {"X-Kolvar-Event", event.key}};
   return r;
 }
@@ -69,6 +75,8 @@ std::string event_json(const std::string& name, const AlertEvent& event) {
          ",\"text\":" + form::json_quote(event.text) +
          ",\"reason\":" + form::json_quote(event.reason) +
          ",\"temperatures\":" + temperatures_json(event.degrees) +
+         ",\"warnings\":" + form::json_string_array(event.warnings) +
+         ",\"cooldown_minutes\":" + minutes(event.cooldown_minutes) +
          ",\"time\":" + form::json_quote(iso_time(event.wall)) + "}";
 }
 
@@ -111,6 +119,8 @@ std::string mqtt_state_json(const ColumnFacts& f, platform::LocalTime wall) {
   json += ",\"takeoff\":" + form::json_quote(takeoff.empty() ? "none" : takeoff);
   json +=
       ",\"valve_open\":" + std::string(f.valve_open ? (*f.valve_open ? "true" : "false") : "null");
+  json += ",\"warnings\":" + form::json_string_array(f.warnings) +
+          ",\"cooldown_minutes\":" + minutes(f.cooldown_minutes);
   return json + ",\"time\":" + form::json_quote(iso_time(wall)) + "}";
 }
 
@@ -166,6 +176,14 @@ std::vector<platform::MqttMessage> discovery_messages(const std::string& name) {
   messages.push_back(config("sensor", "stop_reason",
                             "\"name\":\"Причина остановки\",\"icon\":\"mdi:alert-octagon\","
                             "\"value_template\":\"{{ value_json.stop_reason }}\""));
+  // A cool-down that does not run is 0 minutes, so the sensor stays a number.
+  messages.push_back(config("sensor", "cooldown",
+                            "\"name\":\"Охлаждение после остановки\",\"icon\":\"mdi:snowflake\","
+                            "\"unit_of_measurement\":\"min\","
+                            "\"value_template\":\"{{ value_json.cooldown_minutes or 0 }}\""));
+  messages.push_back(config("sensor", "warnings",
+                            "\"name\":\"Предупреждения\",\"icon\":\"mdi:alert\","
+                            "\"value_template\":\"{{ value_json.warnings | join('; ') }}\""));
   return messages;
 }
 

@@ -17,8 +17,9 @@ namespace kolvar::remote {
 // common self-hosted push services take as they are.
 platform::HttpRequest push_request(const std::string& url, const std::string& name,
                                    const AlertEvent& event);
-// {"name":…,"event":key,"text":…,"reason":…,"temperatures":{…},"time":…}; the
-// "text" field is what chat services show of a posted JSON.
+// {"name":…,"event":key,"text":…,"reason":…,"temperatures":{…},
+// "warnings":[…],"cooldown_minutes":N|null,"time":…}; the "text" field is
+// what chat services show of a posted JSON.
 std::string event_json(const std::string& name, const AlertEvent& event);
 platform::HttpRequest webhook_request(const std::string& url, const std::string& name,
                                       const AlertEvent& event);
@@ -31,15 +32,17 @@ std::string mqtt_topic(const std::string& name, const char* leaf);
 inline constexpr const char* kOnline = "online";
 inline constexpr const char* kOffline = "offline";
 // The state as retained JSON: running, stopped, stop_reason, t1…t4 (null
-// where nothing reads), takeoff, valve_open, time.
+// where nothing reads), takeoff, valve_open, warnings, cooldown_minutes
+// (null while no cool-down runs), time.
 std::string mqtt_state_json(const ColumnFacts& facts, platform::LocalTime wall);
 platform::MqttMessage mqtt_state(const std::string& name, const ColumnFacts& facts,
                                  platform::LocalTime wall);
 platform::MqttMessage mqtt_event(const std::string& name, const AlertEvent& event);
 platform::MqttMessage mqtt_availability(const std::string& name, bool online);
 // Home Assistant's discovery messages (retained, under "homeassistant/"): the
-// four temperatures, running, valve open, take-off type and stop reason, all
-// of one device read from the state topic.
+// four temperatures, running, valve open, take-off type, stop reason, the
+// cool-down's minutes and the run's warnings, all of one device read from
+// the state topic.
 std::vector<platform::MqttMessage> discovery_messages(const std::string& name);
 
 }  // namespace kolvar::remote

@@ -25,6 +25,8 @@ struct ColumnFacts {
   std::array<std::optional<double>, 4> degrees{};
   form::Takeoff takeoff = form::Takeoff::None;
   std::optional<bool> valve_open;
+  std::vector<std::string> warnings;          // the run's, as its start said them
+  std::optional<long long> cooldown_minutes;  // while a cool-down runs
   bool operator==(const ColumnFacts&) const = default;
 };
 

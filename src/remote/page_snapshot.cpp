@@ -1,5 +1,7 @@
 #include "remote/page_snapshot.h"
 
+#include "core/cooldown.h"
+#include "core/start_warnings.h"
 #include "core/system_stop.h"
 #include "form/names.h"
 #include "record/snapshot.h"
@@ -49,6 +51,9 @@ PageSnapshot take_page_snapshot(const form::Controller& c, const RunProgress& ru
   s.valve_text = c.c(ctl::Form1).text();
   for (int k = 0; k < 8; ++k) s.pins[static_cast<std::size_t>(k)] = c.c(ctl::pin, k).text();
   s.news = sample.news;
+  s.warnings = core::run_warnings(c);
+  s.cooldown_minutes = core::cooldown_minutes_left(c);
+  s.cooldown_line = core::cooldown_line(c);
   s.port_status = std::move(port_status);
   s.run_seen = run.seen;
   s.run_time = run.run_time;

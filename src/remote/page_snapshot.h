@@ -51,7 +51,14 @@ struct PageSnapshot {
   std::optional<long long> share;  // PWM take-off, thousandths of a percent
   std::string valve_text;          // the window's caption: "СТОП", "СТАРТ" or ""
   std::array<std::string, 8> pins;
-  std::string news;               // the message panel's text
+  std::string news;  // the message panel's text
+  // What the run under way leaves unguarded, as its start said; none while
+  // no cycle runs.
+  std::vector<std::string> warnings;
+  // The minutes a cool-down after a stop still keeps the cooling on, with
+  // the panel's line for it; none and empty while none runs.
+  std::optional<long long> cooldown_minutes;
+  std::string cooldown_line;
   std::string port_status;        // the status line under the window
   platform::Millis run_time = 0;  // of the run under way or the last one
   long long cycles = 0;           // the cycles of that run

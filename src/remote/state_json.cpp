@@ -89,6 +89,11 @@ std::string state_json(const PageSnapshot& s) {
   out += ",\"pins\":[";
   for (std::size_t k = 0; k < s.pins.size(); ++k) out += (k ? "," : "") + json_quote(s.pins[k]);
   out += "],\"news\":" + json_quote(s.news);
+  out += ",\"warnings\":" + form::json_string_array(s.warnings);
+  out += ",\"cooldown\":";
+  out += s.cooldown_minutes ? "{\"minutes_left\":" + std::to_string(*s.cooldown_minutes) +
+                                  ",\"text\":" + json_quote(s.cooldown_line) + '}'
+                            : std::string("null");
   out += ",\"port_status\":" + json_quote(s.port_status);
   out += ",\"run\":{\"seen\":" + std::string(s.run_seen ? "true" : "false") +
          ",\"time_ms\":" + std::to_string(s.run_time) + ",\"cycles\":" + std::to_string(s.cycles) +

@@ -72,7 +72,7 @@ TEST(AlertFormats, WebhookAndTelegramJson) {
             "{\"name\":\"kolvar\",\"event\":\"system_stop.tank_limit\",\"text\":\"Система "
             "остановлена: Достигнут предел температуры бака\",\"reason\":\"Достигнут предел "
             "температуры бака\",\"temperatures\":{\"t1\":78.25,\"t2\":79.5,\"t3\":null,\"t4\":25},"
-            "\"time\":\"2024-03-05T10:00:07\"}");
+            "\"warnings\":[],\"cooldown_minutes\":null,\"time\":\"2024-03-05T10:00:07\"}");
   const auto hook = webhook_request("https://h/x", "kolvar", tank_stop());
   EXPECT_EQ(hook.content_type, "application/json");
 
@@ -81,6 +81,42 @@ TEST(AlertFormats, WebhookAndTelegramJson) {
   EXPECT_EQ(tg.url, "https://api.telegram.org/bot123:ABC/sendMessage");
   EXPECT_EQ(tg.body,
             "{\"chat_id\":\"-42\",\"text\":\"Kolvar: Система остановлена: Перегрев \\\"x\\\"\"}");
+}
+
+TEST(AlertFormats, AStartTellsItsWarningsAndAStopItsCooldown) {
+  const std::vector<std::string> warnings = {
+      "Нет датчика бака: конец процесса систему не остановит", "Аварийный порог выше кипения воды"};
+  const AlertEvent started = run_started_event(warnings);
+  EXPECT_EQ(started.text,
+            "Система запущена\nВнимание: Нет датчика бака: конец процесса систему не "
+            "остановит\nВнимание: Аварийный порог выше кипения воды");
+  EXPECT_EQ(run_started_event().text, "Система запущена");
+  const auto push = push_request("u", "kolvar", started);
+  EXPECT_EQ(push.body, started.text);
+  EXPECT_EQ(header(push, "Tags"), "warning,kolvar");
+  EXPECT_EQ(header(push_request("u", "kolvar", run_started_event()), "Tags"), "kolvar");
+  const std::string json = event_json("kolvar", started);
+  EXPECT_NE(json.find("\"text\":\"Система запущена\\nВнимание: Нет датчика бака"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"warnings\":[\"Нет датчика бака: конец процесса систему не остановит\","
+                      "\"Аварийный порог выше кипения воды\"],\"cooldown_minutes\":null"),
+            std::string::npos)
+      << json;
+  EXPECT_EQ(mqtt_event("kolvar", started).payload, json);
+
+  const AlertEvent stopped = stop_event("Перегрев холодильника", 10);
+  EXPECT_EQ(stopped.key, "system_stop.cooler_overheat");
+  EXPECT_EQ(stopped.reason, "Перегрев холодильника");
+  EXPECT_EQ(
+      stopped.text,
+      "Система остановлена: Перегрев холодильника\nОхлаждение остаётся включённым ещё 10 мин");
+  EXPECT_NE(event_json("kolvar", stopped).find("\"warnings\":[],\"cooldown_minutes\":10,"),
+            std::string::npos);
+  const auto tg = telegram_request("https://api.telegram.org", {"1:A", "-4"}, "kolvar", stopped);
+  EXPECT_NE(tg.body.find("Перегрев холодильника\\nОхлаждение остаётся включённым ещё 10 мин"),
+            std::string::npos)
+      << tg.body;
 }
 
 TEST(AlertFormats, MqttStateEventsAndDiscovery) {
@@ -95,8 +131,17 @@ TEST(AlertFormats, MqttStateEventsAndDiscovery) {
   EXPECT_TRUE(state.retain);
   EXPECT_EQ(state.payload,
             "{\"running\":true,\"stopped\":false,\"stop_reason\":\"\",\"t1\":78.1,\"t2\":null,"
-            "\"t3\":95,\"t4\":20,\"takeoff\":\"vapour\",\"valve_open\":true,"
-            "\"time\":\"2024-03-05T10:00:00\"}");
+            "\"t3\":95,\"t4\":20,\"takeoff\":\"vapour\",\"valve_open\":true,\"warnings\":[],"
+            "\"cooldown_minutes\":null,\"time\":\"2024-03-05T10:00:00\"}");
+  ColumnFacts cooling;
+  cooling.stopped = true;
+  cooling.stop_reason = "Перегрев";
+  cooling.warnings = {"Аварийный порог выше кипения воды"};
+  cooling.cooldown_minutes = 7;
+  EXPECT_NE(
+      mqtt_state_json(cooling, wall)
+          .find("\"warnings\":[\"Аварийный порог выше кипения воды\"],\"cooldown_minutes\":7,"),
+      std::string::npos);
   EXPECT_NE(mqtt_state_json(ColumnFacts{}, wall).find("\"takeoff\":\"none\",\"valve_open\":null"),
             std::string::npos);
   EXPECT_EQ(mqtt_event("c1", tank_stop()).topic, "kolvar/c1/event");
@@ -105,7 +150,7 @@ TEST(AlertFormats, MqttStateEventsAndDiscovery) {
   EXPECT_TRUE(mqtt_availability("c1", true).retain);
 
   const auto messages = discovery_messages("c1");
-  ASSERT_EQ(messages.size(), 8u);
+  ASSERT_EQ(messages.size(), 10u);
   std::vector<std::string> topics;
   for (const auto& m : messages) {
     topics.push_back(m.topic);
@@ -120,6 +165,11 @@ TEST(AlertFormats, MqttStateEventsAndDiscovery) {
   EXPECT_EQ(topics[5], "homeassistant/binary_sensor/kolvar_c1/valve_open/config");
   EXPECT_EQ(topics[6], "homeassistant/sensor/kolvar_c1/takeoff/config");
   EXPECT_EQ(topics[7], "homeassistant/sensor/kolvar_c1/stop_reason/config");
+  EXPECT_EQ(topics[8], "homeassistant/sensor/kolvar_c1/cooldown/config");
+  EXPECT_EQ(topics[9], "homeassistant/sensor/kolvar_c1/warnings/config");
+  // A sensor with a unit must always hold a number, also with no cool-down.
+  EXPECT_NE(messages[8].payload.find("{{ value_json.cooldown_minutes or 0 }}"), std::string::npos);
+  EXPECT_NE(messages[9].payload.find("{{ value_json.warnings | join('; ') }}"), std::string::npos);
   EXPECT_NE(messages[2].payload.find("\"name\":\"Бак\""), std::string::npos);
   EXPECT_NE(messages[2].payload.find("{{ value_json.t3 }}"), std::string::npos);
 }

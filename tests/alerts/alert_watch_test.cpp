@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/start_warnings.h"
+#include "form/names.h"
 #include "record/record_rig.h"
 #include "remote/alert_formats.h"
 #include "remote/page_publisher.h"
@@ -78,6 +80,46 @@ TEST(AlertWatch, TheControllersStartAndStop) {
   remote_stop(rig.c());
   EXPECT_EQ(seen, (std::vector<std::string>{"run.started", "system_stop.operator", "run.started",
                                             "system_stop.remote"}));
+}
+
+TEST(AlertWatch, AStartCarriesItsWarningsAndAStopItsCooldown) {
+  record::testing::RecordRig rig;
+  AlertWatch watch;
+  std::vector<AlertEvent> seen;
+  rig.c().after_each_event([&](form::Controller& c, const form::Control&) {
+    for (AlertEvent& e : watch.next(column_facts(c, "порт"))) seen.push_back(std::move(e));
+  });
+  // No tank sensor and an emergency limit above boiling; in vapour take-off
+  // the valve carries the dephlegmator's water, which a stop keeps flowing.
+  rig.c().edit(rig.c().c(ctl::hot), "1000");
+  settings::OK_Click(rig.c());  // the start reads the settings file again
+  rig.click("par");
+  rig.click("Start_sys_button");
+  rig.advance(2000);
+  rig.click("Stop_sys_button");
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].warnings, (std::vector<std::string>{core::kNoTankSensorWarning,
+                                                        core::kEmergencyOverBoilingWarning}));
+  EXPECT_EQ(seen[0].text, std::string("Система запущена\nВнимание: ") + core::kNoTankSensorWarning +
+                              "\nВнимание: " + core::kEmergencyOverBoilingWarning);
+  EXPECT_EQ(seen[1].key, "system_stop.operator");
+  EXPECT_TRUE(seen[1].warnings.empty());
+  EXPECT_EQ(seen[1].cooldown_minutes, 10);
+  EXPECT_TRUE(seen[1].text.ends_with("\nОхлаждение остаётся включённым ещё 10 мин"));
+
+  // A liquid run with the tank's sensor and no cooling on: nothing to warn
+  // of, and the stop cuts everything.
+  seen.clear();
+  rig.c().edit(rig.c().c(ctl::hot), "990");
+  settings::OK_Click(rig.c());
+  rig.click("liquid");
+  rig.c().click(rig.c().c(ctl::kub, 3));
+  rig.click("Start_sys_button");
+  rig.click("Stop_sys_button");
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].text, "Система запущена");
+  EXPECT_FALSE(seen[1].cooldown_minutes);
+  EXPECT_EQ(seen[1].text, "Система остановлена: Остановлено пользователем");
 }
 
 TEST(AlertWatch, ARunStartedBeforeAnyReadingTellsNoTemperature) {

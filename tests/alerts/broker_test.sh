@@ -61,7 +61,7 @@ for pattern in \
   '^kolvar/run1/availability online' \
   '^kolvar/run1/state {"running":true,' \
   '^kolvar/run1/event {"name":"run1","event":"run.started"' \
-  '^kolvar/run1/event {"name":"run1","event":"system_stop.tank_limit","text":"Система остановлена: Достигнут предел температуры бака"' \
+  '^kolvar/run1/event {"name":"run1","event":"system_stop.tank_limit","text":"Система остановлена: Достигнут предел температуры бака\\nОхлаждение остаётся включённым ещё 10 мин"' \
   '^kolvar/run1/state {"running":false,"stopped":true,"stop_reason":"Достигнут предел температуры бака"'; do
   grep -q -- "$pattern" sub.txt || fail "not published: $pattern"
 done

@@ -12,7 +12,9 @@ def find(path, predicate=lambda r: True):
     return [r for r in requests if r["path"] == path and predicate(r)]
 
 
-STOP = "Система остановлена: Достигнут предел температуры бака"
+# The run's coil cooling is on at the stop, and stays on for the cool-down.
+STOP = ("Система остановлена: Достигнут предел температуры бака\n"
+        "Охлаждение остаётся включённым ещё 10 мин")
 pushes = find("/push")
 stops = [p for p in pushes if p["body"] == STOP]
 if not stops:
@@ -39,6 +41,8 @@ else:
     h = hook_stops[0]
     if h["reason"] != "Достигнут предел температуры бака" or h["text"] != STOP:
         problems.append("webhook text: %r" % h)
+    if h["cooldown_minutes"] != 10 or h["warnings"] != []:
+        problems.append("webhook cool-down and warnings: %r" % h)
     t = h["temperatures"]
     if sorted(t) != ["t1", "t2", "t3", "t4"] or not isinstance(t["t3"], (int, float)):
         problems.append("webhook temperatures: %r" % t)

@@ -2,6 +2,7 @@
 // its JSON, the plot handed over, and the remote stop on the controller.
 #include <gtest/gtest.h>
 
+#include "core/start_warnings.h"
 #include "form/names.h"
 #include "record/record_rig.h"
 #include "remote/page_hub.h"
@@ -118,6 +119,44 @@ TEST(PagePublisher, TheRemoteStopIsTheWindowsStopWithItsOwnReason) {
   remote_stop(rig.c());
   EXPECT_EQ(rig.latest()->stop_reason, "Остановлено пользователем");
   EXPECT_EQ(rig.c().form.get("News").text(), "СИСТЕМА ОСТАНОВЛЕНА\r\nОстановлено пользователем");
+}
+
+TEST(PagePublisher, TheRunsWarningsAndTheCooldownAsThePanelTellsThem) {
+  PageRig rig;
+  rig.c().edit(rig.c().c(ctl::hot), "1000");
+  settings::OK_Click(rig.c());  // the start reads the settings file again
+  rig.click("par");
+  EXPECT_TRUE(rig.latest()->warnings.empty()) << "no run, nothing left unguarded";
+  rig.click("Start_sys_button");
+  rig.advance(2000);
+  auto s = rig.latest();
+  EXPECT_EQ(s->warnings, core::start_warnings(rig.c()));
+  ASSERT_EQ(s->warnings.size(), 2u);
+  EXPECT_FALSE(s->cooldown_minutes);
+  std::string json = state_json(*s);
+  EXPECT_NE(json.find("\"warnings\":[\"Нет датчика бака: конец процесса систему не остановит\","
+                      "\"Аварийный порог выше кипения воды\"],\"cooldown\":null,"),
+            std::string::npos)
+      << json;
+
+  // The stop keeps the dephlegmator's water on; the page counts it down
+  // with the panel.
+  rig.click("Stop_sys_button");
+  rig.advance(3 * 60000);
+  s = rig.latest();
+  EXPECT_TRUE(s->warnings.empty());
+  EXPECT_EQ(s->cooldown_minutes, 7);
+  EXPECT_EQ(s->cooldown_line, "Охлаждение после остановки: ещё 7 мин");
+  EXPECT_TRUE(s->news.ends_with(s->cooldown_line));
+  json = state_json(*s);
+  EXPECT_NE(json.find("\"warnings\":[],\"cooldown\":{\"minutes_left\":7,\"text\":"
+                      "\"Охлаждение после остановки: ещё 7 мин\"},"),
+            std::string::npos)
+      << json;
+  rig.advance(7 * 60000);
+  EXPECT_FALSE(rig.latest()->cooldown_minutes);
+  EXPECT_EQ(rig.latest()->cooldown_line, "");
+  EXPECT_NE(state_json(*rig.latest()).find("\"cooldown\":null"), std::string::npos);
 }
 
 TEST(PageHub, ThePlotFollowsTheRunOnTheServersSide) {

@@ -2,8 +2,8 @@
 """A real browser on the page: Debian's chromium, headless, driven through
 its DevTools pipe (file descriptors 3 and 4, no port opened). It loads the
 page of a running kolvar-sim, waits until the push stream has brought states
-in which the temperatures changed, and takes the phone-size and desktop
-pictures. Bounded: every wait has a deadline, and chromium is ended at exit.
+in which the temperatures changed, checks that its warnings box shows what
+the state says, and takes the phone-size and desktop pictures. Bounded: every wait has a deadline, and chromium is ended at exit.
 
 usage: browser_check.py URL SCREENSHOT_DIR [SECONDS]
 """
@@ -81,8 +81,9 @@ class Browser:
         self.call("Emulation.setDeviceMetricsOverride",
                   {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
 
-    def evaluate(self, expression):
-        result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True})
+    def evaluate(self, expression, wait=False):
+        result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True,
+                                                "awaitPromise": wait})
         return result.get("result", {}).get("value")
 
     def screenshot(self, path, full=False):
@@ -96,6 +97,30 @@ class Browser:
     def close(self):
         self.process.kill()
         self.process.wait(timeout=10)
+
+
+# The page's warnings box against the state the server gives now: the same
+# texts in the same order, and hidden when there are none.
+WARNINGS = (
+    "fetch('api/state' + location.search).then((r) => r.json()).then((s) => JSON.stringify({"
+    " state: s.warnings,"
+    " shown: Array.from(document.querySelectorAll('#warnings li'), (li) => li.textContent),"
+    " hidden: document.getElementById('warnings').classList.contains('hidden'),"
+    " cooldown: document.getElementById('cooldown') !== null}))")
+
+
+def warnings_shown(browser):
+    # A state pushed between the page's last one and the fetch may differ
+    # for a moment: a few tries, bounded.
+    for _ in range(8):
+        seen = json.loads(browser.evaluate(WARNINGS, wait=True))
+        if (seen["cooldown"] and seen["shown"] == seen["state"]
+                and seen["hidden"] == (not seen["state"])):
+            print("warnings shown: %r" % seen["shown"])
+            return True
+        time.sleep(0.5)
+    print("FAIL: the page's warnings are not the state's: %r" % seen)
+    return False
 
 
 def main():
@@ -127,6 +152,8 @@ def main():
             print("  " + temps)
         if events < 3 or len(seen) < 3:
             print("FAIL: the temperatures did not change through the push stream")
+            return 1
+        if not warnings_shown(browser):
             return 1
         time.sleep(6)  # the plot is asked for every few seconds
         browser.screenshot(os.path.join(pictures, "web-phone.png"))

@@ -42,6 +42,19 @@
     box.classList.toggle('off', !role.enabled);
   }
 
+  // What the run leaves unguarded stays in sight for the whole run: the
+  // panel's lines below may scroll it away.
+  function showWarnings(warnings) {
+    const list = $('warnings').querySelector('ul');
+    list.textContent = '';
+    warnings.forEach((text) => {
+      const item = document.createElement('li');
+      item.textContent = text;
+      list.appendChild(item);
+    });
+    $('warnings').classList.toggle('hidden', warnings.length === 0);
+  }
+
   function showState(s) {
     const state = $('state');
     state.classList.toggle('running', s.running);
@@ -49,6 +62,10 @@
     if (s.stopped) state.textContent = 'СИСТЕМА ОСТАНОВЛЕНА\n' + s.stop_reason;
     else if (s.running) state.textContent = 'Система работает';
     else state.textContent = 'Система не запущена';
+    showWarnings(s.warnings || []);
+    const cooldown = $('cooldown');
+    cooldown.textContent = s.cooldown ? s.cooldown.text : '';
+    cooldown.classList.toggle('hidden', !s.cooldown);
     s.roles.forEach((role, i) => showRole(i + 1, role));
     $('takeoff').textContent = s.takeoff.caption;
     let valve = s.valve.open === null ? '—' : s.valve.open ? 'Клапан открыт' : 'Клапан закрыт';
@@ -77,6 +94,8 @@
     document.body.dataset.temperatures = s.roles.map((r) => r.text).join(' ');
     document.body.dataset.readErrors = s.roles
       .map((r, i) => (r.read_error ? 'T' + (i + 1) : '')).filter((t) => t).join(' ');
+    document.body.dataset.warnings = (s.warnings || []).join('\n');
+    document.body.dataset.cooldown = s.cooldown ? String(s.cooldown.minutes_left) : '';
     if (Date.now() - plotAsked > 5000 || s.stopped) askPlot(s.sequence);
   }
 
