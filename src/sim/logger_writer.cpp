@@ -49,9 +49,19 @@ void LoggerWriter::write(platform::Millis at, const std::array<double, kLogColum
   two_digits(line_, seconds % 60);
   for (int k = 0; k < width_; ++k) {
     // Every column draws its noise, so faults do not shift the others' sequence.
-    const double reading = sensor_reading(celsius[k], noise_ * generator_.next());
+    double reading = sensor_reading(celsius[k], noise_ * generator_.next());
+    SensorFault fault = columns_[k] == Probe::None ? SensorFault::Blank : faults[k];
+    if (fault == SensorFault::Frozen) {
+      // The reading the sensor had when it stopped converting.
+      if (!frozen_[k]) frozen_[k] = last_[k].value_or(reading);
+      reading = *frozen_[k];
+      fault = SensorFault::None;
+    } else {
+      frozen_[k].reset();
+    }
+    if (fault == SensorFault::None) last_[k] = reading;
     char field[kFieldWidth];
-    format_field(field, reading, columns_[k] == Probe::None ? SensorFault::Blank : faults[k]);
+    format_field(field, reading, fault);
     line_ += layout::kSeparator;
     line_.append(field, kFieldWidth);
   }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "platform/clock.h"
@@ -65,6 +66,9 @@ class LoggerWriter {
   double noise_;
   SensorNoise generator_;
   std::FILE* file_ = nullptr;
+  // The reading each column last wrote, and the one a frozen sensor keeps.
+  std::array<std::optional<double>, kLogColumns> last_{};
+  std::array<std::optional<double>, kLogColumns> frozen_{};
   std::string line_;
   long lines_ = 0;
 };

@@ -34,6 +34,8 @@ void format_field(char* field, double reading, SensorFault fault) {
     std::memcpy(field, kGarbage.data(), std::min<std::size_t>(kGarbage.size(), kFieldWidth));
     return;
   }
+  if (fault == SensorFault::OffBus) reading = kOffBusReading;
+  if (fault == SensorFault::PowerOn) reading = kPowerOnReading;
   char text[32];
   const auto result = std::to_chars(text, text + sizeof text, reading, std::chars_format::fixed, 2);
   const auto length = std::min<std::size_t>(result.ptr - text, kFieldWidth);

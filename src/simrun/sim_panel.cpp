@@ -107,7 +107,7 @@ std::vector<std::string> sensor_choices(const sim::PlantSettings& settings) {
 
 void set_sensor_fault(sim::Faults& faults, int column, int kind, bool on) {
   if (!in_range(column, faults.sensors.size()) || !in_range(kind, kSensorFaultKinds.size())) return;
-  const sim::SensorFault fault = kind == 0 ? sim::SensorFault::Blank : sim::SensorFault::Garbage;
+  const sim::SensorFault fault = kSensorFaultKinds[static_cast<std::size_t>(kind)].fault;
   faults.sensors[static_cast<std::size_t>(column)] = on ? fault : sim::SensorFault::None;
 }
 

@@ -70,9 +70,21 @@ inline constexpr double kPressureDrift = 3;
 inline constexpr int kSensorFaultRow = 3;
 inline constexpr int kFaultRows = 5;
 
-// The sensor fault: a button, the logger's column and how it fails.
+// The sensor fault: a button, the logger's column and how it fails, as a
+// real bus fails: the last three are what a sensor that falls off, loses its
+// supply for a moment or stops converting gives.
 inline constexpr char kSensorFaultTitle[] = "Отказ датчика";
-inline constexpr std::array<const char*, 2> kSensorFaultKinds{"пустое поле", "ошибка чтения"};
+struct SensorFaultKind {
+  const char* title;
+  sim::SensorFault fault;
+};
+inline constexpr std::array<SensorFaultKind, 5> kSensorFaultKinds{{
+    {"пустое поле", sim::SensorFault::Blank},
+    {"ошибка чтения", sim::SensorFault::Garbage},
+    {"-127: нет на шине", sim::SensorFault::OffBus},
+    {"85: сброс питания", sim::SensorFault::PowerOn},
+    {"показание застыло", sim::SensorFault::Frozen},
+}};
 // "1: дефлегматор", one per column of the logger's line.
 std::vector<std::string> sensor_choices(const sim::PlantSettings& settings);
 // Puts sensor `column` (0-based) out in the way `kind` indexes in

@@ -66,6 +66,32 @@ TEST_F(Logger, DroppedOutSensorsAndUnusedColumns) {
   EXPECT_EQ(chars(lines[0], 40, 48), "CRC ERROR");
 }
 
+TEST_F(Logger, ASensorFailsAsARealBusDoesAndComesBack) {
+  settings.logger.columns = {Probe::Tank, Probe::Tank, Probe::Tank, Probe::Tank, Probe::Tank};
+  make();
+  run_seconds(2);
+  plant->faults.sensors = {SensorFault::OffBus, SensorFault::PowerOn, SensorFault::Frozen,
+                           SensorFault::None, SensorFault::None};
+  const std::string frozen_from = chars(lines_of(log_text()).back(), 30, 38);
+  // The tank heats: a frozen reading stays while the others move.
+  run_seconds(600);
+  std::vector<std::string> lines = lines_of(log_text());
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    EXPECT_EQ(chars(lines[i], 10, 18), "  -127.00");
+    EXPECT_EQ(chars(lines[i], 20, 28), "    85.00");
+    EXPECT_EQ(chars(lines[i], 30, 38), frozen_from);
+  }
+  const double heated = std::stod(chars(lines.back(), 40, 48));
+  EXPECT_GT(heated, std::stod(frozen_from) + 1) << "the tank did heat";
+
+  // Back in, each reads the tank again.
+  plant->faults.sensors = {};
+  run_seconds(1);
+  lines = lines_of(log_text());
+  for (std::size_t k = 1; k <= 3; ++k)
+    EXPECT_NEAR(std::stod(chars(lines.back(), 10 * k, 10 * k + 8)), heated, 0.5) << k;
+}
+
 TEST_F(Logger, AStalledLoggerWritesNothingUntilARestartRevivesIt) {
   for (const bool revives : {true, false}) {
     settings.logger.log_path = folder.file(revives ? "revives.log" : "hangs.log").string();

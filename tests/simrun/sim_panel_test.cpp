@@ -92,8 +92,15 @@ TEST(SimPanel, TheSensorFaultTakesTheColumnAndKindAndIgnoresNoChoice) {
   EXPECT_TRUE(sensor_fault_on(f, 2));
   set_sensor_fault(f, 2, 0, true);
   EXPECT_EQ(f.sensors[2], sim::SensorFault::Blank);
+  // Each of a real bus's codes has its place in the list.
+  for (auto [kind, fault] : {std::pair{2, sim::SensorFault::OffBus},
+                             {3, sim::SensorFault::PowerOn},
+                             {4, sim::SensorFault::Frozen}}) {
+    set_sensor_fault(f, 2, kind, true);
+    EXPECT_EQ(f.sensors[2], fault) << kSensorFaultKinds[static_cast<std::size_t>(kind)].title;
+  }
   // A list with nothing selected reports -1; a column past the line is no sensor.
-  for (auto [column, kind] : {std::pair{-1, 0}, {2, -1}, {sim::kLogColumns, 0}, {0, 2}}) {
+  for (auto [column, kind] : {std::pair{-1, 0}, {2, -1}, {sim::kLogColumns, 0}, {0, 5}}) {
     const sim::Faults before = f;
     set_sensor_fault(f, column, kind, false);
     EXPECT_EQ(f.sensors, before.sensors) << column << ' ' << kind;

@@ -97,6 +97,10 @@ TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
   EXPECT_EQ(f.sensors[2], sim::SensorFault::Garbage);
   find<QComboBox>("fault_sensor_kind")->setCurrentIndex(0);
   EXPECT_EQ(f.sensors[2], sim::SensorFault::Blank);
+  // Every kind of the list is offered, a real bus's codes among them.
+  ASSERT_EQ(find<QComboBox>("fault_sensor_kind")->count(), 5);
+  find<QComboBox>("fault_sensor_kind")->setCurrentIndex(2);
+  EXPECT_EQ(f.sensors[2], sim::SensorFault::OffBus);
   find<QComboBox>("fault_sensor_which")->setCurrentIndex(0);
   EXPECT_FALSE(find<QPushButton>("fault_sensor")->isChecked());
 }

@@ -117,6 +117,8 @@ void the_sensor_fault_takes_the_column_and_kind_chosen() {
   CHECK(f.sensors[2] == sim::SensorFault::Blank);
   rig.choose("fault_sensor_kind", 1);  // a sensor that is out changes how at once
   CHECK(f.sensors[2] == sim::SensorFault::Garbage);
+  rig.choose("fault_sensor_kind", 2);  // a real bus's code for a sensor that fell off
+  CHECK(f.sensors[2] == sim::SensorFault::OffBus);
   rig.choose("fault_sensor_which", 0);
   CHECK(!rig.checked("fault_sensor"));  // the button shows the column chosen
   rig.choose("fault_sensor_which", 2);
