@@ -99,8 +99,9 @@ void SimCommands::on(std::string_view rest) {
   rig_.launcher.program = &simulation_->connection;
 }
 
-// water | stall | stall-revivable | relay | unplug | pressure-falls |
-// pressure-rises, each [off]; sensor N blank|garbage|off-bus|power-on|frozen|off
+// water | stall | stall-revivable | log-removed | garbage-line | comma |
+// logger-frozen | relay | unplug | pressure-falls | pressure-rises, each [off]; sensor N
+// blank|garbage|off-bus|power-on|frozen|off
 void SimCommands::fault(std::string_view rest) {
   sim::Faults& faults = simulation_->plant.faults;
   const std::string_view what = next_word(rest);
@@ -125,6 +126,14 @@ void SimCommands::fault(std::string_view rest) {
   } else if (what == "stall" || what == "stall-revivable") {
     faults.logger_stalled = on;
     faults.restart_revives = what == "stall-revivable";
+  } else if (what == "log-removed") {
+    faults.log_removed = on;
+  } else if (what == "garbage-line") {
+    faults.garbage_line = on;
+  } else if (what == "comma") {
+    faults.decimal_comma = on;
+  } else if (what == "logger-frozen") {
+    faults.logger_frozen = on;
   } else if (what == "relay") {
     faults.stop_relay_stuck = on;
   } else if (what == "unplug") {

@@ -49,9 +49,9 @@ class SensorNoise {
 double sensor_reading(double celsius, double noise);
 
 // Writes the field's kFieldWidth characters: the reading right-aligned with
-// two decimals and a point (whatever the locale), blanks, garbage, or the
-// fault's code in place of the reading. A frozen reading is the caller's to
-// hold: here it is the reading given.
-void format_field(char* field, double reading, SensorFault fault);
+// two decimals and `point` between them (whatever the locale), blanks,
+// garbage, or the fault's code in place of the reading. A frozen reading is
+// the caller's to hold: here it is the reading given.
+void format_field(char* field, double reading, SensorFault fault, char point = '.');
 
 }  // namespace kolvar::sim

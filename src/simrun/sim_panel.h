@@ -62,13 +62,13 @@ struct FaultSwitch {
   bool (*on)(const sim::Faults&);
   void (*set)(sim::Faults&, bool on);
 };
-extern const std::array<FaultSwitch, 7> kFaultSwitches;
+extern const std::array<FaultSwitch, 11> kFaultSwitches;
 // The weather's drift that the pressure switches set, hPa an hour.
 inline constexpr double kPressureDrift = 3;
-// The grid's rows: the switches', then the sensor fault's, then the
-// weather's.
-inline constexpr int kSensorFaultRow = 3;
-inline constexpr int kFaultRows = 5;
+// The grid's rows: the logger's and its log's switches, the column's, the
+// sensor fault's, then the weather's.
+inline constexpr int kSensorFaultRow = 5;
+inline constexpr int kFaultRows = 7;
 
 // The sensor fault: a button, the logger's column and how it fails, as a
 // real bus fails: the last three are what a sensor that falls off, loses its

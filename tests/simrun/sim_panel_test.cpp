@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "simrun/rig.h"
 
 namespace kolvar::simrun {
@@ -75,8 +78,19 @@ TEST(SimPanel, EachFaultSwitchSetsItsOwnFaultAndSeesItOn) {
     EXPECT_EQ(on, 1) << fault.name << ": one switch shows it";
     fault.set(f, false);
     EXPECT_FALSE(fault.on(f)) << fault.name;
-    EXPECT_FALSE(f.logger_stalled || f.water_failed || f.stop_relay_stuck || f.port_unplugged)
+    EXPECT_FALSE(f.logger_stalled || f.water_failed || f.stop_relay_stuck || f.port_unplugged ||
+                 f.log_removed || f.garbage_line || f.decimal_comma || f.logger_frozen)
         << fault.name;
+  }
+}
+
+TEST(SimPanel, EachSwitchHasACellOfItsOwnOffTheSensorFaultsRow) {
+  std::set<std::pair<int, int>> cells;
+  for (const FaultSwitch& fault : kFaultSwitches) {
+    EXPECT_TRUE(cells.insert({fault.row, fault.column}).second) << fault.name;
+    EXPECT_NE(fault.row, kSensorFaultRow) << fault.name;
+    EXPECT_TRUE(fault.row >= 0 && fault.row < kFaultRows) << fault.name;
+    EXPECT_TRUE(fault.column == 0 || fault.column == 1) << fault.name;
   }
 }
 

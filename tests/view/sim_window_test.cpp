@@ -60,6 +60,10 @@ TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
   const Case cases[] = {
       {"fault_logger", [&] { return f.logger_stalled && f.restart_revives; }},
       {"fault_logger_dead", [&] { return f.logger_stalled && !f.restart_revives; }},
+      {"fault_log_removed", [&] { return f.log_removed; }},
+      {"fault_garbage_line", [&] { return f.garbage_line; }},
+      {"fault_decimal_comma", [&] { return f.decimal_comma; }},
+      {"fault_logger_frozen", [&] { return f.logger_frozen; }},
       {"fault_water", [&] { return f.water_failed; }},
       {"fault_relay", [&] { return f.stop_relay_stuck; }},
       {"fault_port", [&] { return f.port_unplugged; }},
