@@ -81,9 +81,9 @@ struct SensorFaultKind {
 inline constexpr std::array<SensorFaultKind, 5> kSensorFaultKinds{{
     {"пустое поле", sim::SensorFault::Blank},
     {"ошибка чтения", sim::SensorFault::Garbage},
-    {"-127: нет на шине", sim::SensorFault::OffBus},
-    {"85: сброс питания", sim::SensorFault::PowerOn},
-    {"показание застыло", sim::SensorFault::Frozen},
+    {"-127: обрыв", sim::SensorFault::OffBus},
+    {"85: сброс", sim::SensorFault::PowerOn},
+    {"застыло", sim::SensorFault::Frozen},
 }};
 // "1: дефлегматор", one per column of the logger's line.
 std::vector<std::string> sensor_choices(const sim::PlantSettings& settings);
