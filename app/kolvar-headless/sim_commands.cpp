@@ -99,25 +99,25 @@ void SimCommands::on(std::string_view rest) {
   rig_.launcher.program = &simulation_->connection;
 }
 
-// water | stall | stall-revivable | relay | unplug | pressure-falls |
-// pressure-rises, each [off]; sensor N blank|garbage|off
+// water | stall | stall-revivable | log-removed | garbage-line | comma |
+// logger-frozen | relay | unplug | pressure-falls | pressure-rises, each [off]; sensor N
+// blank|garbage|off-bus|power-on|frozen|off
 void SimCommands::fault(std::string_view rest) {
   sim::Faults& faults = simulation_->plant.faults;
   const std::string_view what = next_word(rest);
   if (what == "sensor") {
     const long long n = whole_number(next_word(rest));
     if (n < 1 || n > sim::kLogColumns) throw ScriptError("the logger has sensors 1 to 5");
-    sim::SensorFault& fault = faults.sensors[n - 1];
-    if (rest == "blank") {
-      fault = sim::SensorFault::Blank;
-    } else if (rest == "garbage") {
-      fault = sim::SensorFault::Garbage;
-    } else if (rest == "off") {
-      fault = sim::SensorFault::None;
-    } else {
-      throw ScriptError("a sensor fault is blank, garbage or off");
+    static constexpr std::pair<std::string_view, sim::SensorFault> kKinds[] = {
+        {"blank", sim::SensorFault::Blank},    {"garbage", sim::SensorFault::Garbage},
+        {"off-bus", sim::SensorFault::OffBus}, {"power-on", sim::SensorFault::PowerOn},
+        {"frozen", sim::SensorFault::Frozen},  {"off", sim::SensorFault::None}};
+    for (const auto& [word, kind] : kKinds) {
+      if (rest != word) continue;
+      faults.sensors[n - 1] = kind;
+      return;
     }
-    return;
+    throw ScriptError("a sensor fault is blank, garbage, off-bus, power-on, frozen or off");
   }
   if (!rest.empty() && rest != "off") throw ScriptError("a fault is cleared with \"off\"");
   const bool on = rest.empty();
@@ -126,6 +126,14 @@ void SimCommands::fault(std::string_view rest) {
   } else if (what == "stall" || what == "stall-revivable") {
     faults.logger_stalled = on;
     faults.restart_revives = what == "stall-revivable";
+  } else if (what == "log-removed") {
+    faults.log_removed = on;
+  } else if (what == "garbage-line") {
+    faults.garbage_line = on;
+  } else if (what == "comma") {
+    faults.decimal_comma = on;
+  } else if (what == "logger-frozen") {
+    faults.logger_frozen = on;
   } else if (what == "relay") {
     faults.stop_relay_stuck = on;
   } else if (what == "unplug") {

@@ -13,6 +13,19 @@ struct Faults {
   // restart_revives; otherwise the restarted logger hangs as well.
   bool logger_stalled = false;
   bool restart_revives = true;
+  // The log's file is deleted under the logger, which goes on writing into
+  // the file it holds open, where nobody sees it, until it is started again
+  // and opens its path anew (starting it clears this).
+  bool log_removed = false;
+  // The logger writes a line that is no log line (kGarbageLine) in place of
+  // each line of readings.
+  bool garbage_line = false;
+  // The logger writes its readings with a decimal comma, as one set to a
+  // comma locale does: "78,19".
+  bool decimal_comma = false;
+  // The logger hangs on its readings: each line has a fresh time stamp and
+  // the temperatures of the line before. A restart does not cure it.
+  bool logger_frozen = false;
   // No cooling water anywhere: the dephlegmator stops condensing and the
   // coil stops cooling, whatever their valves do.
   bool water_failed = false;

@@ -36,10 +36,19 @@ void LoggerWriter::open() {
 void LoggerWriter::reopen() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
+  lost_ = false;
+}
+
+void LoggerWriter::lose_file() {
+  // Closed first: a file held open cannot be deleted everywhere.
+  reopen();
+  std::remove(path_.c_str());
+  lost_ = true;
 }
 
 void LoggerWriter::write(platform::Millis at, const std::array<double, kLogColumns>& celsius,
-                         const std::array<SensorFault, kLogColumns>& faults) {
+                         const std::array<SensorFault, kLogColumns>& faults,
+                         const LineFaults& faulty) {
   const long seconds = (clock_start_ + at / 1000) % 86400;
   line_.clear();
   two_digits(line_, seconds / 3600);
@@ -47,15 +56,33 @@ void LoggerWriter::write(platform::Millis at, const std::array<double, kLogColum
   two_digits(line_, seconds / 60 % 60);
   line_ += ':';
   two_digits(line_, seconds % 60);
+  const std::size_t stamp_end = line_.size();
   for (int k = 0; k < width_; ++k) {
     // Every column draws its noise, so faults do not shift the others' sequence.
-    const double reading = sensor_reading(celsius[k], noise_ * generator_.next());
+    double reading = sensor_reading(celsius[k], noise_ * generator_.next());
+    SensorFault fault = columns_[k] == Probe::None ? SensorFault::Blank : faults[k];
+    if (fault == SensorFault::Frozen) {
+      // The reading the sensor had when it stopped converting.
+      if (!frozen_[k]) frozen_[k] = last_[k].value_or(reading);
+      reading = *frozen_[k];
+      fault = SensorFault::None;
+    } else {
+      frozen_[k].reset();
+    }
+    if (fault == SensorFault::None) last_[k] = reading;
     char field[kFieldWidth];
-    format_field(field, reading, columns_[k] == Probe::None ? SensorFault::Blank : faults[k]);
+    format_field(field, reading, fault, faulty.comma ? ',' : '.');
     line_ += layout::kSeparator;
     line_.append(field, kFieldWidth);
   }
+  if (faulty.frozen && !readings_.empty()) {
+    line_.replace(stamp_end, std::string::npos, readings_);
+  } else {
+    readings_.assign(line_, stamp_end);
+  }
+  if (faulty.garbage) line_ = kGarbageLine;
 
+  if (lost_) return;
   if (file_ == nullptr) open();
   if (file_ == nullptr) return;
   std::fwrite(line_.data(), 1, line_.size(), file_);

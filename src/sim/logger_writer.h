@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/clock.h"
 #include "platform/log_line_layout.h"
@@ -35,6 +37,17 @@ struct LoggerSettings {
   double noise_celsius = 0.03;  // spread of the sensors' noise
 };
 
+// How the logger itself misbehaves, beside its sensors.
+struct LineFaults {
+  bool garbage = false;  // kGarbageLine in place of the line
+  bool comma = false;    // a decimal comma in the readings
+  bool frozen = false;   // the previous line's readings under a fresh time stamp
+};
+
+// What a logger that has lost its way writes in place of a line: no time
+// stamp, no readings.
+inline constexpr std::string_view kGarbageLine = "Sensor bus error: no answer";
+
 class LoggerWriter {
  public:
   explicit LoggerWriter(const LoggerSettings& settings);
@@ -45,10 +58,14 @@ class LoggerWriter {
   // Appends the line for time `at`; celsius[k] is the true temperature at
   // the probe of column k + 1. A file that cannot be opened gets nothing.
   void write(platform::Millis at, const std::array<double, kLogColumns>& celsius,
-             const std::array<SensorFault, kLogColumns>& faults);
+             const std::array<SensorFault, kLogColumns>& faults, const LineFaults& line = {});
   // Closes the file; the next line opens it again (a restarted logger finds
   // its file anew, even one that was removed meanwhile).
   void reopen();
+  // The file is deleted under the logger: its lines go where nobody reads
+  // them until reopen().
+  void lose_file();
+  bool lost_file() const { return lost_; }
 
   long lines() const { return lines_; }
   bool writing() const { return file_ != nullptr; }
@@ -65,7 +82,13 @@ class LoggerWriter {
   double noise_;
   SensorNoise generator_;
   std::FILE* file_ = nullptr;
+  bool lost_ = false;
+  // The reading each column last wrote, and the one a frozen sensor keeps.
+  std::array<std::optional<double>, kLogColumns> last_{};
+  std::array<std::optional<double>, kLogColumns> frozen_{};
   std::string line_;
+  // The readings of the last line of readings, from the first separator on.
+  std::string readings_;
   long lines_ = 0;
 };
 

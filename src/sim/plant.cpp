@@ -77,6 +77,7 @@ void Plant::start(const std::string& path) {
   }
   ++launches_;
   if (faults.logger_stalled && faults.restart_revives) faults.logger_stalled = false;
+  faults.log_removed = false;
   logger_.reopen();
 }
 
@@ -206,10 +207,14 @@ double Plant::probe_celsius(Probe probe) const {
 }
 
 void Plant::poll() {
+  if (faults.log_removed && !logger_.lost_file()) logger_.lose_file();
+  // Cleared by hand: the logger finds its path again.
+  if (!faults.log_removed && logger_.lost_file()) logger_.reopen();
   if (faults.logger_stalled) return;
   std::array<double, kLogColumns> celsius{};
   for (int k = 0; k < kLogColumns; ++k) celsius[k] = probe_celsius(settings_.logger.columns[k]);
-  logger_.write(now_, celsius, faults.sensors);
+  logger_.write(now_, celsius, faults.sensors,
+                {faults.garbage_line, faults.decimal_comma, faults.logger_frozen});
 }
 
 PlantStatus Plant::status() const {

@@ -27,15 +27,18 @@ double sensor_reading(double celsius, double noise) {
   return std::clamp(stepped, kLowest, kHighest);
 }
 
-void format_field(char* field, double reading, SensorFault fault) {
+void format_field(char* field, double reading, SensorFault fault, char point) {
   std::memset(field, ' ', kFieldWidth);
   if (fault == SensorFault::Blank) return;
   if (fault == SensorFault::Garbage) {
     std::memcpy(field, kGarbage.data(), std::min<std::size_t>(kGarbage.size(), kFieldWidth));
     return;
   }
+  if (fault == SensorFault::OffBus) reading = kOffBusReading;
+  if (fault == SensorFault::PowerOn) reading = kPowerOnReading;
   char text[32];
   const auto result = std::to_chars(text, text + sizeof text, reading, std::chars_format::fixed, 2);
+  std::replace(text, result.ptr, '.', point);
   const auto length = std::min<std::size_t>(result.ptr - text, kFieldWidth);
   std::memcpy(field + kFieldWidth - length, text, length);
 }

@@ -50,7 +50,7 @@ std::array<std::string, kPlantRows.size()> plant_values(const sim::PlantStatus& 
           strength_text(s.taken_off.abv())};
 }
 
-const std::array<FaultSwitch, 7> kFaultSwitches{{
+const std::array<FaultSwitch, 11> kFaultSwitches{{
     {"fault_logger", "Логгер завис", "", 0, 0,
      [](const sim::Faults& f) { return f.logger_stalled && f.restart_revives; },
      [](sim::Faults& f, bool on) {
@@ -63,19 +63,34 @@ const std::array<FaultSwitch, 7> kFaultSwitches{{
        f.logger_stalled = on;
        f.restart_revives = !on;
      }},
-    {"fault_water", "Нет воды", "Пропала вода охлаждения: дефлегматор и змеевик", 1, 0,
+    {"fault_log_removed", "Лог удалён",
+     "Файл лога удалён, пока логгер пишет: его строк никто не видит до перезапуска логгера", 1, 0,
+     [](const sim::Faults& f) { return f.log_removed; },
+     [](sim::Faults& f, bool on) { f.log_removed = on; }},
+    {"fault_garbage_line", "Мусор в логе", "Вместо строк показаний логгер пишет посторонний текст",
+     1, 1, [](const sim::Faults& f) { return f.garbage_line; },
+     [](sim::Faults& f, bool on) { f.garbage_line = on; }},
+    {"fault_decimal_comma", "Логгер с запятой",
+     "Логгер пишет показания с десятичной запятой: 78,19", 2, 0,
+     [](const sim::Faults& f) { return f.decimal_comma; },
+     [](sim::Faults& f, bool on) { f.decimal_comma = on; }},
+    {"fault_logger_frozen", "Логгер застыл",
+     "Время в строках лога идёт, а температуры повторяются; перезапуск не поможет", 2, 1,
+     [](const sim::Faults& f) { return f.logger_frozen; },
+     [](sim::Faults& f, bool on) { f.logger_frozen = on; }},
+    {"fault_water", "Нет воды", "Пропала вода охлаждения: дефлегматор и змеевик", 3, 0,
      [](const sim::Faults& f) { return f.water_failed; },
      [](sim::Faults& f, bool on) { f.water_failed = on; }},
-    {"fault_relay", "Реле стоп залипло", "", 1, 1,
+    {"fault_relay", "Реле стоп залипло", "", 3, 1,
      [](const sim::Faults& f) { return f.stop_relay_stuck; },
      [](sim::Faults& f, bool on) { f.stop_relay_stuck = on; }},
-    {"fault_port", "Кабель порта отключён", "", 2, 0,
+    {"fault_port", "Кабель порта отключён", "", 4, 0,
      [](const sim::Faults& f) { return f.port_unplugged; },
      [](sim::Faults& f, bool on) { f.port_unplugged = on; }},
-    {"fault_pressure_falls", "Давление падает", "Погода меняется: 3 гПа в час вниз", 4, 0,
+    {"fault_pressure_falls", "Давление падает", "Погода меняется: 3 гПа в час вниз", 6, 0,
      [](const sim::Faults& f) { return f.pressure_drift_hpa_h < 0; },
      [](sim::Faults& f, bool on) { f.pressure_drift_hpa_h = on ? -kPressureDrift : 0; }},
-    {"fault_pressure_rises", "Давление растёт", "Погода меняется: 3 гПа в час вверх", 4, 1,
+    {"fault_pressure_rises", "Давление растёт", "Погода меняется: 3 гПа в час вверх", 6, 1,
      [](const sim::Faults& f) { return f.pressure_drift_hpa_h > 0; },
      [](sim::Faults& f, bool on) { f.pressure_drift_hpa_h = on ? kPressureDrift : 0; }},
 }};
@@ -107,7 +122,7 @@ std::vector<std::string> sensor_choices(const sim::PlantSettings& settings) {
 
 void set_sensor_fault(sim::Faults& faults, int column, int kind, bool on) {
   if (!in_range(column, faults.sensors.size()) || !in_range(kind, kSensorFaultKinds.size())) return;
-  const sim::SensorFault fault = kind == 0 ? sim::SensorFault::Blank : sim::SensorFault::Garbage;
+  const sim::SensorFault fault = kSensorFaultKinds[static_cast<std::size_t>(kind)].fault;
   faults.sensors[static_cast<std::size_t>(column)] = on ? fault : sim::SensorFault::None;
 }
 

@@ -62,17 +62,29 @@ struct FaultSwitch {
   bool (*on)(const sim::Faults&);
   void (*set)(sim::Faults&, bool on);
 };
-extern const std::array<FaultSwitch, 7> kFaultSwitches;
+extern const std::array<FaultSwitch, 11> kFaultSwitches;
 // The weather's drift that the pressure switches set, hPa an hour.
 inline constexpr double kPressureDrift = 3;
-// The grid's rows: the switches', then the sensor fault's, then the
-// weather's.
-inline constexpr int kSensorFaultRow = 3;
-inline constexpr int kFaultRows = 5;
+// The grid's rows: the logger's and its log's switches, the column's, the
+// sensor fault's, then the weather's.
+inline constexpr int kSensorFaultRow = 5;
+inline constexpr int kFaultRows = 7;
 
-// The sensor fault: a button, the logger's column and how it fails.
+// The sensor fault: a button, the logger's column and how it fails, as a
+// real bus fails: the last three are what a sensor that falls off, loses its
+// supply for a moment or stops converting gives.
 inline constexpr char kSensorFaultTitle[] = "Отказ датчика";
-inline constexpr std::array<const char*, 2> kSensorFaultKinds{"пустое поле", "ошибка чтения"};
+struct SensorFaultKind {
+  const char* title;
+  sim::SensorFault fault;
+};
+inline constexpr std::array<SensorFaultKind, 5> kSensorFaultKinds{{
+    {"пустое поле", sim::SensorFault::Blank},
+    {"ошибка чтения", sim::SensorFault::Garbage},
+    {"-127: обрыв", sim::SensorFault::OffBus},
+    {"85: сброс", sim::SensorFault::PowerOn},
+    {"застыло", sim::SensorFault::Frozen},
+}};
 // "1: дефлегматор", one per column of the logger's line.
 std::vector<std::string> sensor_choices(const sim::PlantSettings& settings);
 // Puts sensor `column` (0-based) out in the way `kind` indexes in

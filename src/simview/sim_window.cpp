@@ -125,7 +125,8 @@ QWidget* SimWindow::make_sensor_fault() {
     sensor_choice_->addItem(q(choice));
   sensor_kind_ = new QComboBox;
   sensor_kind_->setObjectName(QStringLiteral("fault_sensor_kind"));
-  for (const char* kind : simrun::kSensorFaultKinds) sensor_kind_->addItem(q(kind));
+  for (const simrun::SensorFaultKind& kind : simrun::kSensorFaultKinds)
+    sensor_kind_->addItem(q(kind.title));
   line->addWidget(sensor_);
   line->addWidget(sensor_choice_, 1);
   line->addWidget(sensor_kind_);

@@ -84,8 +84,8 @@ SimWindow::SimWindow(Links links) : links_(std::move(links)) {
   SendMessageW(which, CB_SETCURSEL, 0, 0);
   HWND kind =
       add("fault_sensor_kind", L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_TABSTOP, kSensorKindId);
-  for (const char* k : simrun::kSensorFaultKinds) {
-    const std::wstring text = platform::wide_from_utf8(k);
+  for (const simrun::SensorFaultKind& k : simrun::kSensorFaultKinds) {
+    const std::wstring text = platform::wide_from_utf8(k.title);
     SendMessageW(kind, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
   SendMessageW(kind, CB_SETCURSEL, 0, 0);
@@ -166,7 +166,7 @@ void SimWindow::lay_out() {
     place(control(fault.name), kMargin + kInner + fault.column * (half + 6),
           y + kGroupTop + fault.row * (kButtonHeight + 4), half, kButtonHeight);
   const int sensor_y = y + kGroupTop + simrun::kSensorFaultRow * (kButtonHeight + 4);
-  const int button_width = 110, kind_width = 110;
+  const int button_width = 100, kind_width = 130;
   place(control("fault_sensor"), kMargin + kInner, sensor_y, button_width, kButtonHeight);
   place(control("fault_sensor_which"), kMargin + kInner + button_width + 4, sensor_y + 1,
         inner_width - button_width - kind_width - 8, 200);

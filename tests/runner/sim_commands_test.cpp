@@ -35,6 +35,8 @@ TEST_F(SimCommands, MistakesAreScriptErrors) {
       {"simulate on 30 forty 2000 1\n", "line 1: not a number: \"forty\""},
       {"simulate on\nprint sim.colour\n", "line 2: the simulated column has no \"colour\""},
       {"simulate on\nsimulate fault sensor 6 blank\n", "line 2: the logger has sensors 1 to 5"},
+      {"simulate on\nsimulate fault sensor 2 -127\n",
+       "line 2: a sensor fault is blank, garbage, off-bus, power-on, frozen or off"},
       {"simulate on\nsimulate fault fire\n", "line 2: no fault called \"fire\""},
       {"simulate on\nexpect sim.heater 1..2\n", "line 2: not a number or range of numbers: 1..2"},
   };

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "simrun/rig.h"
 
 namespace kolvar::simrun {
@@ -75,8 +78,19 @@ TEST(SimPanel, EachFaultSwitchSetsItsOwnFaultAndSeesItOn) {
     EXPECT_EQ(on, 1) << fault.name << ": one switch shows it";
     fault.set(f, false);
     EXPECT_FALSE(fault.on(f)) << fault.name;
-    EXPECT_FALSE(f.logger_stalled || f.water_failed || f.stop_relay_stuck || f.port_unplugged)
+    EXPECT_FALSE(f.logger_stalled || f.water_failed || f.stop_relay_stuck || f.port_unplugged ||
+                 f.log_removed || f.garbage_line || f.decimal_comma || f.logger_frozen)
         << fault.name;
+  }
+}
+
+TEST(SimPanel, EachSwitchHasACellOfItsOwnOffTheSensorFaultsRow) {
+  std::set<std::pair<int, int>> cells;
+  for (const FaultSwitch& fault : kFaultSwitches) {
+    EXPECT_TRUE(cells.insert({fault.row, fault.column}).second) << fault.name;
+    EXPECT_NE(fault.row, kSensorFaultRow) << fault.name;
+    EXPECT_TRUE(fault.row >= 0 && fault.row < kFaultRows) << fault.name;
+    EXPECT_TRUE(fault.column == 0 || fault.column == 1) << fault.name;
   }
 }
 
@@ -92,8 +106,15 @@ TEST(SimPanel, TheSensorFaultTakesTheColumnAndKindAndIgnoresNoChoice) {
   EXPECT_TRUE(sensor_fault_on(f, 2));
   set_sensor_fault(f, 2, 0, true);
   EXPECT_EQ(f.sensors[2], sim::SensorFault::Blank);
+  // Each of a real bus's codes has its place in the list.
+  for (auto [kind, fault] : {std::pair{2, sim::SensorFault::OffBus},
+                             {3, sim::SensorFault::PowerOn},
+                             {4, sim::SensorFault::Frozen}}) {
+    set_sensor_fault(f, 2, kind, true);
+    EXPECT_EQ(f.sensors[2], fault) << kSensorFaultKinds[static_cast<std::size_t>(kind)].title;
+  }
   // A list with nothing selected reports -1; a column past the line is no sensor.
-  for (auto [column, kind] : {std::pair{-1, 0}, {2, -1}, {sim::kLogColumns, 0}, {0, 2}}) {
+  for (auto [column, kind] : {std::pair{-1, 0}, {2, -1}, {sim::kLogColumns, 0}, {0, 5}}) {
     const sim::Faults before = f;
     set_sensor_fault(f, column, kind, false);
     EXPECT_EQ(f.sensors, before.sensors) << column << ' ' << kind;

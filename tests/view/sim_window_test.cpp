@@ -60,6 +60,10 @@ TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
   const Case cases[] = {
       {"fault_logger", [&] { return f.logger_stalled && f.restart_revives; }},
       {"fault_logger_dead", [&] { return f.logger_stalled && !f.restart_revives; }},
+      {"fault_log_removed", [&] { return f.log_removed; }},
+      {"fault_garbage_line", [&] { return f.garbage_line; }},
+      {"fault_decimal_comma", [&] { return f.decimal_comma; }},
+      {"fault_logger_frozen", [&] { return f.logger_frozen; }},
       {"fault_water", [&] { return f.water_failed; }},
       {"fault_relay", [&] { return f.stop_relay_stuck; }},
       {"fault_port", [&] { return f.port_unplugged; }},
@@ -97,6 +101,10 @@ TEST_F(SimWindowTest, EachFaultButtonSetsItsFaultAndShowsIt) {
   EXPECT_EQ(f.sensors[2], sim::SensorFault::Garbage);
   find<QComboBox>("fault_sensor_kind")->setCurrentIndex(0);
   EXPECT_EQ(f.sensors[2], sim::SensorFault::Blank);
+  // Every kind of the list is offered, a real bus's codes among them.
+  ASSERT_EQ(find<QComboBox>("fault_sensor_kind")->count(), 5);
+  find<QComboBox>("fault_sensor_kind")->setCurrentIndex(2);
+  EXPECT_EQ(f.sensors[2], sim::SensorFault::OffBus);
   find<QComboBox>("fault_sensor_which")->setCurrentIndex(0);
   EXPECT_FALSE(find<QPushButton>("fault_sensor")->isChecked());
 }

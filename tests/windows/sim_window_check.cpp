@@ -87,6 +87,10 @@ void each_fault_button_sets_its_fault() {
       {"fault_logger", [](const sim::Faults& f) { return f.logger_stalled && f.restart_revives; }},
       {"fault_logger_dead",
        [](const sim::Faults& f) { return f.logger_stalled && !f.restart_revives; }},
+      {"fault_log_removed", [](const sim::Faults& f) { return f.log_removed; }},
+      {"fault_garbage_line", [](const sim::Faults& f) { return f.garbage_line; }},
+      {"fault_decimal_comma", [](const sim::Faults& f) { return f.decimal_comma; }},
+      {"fault_logger_frozen", [](const sim::Faults& f) { return f.logger_frozen; }},
       {"fault_water", [](const sim::Faults& f) { return f.water_failed; }},
       {"fault_relay", [](const sim::Faults& f) { return f.stop_relay_stuck; }},
       {"fault_port", [](const sim::Faults& f) { return f.port_unplugged; }},
@@ -117,6 +121,8 @@ void the_sensor_fault_takes_the_column_and_kind_chosen() {
   CHECK(f.sensors[2] == sim::SensorFault::Blank);
   rig.choose("fault_sensor_kind", 1);  // a sensor that is out changes how at once
   CHECK(f.sensors[2] == sim::SensorFault::Garbage);
+  rig.choose("fault_sensor_kind", 2);  // a real bus's code for a sensor that fell off
+  CHECK(f.sensors[2] == sim::SensorFault::OffBus);
   rig.choose("fault_sensor_which", 0);
   CHECK(!rig.checked("fault_sensor"));  // the button shows the column chosen
   rig.choose("fault_sensor_which", 2);
