@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "remote/live_alerts.h"
 #include "ui/headless.h"
 

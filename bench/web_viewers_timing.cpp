@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "edge_timing.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "record/snapshot.h"
 #include "remote/http_client.h"

@@ -15,7 +15,7 @@
 #include "desk/port_status.h"
 #include "form/names.h"
 #include "platform/failure.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "record/snapshot.h"
 #include "remote/alert_plan.h"

@@ -2,7 +2,7 @@
 // The alerts of a window program (kolvar, kolvar-sim without --headless).
 #include <memory>
 
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "remote/alert_settings.h"
 #include "remote/live_alerts.h"
 #include "view/desktop.h"

@@ -15,8 +15,8 @@
 
 #include "alert_window.h"
 #include "platform/command_line.h"
-#include "platform/port_choice.h"
-#include "platform/wall_clock.h"
+#include "platform/ports/port_choice.h"
+#include "platform/time/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
 #include "remote/alert_settings.h"

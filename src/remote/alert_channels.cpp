@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/process_id.h"
+#include "platform/processes/process_id.h"
 #include "remote/alert_formats.h"
 
 namespace kolvar::remote {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/mqtt_client.h"
+#include "platform/network/mqtt_client.h"
 #include "remote/alert_sender.h"
 #include "remote/alert_settings.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 
 namespace kolvar::remote {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/http_post.h"
-#include "platform/mqtt_client.h"
+#include "platform/network/http_post.h"
+#include "platform/network/mqtt_client.h"
 #include "remote/alert_event.h"
 #include "remote/alert_settings.h"
 #include "remote/alert_watch.h"

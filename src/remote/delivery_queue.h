@@ -15,9 +15,9 @@
 #include <variant>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/http_post.h"
-#include "platform/mqtt_client.h"
+#include "platform/network/http_post.h"
+#include "platform/network/mqtt_client.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::remote {
 

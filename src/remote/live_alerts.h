@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "form/controller.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "remote/alert_sender.h"
 #include "remote/alert_settings.h"
 #include "remote/alert_watch.h"

@@ -11,8 +11,8 @@
 
 #include "form/control.h"
 #include "form/controller.h"
-#include "platform/clock.h"
-#include "platform/wall_clock.h"
+#include "platform/time/clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/sample.h"
 
 namespace kolvar::remote {

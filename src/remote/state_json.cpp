@@ -5,7 +5,7 @@
 
 #include "form/json_text.h"
 #include "form/setting_table.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 
 namespace kolvar::remote {
 

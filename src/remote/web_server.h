@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "remote/connection_room.h"
 #include "remote/page_hub.h"
 #include "remote/router.h"

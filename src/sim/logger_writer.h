@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/clock.h"
 #include "platform/log_line_layout.h"
+#include "platform/time/clock.h"
 #include "sim/sensor_reading.h"
 
 namespace kolvar::sim {

@@ -9,7 +9,7 @@
 #include "core/system_stop.h"
 #include "io/valve.h"
 #include "platform/failure.h"
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "ui/headless.h"
 
 namespace kolvar::core {

@@ -15,6 +15,7 @@
 #include <fstream>
 
 #include "desktop_rig.h"
+#include "platform/time/manual_clock.h"
 #include "remote/http_client.h"
 #include "view/web_badge.h"
 
