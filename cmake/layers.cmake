@@ -58,6 +58,13 @@ function(kolvar_layer name)
 
   set(root ${KOLVAR_LAYER_ROOTS}/${name})
   file(MAKE_DIRECTORY ${root})
+  # A layer no longer named (a build tree configured before) loses its link.
+  file(GLOB linked RELATIVE ${root} ${root}/*)
+  foreach(layer ${linked})
+    if(NOT layer IN_LIST visible)
+      file(REMOVE ${root}/${layer})
+    endif()
+  endforeach()
   foreach(layer ${visible})
     if(NOT EXISTS ${root}/${layer})
       file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${layer} ${root}/${layer} SYMBOLIC)

@@ -73,7 +73,7 @@ void PagePublisher::run_stopped() {
 
 void remote_stop(form::Controller& c) {
   if (!c.c(ctl::Timer1).on()) return;
-  c.act_as(c.c(ctl::Stop_sys_button), [&c] { ui::stop_system(c, kRemoteStopReason); });
+  c.act_as(c.c(ctl::Stop_sys_button), [&c] { ui::operator_stop(c, kRemoteStopReason); });
 }
 
 }  // namespace kolvar::remote
