@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "alerts/live_alerts.h"
 #include "platform/time/wall_clock.h"
-#include "remote/live_alerts.h"
 #include "ui/headless.h"
 
 namespace {

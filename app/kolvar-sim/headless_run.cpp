@@ -12,6 +12,7 @@
 #include <ostream>
 #include <vector>
 
+#include "alerts/live_alerts.h"
 #include "desk/port_status.h"
 #include "form/names.h"
 #include "platform/failure.h"
@@ -19,7 +20,6 @@
 #include "record/run_record.h"
 #include "record/snapshot.h"
 #include "remote/alert_plan.h"
-#include "remote/live_alerts.h"
 #include "remote/live_page.h"
 #include "simrun/preheat.h"
 #include "simrun/rig.h"

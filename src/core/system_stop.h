@@ -9,6 +9,10 @@ namespace kolvar::core {
 // The first line of the panel after a system stop; the reason follows it.
 inline constexpr std::string_view kStoppedHeading = "СИСТЕМА ОСТАНОВЛЕНА";
 
+// The reason of a stop asked for from afar (the web page's "Стоп системы"),
+// beside the operator's own "Остановлено пользователем".
+inline constexpr const char* kRemoteStopReason = "Остановлено пользователем (удалённо)";
+
 // Stopped, as the operator sees it: no cycle runs and the panel shows a stop.
 bool system_stopped(const form::Controller& c);
 

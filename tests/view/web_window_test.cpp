@@ -16,8 +16,8 @@
 
 #include "desktop_rig.h"
 #include "platform/time/manual_clock.h"
-#include "remote/http_client.h"
 #include "view/web_badge.h"
+#include "web/http_client.h"
 
 namespace kolvar::view {
 namespace {
