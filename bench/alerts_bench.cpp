@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/wall_clock.h"
-#include "remote/live_alerts.h"
+#include "alerts/live_alerts.h"
+#include "platform/time/wall_clock.h"
 #include "ui/headless.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "form/controller.h"
 #include "form/real_time_driver.h"
-#include "platform/default_ports.h"
-#include "platform/port_backend.h"
+#include "platform/ports/default_ports.h"
+#include "platform/ports/port_backend.h"
 
 namespace kolvar::bench {
 

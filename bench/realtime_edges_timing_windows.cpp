@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "edge_timing.h"
-#include "platform/monotonic_alarm.h"
+#include "platform/time/monotonic_alarm.h"
 #include "winview/desktop.h"
 #include "winview/message_loop.h"
 

@@ -11,7 +11,7 @@
 
 #include "chart/decimation.h"
 #include "chart/plot_channels.h"
-#include "platform/append_file.h"
+#include "platform/files/append_file.h"
 #include "record/record_format.h"
 #include "record/snapshot.h"
 #include "ui/headless.h"

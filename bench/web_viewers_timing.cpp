@@ -20,13 +20,13 @@
 #include <vector>
 
 #include "edge_timing.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "record/snapshot.h"
-#include "remote/http_client.h"
 #include "remote/live_page.h"
 #include "remote/web_plan.h"
 #include "view/desktop.h"
+#include "web/http_client.h"
 
 namespace {
 

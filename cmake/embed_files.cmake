@@ -1,7 +1,7 @@
 # cmake -DOUTPUT=FILE.cpp -DFILES="a;b" -P embed_files.cmake: FILE.cpp defines
 # kolvar::remote::page_file() over the bytes of each file, found by its name.
-set(text "// Made by cmake/embed_files.cmake from src/remote/page/; do not edit.\n")
-string(APPEND text "#include \"remote/page_files.h\"\n\nnamespace kolvar::remote {\nnamespace {\n")
+set(text "// Made by cmake/embed_files.cmake from src/web/page/; do not edit.\n")
+string(APPEND text "#include \"web/page_files.h\"\n\nnamespace kolvar::remote {\nnamespace {\n")
 string(REPLACE "|" ";" FILES "${FILES}")
 set(index 0)
 set(table "")

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "fuzz_support.h"
-#include "platform/gpio_map.h"
+#include "platform/ports/gpio_map.h"
 
 using namespace kolvar;
 

@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "fuzz_support.h"
-#include "remote/request_head.h"
-#include "remote/router.h"
 #include "remote/web_plan.h"
 #include "remote/web_settings.h"
+#include "web/request_head.h"
+#include "web/router.h"
 
 using namespace kolvar;
 
@@ -37,7 +37,7 @@ class Data : public remote::PageData {
         "the plot's size is bounded");
     return "<svg/>";
   }
-  std::optional<std::string> record_csv(const std::string& file) override {
+  std::optional<std::string> record_csv(const std::string& file, std::uint64_t) override {
     fuzz::require(file == "runs/r.csv", "only the run's own record is read", file);
     return std::string("x");
   }

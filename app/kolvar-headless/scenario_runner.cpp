@@ -13,7 +13,7 @@
 #include "kolvar-headless/script_errors.h"
 #include "kolvar-headless/sim_commands.h"
 #include "platform/failure.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "ui/headless.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "ui/headless.h"
 
 namespace kolvar::headless {

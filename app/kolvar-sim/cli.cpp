@@ -3,10 +3,10 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "alerts/alert_settings.h"
 #include "kolvar-sim/headless_run.h"
 #include "kolvar-sim/options.h"
 #include "platform/command_line.h"
-#include "remote/alert_settings.h"
 
 namespace kolvar::simapp {
 

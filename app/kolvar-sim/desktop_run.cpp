@@ -8,7 +8,7 @@
 #include "alert_window.h"
 #include "kolvar-sim/sim_test_seam.h"
 #include "platform/failure.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
 #include "simrun/rig.h"

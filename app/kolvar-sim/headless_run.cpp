@@ -12,14 +12,14 @@
 #include <ostream>
 #include <vector>
 
+#include "alerts/live_alerts.h"
 #include "desk/port_status.h"
 #include "form/names.h"
 #include "platform/failure.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "record/snapshot.h"
 #include "remote/alert_plan.h"
-#include "remote/live_alerts.h"
 #include "remote/live_page.h"
 #include "simrun/preheat.h"
 #include "simrun/rig.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "remote/alert_settings.h"
+#include "alerts/alert_settings.h"
 #include "remote/web_plan.h"
 #include "simrun/takeoff_choice.h"
 

@@ -2,9 +2,9 @@
 // The alerts of a window program (kolvar, kolvar-sim without --headless).
 #include <memory>
 
-#include "platform/wall_clock.h"
-#include "remote/alert_settings.h"
-#include "remote/live_alerts.h"
+#include "alerts/alert_settings.h"
+#include "alerts/live_alerts.h"
+#include "platform/time/wall_clock.h"
 #include "view/desktop.h"
 
 namespace kolvar::app {

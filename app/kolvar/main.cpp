@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "alert_window.h"
+#include "alerts/alert_settings.h"
 #include "platform/command_line.h"
-#include "platform/port_choice.h"
-#include "platform/wall_clock.h"
+#include "platform/ports/port_choice.h"
+#include "platform/time/wall_clock.h"
 #include "plot/live_plot.h"
 #include "record/run_record.h"
-#include "remote/alert_settings.h"
 #include "remote/web_plan.h"
 #include "view/companions.h"
 #include "view/desktop.h"

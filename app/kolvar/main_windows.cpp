@@ -10,8 +10,8 @@
 
 #include "console_output.h"
 #include "platform/command_line.h"
-#include "platform/quit_requests.h"
-#include "platform/wall_clock.h"
+#include "platform/processes/quit_requests.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "remote/web_plan.h"
 #include "win_web_page.h"

@@ -12,7 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "view/desktop.h"
 
 namespace {

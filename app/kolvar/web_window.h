@@ -2,7 +2,7 @@
 // The web page of a window program (kolvar, kolvar-sim without --headless).
 #include <memory>
 
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "remote/live_page.h"
 #include "remote/web_plan.h"

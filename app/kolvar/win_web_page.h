@@ -6,8 +6,8 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/wait_handle.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wait_handle.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "remote/live_page.h"
 #include "remote/web_plan.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::chart {
 

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::chart {
 

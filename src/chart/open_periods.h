@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::chart {
 

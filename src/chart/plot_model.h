@@ -9,7 +9,7 @@
 
 #include "chart/decimation.h"
 #include "chart/open_periods.h"
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "record/sample.h"
 
 namespace kolvar::chart {

@@ -4,7 +4,7 @@
 // a zoom or a pan fixes the stretch and drops following until asked again.
 #include <optional>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::chart {
 

@@ -3,7 +3,7 @@
 // column holds every sensor to the last digit for a quarter of an hour while
 // its pot heats, so such lines are not taken as fresh.
 #include "form/controller.h"
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::core {
 

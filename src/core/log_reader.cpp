@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/failure.h"
-#include "platform/read_only_file.h"
+#include "platform/files/read_only_file.h"
 #include "platform/system_reason.h"
 
 namespace kolvar::core {

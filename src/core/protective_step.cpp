@@ -11,11 +11,6 @@ namespace kolvar::core {
 
 namespace {
 
-void stop(form::Controller& c, const std::string& reason) {
-  c.set_stop_reason(reason);
-  system_stop(c);
-}
-
 // A count below zero can only come from an edit by hand; it means no cycles
 // are left, or the stop would never come.
 bool none_left(const std::optional<long long>& left) {
@@ -28,11 +23,11 @@ Protection protective_step(form::Controller& c) {
   // The overheat count is kept by vapour take-off; a count that cannot be
   // read at all cannot have run out.
   if (none_left(cycles_left(c, ctl::peregrev, ctl::peregrev_def))) {
-    stop(c, "Перегрев");
+    system_stop(c, "Перегрев");
     return Protection::Stopped;
   }
   if (role_over(c, kTank, c.c(ctl::V, 3))) {
-    stop(c, "Достигнут предел температуры бака");
+    system_stop(c, "Достигнут предел температуры бака");
     return Protection::Stopped;
   }
 
@@ -47,7 +42,7 @@ Protection protective_step(form::Controller& c) {
     const std::optional<long long> left = cycles_left(c, ctl::net_vodi, ctl::net_vodi_def);
     // With no count to keep, the cooler is over its limit now: stop.
     if (!left || *left <= 0) {
-      stop(c, "Перегрев холодильника");
+      system_stop(c, "Перегрев холодильника");
       return Protection::Stopped;
     }
     no_water.set_text(std::to_string(*left - 1));
@@ -58,7 +53,7 @@ Protection protective_step(form::Controller& c) {
   bool stopped = false;
   for (int role = 1; role <= kRoleCount; ++role) {
     if (role_over(c, role, c.c(ctl::hot))) {
-      stop(c, "Аварийный перегрев\r\n" + c.c(ctl::L, role).text());
+      system_stop(c, "Аварийный перегрев\r\n" + c.c(ctl::L, role).text());
       stopped = true;
     }
   }

@@ -19,21 +19,20 @@ bool active(const form::Controller& c, form::Name check_box) {
   return box.value() == 1 && box.enabled();
 }
 
-Flow stop_system(form::Controller& c, const char* reason) {
-  c.set_stop_reason(reason);
-  system_stop(c);
-  return Flow::EndCycle;
-}
-
 // The manual percentage from the tank temperature.
 Flow follow_tank_line(form::Controller& c) {
-  if (!role_enabled(c, kTank)) return stop_system(c, "Не включен датчик температуры бака");
+  if (!role_enabled(c, kTank)) {
+    system_stop(c, "Не включен датчик температуры бака");
+    return Flow::EndCycle;
+  }
   const int t1 = c.c(ctl::temp_shim1_scr).value();
   const int t2 = c.c(ctl::temp_shim2_scr).value();
   const double tk = role_temperature(c, kTank) * 10;
   const int k = c.c(ctl::kalibr_kolonni_scr).value();
-  if (t2 - t1 <= 0)
-    return stop_system(c, "в настройках t° начала снижения отбора ниже t° окончания отбора");
+  if (t2 - t1 <= 0) {
+    system_stop(c, "в настройках t° начала снижения отбора ниже t° окончания отбора");
+    return Flow::EndCycle;
+  }
   const long long percent = form::round_half_even(tank_line_percent(t1, t2, tk, k));
   c.change_value(c.c(ctl::manual_otb), static_cast<int>(percent));
   c.c(ctl::manual_otb_1).set_text(std::to_string(percent));

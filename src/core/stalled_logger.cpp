@@ -19,8 +19,7 @@ Stalled check_stalled_logger(form::Controller& c) {
     return Stalled::Restarted;
   }
   c.set_restart_mark(false);
-  c.set_stop_reason(kStalledLogReason);
-  system_stop(c);
+  system_stop(c, kStalledLogReason);
   return Stalled::Stopped;
 }
 

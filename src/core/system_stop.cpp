@@ -38,7 +38,8 @@ bool system_stopped(const form::Controller& c) {
   return !c.c(ctl::Timer1).on() && c.c(ctl::News).text().starts_with(kStoppedHeading);
 }
 
-void system_stop(form::Controller& c) {
+void system_stop(form::Controller& c, const std::string& reason) {
+  c.set_stop_reason(reason);
   // Cooling that runs goes on for a while (see cooldown.h).
   const bool coil = coil_cooling_on(c);
   const bool water = valve_carries_water(c);

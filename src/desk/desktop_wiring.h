@@ -7,7 +7,7 @@
 
 #include "form/real_time_driver.h"
 #include "form/scaled_millis.h"
-#include "platform/default_ports.h"
+#include "platform/ports/default_ports.h"
 #include "platform/services.h"
 
 namespace kolvar::desk {

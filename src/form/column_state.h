@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::form {
 

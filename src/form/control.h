@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::form {
 

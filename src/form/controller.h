@@ -15,8 +15,8 @@
 #include "form/port_state.h"
 #include "form/valve_news.h"
 #include "form/virtual_clock.h"
+#include "platform/files/settings_file.h"
 #include "platform/services.h"
-#include "platform/settings_file.h"
 
 namespace kolvar::form {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "form/control.h"
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::form {
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "form/controller.h"
-#include "platform/clock.h"
-#include "platform/fakes.h"
+#include "platform/time/clock.h"
+#include "platform/time/manual_clock.h"
 
 namespace kolvar::form {
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::form {
 

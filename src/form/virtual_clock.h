@@ -2,8 +2,8 @@
 // Virtual time for tests, the scenario runner and the simulator's fast mode.
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/fakes.h"
+#include "platform/time/clock.h"
+#include "platform/time/manual_clock.h"
 
 namespace kolvar::form {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "logger/usage_error.h"
-#include "platform/read_only_file.h"
+#include "platform/files/read_only_file.h"
 
 namespace kolvar::logger {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/services.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::platform {
 
@@ -19,17 +19,6 @@ struct Recorded {
   std::string text;
 
   bool operator==(const Recorded&) const = default;
-};
-
-class ManualClock : public Clock {
- public:
-  explicit ManualClock(Millis start = 0) : now_(start) {}
-  Millis now() const override { return now_; }
-  void set(Millis now) { now_ = now; }
-  void advance(Millis by) { now_ += by; }
-
- private:
-  Millis now_;
 };
 
 // Records each call: the time and the text (message, file, path).

@@ -4,8 +4,8 @@
 // scenario runner.
 #include <string>
 
-#include "platform/clock.h"
-#include "platform/port_backend.h"
+#include "platform/ports/port_backend.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::platform {
 

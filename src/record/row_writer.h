@@ -13,7 +13,7 @@
 #include <system_error>
 #include <thread>
 
-#include "platform/append_file.h"
+#include "platform/files/append_file.h"
 
 namespace kolvar::record {
 

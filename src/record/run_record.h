@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "form/controller.h"
-#include "platform/append_file.h"
-#include "platform/wall_clock.h"
+#include "platform/files/append_file.h"
+#include "platform/time/wall_clock.h"
 #include "record/row_writer.h"
 #include "record/run_listener.h"
 #include "record/sample.h"

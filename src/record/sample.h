@@ -6,8 +6,8 @@
 #include <string>
 
 #include "form/takeoff.h"
-#include "platform/clock.h"
-#include "platform/wall_clock.h"
+#include "platform/time/clock.h"
+#include "platform/time/wall_clock.h"
 
 namespace kolvar::record {
 

@@ -1,6 +1,6 @@
 #include "remote/alert_plan.h"
 
-#include "platform/private_file.h"
+#include "platform/files/private_file.h"
 #include "platform/system_reason.h"
 
 namespace kolvar::remote {

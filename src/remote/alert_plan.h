@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "remote/alert_settings.h"
+#include "alerts/alert_settings.h"
 #include "remote/web_settings.h"
 
 namespace kolvar::remote {

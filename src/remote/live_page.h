@@ -7,10 +7,10 @@
 
 #include "form/controller.h"
 #include "record/run_record.h"
-#include "remote/page_hub.h"
-#include "remote/page_publisher.h"
 #include "remote/web_plan.h"
-#include "remote/web_server.h"
+#include "web/page_hub.h"
+#include "web/page_publisher.h"
+#include "web/web_server.h"
 
 namespace kolvar::remote {
 

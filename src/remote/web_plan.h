@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "remote/web_address.h"
 #include "remote/web_settings.h"
+#include "web/web_address.h"
 
 namespace kolvar::remote {
 

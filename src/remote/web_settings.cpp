@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <system_error>
 
-#include "platform/random_bytes.h"
-#include "platform/read_only_file.h"
+#include "platform/files/read_only_file.h"
+#include "platform/network/random_bytes.h"
 #include "platform/system_reason.h"
 #include "platform/trimmed.h"
 

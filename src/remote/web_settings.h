@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "remote/alert_settings.h"
-#include "remote/web_address.h"
+#include "alerts/alert_settings.h"
+#include "web/web_address.h"
 
 namespace kolvar::remote {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The save and the "Применить" buttons that perform it.
 #include "form/controller.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 
 namespace kolvar::settings {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Giving the settings file's values to the controls.
 #include "form/controller.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 
 namespace kolvar::settings {
 

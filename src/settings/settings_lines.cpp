@@ -4,7 +4,7 @@
 #include <string>
 
 #include "form/setting_table.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 
 namespace kolvar::settings {
 namespace {

@@ -8,7 +8,7 @@
 // - the working-signal line, whose changes of level a watchdog relay can watch.
 #include <cstdint>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "sim/wiring.h"
 
 namespace kolvar::sim {

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/clock.h"
 #include "platform/log_line_layout.h"
+#include "platform/time/clock.h"
 #include "sim/sensor_reading.h"
 
 namespace kolvar::sim {

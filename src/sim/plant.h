@@ -34,9 +34,9 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/clock.h"
-#include "platform/port_backend.h"
+#include "platform/ports/port_backend.h"
 #include "platform/services.h"
+#include "platform/time/clock.h"
 #include "sim/actuators.h"
 #include "sim/boiler.h"
 #include "sim/column.h"

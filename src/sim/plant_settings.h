@@ -4,7 +4,7 @@
 // step; the rest are read once, when the plant is built.
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "sim/logger_writer.h"
 #include "sim/wiring.h"
 

@@ -2,7 +2,7 @@
 // What a status display or a run summary can read off the plant.
 #include <cstdint>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "sim/boiler.h"
 #include "sim/mixture.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // A port backend that hands every call on to one owned elsewhere: the
 // desktop owns its backends, while the simulated column outlives it.
-#include "platform/port_backend.h"
+#include "platform/ports/port_backend.h"
 
 namespace kolvar::simrun {
 

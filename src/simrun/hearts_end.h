@@ -13,7 +13,7 @@
 #include <deque>
 #include <optional>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 
 namespace kolvar::simrun {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/port_backend.h"
+#include "platform/ports/port_backend.h"
 #include "platform/services.h"
 #include "sim/plant.h"
 

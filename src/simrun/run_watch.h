@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/clock.h"
+#include "platform/time/clock.h"
 #include "sim/mixture.h"
 #include "simrun/hearts_end.h"
 #include "simrun/sim_world.h"

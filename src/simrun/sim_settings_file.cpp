@@ -4,7 +4,7 @@
 
 #include "form/names.h"
 #include "platform/failure.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 #include "settings/path_encoding.h"
 #include "settings/save.h"
 #include "settings/value_forms.h"

@@ -5,8 +5,8 @@
 // Everything runs on one virtual clock, as fast as the machine allows.
 #include "form/controller.h"
 #include "form/virtual_clock.h"
-#include "platform/fake_port.h"
 #include "platform/fakes.h"
+#include "platform/ports/fake_port.h"
 #include "sim/plant.h"
 #include "simrun/one_clock.h"
 #include "simrun/plant_connection.h"

@@ -32,12 +32,11 @@ void Start_sys_button_Click(form::Controller& c) {
 }
 
 void Stop_sys_button_Click(form::Controller& c) {
-  stop_system(c, "Остановлено пользователем");
+  operator_stop(c, "Остановлено пользователем");
 }
 
-void stop_system(form::Controller& c, const std::string& reason) {
-  c.set_stop_reason(reason);
-  core::system_stop(c);
+void operator_stop(form::Controller& c, const std::string& reason) {
+  core::system_stop(c, reason);
   c.c(ctl::otb).set_text("0");
 }
 

@@ -9,9 +9,10 @@ namespace kolvar::ui {
 
 void Start_sys_button_Click(form::Controller& c);
 void Stop_sys_button_Click(form::Controller& c);
-// What "Стоп системы" does, with `reason` for the stop: the button's own, or
-// that of a stop asked for from elsewhere (the web page).
-void stop_system(form::Controller& c, const std::string& reason);
+// What "Стоп системы" does (the system stop, and the take-off shown as none),
+// with `reason` for the stop: the button's own, or that of a stop asked for
+// from elsewhere (the web page).
+void operator_stop(form::Controller& c, const std::string& reason);
 void otbor_up_button_Click(form::Controller& c);
 void otbor_down_button_Click(form::Controller& c);
 void manual_otb_Ch_Click(form::Controller& c);

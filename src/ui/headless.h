@@ -6,8 +6,8 @@
 
 #include "form/controller.h"
 #include "form/virtual_clock.h"
-#include "platform/fake_port.h"
 #include "platform/fakes.h"
+#include "platform/ports/fake_port.h"
 
 namespace kolvar::ui {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/quit_requests.h"
+#include "platform/processes/quit_requests.h"
 
 namespace kolvar::view {
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "form/real_time_driver.h"
-#include "platform/monotonic_alarm.h"
+#include "platform/time/monotonic_alarm.h"
 
 namespace kolvar::view {
 

@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "core/system_stop.h"
-#include "platform/shared_file.h"
+#include "platform/files/shared_file.h"
 
 namespace kolvar::view {
 

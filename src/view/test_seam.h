@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "view/desktop.h"
 
 namespace kolvar::view {

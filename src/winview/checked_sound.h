@@ -5,7 +5,7 @@
 // are checked first: a Failure means no sound will be heard.
 #include <string>
 
-#include "platform/windows_sound.h"
+#include "platform/sound/windows_sound.h"
 
 namespace kolvar::winview {
 

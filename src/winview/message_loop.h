@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/wait_handle.h"
+#include "platform/time/wait_handle.h"
 
 namespace kolvar::winview {
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "form/real_time_driver.h"
-#include "platform/monotonic_alarm.h"
+#include "platform/time/monotonic_alarm.h"
 #include "winview/message_loop.h"
 
 namespace kolvar::winview {

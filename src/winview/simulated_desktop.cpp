@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "simrun/borrowed_port.h"
 #include "simrun/preheat.h"
 #include "simrun/takeoff_plumbing.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/system_stop.h"
-#include "platform/shared_file.h"
+#include "platform/files/shared_file.h"
 #include "winview/win32.h"
 
 namespace kolvar::winview {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "form/json_text.h"
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 
 namespace kolvar::winview {
 

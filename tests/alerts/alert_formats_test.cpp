@@ -1,5 +1,5 @@
 // What each channel sends, field by field, for the services that read it.
-#include "remote/alert_formats.h"
+#include "alerts/alert_formats.h"
 
 #include <gtest/gtest.h>
 

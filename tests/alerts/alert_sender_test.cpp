@@ -2,7 +2,7 @@
 // through retries, a failing channel told once and its recovery once, and an
 // end that does not wait for a channel that never works. The clock stands
 // still and retries are due at once, so nothing here waits on time.
-#include "remote/alert_sender.h"
+#include "alerts/alert_sender.h"
 
 #include <gtest/gtest.h>
 

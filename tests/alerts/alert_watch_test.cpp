@@ -1,14 +1,14 @@
 // Which changes of the column are worth an alert, and the controller's own
 // events seen through the watch.
-#include "remote/alert_watch.h"
+#include "alerts/alert_watch.h"
 
 #include <gtest/gtest.h>
 
+#include "alerts/alert_formats.h"
 #include "core/start_warnings.h"
 #include "form/names.h"
 #include "record/record_rig.h"
-#include "remote/alert_formats.h"
-#include "remote/page_publisher.h"
+#include "web/page_publisher.h"
 
 namespace kolvar::remote {
 namespace {

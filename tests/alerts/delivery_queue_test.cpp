@@ -1,5 +1,5 @@
 // The queue on virtual time: order per channel, back-off, giving up, bounds.
-#include "remote/delivery_queue.h"
+#include "alerts/delivery_queue.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // A letter of plain text for the alerts' tests.
 #include <string>
 
-#include "remote/delivery_queue.h"
+#include "alerts/delivery_queue.h"
 
 namespace kolvar::remote::testing {
 

@@ -188,10 +188,7 @@ TEST_F(ProtectiveStep, EveryRoleOverTheEmergencyLimitStopsOnceAndTheLastOneIsSho
 
 class SystemStop : public ProtectiveStep {
  protected:
-  void stop_now() {
-    r.c.set_stop_reason("Остановлено пользователем");
-    system_stop(r.c);
-  }
+  void stop_now() { system_stop(r.c, "Остановлено пользователем"); }
 };
 
 TEST_F(SystemStop, OutputsGoToTheStoppedStateTheCoilAfterItsCoolDown) {

@@ -9,7 +9,7 @@
 #include "core/system_stop.h"
 #include "io/valve.h"
 #include "platform/failure.h"
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "ui/headless.h"
 
 namespace kolvar::core {
@@ -104,7 +104,7 @@ TEST_F(VapourPause, APauseThatIsNoNumberAfterAStopKeepsTheStopMessage) {
   // leave the valve's message over the reason of the stop.
   r.h.advance(150000);
   ASSERT_TRUE(r.c.c(ctl::Timer4).on());
-  system_stop(r.c);
+  system_stop(r.c, "Остановлено пользователем");
   const std::string stopped = r.c.c(ctl::News).text();
   r.c.c(ctl::time3).set_text("1e3");
   EXPECT_THROW(Timer4_Timer(r.c), Failure);

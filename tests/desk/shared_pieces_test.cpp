@@ -10,7 +10,7 @@
 #include "desk/twips.h"
 #include "desk/wave_file.h"
 #include "form/form.h"
-#include "platform/fakes.h"
+#include "platform/time/manual_clock.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "form/names.h"
-#include "platform/fake_port.h"
 #include "platform/fakes.h"
+#include "platform/ports/fake_port.h"
 
 namespace kolvar::form {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/failure.h"
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "rig.h"
 
 namespace kolvar::io {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/failure.h"
-#include "platform/no_port.h"
+#include "platform/ports/no_port.h"
 #include "rig.h"
 
 namespace kolvar::io {

@@ -8,7 +8,7 @@
 #include "io/lift.h"
 #include "io/valve.h"
 #include "platform/failure.h"
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "rig.h"
 
 namespace kolvar::io {

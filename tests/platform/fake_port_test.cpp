@@ -1,4 +1,4 @@
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/time/manual_clock.h"
 
 namespace kolvar::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/gpio_map.h"
+#include "platform/ports/gpio_map.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/port_choice.h"
+#include "platform/ports/port_choice.h"
 
 namespace kolvar::platform {
 namespace {

@@ -1,6 +1,6 @@
 #ifdef __linux__
 
-#include "platform/ioperm_port.h"
+#include "platform/ports/ioperm_port.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

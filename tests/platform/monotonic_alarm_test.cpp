@@ -1,4 +1,4 @@
-#include "platform/monotonic_alarm.h"
+#include "platform/time/monotonic_alarm.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>

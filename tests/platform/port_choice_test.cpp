@@ -1,6 +1,6 @@
 #ifdef __linux__
 
-#include "platform/port_choice.h"
+#include "platform/ports/port_choice.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "platform/posix_launcher.h"
+#include "platform/processes/posix_launcher.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

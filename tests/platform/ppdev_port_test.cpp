@@ -1,6 +1,6 @@
 #ifdef __linux__
 
-#include "platform/ppdev_port.h"
+#include "platform/ports/ppdev_port.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

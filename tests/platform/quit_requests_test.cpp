@@ -1,4 +1,4 @@
-#include "platform/quit_requests.h"
+#include "platform/processes/quit_requests.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

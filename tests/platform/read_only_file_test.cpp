@@ -1,5 +1,5 @@
 // A small file from outside read whole, or refused at once by what it is.
-#include "platform/read_only_file.h"
+#include "platform/files/read_only_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

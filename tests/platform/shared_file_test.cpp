@@ -1,5 +1,5 @@
 // The stop sound copied into a working folder only when it has none.
-#include "platform/shared_file.h"
+#include "platform/files/shared_file.h"
 
 #include <gtest/gtest.h>
 

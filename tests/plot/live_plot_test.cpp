@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "chart/record_reader.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "settings/save.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/record_reader.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "settings/save.h"
 #include "support/file_bytes.h"

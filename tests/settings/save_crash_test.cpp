@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "file_lines.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 
 namespace kolvar::settings {
 namespace {

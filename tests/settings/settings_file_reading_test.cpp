@@ -6,7 +6,7 @@
 
 #include "file_lines.h"
 #include "platform/failure.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 
 namespace kolvar::settings {
 namespace {

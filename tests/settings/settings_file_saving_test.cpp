@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "file_lines.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 #include "unprivileged.h"
 
 namespace kolvar::settings {

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 #include "support/file_bytes.h"
 
 namespace kolvar::settings {

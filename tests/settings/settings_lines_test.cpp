@@ -7,7 +7,7 @@
 #include <string>
 
 #include "form/setting_table.h"
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 #include "settings/save.h"
 #include "settings_rig.h"
 #include "ui/headless.h"

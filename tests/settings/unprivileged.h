@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/settings_file.h"
+#include "platform/files/settings_file.h"
 
 namespace kolvar::settings::testing {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "support/temp_folder.h"
 #include "view/desktop.h"
 #include "view/scale_memory.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "desktop_rig.h"
-#include "platform/port_choice.h"
+#include "platform/ports/port_choice.h"
 
 namespace kolvar::view {
 namespace {

@@ -15,8 +15,9 @@
 #include <fstream>
 
 #include "desktop_rig.h"
-#include "remote/http_client.h"
+#include "platform/time/manual_clock.h"
 #include "view/web_badge.h"
+#include "web/http_client.h"
 
 namespace kolvar::view {
 namespace {

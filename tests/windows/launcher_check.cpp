@@ -5,7 +5,7 @@
 
 #include "check.h"
 #include "platform/failure.h"
-#include "platform/windows_launcher.h"
+#include "platform/processes/windows_launcher.h"
 
 namespace {
 

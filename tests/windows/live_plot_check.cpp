@@ -9,7 +9,7 @@
 
 #include "check.h"
 #include "fresh_folder.h"
-#include "platform/wall_clock.h"
+#include "platform/time/wall_clock.h"
 #include "settings/save.h"
 #include "ui/headless.h"
 #include "winview/live_plot.h"

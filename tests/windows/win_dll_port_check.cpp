@@ -7,7 +7,7 @@
 
 #include "check.h"
 #include "platform/failure.h"
-#include "platform/win_dll_port.h"
+#include "platform/ports/win_dll_port.h"
 
 namespace {
 

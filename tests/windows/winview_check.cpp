@@ -13,7 +13,7 @@
 #include "desk/twips.h"
 #include "form/names.h"
 #include "platform/failure.h"
-#include "platform/fake_port.h"
+#include "platform/ports/fake_port.h"
 #include "winview/checked_sound.h"
 #include "winview/companions.h"
 #include "winview/desktop.h"
