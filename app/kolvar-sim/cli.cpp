@@ -29,7 +29,13 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << "kolvar-sim: " << e.what() << '\n' << kUsage << remote::kAlertUsage;
     return platform::kUsageStatus;
   }
-  if (!options.headless && window) return window(options, err);
+  if (!options.headless && window)
+    return window(
+        {{options.litres, options.strength, options.watts, options.seed, options.pressure_hpa},
+         options.cold,
+         options.web,
+         options.alerts},
+        err);
   if (!options.headless) {
     err << "kolvar-sim: the window on the simulated column needs the desktop build;\n"
            "use --headless for a run without it\n"

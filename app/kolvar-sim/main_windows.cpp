@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "kolvar-sim/cli.h"
-#include "kolvar-sim/desktop_run.h"
-#include "kolvar/console_output.h"
+#include "winview/parent_console.h"
+#include "winview/sim_window_run.h"
 
 int main(int argc, char** argv) {
-  using namespace kolvar::simapp;
-  kolvar_app::attach_parent_console();
+  kolvar::winview::attach_parent_console();
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return run_cli(args, std::cout, std::cerr, [&](const Options& options, std::ostream& err) {
-    return run_window(argc, argv, options, err);
-  });
+  return kolvar::simapp::run_cli(
+      args, std::cout, std::cerr,
+      [](const kolvar::launch::SimWindowOptions& window, std::ostream& err) {
+        return kolvar::winview::run_sim_window(window, err);
+      });
 }

@@ -1,29 +1,13 @@
 #include "simview/simulated_desktop.h"
 
-#include <algorithm>
-
-#include "platform/ports/fake_port.h"
-#include "simrun/borrowed_port.h"
-#include "simrun/preheat.h"
-#include "simrun/takeoff_plumbing.h"
-
 namespace kolvar::simview {
-
-namespace {
-
-// Where the model's clock starts: where the plant's own has got to.
-platform::Millis warmed_up(sim::Plant& plant, bool cold) {
-  if (!cold) simrun::bring_to_boil(plant);
-  return plant.now();
-}
-
-}  // namespace
 
 SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
                                    form::ScaledMillis::Now now)
-    : plant_(settings), clock_(warmed_up(plant_, cold), std::move(now)), desktop_(wiring()) {
-  window_ = std::make_unique<SimWindow>(
-      SimWindow::Links{plant_, clock_, [this] { catch_up(); }, [this] { desktop_.act([] {}); }});
+    : rig_(settings, cold, std::move(now)), desktop_(rig_.wiring()) {
+  rig_.bind(desktop_);
+  window_ = std::make_unique<SimWindow>(SimWindow::Links{
+      rig_.plant(), rig_.clock(), [this] { rig_.catch_up(); }, [this] { desktop_.act([] {}); }});
   // At ten or sixty times real speed the refresh timer alone would show the
   // valve and the lift many cycles behind the main window.
   desktop_.controller().after_each_event(
@@ -33,33 +17,5 @@ SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold
 }
 
 SimulatedDesktop::~SimulatedDesktop() = default;
-
-view::Desktop::Wiring SimulatedDesktop::wiring() {
-  view::Desktop::Wiring w;
-  w.ports = [this](const platform::Clock& clock) {
-    // The plant is the first choice; the second is missing, as on a machine
-    // with one port driver.
-    auto second = std::make_unique<platform::FakePort>(clock, "inpout32.dll");
-    second->set_mode(platform::FakePort::Mode::Missing);
-    return platform::DefaultPorts{std::make_unique<simrun::BorrowedPort>(plant_),
-                                  std::move(second)};
-  };
-  w.launcher = &plant_;
-  w.scaled = &clock_;
-  w.before = [this](platform::Millis t) {
-    simrun::bring_plant_to(desktop_.controller(), plant_, t);
-  };
-  return w;
-}
-
-void SimulatedDesktop::catch_up() {
-  platform::Millis until = clock_();
-  if (auto due = desktop_.driver().next_due()) until = std::min(until, *due);
-  simrun::bring_plant_to(desktop_.controller(), plant_, until);
-}
-
-void SimulatedDesktop::start() {
-  desktop_.start();
-}
 
 }  // namespace kolvar::simview

@@ -1,12 +1,9 @@
 #pragma once
-// The desktop window on a simulated column: the controller on the model's
-// clock, whose rate the simulator's window sets, with the plant as its port
-// and as the launcher of the logger's program, and the simulator's window
-// beside the main one.
+// The desktop window on a simulated column, in Qt: the rig's desktop with the
+// simulator's window beside the main one.
 #include <memory>
 
-#include "form/scaled_millis.h"
-#include "sim/plant.h"
+#include "desk/simulated_rig.h"
 #include "simview/sim_window.h"
 #include "view/companions.h"
 #include "view/desktop.h"
@@ -15,39 +12,24 @@ namespace kolvar::simview {
 
 class SimulatedDesktop {
  public:
-  // Needs a QApplication and the plant's settings settled with the working
-  // folder's settings file. Unless `cold`, the plant is first brought to the
-  // boil on its own (a fraction of a second of work), and the model's clock
-  // goes on from the plant's time. Throws kolvar::Failure for settings that
-  // describe no rig.
-  // `now` reads the steady clock under the model's (a test gives its own).
+  // Needs a QApplication; the rest as desk::SimulatedRig.
   SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
                    form::ScaledMillis::Now now = &std::chrono::steady_clock::now);
-  SimulatedDesktop(const SimulatedDesktop&) = delete;
-  SimulatedDesktop& operator=(const SimulatedDesktop&) = delete;
   ~SimulatedDesktop();
 
   // Shows the main window; the simulator's follows beside it once the
   // window manager has put the main window in place.
-  void start();
+  void start() { desktop_.start(); }
 
   view::Desktop& desktop() { return desktop_; }
+  desk::SimulatedRig& rig() { return rig_; }
   SimWindow& sim_window() { return *window_; }
   // The windows beside the main one, the simulator's first; a window added
   // here (the plot) goes beside it.
   view::Companions& companions() { return *companions_; }
-  sim::Plant& plant() { return plant_; }
-  form::ScaledMillis& clock() { return clock_; }
-
-  // Brings the plant to the model's present, but never past a timer that is
-  // due and has not run yet: its handler must find the plant at its moment.
-  void catch_up();
 
  private:
-  view::Desktop::Wiring wiring();
-
-  sim::Plant plant_;
-  form::ScaledMillis clock_;
+  desk::SimulatedRig rig_;
   view::Desktop desktop_;
   std::unique_ptr<SimWindow> window_;
   std::unique_ptr<view::Companions> companions_;

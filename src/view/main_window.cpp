@@ -100,6 +100,14 @@ void MainWindow::keep_on_screen(const QSize& grown_by) {
   if (left != frame.left() || top != frame.top()) move(left, top);
 }
 
+void MainWindow::show_control(const form::Control& control, form::Prop prop) {
+  view_->show(control, prop);
+}
+
+void MainWindow::set_status(const std::string& text) {
+  set_status(QString::fromStdString(text));
+}
+
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {
   switch (prop) {
     case form::Prop::Text:

@@ -8,13 +8,14 @@
 #include <functional>
 #include <memory>
 
+#include "desk/window.h"
 #include "form/controller.h"
 #include "view/form_view.h"
 #include "view/scale_steps.h"
 
 namespace kolvar::view {
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public desk::Window {
  public:
   // on_close runs when the operator closes the window, before the process ends.
   MainWindow(form::Controller& controller, FormView::Act act, std::function<void()> on_close);
@@ -22,8 +23,11 @@ class MainWindow : public QMainWindow {
   FormView& view() { return *view_; }
   QWidget* canvas() const { return canvas_; }
   // The form's caption, size and keeping on top.
-  void show_form(const form::Control& form, form::Prop prop);
+  void show_form(const form::Control& form, form::Prop prop) override;
+  void show_control(const form::Control& control, form::Prop prop) override;
+  void set_status(const std::string& text) override;
   void set_status(const QString& text);
+  void open() override { show(); }
   QString status() const { return status_->text(); }
 
   // The scale in percent, one of the steps.

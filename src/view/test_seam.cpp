@@ -2,24 +2,17 @@
 
 #include <QEvent>
 #include <QObject>
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
-#include <string>
+
+#include "desk/test_seam.h"
 
 namespace kolvar::view {
-
-void print_test_event(platform::Millis t, const std::string& text) {
-  std::printf("@%lld %s\n", static_cast<long long>(t), text.c_str());
-  std::fflush(stdout);
-}
 
 struct FirstPaintPrinter::Filter : QObject {
   explicit Filter(const platform::Clock& clock) : clock(clock) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (!shown && event->type() == QEvent::Paint) {
       shown = true;
-      print_test_event(clock.now(), "shown");
+      desk::print_test_event(clock.now(), "shown");
     }
     return QObject::eventFilter(watched, event);
   }
@@ -33,50 +26,5 @@ FirstPaintPrinter::FirstPaintPrinter(Desktop& desktop)
 }
 
 FirstPaintPrinter::~FirstPaintPrinter() = default;
-
-TestSeam::TestSeam() {
-  const char* set = std::getenv("KOLVAR_TEST_PORT");
-  const std::string port = set ? set : "";
-  failing_port_ = port == "fail";
-  fake_port_ = port == "fake" || failing_port_;
-}
-
-TestSeam::~TestSeam() = default;
-
-Desktop::Wiring TestSeam::wiring() {
-  if (!fake_port_) return {};
-  auto make = [failing = failing_port_](const platform::Clock& clock) {
-    auto on_write = [](platform::Millis t, std::uint8_t byte) {
-      print_test_event(t, "port " + std::to_string(byte));
-    };
-    auto first = std::make_unique<platform::FakePort>(clock, "fake", on_write);
-    auto second = std::make_unique<platform::FakePort>(clock, "fake2", on_write);
-    if (failing) {
-      first->set_mode(platform::FakePort::Mode::Fails);
-      second->set_mode(platform::FakePort::Mode::Missing);
-    }
-    return platform::DefaultPorts{std::move(first), std::move(second)};
-  };
-  return {make, {}};
-}
-
-void TestSeam::attach(Desktop& desktop) {
-  if (!fake_port_) return;
-  printer_ = std::make_unique<FirstPaintPrinter>(desktop);
-}
-
-void TestSeam::after_start(Desktop& desktop) {
-  const char* clicks = std::getenv("KOLVAR_TEST_CLICKS");
-  if (!clicks) return;
-  std::istringstream names(clicks);
-  for (std::string name; names >> name;) {
-    form::Control* control = desktop.controller().form.find_full(name);
-    if (!control) {
-      std::fprintf(stderr, "kolvar: no control %s\n", name.c_str());
-      continue;
-    }
-    desktop.act([&] { desktop.controller().click(*control); });
-  }
-}
 
 }  // namespace kolvar::view

@@ -1,78 +1,22 @@
 #include "winview/desktop.h"
 
-#include <cstdio>
-#include <stdexcept>
-
-#include "desk/port_status.h"
-#include "form/names.h"
-#include "ui/handlers.h"
 #include "winview/win32.h"
 
 namespace kolvar::winview {
 
 Desktop::Desktop(Wiring wiring)
-    : scaled_(wiring.scaled),
-      before_(wiring.before),
-      clock_(desk::monotonic_source(wiring, steady_)),
-      ports_(wiring.ports ? wiring.ports(clock_) : platform::default_ports()),
-      services_{clock_,       *ports_.first, *ports_.second,
-                message_box_, sound_,        wiring.launcher ? *wiring.launcher : launcher_,
-                locale_},
-      controller_(services_),
-      driver_(controller_, clock_, std::move(wiring.before)) {
-  ui::register_handlers(controller_);
+    : desk::Desktop(std::move(wiring), {Win32Services::message_box, sound, launcher, locale,
+                                        [] { PostQuitMessage(0); },
+                                        [this] { Win32Services::message_box.owner_shown(); }}) {
   window_ = std::make_unique<MainWindow>(
-      controller_, [this](const std::function<void()>& input) { act(input); }, [this] { end(); });
-  message_box_.set_owner(window_->hwnd());
-  loop_ = std::make_unique<RealTimeLoop>(
-      driver_, [this](platform::Millis t) { return scaled_ ? scaled_->at(t) : steady_.at(t); },
-      [this] { after_event(); });
-  const form::Control* cycle = &controller_.c(ctl::Timer1);
-  controller_.form.set_observer([this, cycle](const form::Control& control, form::Prop prop) {
-    if (control.kind() == form::Kind::Form)
-      window_->show_form(control, prop);
-    else
-      window_->view().show(control, prop);
-    if (prop == form::Prop::On || prop == form::Prop::Interval) loop_->rearm();
-    if (&control == cycle && prop == form::Prop::On) resolution_.set_fine(control.on());
-  });
-}
-
-Desktop::~Desktop() {
-  controller_.form.set_observer({});
-}
-
-void Desktop::start() {
-  act([this] { controller_.start(); });
-  window_->show();
-  message_box_.owner_shown();
-}
-
-void Desktop::end() {
-  if (ended_) return;
-  ended_ = true;
-  if (controller_.c(ctl::Timer1).on())
-    act([this] { controller_.click(controller_.c(ctl::Stop_sys_button)); });
-  PostQuitMessage(0);
-}
-
-void Desktop::act(const std::function<void()>& input) {
-  try {
-    if (before_) before_(clock_.now());
-    input();
-  } catch (const std::exception& refused) {
-    std::fprintf(stderr, "kolvar: %s\n", refused.what());
-  }
-  after_event();
+      controller(), [this](const std::function<void()>& input) { act(input); }, [this] { end(); });
+  Win32Services::message_box.set_owner(window_->hwnd());
+  attach(*window_);
+  on_cycle_switched([this](bool running) { resolution.set_fine(running); });
 }
 
 std::vector<Watch> Desktop::watches() {
-  return {loop_->watch()};
-}
-
-void Desktop::after_event() {
-  window_->set_status(desk::port_status(controller_));
-  loop_->rearm();
+  return {{loop().handle(), [this] { loop().wake(); }}};
 }
 
 }  // namespace kolvar::winview

@@ -92,6 +92,10 @@ void MainWindow::show() {
   UpdateWindow(hwnd_);
 }
 
+void MainWindow::show_control(const form::Control& control, form::Prop prop) {
+  view_->show(control, prop);
+}
+
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {
   switch (prop) {
     case form::Prop::Text:

@@ -7,33 +7,36 @@
 #include <memory>
 #include <string>
 
+#include "desk/window.h"
 #include "form/controller.h"
 #include "winview/form_window.h"
 #include "winview/win32.h"
 
 namespace kolvar::winview {
 
-class MainWindow {
+class MainWindow : public desk::Window {
  public:
   // Creates the window, hidden, with its controls from the model's present
   // state. on_close runs when the operator or the system closes the window
   // (WM_CLOSE, the session ending), before the process ends.
   MainWindow(form::Controller& controller, FormWindow::Act act, std::function<void()> on_close);
-  ~MainWindow();
+  ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
   HWND hwnd() const { return hwnd_; }
   FormWindow& view() { return *view_; }
   // The form's caption, size and keeping on top.
-  void show_form(const form::Control& form, form::Prop prop);
-  void set_status(const std::string& text);
+  void show_form(const form::Control& form, form::Prop prop) override;
+  void show_control(const form::Control& control, form::Prop prop) override;
+  void set_status(const std::string& text) override;
   std::string status() const;
   // Once the web page serves: "Веб-страница" at the right of the status
   // line, its address the tool tip.
   void show_web_address(const std::string& url);
   const std::wstring& web_address() const { return web_address_; }
   void show();
+  void open() override { show(); }
   // Told once, at the window's first paint.
   void on_first_paint(std::function<void()> told) { on_first_paint_ = std::move(told); }
   // The window's DPI now (96 is 100 %).

@@ -37,8 +37,8 @@ TEST(SimOptions, WrongOptionsEndWithTwoAndTheUsage) {
   }
   // Without --headless the window is opened with the charge it is given; a
   // run's options are refused there.
-  Options window;
-  const WindowRun open = [&](const Options& o, std::ostream&) {
+  launch::SimWindowOptions window;
+  const WindowRun open = [&](const launch::SimWindowOptions& o, std::ostream&) {
     window = o;
     return 7;
   };
@@ -47,9 +47,9 @@ TEST(SimOptions, WrongOptionsEndWithTwoAndTheUsage) {
   EXPECT_NE(err.str().find("--trace is for --headless runs"), std::string::npos) << err.str();
   EXPECT_EQ(run_cli({"--tails"}, out, err, open), 2);
   EXPECT_EQ(run_cli({"--cold", "--litres", "20", "--seed", "3"}, out, err, open), 7);
-  EXPECT_TRUE(window.cold && !window.headless);
-  EXPECT_EQ(window.litres, 20);
-  EXPECT_EQ(window.seed, 3u);
+  EXPECT_TRUE(window.cold);
+  EXPECT_EQ(window.charge.litres, 20);
+  EXPECT_EQ(window.charge.seed, 3u);
   const Options o = parse_options({"--headless", "--takeoff", "pwm-tank", "--litres", "12.5",
                                    "--strength", "35", "--power", "1500", "--seed", "9"});
   EXPECT_TRUE(o.headless);

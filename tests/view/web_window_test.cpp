@@ -1,8 +1,6 @@
 // The window's web page as its operator meets it: the button with the
 // address and its QR code, and a stop from the page that the window shows
 // as its own, once however often the page asks.
-#include "web_window.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -13,9 +11,12 @@
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
+#include <sstream>
 
 #include "desktop_rig.h"
+#include "launch/desktop_program.h"
 #include "platform/time/manual_clock.h"
+#include "qtlaunch/qt_toolkit.h"
 #include "view/web_badge.h"
 #include "web/http_client.h"
 
@@ -29,7 +30,13 @@ using remote::testing::status_of;
 class WebWindow : public testing::DesktopRig {
  protected:
   std::unique_ptr<remote::LivePage> open(const remote::WebCommandLine& line, int& status) {
-    return app::open_web_page(desktop, record, line, wall, status);
+    status = 0;
+    try {
+      return launch::open_web_page(toolkit, record, {"kolvar", line, {}}, wall, out, err);
+    } catch (const launch::PartRefused&) {
+      status = 2;
+      return nullptr;
+    }
   }
   // The window's loop turns until `done` or a bound of turns: the page's
   // thread hands its work over through the loop, so the test waits on it
@@ -50,6 +57,10 @@ class WebWindow : public testing::DesktopRig {
   platform::ManualClock wall_base;
   platform::FollowingWallClock wall{wall_base, platform::LocalTime{}};
   record::RunRecord record{desktop.controller(), wall};
+  Companions beside{desktop.window()};
+  qtlaunch::QtToolkit toolkit{desktop, beside};
+  std::ostringstream out;
+  std::ostringstream err;
 };
 
 std::string token_of(const std::string& url) {

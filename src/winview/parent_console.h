@@ -3,10 +3,10 @@
 // --version print goes to the console it was started from, if any (or to
 // wherever its output was redirected).
 
-namespace kolvar_app {
+namespace kolvar::winview {
 
 // Makes standard output and standard error reach the parent's console when
 // they lead nowhere else.
 void attach_parent_console();
 
-}  // namespace kolvar_app
+}  // namespace kolvar::winview

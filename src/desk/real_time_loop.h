@@ -1,16 +1,17 @@
 #pragma once
-// The Win32 side of the real-time driver: one wake-up armed on the platform's
-// alarm for the earliest due timer, on the monotonic clock, and nothing while
-// no timer runs. The message loop waits on the alarm's handle with the
-// windows' messages, so nothing polls.
+// The timers on real time: one wake-up armed on the platform's alarm for the
+// earliest due timer, on the monotonic clock, and nothing while no timer
+// runs. A toolkit's event loop only watches handle() and calls wake() when
+// it is ready, so nothing polls and an idle window costs nothing between
+// wake-ups. (A toolkit's own timers round to milliseconds from the moment
+// they start, which would add up to a millisecond to every edge.)
 #include <chrono>
 #include <functional>
 
 #include "form/real_time_driver.h"
 #include "platform/time/monotonic_alarm.h"
-#include "winview/message_loop.h"
 
-namespace kolvar::winview {
+namespace kolvar::desk {
 
 class RealTimeLoop {
  public:
@@ -25,12 +26,11 @@ class RealTimeLoop {
   // Arms the wake-up for the driver's next due time (or disarms it). Call
   // after anything that may have switched a timer or changed an interval.
   void rearm();
-  // For the message loop: the alarm's handle and the run of the due timers.
-  Watch watch();
-
- private:
+  // What the event loop waits on, and what it calls once that is ready.
+  platform::WaitHandle handle() const { return alarm_.handle(); }
   void wake();
 
+ private:
   form::RealTimeDriver& driver_;
   At at_;
   std::function<void()> after_run_;
@@ -38,4 +38,4 @@ class RealTimeLoop {
   platform::MonotonicAlarm alarm_;
 };
 
-}  // namespace kolvar::winview
+}  // namespace kolvar::desk

@@ -1,10 +1,10 @@
-#include "console_output.h"
+#include "winview/parent_console.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-namespace kolvar_app {
+namespace kolvar::winview {
 
 namespace {
 
@@ -25,4 +25,4 @@ void attach_parent_console() {
   if (!err) (void)std::freopen("CONOUT$", "w", stderr);
 }
 
-}  // namespace kolvar_app
+}  // namespace kolvar::winview

@@ -1,0 +1,89 @@
+#include "launch/desktop_program.h"
+
+#include <memory>
+#include <ostream>
+
+#include "desk/port_status.h"
+#include "remote/alert_plan.h"
+
+namespace kolvar::launch {
+
+std::unique_ptr<remote::LivePage> open_web_page(Toolkit& toolkit, record::RunRecord& record,
+                                                const Asked& asked, const platform::WallClock& wall,
+                                                std::ostream& out, std::ostream& err) {
+  desk::Desktop& desktop = toolkit.desktop();
+  std::unique_ptr<remote::LivePage> page;
+  try {
+    const std::optional<remote::WebPlan> plan = remote::plan_web(asked.web);
+    if (!plan) return nullptr;
+    page = std::make_unique<remote::LivePage>(
+        desktop.controller(), record, *plan, desk::port_status, wall,
+        [&toolkit, &desktop](std::function<void()> work) {
+          // Into the event loop, as an operator's input would come.
+          toolkit.post([&desktop, work = std::move(work)] { desktop.act(work); });
+        });
+  } catch (const std::runtime_error& refusal) {  // WebRefusal, BindError
+    if (asked.web.given()) {
+      err << asked.program << ": " << refusal.what() << '\n';
+      throw PartRefused{};
+    }
+    desktop.controller().os.message_box.show(refusal.what());
+    return nullptr;
+  }
+  out << "web: " << page->url() << std::endl;
+  toolkit.show_web_address(page->url());
+  return page;
+}
+
+std::unique_ptr<remote::LiveAlerts> open_alerts(Toolkit& toolkit, const Asked& asked,
+                                                const platform::WallClock& wall, std::ostream& out,
+                                                std::ostream& err) {
+  desk::Desktop& desktop = toolkit.desktop();
+  const remote::AlertCommandLine& command_line = asked.alerts;
+  remote::AlertSettings settings;
+  try {
+    settings = remote::plan_alerts(command_line);
+    if (command_line.test_alert && !settings.any())
+      throw remote::AlertRefusal(
+          "--test-alert: no channel is set (--push, --webhook, --telegram, --mqtt or "
+          "kolvar-web.conf)");
+  } catch (const remote::AlertRefusal& refusal) {
+    if (command_line.any() || command_line.test_alert) {
+      err << asked.program << ": " << refusal.what() << '\n';
+      throw PartRefused{};
+    }
+    // A wrong file was told once already, by the web page's plan.
+    if (!refusal.file_wrong()) desktop.controller().os.message_box.show(refusal.what());
+    return nullptr;
+  }
+  if (!settings.any()) return nullptr;
+  auto alerts = std::make_unique<remote::LiveAlerts>(
+      desktop.controller(), settings, wall, desk::port_status, [&toolkit](const std::string& line) {
+        // From the delivery thread into the window's own.
+        toolkit.post([&toolkit, line] { toolkit.show_alert_trouble(line); });
+      });
+  for (const std::string& channel : alerts->channels()) out << "alerts: " << channel << '\n';
+  out << std::flush;
+  remote::LiveAlerts& live = *alerts;
+  toolkit.show_alert_button(alerts->channels(), [&live] { live.test_alert(); });
+  if (command_line.test_alert) live.test_alert();
+  return alerts;
+}
+
+int run_desktop_program(Toolkit& toolkit, const Asked& asked, const platform::WallClock& wall,
+                        std::ostream& out, std::ostream& err) {
+  // The record of every run, in runs/. Its rows reach the disk from a thread
+  // of their own, so a slow disk never delays the cycle.
+  record::RunRecord record(toolkit.desktop().controller(), wall, {.background = true});
+  const std::shared_ptr<void> plot = toolkit.show_live_plot(record);
+  try {
+    // Both go before the record: their threads end first.
+    const auto page = open_web_page(toolkit, record, asked, wall, out, err);
+    const auto alerts = open_alerts(toolkit, asked, wall, out, err);
+    return toolkit.run();
+  } catch (const PartRefused&) {
+    return 2;
+  }
+}
+
+}  // namespace kolvar::launch
