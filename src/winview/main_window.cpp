@@ -66,6 +66,7 @@ MainWindow::MainWindow(form::Controller& controller, FormWindow::Act act,
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0, 0,
                             0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kStatusId)),
                             GetModuleHandleW(nullptr), nullptr);
+  parts_ = std::make_unique<StatusParts>(status_);
   view_ = std::make_unique<FormWindow>(c_, hwnd_, canvas_, dpi_, std::move(act));
   SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(view_->font()), FALSE);
   ShowWindow(canvas_, SW_SHOWNA);
@@ -156,29 +157,27 @@ void MainWindow::set_status(const std::string& text) {
   SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
-// As the Qt window's button: "Веб-страница" at the right of the status
-// line, the address its tool tip; the port's status keeps the rest.
 void MainWindow::place_status_parts() {
-  if (web_address_.empty()) return;
-  RECT line;
-  GetClientRect(status_, &line);
-  const std::wstring label = wide(kWebLabel);
-  SIZE text{};
-  if (HDC dc = GetDC(status_)) {
-    const HGDIOBJ was = SelectObject(dc, view_->font());
-    GetTextExtentPoint32W(dc, label.c_str(), static_cast<int>(label.size()), &text);
-    SelectObject(dc, was);
-    ReleaseDC(status_, dc);
-  }
-  int parts[2] = {std::max(line.right / 2, line.right - text.cx - view_->px(360)), -1};
-  SendMessageW(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  if (parts_) parts_->place(view_->font(), view_->px(24));
 }
 
 void MainWindow::show_web_address(const std::string& url) {
   web_address_ = wide(url);
-  place_status_parts();
-  SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide(kWebLabel).c_str()));
-  SendMessageW(status_, SB_SETTIPTEXTW, 1, reinterpret_cast<LPARAM>(web_address_.c_str()));
+  parts_->set(StatusParts::Web, {kWebLabel, url});
+}
+
+void MainWindow::show_alert_button(const std::vector<std::string>& channels,
+                                   std::function<void()> test_alert) {
+  std::string tip = "Оповещения: ";
+  for (std::size_t i = 0; i < channels.size(); ++i) tip += (i ? "; " : "") + channels[i];
+  parts_->set(StatusParts::Alerts, {"Проверить оповещения", tip, std::move(test_alert)});
+}
+
+void MainWindow::show_alert_trouble(const std::string& line) {
+  if (line.empty())
+    parts_->clear(StatusParts::Trouble);
+  else
+    parts_->set(StatusParts::Trouble, {line, line});
 }
 
 std::string MainWindow::status() const {
@@ -196,6 +195,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZE:
       if (view_) place_children();
       return 0;
+    case WM_NOTIFY:
+      if (parts_ && parts_->notified(*reinterpret_cast<const NMHDR*>(lparam))) return 0;
+      break;
     case WM_PAINT:
       if (!painted_ && on_first_paint_) {
         painted_ = true;

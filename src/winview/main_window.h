@@ -6,10 +6,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "desk/window.h"
 #include "form/controller.h"
 #include "winview/form_window.h"
+#include "winview/status_parts.h"
 #include "winview/win32.h"
 
 namespace kolvar::winview {
@@ -35,6 +37,13 @@ class MainWindow : public desk::Window {
   // line, its address the tool tip.
   void show_web_address(const std::string& url);
   const std::wstring& web_address() const { return web_address_; }
+  // The alerts' button at the right of the status line: the channels its
+  // tool tip, a click calls test_alert.
+  void show_alert_button(const std::vector<std::string>& channels,
+                         std::function<void()> test_alert);
+  // The alerts' trouble beside it, or none when empty.
+  void show_alert_trouble(const std::string& line);
+  StatusParts& status_parts() { return *parts_; }
   void show();
   void open() override { show(); }
   // Told once, at the window's first paint.
@@ -59,6 +68,7 @@ class MainWindow : public desk::Window {
   HWND canvas_ = nullptr;
   HWND status_ = nullptr;
   std::wstring web_address_;
+  std::unique_ptr<StatusParts> parts_;
   int dpi_ = 96;
   bool painted_ = false;
   std::unique_ptr<FormWindow> view_;

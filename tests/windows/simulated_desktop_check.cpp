@@ -42,23 +42,23 @@ void the_cycle_finds_the_plant_at_its_moment() {
   CHECK(cycle.due() == 2000);
 
   rig.real += std::chrono::seconds(3);  // the loop is late
-  sim.catch_up();
+  sim.rig().catch_up();
   // Not past the first timer due: its handler must find the plant at its moment.
-  CHECK(sim.plant().now() == sim.desktop().driver().next_due());
+  CHECK(sim.rig().plant().now() == sim.desktop().driver().next_due());
   sim.desktop().driver().run_due();
   // The cycle read the line the logger wrote at its moment: 09:00:02.
   CHECK(c.c(ctl::time_log2).text() == "09:00:02");
   CHECK(cycle.due() == 4000);
-  sim.catch_up();
-  CHECK(sim.plant().now() == 3000);
+  sim.rig().catch_up();
+  CHECK(sim.rig().plant().now() == 3000);
   // The pins the settings file ticked reach the plant: the column runs.
-  CHECK(!sim.plant().status().stop_raised);
-  CHECK(sim.plant().status().heater_on);
+  CHECK(!sim.rig().plant().status().stop_raised);
+  CHECK(sim.rig().plant().status().heater_on);
   // A speed chosen in the simulator's window is the model clock's.
   sim.sim_window().set_speed(10);
-  CHECK(sim.clock().speed() == 10);
+  CHECK(sim.rig().clock().speed() == 10);
   sim.desktop().end();
-  CHECK(sim.plant().status().stop_raised);
+  CHECK(sim.rig().plant().status().stop_raised);
   pump();
 }
 
