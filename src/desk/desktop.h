@@ -62,6 +62,8 @@ class Desktop {
   void on_cycle_switched(std::function<void(bool running)> told) { on_cycle_ = std::move(told); }
 
   form::Controller& controller() { return controller_; }
+  // The window given to attach().
+  Window& screen() { return *window_; }
   form::RealTimeDriver& driver() { return driver_; }
   RealTimeLoop& loop() { return loop_; }
   const platform::Clock& clock() const { return clock_; }

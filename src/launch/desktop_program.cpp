@@ -31,7 +31,7 @@ std::unique_ptr<remote::LivePage> open_web_page(Toolkit& toolkit, record::RunRec
     return nullptr;
   }
   out << "web: " << page->url() << std::endl;
-  toolkit.show_web_address(page->url());
+  desktop.screen().show_web_address(page->url());
   return page;
 }
 
@@ -58,14 +58,15 @@ std::unique_ptr<remote::LiveAlerts> open_alerts(Toolkit& toolkit, const Asked& a
   }
   if (!settings.any()) return nullptr;
   auto alerts = std::make_unique<remote::LiveAlerts>(
-      desktop.controller(), settings, wall, desk::port_status, [&toolkit](const std::string& line) {
+      desktop.controller(), settings, wall, desk::port_status,
+      [&toolkit, &desktop](const std::string& line) {
         // From the delivery thread into the window's own.
-        toolkit.post([&toolkit, line] { toolkit.show_alert_trouble(line); });
+        toolkit.post([&desktop, line] { desktop.screen().show_alert_trouble(line); });
       });
   for (const std::string& channel : alerts->channels()) out << "alerts: " << channel << '\n';
   out << std::flush;
   remote::LiveAlerts& live = *alerts;
-  toolkit.show_alert_button(alerts->channels(), [&live] { live.test_alert(); });
+  desktop.screen().show_alert_button(alerts->channels(), [&live] { live.test_alert(); });
   if (command_line.test_alert) live.test_alert();
   return alerts;
 }

@@ -31,13 +31,6 @@ class Toolkit {
   // once the main window is in place. What it returns keeps the plot, and
   // goes before the record.
   virtual std::shared_ptr<void> show_live_plot(record::RunRecord& record) = 0;
-  // "Веб-страница" in the status line, with the address (and its QR code).
-  virtual void show_web_address(const std::string& url) = 0;
-  // The test alert's button in the status line; its tool tip names the channels.
-  virtual void show_alert_button(const std::vector<std::string>& channels,
-                                 std::function<void()> test_alert) = 0;
-  // The status line's word on the alerts; empty when nothing fails.
-  virtual void show_alert_trouble(const std::string& line) = 0;
   // Starts the desktop and the quit requests' watch, then runs the event
   // loop until the program ends; its exit status.
   virtual int run() = 0;

@@ -1,5 +1,6 @@
 #include "launch/kolvar_options.h"
 
+#include <ostream>
 #include <stdexcept>
 
 #include "platform/ports/port_choice.h"
@@ -40,6 +41,16 @@ KolvarOptions parse_kolvar_options(std::vector<std::string> args, bool gpio) {
       throw std::invalid_argument("unknown option or argument " + args[i]);
   remote::check_web_options(result.web);
   return result;
+}
+
+std::optional<KolvarOptions> kolvar_options_or_usage(int argc, char** argv, bool gpio,
+                                                     const std::string& usage, std::ostream& err) {
+  try {
+    return parse_kolvar_options({argv + 1, argv + argc}, gpio);
+  } catch (const std::invalid_argument& wrong) {
+    err << "kolvar: " << wrong.what() << '\n' << usage << std::flush;
+    return std::nullopt;
+  }
 }
 
 }  // namespace kolvar::launch

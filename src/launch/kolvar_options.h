@@ -2,6 +2,7 @@
 // kolvar's command line, whichever toolkit draws its window: the GPIO lines
 // that stand for the port's data pins (where the system has GPIO), the web
 // page's options and the alerts'.
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,5 +28,10 @@ std::string kolvar_usage(bool gpio, bool toolkit_options);
 // is wrong: an unknown option, --port where there is no GPIO, a web or
 // alert option without its value.
 KolvarOptions parse_kolvar_options(std::vector<std::string> args, bool gpio);
+
+// The options of argv past the program's name; nothing once what is wrong
+// and the usage are on `err` (the program then ends with kUsageStatus).
+std::optional<KolvarOptions> kolvar_options_or_usage(int argc, char** argv, bool gpio,
+                                                     const std::string& usage, std::ostream& err);
 
 }  // namespace kolvar::launch

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <stdexcept>
 
 #include "desk/test_seam.h"
 #include "launch/kolvar_options.h"
@@ -24,13 +23,8 @@ int run_kolvar(int& argc, char** argv) {
   // Qt takes its own single-dash options out of argv; whatever it leaves is
   // this program's or wrong.
   QApplication app(argc, argv);
-  launch::KolvarOptions options;
-  try {
-    options = launch::parse_kolvar_options({argv + 1, argv + argc}, true);
-  } catch (const std::invalid_argument& wrong) {
-    std::cerr << "kolvar: " << wrong.what() << '\n' << usage;
-    return platform::kUsageStatus;
-  }
+  const auto options = launch::kolvar_options_or_usage(argc, argv, true, usage, std::cerr);
+  if (!options) return platform::kUsageStatus;
   QApplication::setApplicationName(QStringLiteral("Kolvar"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
   view::provide_stop_sound();
@@ -38,7 +32,7 @@ int run_kolvar(int& argc, char** argv) {
   const desk::TestSeam seam("fake", "fake2");  // inert unless a test set its variables
   desk::Desktop::Wiring wiring = seam.wiring();
   if (!wiring.ports)
-    wiring.ports = [port = options.port](const platform::Clock&) {
+    wiring.ports = [port = options->port](const platform::Clock&) {
       return platform::chosen_ports(port, std::filesystem::current_path());
     };
   view::Desktop desktop(std::move(wiring));
@@ -47,7 +41,7 @@ int run_kolvar(int& argc, char** argv) {
   view::Companions beside(desktop.window());
   QtToolkit toolkit(desktop, beside);
   const platform::SystemWallClock wall;
-  return launch::run_desktop_program(toolkit, {"kolvar", options.web, options.alerts}, wall,
+  return launch::run_desktop_program(toolkit, {"kolvar", options->web, options->alerts}, wall,
                                      std::cout, std::cerr);
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // Qt's side of a desktop program (launch/desktop_program.h), for kolvar and
-// kolvar-sim alike: the plot beside the window, the web page's and the
-// alerts' buttons in the status line, work from other threads carried into
-// the event loop, and the loop itself with the quit signals.
+// kolvar-sim alike: the plot beside the window, work from other threads
+// carried into the event loop, and the loop itself with the quit signals.
 #include "launch/desktop_program.h"
 #include "view/companions.h"
 #include "view/desktop.h"
@@ -19,10 +18,6 @@ class QtToolkit : public launch::Toolkit {
   desk::Desktop& desktop() override { return desktop_; }
   void post(std::function<void()> work) override { inbox_->post(std::move(work)); }
   std::shared_ptr<void> show_live_plot(record::RunRecord& record) override;
-  void show_web_address(const std::string& url) override;
-  void show_alert_button(const std::vector<std::string>& channels,
-                         std::function<void()> test_alert) override;
-  void show_alert_trouble(const std::string& line) override;
   int run() override;
 
  private:

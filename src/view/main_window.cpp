@@ -9,11 +9,13 @@
 #include <algorithm>
 
 #include "form/names.h"
+#include "view/alert_badge.h"
 #include "view/qt_text.h"
 #include "view/scale_keys.h"
 #include "view/scale_memory.h"
 #include "view/scale_steps.h"
 #include "view/starting_scale.h"
+#include "view/web_badge.h"
 
 namespace kolvar::view {
 
@@ -106,6 +108,21 @@ void MainWindow::show_control(const form::Control& control, form::Prop prop) {
 
 void MainWindow::set_status(const std::string& text) {
   set_status(QString::fromStdString(text));
+}
+
+void MainWindow::show_web_address(const std::string& url) {
+  view::show_web_address(*this, QString::fromStdString(url));
+}
+
+void MainWindow::show_alert_button(const std::vector<std::string>& channels,
+                                   std::function<void()> test_alert) {
+  QStringList names;
+  for (const std::string& channel : channels) names << QString::fromStdString(channel);
+  view::show_alert_button(*this, names, std::move(test_alert));
+}
+
+void MainWindow::show_alert_trouble(const std::string& line) {
+  view::show_alert_trouble(*this, QString::fromStdString(line));
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {

@@ -28,6 +28,10 @@ class MainWindow : public QMainWindow, public desk::Window {
   void set_status(const std::string& text) override;
   void set_status(const QString& text);
   void open() override { show(); }
+  void show_web_address(const std::string& url) override;
+  void show_alert_button(const std::vector<std::string>& channels,
+                         std::function<void()> test_alert) override;
+  void show_alert_trouble(const std::string& line) override;
   QString status() const { return status_->text(); }
 
   // The scale in percent, one of the steps.

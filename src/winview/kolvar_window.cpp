@@ -1,7 +1,6 @@
 #include "winview/kolvar_window.h"
 
 #include <iostream>
-#include <stdexcept>
 
 #include "launch/kolvar_options.h"
 #include "launch/standard_options.h"
@@ -20,13 +19,8 @@ int run_kolvar(int argc, char** argv) {
   const std::string usage = launch::kolvar_usage(false, false);
   if (auto answered = launch::answer_standard_option(argc, argv, "kolvar", usage, std::cout))
     return *answered;
-  launch::KolvarOptions options;
-  try {
-    options = launch::parse_kolvar_options({argv + 1, argv + argc}, false);
-  } catch (const std::invalid_argument& wrong) {
-    std::cerr << "kolvar: " << wrong.what() << '\n' << usage;
-    return platform::kUsageStatus;
-  }
+  const auto options = launch::kolvar_options_or_usage(argc, argv, false, usage, std::cerr);
+  if (!options) return platform::kUsageStatus;
   provide_stop_sound();
 
   // Named as the system's libraries, so every message is the system's own text.
@@ -36,7 +30,7 @@ int run_kolvar(int argc, char** argv) {
   Companions beside(desktop.window().hwnd());
   WinToolkit toolkit(desktop, beside, "kolvar");
   const platform::SystemWallClock wall;
-  return launch::run_desktop_program(toolkit, {"kolvar", options.web, options.alerts}, wall,
+  return launch::run_desktop_program(toolkit, {"kolvar", options->web, options->alerts}, wall,
                                      std::cout, std::cerr);
 }
 

@@ -33,16 +33,11 @@ class MainWindow : public desk::Window {
   void show_control(const form::Control& control, form::Prop prop) override;
   void set_status(const std::string& text) override;
   std::string status() const;
-  // Once the web page serves: "Веб-страница" at the right of the status
-  // line, its address the tool tip.
-  void show_web_address(const std::string& url);
+  void show_web_address(const std::string& url) override;
   const std::wstring& web_address() const { return web_address_; }
-  // The alerts' button at the right of the status line: the channels its
-  // tool tip, a click calls test_alert.
   void show_alert_button(const std::vector<std::string>& channels,
-                         std::function<void()> test_alert);
-  // The alerts' trouble beside it, or none when empty.
-  void show_alert_trouble(const std::string& line);
+                         std::function<void()> test_alert) override;
+  void show_alert_trouble(const std::string& line) override;
   StatusParts& status_parts() { return *parts_; }
   void show();
   void open() override { show(); }

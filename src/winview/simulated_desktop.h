@@ -1,6 +1,7 @@
 #pragma once
-// The Windows desktop window on a simulated column: the rig's desktop with
-// the simulator's Win32 window beside the main one.
+// kolvar-sim's windows in Win32 over one simulated rig: the main window's
+// desktop on the rig, and the simulator's own window, which the companions
+// keep beside the main one. Both are made hidden; start() shows them.
 #include <memory>
 
 #include "desk/simulated_rig.h"
@@ -12,18 +13,15 @@ namespace kolvar::winview {
 
 class SimulatedDesktop {
  public:
-  // As desk::SimulatedRig; the windows are made hidden.
   SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
                    form::ScaledMillis::Now now = &std::chrono::steady_clock::now);
   ~SimulatedDesktop();
 
-  // Shows the main window, and the simulator's beside it.
   void start() { desktop_.start(); }
 
-  Desktop& desktop() { return desktop_; }
   desk::SimulatedRig& rig() { return rig_; }
+  Desktop& desktop() { return desktop_; }
   SimWindow& sim_window() { return *window_; }
-  // The windows beside the main one, the simulator's first.
   Companions& companions() { return *companions_; }
 
  private:

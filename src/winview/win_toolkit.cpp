@@ -35,19 +35,6 @@ std::shared_ptr<void> WinToolkit::show_live_plot(record::RunRecord& record) {
   return plot;
 }
 
-void WinToolkit::show_web_address(const std::string& url) {
-  desktop_.window().show_web_address(url);
-}
-
-void WinToolkit::show_alert_button(const std::vector<std::string>& channels,
-                                   std::function<void()> test_alert) {
-  desktop_.window().show_alert_button(channels, std::move(test_alert));
-}
-
-void WinToolkit::show_alert_trouble(const std::string& line) {
-  desktop_.window().show_alert_trouble(line);
-}
-
 int WinToolkit::run() {
   const auto quit = take_quit_requests(program_);
   desktop_.start();

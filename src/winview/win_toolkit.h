@@ -1,8 +1,8 @@
 #pragma once
 // Win32's side of a desktop program (launch/desktop_program.h), for kolvar
-// and kolvar-sim alike: the plot beside the window, the web page's and the
-// alerts' parts of the status line, work from other threads carried into
-// the message loop, and the loop itself with a console's quit requests.
+// and kolvar-sim alike: the plot beside the window, work from other threads
+// carried into the message loop, and the loop itself with a console's quit
+// requests.
 #include "launch/desktop_program.h"
 #include "winview/companions.h"
 #include "winview/desktop.h"
@@ -19,10 +19,6 @@ class WinToolkit : public launch::Toolkit {
   desk::Desktop& desktop() override { return desktop_; }
   void post(std::function<void()> work) override { inbox_.post(std::move(work)); }
   std::shared_ptr<void> show_live_plot(record::RunRecord& record) override;
-  void show_web_address(const std::string& url) override;
-  void show_alert_button(const std::vector<std::string>& channels,
-                         std::function<void()> test_alert) override;
-  void show_alert_trouble(const std::string& line) override;
   int run() override;
 
  private:

@@ -169,31 +169,6 @@ class SimulatedDesktopTest : public kolvar::testing::InFreshFolder {
   SimulatedDesktop sim{settled(), true, [this] { return real; }};
 };
 
-TEST_F(SimulatedDesktopTest, TheCycleFindsThePlantAtItsMomentAndCatchingUpWaitsForIt) {
-  sim.start();
-  form::Controller& c = sim.desktop().controller();
-  sim.desktop().act([&] { c.click(c.c(ctl::Start_sys_button)); });
-  const form::Control& cycle = c.c(ctl::Timer1);
-  ASSERT_TRUE(cycle.on());
-  ASSERT_EQ(cycle.due(), 2000);
-
-  real += std::chrono::seconds(3);  // the loop is late
-  sim.rig().catch_up();
-  // Not past the first timer due: its handler must find the plant at its moment.
-  EXPECT_EQ(sim.rig().plant().now(), sim.desktop().driver().next_due());
-  sim.desktop().driver().run_due();
-  // The cycle read the line the logger wrote at its moment: 09:00:02.
-  EXPECT_EQ(c.c(ctl::time_log2).text(), "09:00:02");
-  EXPECT_EQ(cycle.due(), 4000);
-  sim.rig().catch_up();
-  EXPECT_EQ(sim.rig().plant().now(), 3000);
-  // The pins the settings file ticked reach the plant: the column runs.
-  EXPECT_FALSE(sim.rig().plant().status().stop_raised);
-  EXPECT_TRUE(sim.rig().plant().status().heater_on);
-  sim.desktop().end();
-  EXPECT_TRUE(sim.rig().plant().status().stop_raised);
-}
-
 // The simulator's window waits for the main window to be on screen, then
 // stands beside its frame.
 TEST_F(SimulatedDesktopTest, TheSimulatorWindowStandsBesideTheMainWindow) {
