@@ -121,23 +121,20 @@ void SimCommands::fault(std::string_view rest) {
   }
   if (!rest.empty() && rest != "off") throw ScriptError("a fault is cleared with \"off\"");
   const bool on = rest.empty();
-  if (what == "water") {
-    faults.water_failed = on;
-  } else if (what == "stall" || what == "stall-revivable") {
+  // The faults that are one switch of the plant's.
+  static constexpr std::pair<std::string_view, bool sim::Faults::*> kSwitches[] = {
+      {"water", &sim::Faults::water_failed},          {"log-removed", &sim::Faults::log_removed},
+      {"garbage-line", &sim::Faults::garbage_line},   {"comma", &sim::Faults::decimal_comma},
+      {"logger-frozen", &sim::Faults::logger_frozen}, {"relay", &sim::Faults::stop_relay_stuck},
+      {"unplug", &sim::Faults::port_unplugged}};
+  for (const auto& [word, member] : kSwitches) {
+    if (what != word) continue;
+    faults.*member = on;
+    return;
+  }
+  if (what == "stall" || what == "stall-revivable") {
     faults.logger_stalled = on;
     faults.restart_revives = what == "stall-revivable";
-  } else if (what == "log-removed") {
-    faults.log_removed = on;
-  } else if (what == "garbage-line") {
-    faults.garbage_line = on;
-  } else if (what == "comma") {
-    faults.decimal_comma = on;
-  } else if (what == "logger-frozen") {
-    faults.logger_frozen = on;
-  } else if (what == "relay") {
-    faults.stop_relay_stuck = on;
-  } else if (what == "unplug") {
-    faults.port_unplugged = on;
   } else if (what == "pressure-falls" || what == "pressure-rises") {
     const double drift =
         what == "pressure-falls" ? -simrun::kPressureDrift : simrun::kPressureDrift;

@@ -14,7 +14,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             const WindowRun& window) {
   switch (platform::standard_option(args)) {
     case platform::StandardOption::Help:
-      out << kUsage << remote::kAlertUsage;
+      out << kUsage << remote::kWebUsage << remote::kAlertUsage;
       return 0;
     case platform::StandardOption::Version:
       out << platform::version_line("kolvar-sim");
@@ -26,7 +26,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     options = parse_options(args);
   } catch (const std::invalid_argument& e) {
-    err << "kolvar-sim: " << e.what() << '\n' << kUsage << remote::kAlertUsage;
+    err << "kolvar-sim: " << e.what() << '\n' << kUsage << remote::kWebUsage << remote::kAlertUsage;
     return platform::kUsageStatus;
   }
   if (!options.headless && window)
@@ -39,7 +39,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (!options.headless) {
     err << "kolvar-sim: the window on the simulated column needs the desktop build;\n"
            "use --headless for a run without it\n"
-        << kUsage << remote::kAlertUsage;
+        << kUsage << remote::kWebUsage << remote::kAlertUsage;
     return platform::kUsageStatus;
   }
   return run_headless(options, out, err);

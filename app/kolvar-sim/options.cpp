@@ -6,6 +6,22 @@
 
 namespace kolvar::simapp {
 
+const char* const kUsage =
+    "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
+    "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
+    "                  [--pressure HPA] [--drift HPA_PER_HOUR] [--hours H] [--tails]\n"
+    "                  [--trace FILE] [--speed N] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
+    "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
+    "                  [--pressure HPA] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
+    "       kolvar-sim --help | --version\n"
+    "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
+    "  column that is already distilling (--cold: a cold charge), or with\n"
+    "  --headless a whole run on virtual time, ending with its summary.\n"
+    "  --tails            go on past the end of the hearts until the system stops\n"
+    "                     (without it the run ends there with \"Стоп системы\")\n"
+    "  --speed N          --headless at N times real time (1 to 10000) instead of\n"
+    "                     as fast as possible\n";
+
 namespace {
 
 // The whole text as one number of type T within [low, high].

@@ -33,27 +33,8 @@ struct Options {
   remote::AlertCommandLine alerts;
 };
 
-// Followed by remote::kAlertUsage.
-inline constexpr char kUsage[] =
-    "usage: kolvar-sim --headless [--settings FILE] [--takeoff liquid|vapour|pwm|pwm-tank]\n"
-    "                  [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--pressure HPA] [--drift HPA_PER_HOUR] [--hours H] [--tails]\n"
-    "                  [--trace FILE] [--speed N] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
-    "       kolvar-sim [--cold] [--litres L] [--strength PERCENT] [--power WATTS] [--seed N]\n"
-    "                  [--pressure HPA] [--web [ADDR:]PORT [--web-allow-stop]] [ALERTS]\n"
-    "       kolvar-sim --help | --version\n"
-    "  Runs Kolvar on a simulated column in the current folder: its window on a\n"
-    "  column that is already distilling (--cold: a cold charge), or with\n"
-    "  --headless a whole run on virtual time, ending with its summary.\n"
-    "  --tails            go on past the end of the hearts until the system stops\n"
-    "                     (without it the run ends there with \"Стоп системы\")\n"
-    "  --speed N          --headless at N times real time (1 to 10000) instead of\n"
-    "                     as fast as possible\n"
-    "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
-    "                     machine only; with ADDR (0.0.0.0: every network) a\n"
-    "                     token guards it (see kolvar-web.conf)\n"
-    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n"
-    "ALERTS (the same keys in kolvar-web.conf; see docs/alerts.md):\n";
+// The usage, followed by remote::kWebUsage and remote::kAlertUsage.
+extern const char* const kUsage;
 
 // Throws std::invalid_argument naming the option that is wrong, or one that
 // the chosen mode does not take (a run's options without --headless, --cold

@@ -23,13 +23,7 @@ std::string kolvar_usage(bool gpio, bool toolkit_options) {
         "          for a pin left unmapped; active-low for a relay board that\n"
         "          switches on a low line). Without it the lines of kolvar-port.conf\n"
         "          in the current folder, else the parallel port.\n";
-  usage +=
-      "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
-      "                     machine only; with ADDR (0.0.0.0: every network) a\n"
-      "                     token guards it (see kolvar-web.conf)\n"
-      "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n"
-      "ALERTS (the same keys in kolvar-web.conf; see docs/alerts.md):\n";
-  return usage + remote::kAlertUsage;
+  return usage + remote::kWebUsage + remote::kAlertUsage;
 }
 
 KolvarOptions parse_kolvar_options(std::vector<std::string> args, bool gpio) {

@@ -25,10 +25,13 @@ bool take_web_option(const std::vector<std::string>& args, std::size_t& i, WebCo
 // Throws std::invalid_argument for --web-allow-stop without --web.
 void check_web_options(const WebCommandLine& options);
 
+// The web page's options in a program's usage, alerts' heading after them.
 inline constexpr const char* kWebUsage =
-    "  --web [ADDR:]PORT  serve a read-only page of the run on PORT (this machine\n"
-    "                     only; with ADDR, e.g. 0.0.0.0, others too, with a token)\n"
-    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n";
+    "  --web [ADDR:]PORT  serve a read-only web page of the run on PORT, this\n"
+    "                     machine only; with ADDR (0.0.0.0: every network) a\n"
+    "                     token guards it (see kolvar-web.conf)\n"
+    "  --web-allow-stop   the page may stop the system (\"Стоп системы\")\n"
+    "ALERTS (the same keys in kolvar-web.conf; see docs/alerts.md):\n";
 
 struct WebPlan {
   WebAddress address;
