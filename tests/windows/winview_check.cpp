@@ -270,6 +270,38 @@ void the_web_page_stands_beside_the_port_status(Rig& rig) {
   CHECK(rig.desktop.window().status() == "Выходы колонны: dlportio.dll");
 }
 
+// The alerts' parts follow the web page's: the trouble while a channel
+// fails, then "Проверить оповещения", whose click sends the test alert.
+void the_alerts_stand_in_the_status_line(Rig& rig) {
+  int tests = 0;
+  rig.desktop.window().show_alert_button({"webhook http://127.0.0.1/…"}, [&tests] { ++tests; });
+  const HWND line = FindWindowExW(rig.main(), nullptr, STATUSCLASSNAMEW, nullptr);
+  auto part_text = [line](int i) {
+    wchar_t text[128] = {};
+    SendMessageW(line, SB_GETTEXTW, i, reinterpret_cast<LPARAM>(text));
+    return winview::utf8(text);
+  };
+  CHECK(SendMessageW(line, SB_GETPARTS, 0, 0) == 3);
+  CHECK(part_text(1) == "Веб-страница");
+  CHECK(part_text(2) == "Проверить оповещения");
+  wchar_t tip[128] = {};
+  SendMessageW(line, SB_GETTIPTEXTW, MAKEWPARAM(2, 128), reinterpret_cast<LPARAM>(tip));
+  CHECK(winview::utf8(tip) == "Оповещения: webhook http://127.0.0.1/…");
+  NMMOUSE click{};
+  click.hdr.hwndFrom = line;
+  click.hdr.idFrom = GetDlgCtrlID(line);
+  click.hdr.code = NM_CLICK;
+  click.dwItemSpec = 2;
+  SendMessageW(rig.main(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  CHECK(tests == 1);
+  rig.desktop.window().show_alert_trouble("Оповещения не уходят: webhook");
+  CHECK(SendMessageW(line, SB_GETPARTS, 0, 0) == 4);
+  CHECK(part_text(2) == "Оповещения не уходят: webhook");
+  rig.desktop.window().show_alert_trouble("");
+  CHECK(SendMessageW(line, SB_GETPARTS, 0, 0) == 3);
+  CHECK(rig.desktop.window().status() == "Выходы колонны: dlportio.dll");
+}
+
 void boxes_stand_above_the_window_and_never_stop_the_timers(Rig& rig) {
   rig.menu("ss(3)");  // the system stop's output on data pin 4
   rig.click("Start_sys_button");
@@ -406,6 +438,7 @@ int main() {
     a_role_in_read_error_is_drawn_as_one(rig);
     a_change_of_dpi_places_everything_again(rig);
     the_web_page_stands_beside_the_port_status(rig);
+    the_alerts_stand_in_the_status_line(rig);
     boxes_stand_above_the_window_and_never_stop_the_timers(rig);
     closing_while_the_cycle_runs_leaves_the_stop_image(rig);
   }
