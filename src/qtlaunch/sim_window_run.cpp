@@ -16,6 +16,7 @@ namespace kolvar::qtlaunch {
 
 int run_sim_window(int& argc, char** argv, const launch::SimWindowOptions& options,
                    std::ostream& err) {
+  std::unique_ptr<desk::SimulatedRig> rig;
   std::unique_ptr<QApplication> app;
   std::unique_ptr<simview::SimulatedDesktop> sim;
   try {
@@ -24,7 +25,8 @@ int run_sim_window(int& argc, char** argv, const launch::SimWindowOptions& optio
     QApplication::setApplicationName(QStringLiteral("Kolvar"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kolvar"));
     view::provide_stop_sound();
-    sim = std::make_unique<simview::SimulatedDesktop>(plant, options.cold);
+    rig = std::make_unique<desk::SimulatedRig>(plant, options.cold);
+    sim = std::make_unique<simview::SimulatedDesktop>(*rig);
   } catch (const Failure& failure) {  // no settings file, or a charge that makes no column
     err << "kolvar-sim: " << failure.what() << '\n';
     return 2;

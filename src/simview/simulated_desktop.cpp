@@ -2,12 +2,10 @@
 
 namespace kolvar::simview {
 
-SimulatedDesktop::SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
-                                   form::ScaledMillis::Now now)
-    : rig_(settings, cold, std::move(now)), desktop_(rig_.wiring()) {
-  rig_.bind(desktop_);
+SimulatedDesktop::SimulatedDesktop(desk::SimulatedRig& rig) : desktop_(rig.wiring()) {
+  rig.bind(desktop_);
   window_ = std::make_unique<SimWindow>(SimWindow::Links{
-      rig_.plant(), rig_.clock(), [this] { rig_.catch_up(); }, [this] { desktop_.act([] {}); }});
+      rig.plant(), rig.clock(), [&rig] { rig.catch_up(); }, [this] { desktop_.act([] {}); }});
   // At ten or sixty times real speed the refresh timer alone would show the
   // valve and the lift many cycles behind the main window.
   desktop_.controller().after_each_event(

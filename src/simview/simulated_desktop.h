@@ -1,6 +1,7 @@
 #pragma once
-// The desktop window on a simulated column, in Qt: the rig's desktop with the
-// simulator's window beside the main one.
+// Qt's windows over a simulated rig that the caller keeps: the rig's
+// desktop, and the simulator's window, which waits for the window manager to
+// put the main window in place and then stands beside it.
 #include <memory>
 
 #include "desk/simulated_rig.h"
@@ -12,24 +13,17 @@ namespace kolvar::simview {
 
 class SimulatedDesktop {
  public:
-  // Needs a QApplication; the rest as desk::SimulatedRig.
-  SimulatedDesktop(const sim::PlantSettings& settings, bool cold,
-                   form::ScaledMillis::Now now = &std::chrono::steady_clock::now);
+  // Needs a QApplication; `rig` outlives this.
+  explicit SimulatedDesktop(desk::SimulatedRig& rig);
   ~SimulatedDesktop();
 
-  // Shows the main window; the simulator's follows beside it once the
-  // window manager has put the main window in place.
-  void start() { desktop_.start(); }
-
   view::Desktop& desktop() { return desktop_; }
-  desk::SimulatedRig& rig() { return rig_; }
   SimWindow& sim_window() { return *window_; }
   // The windows beside the main one, the simulator's first; a window added
   // here (the plot) goes beside it.
   view::Companions& companions() { return *companions_; }
 
  private:
-  desk::SimulatedRig rig_;
   view::Desktop desktop_;
   std::unique_ptr<SimWindow> window_;
   std::unique_ptr<view::Companions> companions_;

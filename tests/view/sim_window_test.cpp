@@ -166,7 +166,8 @@ class SimulatedDesktopTest : public kolvar::testing::InFreshFolder {
   // whatever the machine's desktop font.
   view::testing::OwnConfigFolder config{folder.path(), 100};
   form::ScaledMillis::Moment real{std::chrono::hours(1)};
-  SimulatedDesktop sim{settled(), true, [this] { return real; }};
+  desk::SimulatedRig rig{settled(), true, [this] { return real; }};
+  SimulatedDesktop sim{rig};
 };
 
 // The simulator's window waits for the main window to be on screen, then
@@ -175,7 +176,7 @@ TEST_F(SimulatedDesktopTest, TheSimulatorWindowStandsBesideTheMainWindow) {
   QWidget& main = sim.desktop().window();
   SimWindow& window = sim.sim_window();
   EXPECT_FALSE(window.isVisible());
-  sim.start();
+  sim.desktop().start();
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   ASSERT_TRUE(window.isVisible());
   EXPECT_FALSE(main.frameGeometry().intersects(window.frameGeometry()));
