@@ -12,7 +12,7 @@
 #include "platform/ports/fake_port.h"
 #include "platform/time/manual_clock.h"
 
-namespace kolvar::desk::testing {
+namespace kolvar::desk::test_rig {
 
 struct NotingWindow : Window {
   void show_form(const form::Control& form, form::Prop prop) override {
@@ -68,4 +68,4 @@ inline Desktop::Wiring recording_ports(platform::FakePort*& first, platform::Mil
   return wiring;
 }
 
-}  // namespace kolvar::desk::testing
+}  // namespace kolvar::desk::test_rig

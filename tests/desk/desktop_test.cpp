@@ -23,11 +23,11 @@ class DeskDesktop : public kolvar::testing::InFreshFolder {
            window.changes.end();
   }
 
-  testing::RecordingToolkit toolkit;
+  test_rig::RecordingToolkit toolkit;
   platform::FakePort* port = nullptr;
   platform::Millis monotonic = 0;
-  testing::NotingWindow window;
-  Desktop desktop{testing::recording_ports(port, monotonic), toolkit.lend()};
+  test_rig::NotingWindow window;
+  Desktop desktop{test_rig::recording_ports(port, monotonic), toolkit.lend()};
 };
 
 TEST_F(DeskDesktop, StartShowsTheLoadedWindowAndTheStatusLineNamesThePort) {

@@ -24,7 +24,7 @@ class SimulatedRigTest : public kolvar::testing::InFreshFolder {
   }
 
   form::ScaledMillis::Moment real{std::chrono::hours(1)};
-  testing::RecordingToolkit toolkit;
+  test_rig::RecordingToolkit toolkit;
   SimulatedRig rig{settled(), true, [this] { return real; }};
   Desktop desktop{rig.wiring(), toolkit.lend()};
 };

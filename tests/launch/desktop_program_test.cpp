@@ -43,11 +43,11 @@ class DesktopProgram : public kolvar::testing::InFreshFolder {
   DesktopProgram() { desktop.attach(window); }
   int run(const Asked& asked) { return run_desktop_program(toolkit, asked, wall, out, err); }
 
-  desk::testing::RecordingToolkit lent;
+  desk::test_rig::RecordingToolkit lent;
   platform::FakePort* port = nullptr;
   platform::Millis monotonic = 0;
-  desk::testing::NotingWindow window;
-  desk::Desktop desktop{desk::testing::recording_ports(port, monotonic), lent.lend()};
+  desk::test_rig::NotingWindow window;
+  desk::Desktop desktop{desk::test_rig::recording_ports(port, monotonic), lent.lend()};
   NotingToolkit toolkit{desktop};
   platform::FollowingWallClock wall{desktop.clock(), platform::LocalTime{}};
   std::ostringstream out;
