@@ -154,11 +154,14 @@ void MainWindow::rescale(int dpi) {
 
 void MainWindow::set_status(const std::string& text) {
   if (status() == text) return;
-  SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
+  const std::wstring line = wide(text);
+  SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  // The whole line where the parts beside it leave it too little room.
+  SendMessageW(status_, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
 void MainWindow::place_status_parts() {
-  if (parts_) parts_->place(view_->font(), view_->px(24));
+  if (parts_) parts_->place(view_->font(), view_->px(12));
 }
 
 void MainWindow::show_web_address(const std::string& url) {

@@ -38,13 +38,19 @@ void StatusParts::place(HFONT font, int padding) {
     ReleaseDC(bar_, dc);
   }
   widths.resize(shown.size(), padding);
+  // The port's status keeps a quarter at least (its tool tip holds the whole
+  // line); where the parts need more than the rest, each gives up its share.
+  const int room = line.right - line.right / 4;
+  int wanted = 0;
+  for (int width : widths) wanted += width;
+  if (wanted > room)
+    for (int& width : widths) width = MulDiv(width, room, wanted);
   // Right edges, the last part's to the bar's end.
   std::vector<int> edges(shown.size() + 1, -1);
   int right = line.right;
   for (std::size_t i = shown.size(); i-- > 0;) {
     right -= widths[i];
-    edges[i] = std::max<int>(line.right / 2, right);
-    right = edges[i];
+    edges[i] = right;
   }
   SendMessageW(bar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   for (std::size_t i = 0; i < shown.size(); ++i) {

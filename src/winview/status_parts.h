@@ -27,7 +27,7 @@ class StatusParts {
   void clear(Slot slot);
   const std::optional<Part>& part(Slot slot) const { return parts_[slot]; }
   // Lays the parts out across the bar, each as wide as its text in `font`
-  // and `padding` pixels; the port's status keeps at least half.
+  // and `padding` pixels.
   void place(HFONT font, int padding);
   // For the owner's WM_NOTIFY: true when it was a click on one of the parts.
   bool notified(const NMHDR& note);
