@@ -8,12 +8,12 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "desk/scale_steps.h"
 #include "form/names.h"
 #include "view/alert_badge.h"
 #include "view/qt_text.h"
 #include "view/scale_keys.h"
 #include "view/scale_memory.h"
-#include "view/scale_steps.h"
 #include "view/starting_scale.h"
 #include "view/web_badge.h"
 
@@ -56,7 +56,7 @@ MainWindow::MainWindow(form::Controller& controller, FormView::Act act,
       on_close_(std::move(on_close)),
       canvas_(new QWidget(this)),
       status_(new QLabel(this)) {
-  setFont(panel_font(kNormalScale));
+  setFont(panel_font(desk::kNormalScale));
   setCentralWidget(canvas_);
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
@@ -75,7 +75,7 @@ MainWindow::MainWindow(form::Controller& controller, FormView::Act act,
 }
 
 void MainWindow::set_scale(int percent) {
-  if (!is_scale_step(percent)) return;
+  if (!desk::is_scale_step(percent)) return;
   scale_ = percent;
   setFont(panel_font(percent));
   for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(menu_font(percent));

@@ -4,7 +4,7 @@
 // only the arithmetic.
 #include <array>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 // Steps of a quarter up to twice the form's size, then of a half: fine where
 // a screen has little room to spare, round at 200 % (the documentation's
@@ -40,4 +40,4 @@ struct FirstStartFacts {
 // room; never below 100 %.
 int first_start_scale(const FirstStartFacts& facts);
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk
