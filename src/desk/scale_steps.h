@@ -12,6 +12,11 @@ namespace kolvar::desk {
 inline constexpr std::array<int, 7> kScaleSteps{100, 125, 150, 175, 200, 250, 300};
 inline constexpr int kNormalScale = kScaleSteps.front();
 
+// The panels were drawn for a small, narrow system font: their text at
+// 100 % is of 8 points, in a face narrow enough to keep their captions
+// within their controls.
+inline constexpr int kPanelPoints = 8;
+
 bool is_scale_step(int percent);
 // The next step up or down; the largest and the smallest steps stay.
 int larger_scale(int percent);

@@ -21,11 +21,10 @@ namespace kolvar::view {
 
 namespace {
 
-// The panels were drawn for a small, narrow system font; DejaVu Sans
-// Condensed at 8 points keeps their captions within their controls.
-constexpr double kPanelPoints = 8;
+using desk::kPanelPoints;
 
 QFont panel_font(int percent) {
+  // DejaVu Sans Condensed keeps the captions within their controls.
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setStretch(QFont::SemiCondensed);

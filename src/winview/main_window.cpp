@@ -5,6 +5,8 @@
 #include "form/names.h"
 #include "winview/dpi.h"
 #include "winview/panel_window.h"
+#include "winview/scale_memory.h"
+#include "winview/starting_scale.h"
 #include "winview/win_text.h"
 
 namespace kolvar::winview {
@@ -74,9 +76,17 @@ MainWindow::MainWindow(form::Controller& controller, FormWindow::Act act,
   for (form::Prop p :
        {form::Prop::Text, form::Prop::BackColor, form::Prop::TopMost, form::Prop::Width})
     show_form(form, p);
+  set_scale(starting_scale(hwnd_));
+  scale_keys_ = std::make_unique<ScaleKeys>(
+      hwnd_, [this] { return scale_; },
+      [this](int percent) {
+        set_scale(percent);
+        remember_scale(percent);
+      });
 }
 
 MainWindow::~MainWindow() {
+  scale_keys_.reset();
   // The controls go with the window; the view's fonts and brushes after them.
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -145,11 +155,37 @@ void MainWindow::place_children() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MainWindow::set_scale(int percent) {
+  if (!desk::is_scale_step(percent)) return;
+  scale_ = percent;
+  rescale(dpi_);
+  keep_on_screen();
+}
+
+// The controls see one resolution: the monitor's, times the scale.
 void MainWindow::rescale(int dpi) {
   dpi_ = dpi;
-  view_->rescale(dpi);
+  view_->rescale(MulDiv(dpi_, scale_, 100));
   SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(view_->font()), TRUE);
   fit_to_form(c_.c(ctl::Form1));
+}
+
+// A window that grows past its monitor's edge moves back in, as far as it
+// can without leaving at the top or the left.
+void MainWindow::keep_on_screen() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!IsWindowVisible(hwnd_) ||
+      !GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor))
+    return;
+  const RECT room = monitor.rcWork;
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  const int left =
+      std::max(room.left, std::min(outer.left, room.right - (outer.right - outer.left)));
+  const int top = std::max(room.top, std::min(outer.top, room.bottom - (outer.bottom - outer.top)));
+  if (left != outer.left || top != outer.top)
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::set_status(const std::string& text) {
