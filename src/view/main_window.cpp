@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "desk/prop_change.h"
 #include "desk/scale_steps.h"
 #include "form/names.h"
 #include "view/alert_badge.h"
@@ -125,21 +126,22 @@ void MainWindow::show_alert_trouble(const std::string& line) {
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {
-  switch (prop) {
-    case form::Prop::Text:
+  switch (desk::form_change(prop)) {
+    case desk::FormChange::Title:
       setWindowTitle(qt_text(form.text()));
       break;
-    case form::Prop::TopMost: {
+    case desk::FormChange::OnTop: {
       const bool shown = isVisible();
       setWindowFlag(Qt::WindowStaysOnTopHint, form.topmost());
       if (shown) show();  // changing the flags hides a window
       break;
     }
-    case form::Prop::Width:
-    case form::Prop::Height:
+    case desk::FormChange::Size:
       fit_to_form(form);
       break;
-    default:
+    // The window keeps the style's background rather than the form's colour.
+    case desk::FormChange::Colours:
+    case desk::FormChange::None:
       break;
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "desk/prop_change.h"
 #include "form/names.h"
 #include "winview/dpi.h"
 #include "winview/panel_window.h"
@@ -108,24 +109,23 @@ void MainWindow::show_control(const form::Control& control, form::Prop prop) {
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {
-  switch (prop) {
-    case form::Prop::Text:
+  switch (desk::form_change(prop)) {
+    case desk::FormChange::Title:
       SetWindowTextW(hwnd_, wide(form.text()).c_str());
       break;
-    case form::Prop::TopMost:
+    case desk::FormChange::OnTop:
       // Changes neither position nor size; a refusal is not the operator's
       // business.
       SetWindowPos(hwnd_, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
-    case form::Prop::BackColor:
+    case desk::FormChange::Colours:
       set_panel_color(canvas_, colorref(form.back_color()), colorref(form.fore_color()));
       break;
-    case form::Prop::Width:
-    case form::Prop::Height:
+    case desk::FormChange::Size:
       fit_to_form(form);
       break;
-    default:
+    case desk::FormChange::None:
       break;
   }
 }
