@@ -9,6 +9,7 @@
 #include "winview/scale_memory.h"
 #include "winview/starting_scale.h"
 #include "winview/win_text.h"
+#include "winview/window_class.h"
 
 namespace kolvar::winview {
 
@@ -35,20 +36,10 @@ LRESULT CALLBACK main_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
 }
 
 void register_class() {
-  static const bool registered = [] {
-    WNDCLASSEXW main{};
-    main.cbSize = sizeof main;
-    main.lpfnWndProc = main_procedure;
-    main.hInstance = GetModuleHandleW(nullptr);
-    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    // The program's icon from its resources, where it has one.
-    main.hIcon = LoadIconW(main.hInstance, MAKEINTRESOURCEW(1));
-    main.lpszClassName = kMainClass;
-    RegisterClassExW(&main);
-    return true;
-  }();
-  (void)registered;
+  register_window_class({.name = kMainClass,
+                         .procedure = main_procedure,
+                         .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                         .icon = true});
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "winview/plot_window.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "winview/beside_window.h"
 
@@ -15,10 +15,6 @@ constexpr int kBarHeight = 30;
 constexpr int kHintHeight = 22;
 constexpr int kFirstWidth = 900;
 constexpr int kFirstHeight = 520;
-
-int px(int logical, double scale) {
-  return static_cast<int>(std::lround(logical * scale));
-}
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "winview/sim_window.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/wide_text.h"
 #include "winview/beside_window.h"
@@ -10,15 +9,17 @@ namespace kolvar::winview {
 
 namespace {
 
-// Control identifiers: the rows' values, the speeds, the fault switches,
-// then the sensor fault's three.
-constexpr int kRowId = 200;
-constexpr int kSpeedId = 300;
-constexpr int kFaultId = 400;
-constexpr int kSensorId = 500;
-constexpr int kSensorWhichId = 501;
-constexpr int kSensorKindId = 502;
-constexpr int kPressureId = 600;
+// Control identifiers: the first of the rows' values, of the speeds and of
+// the fault switches, the sensor fault's three, the pressure to set.
+enum ControlId : int {
+  kRowId = 200,
+  kSpeedId = 300,
+  kFaultId = 400,
+  kSensorId = 500,
+  kSensorWhichId,
+  kSensorKindId,
+  kPressureId = 600,
+};
 constexpr UINT_PTR kRefreshTimer = 1;
 
 // The layout in logical pixels.
@@ -30,10 +31,6 @@ constexpr int kButtonHeight = 26;
 constexpr int kGroupTop = 20;  // the group's caption
 constexpr int kInner = 10;
 constexpr int kWidth = 2 * kMargin + 2 * kInner + kTitleWidth + kValueWidth;
-
-int px(int logical, double scale) {
-  return static_cast<int>(std::lround(logical * scale));
-}
 
 void check(HWND button, bool on) {
   SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);

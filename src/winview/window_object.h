@@ -33,6 +33,8 @@ class WindowObject {
 
 // Device pixels per logical pixel (96 per inch) of `hwnd`'s monitor.
 double scale_of(HWND hwnd);
+// A length in logical pixels in device pixels at `scale`, rounded.
+int px(int logical, double scale);
 // The system's message font at `scale`, for the windows' controls; the
 // caller deletes it.
 HFONT create_ui_font(double scale);
