@@ -54,10 +54,7 @@ bool PlotWindow::follow_checked() const {
 
 void PlotWindow::set_scale(double scale) {
   scale_ = scale;
-  HFONT was = font_;
-  font_ = create_ui_font(scale_);
-  set_font_of_all(hwnd(), font_);
-  if (was) DeleteObject(was);
+  rescale_ui_font(hwnd(), scale_, &font_);
   lay_out();
 }
 

@@ -121,10 +121,7 @@ int SimWindow::selected(const char* combo) const {
 
 void SimWindow::set_scale(double scale) {
   scale_ = scale;
-  HFONT was = font_;
-  font_ = create_ui_font(scale_);
-  set_font_of_all(hwnd(), font_);
-  if (was) DeleteObject(was);
+  rescale_ui_font(hwnd(), scale_, &font_);
   lay_out();
 }
 

@@ -96,6 +96,13 @@ void set_font_of_all(HWND hwnd, HFONT font) {
   EnumChildWindows(hwnd, &give_font, reinterpret_cast<LPARAM>(font));
 }
 
+void rescale_ui_font(HWND hwnd, double scale, HFONT* font) {
+  HFONT was = *font;
+  *font = create_ui_font(scale);
+  set_font_of_all(hwnd, *font);
+  if (was) DeleteObject(was);
+}
+
 void set_text(HWND hwnd, const char* utf8) {
   const std::wstring text = platform::wide_from_utf8(utf8);
   SetWindowTextW(hwnd, text.c_str());

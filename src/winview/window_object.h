@@ -40,6 +40,9 @@ int px(int logical, double scale);
 HFONT create_ui_font(double scale);
 // Gives `font` to `hwnd` and all its children.
 void set_font_of_all(HWND hwnd, HFONT font);
+// Gives `hwnd` and all its children the system's message font at `scale`
+// in place of `*font`, which it deletes once they no longer hold it.
+void rescale_ui_font(HWND hwnd, double scale, HFONT* font);
 // UTF-8 to a window's text.
 void set_text(HWND hwnd, const char* utf8);
 
