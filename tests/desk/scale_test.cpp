@@ -100,7 +100,7 @@ class ScaleFile : public ::testing::Test {
   void write(const std::string& content) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
   }
-  testing::TempFolder folder;
+  kolvar::testing::TempFolder folder;
   std::filesystem::path path = folder.file("kolvar") / "window.conf";
 };
 
