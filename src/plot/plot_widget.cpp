@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
-#include <cmath>
 
 #include "plot/plot_painter.h"
 
@@ -16,16 +15,9 @@ PlotWidget::PlotWidget(const chart::PlotModel& model, QWidget* parent)
   setCursor(Qt::OpenHandCursor);
 }
 
-chart::Span PlotWidget::span() const {
-  const auto& points = model_.points();
-  if (points.empty()) return time_.span(0, 0);
-  return time_.span(points.first_time(), points.last_time());
-}
-
 void PlotWidget::follow() {
-  const bool was = time_.following();
-  time_.follow();
-  changed_view(was);
+  navigation_.follow();
+  update();
 }
 
 void PlotWidget::paintEvent(QPaintEvent*) {
@@ -34,54 +26,35 @@ void PlotWidget::paintEvent(QPaintEvent*) {
 }
 
 void PlotWidget::wheelEvent(QWheelEvent* event) {
-  const int steps = event->angleDelta().y();
-  if (steps == 0) return event->ignore();
+  const int delta = event->angleDelta().y();
+  if (delta == 0) return event->ignore();
   const QRect area = plot_area(size());
-  const double anchor =
-      (event->position().x() - area.left()) / static_cast<double>(std::max(1, area.width()));
-  const bool was = time_.following();
-  // One notch of the wheel: a fifth nearer or farther.
-  time_.zoom(span(), std::pow(0.8, steps / 120.0), anchor);
-  changed_view(was);
+  navigation_.wheel(delta, event->position().x() - area.left(), area.width());
+  update();
   event->accept();
 }
 
 void PlotWidget::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
-  dragging_ = true;
-  drag_x_ = event->position().x();
-  drag_span_ = span();
+  navigation_.press(event->position().x());
   setCursor(Qt::ClosedHandCursor);
 }
 
 void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (!dragging_) return;
-  const double dx = event->position().x() - drag_x_;
-  if (dx == 0) return;
-  const double per_pixel = static_cast<double>(drag_span_.width()) /
-                           static_cast<double>(std::max(1, plot_area(size()).width()));
-  const bool was = time_.following();
-  // The time under the cursor stays under it: dragging right shows earlier.
-  time_.pan(drag_span_, -static_cast<platform::Millis>(std::llround(dx * per_pixel)));
-  changed_view(was);
+  if (!navigation_.dragging()) return;
+  navigation_.drag(event->position().x(), plot_area(size()).width());
+  update();
 }
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
-  dragging_ = false;
+  navigation_.release();
   setCursor(Qt::OpenHandCursor);
 }
 
 void PlotWidget::mouseDoubleClickEvent(QMouseEvent*) {
-  const bool was = time_.following();
-  time_.whole_run();
-  changed_view(was);
-}
-
-void PlotWidget::changed_view(bool was_following) {
+  navigation_.whole_run();
   update();
-  if (following_listener_ && was_following != time_.following())
-    following_listener_(time_.following());
 }
 
 }  // namespace kolvar::plot

@@ -1,12 +1,11 @@
 #pragma once
-// The plot on screen: the wheel zooms the time axis around the cursor, a drag
-// pans it, a double click shows the whole run again. Either of the first two
-// drops following the latest time.
+// The plot on screen, painted with Qt; the mouse moves through its time as
+// chart/plot_navigation.h has it.
 #include <QWidget>
 #include <functional>
 
 #include "chart/plot_model.h"
-#include "chart/time_window.h"
+#include "chart/plot_navigation.h"
 
 namespace kolvar::plot {
 
@@ -17,12 +16,12 @@ class PlotWidget : public QWidget {
   // The model now holds other data (a sample, a new run, a record opened).
   void data_changed() { update(); }
   // The stretch of time shown now.
-  chart::Span span() const;
-  chart::TimeWindow& time() { return time_; }
+  chart::Span span() const { return navigation_.span(); }
+  chart::TimeWindow& time() { return navigation_.time(); }
   void follow();
   // Told whenever following starts or stops.
   void on_following(std::function<void(bool)> listener) {
-    following_listener_ = std::move(listener);
+    navigation_.on_following(std::move(listener));
   }
 
   QSize sizeHint() const override { return {900, 460}; }
@@ -37,14 +36,8 @@ class PlotWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  void changed_view(bool was_following);
-
   const chart::PlotModel& model_;
-  chart::TimeWindow time_;
-  std::function<void(bool)> following_listener_;
-  bool dragging_ = false;
-  double drag_x_ = 0;
-  chart::Span drag_span_{};
+  chart::PlotNavigation navigation_{model_};
 };
 
 }  // namespace kolvar::plot

@@ -25,7 +25,7 @@ QString q(const std::string& text) {
 
 }  // namespace
 
-SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std::move(links)) {
+SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), panel_(std::move(links)) {
   setWindowTitle(q(simrun::kSimWindowTitle));
   setObjectName(QStringLiteral("sim_window"));
   auto* layout = new QVBoxLayout(this);
@@ -43,21 +43,20 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
   for (int s : simrun::kSpeeds) {
     auto* button = new QRadioButton(QStringLiteral("×%1").arg(s));
     button->setObjectName(QStringLiteral("speed_%1").arg(s));
-    button->setChecked(s == links_.clock.speed());
+    button->setChecked(s == panel_.speed());
     speeds_->addButton(button, s);
     speed_row->addWidget(button);
   }
   connect(speeds_, &QButtonGroup::idToggled, this, [this](int s, bool on) {
-    if (on && s != links_.clock.speed()) set_speed(s);
+    if (on) set_speed(s);
   });
   layout->addWidget(speed);
 
   auto* faults = new QGroupBox(q(simrun::kFaultGroup));
   auto* grid = new QGridLayout(faults);
-  for (const simrun::FaultSwitch& fault : simrun::kFaultSwitches) {
-    QPushButton* button =
-        add_fault(grid, fault.row, fault.column, fault.name, q(fault.title),
-                  [this, set = fault.set](bool on) { set(links_.plant.faults, on); });
+  for (std::size_t k = 0; k < simrun::kFaultSwitches.size(); ++k) {
+    const simrun::FaultSwitch& fault = simrun::kFaultSwitches[k];
+    QPushButton* button = add_fault(grid, fault.row, fault.column, fault.name, q(fault.title), k);
     if (*fault.tip) button->setToolTip(q(fault.tip));
     fault_buttons_.push_back(button);
   }
@@ -67,7 +66,7 @@ SimWindow::SimWindow(Links links, QWidget* parent) : QWidget(parent), links_(std
 
   timer_ = new QTimer(this);
   connect(timer_, &QTimer::timeout, this, [this] { refresh(); });
-  timer_->start(kRefreshMs);
+  timer_->start(simrun::kSimRefreshMs);
   refresh();
 }
 
@@ -81,14 +80,12 @@ QLabel* SimWindow::add_row(QFormLayout* form, const char* name, const QString& t
 }
 
 QPushButton* SimWindow::add_fault(QGridLayout* grid, int row, int column, const char* name,
-                                  const QString& title, std::function<void(bool)> set) {
+                                  const QString& title, std::size_t index) {
   auto* button = new QPushButton(title);
   button->setObjectName(QString::fromLatin1(name));
   button->setCheckable(true);
-  connect(button, &QPushButton::clicked, this, [this, set = std::move(set)](bool on) {
-    // The fault acts from the model's present, not from the plant's last step.
-    if (links_.catch_up) links_.catch_up();
-    set(on);
+  connect(button, &QPushButton::clicked, this, [this, index](bool on) {
+    panel_.set_fault(index, on);
     refresh();
   });
   grid->addWidget(button, row, column);
@@ -101,12 +98,10 @@ QWidget* SimWindow::make_pressure_setting() {
   box->setRange(sim::kLowestHpa, sim::kHighestHpa);
   box->setDecimals(1);
   // Rounded as the pressure's row and the Windows edition's box round it.
-  const std::string shown = simrun::pressure_setting_text(links_.plant.settings().pressure_hpa);
-  box->setValue(simrun::pressure_setting(shown).value_or(links_.plant.settings().pressure_hpa));
+  box->setValue(
+      simrun::pressure_setting(panel_.pressure_text()).value_or(panel_.settings().pressure_hpa));
   connect(box, &QDoubleSpinBox::valueChanged, this, [this](double hpa) {
-    // From the model's present on, as a fault acts.
-    if (links_.catch_up) links_.catch_up();
-    links_.plant.settings().pressure_hpa = hpa;
+    panel_.set_pressure(hpa);
     refresh();
   });
   return box;
@@ -121,7 +116,7 @@ QWidget* SimWindow::make_sensor_fault() {
   sensor_->setCheckable(true);
   sensor_choice_ = new QComboBox;
   sensor_choice_->setObjectName(QStringLiteral("fault_sensor_which"));
-  for (const std::string& choice : simrun::sensor_choices(links_.plant.settings()))
+  for (const std::string& choice : simrun::sensor_choices(panel_.settings()))
     sensor_choice_->addItem(q(choice));
   sensor_kind_ = new QComboBox;
   sensor_kind_->setObjectName(QStringLiteral("fault_sensor_kind"));
@@ -140,33 +135,28 @@ QWidget* SimWindow::make_sensor_fault() {
 }
 
 void SimWindow::set_sensor_fault(bool on) {
-  if (links_.catch_up) links_.catch_up();
-  simrun::set_sensor_fault(links_.plant.faults, sensor_choice_->currentIndex(),
-                           sensor_kind_->currentIndex(), on);
+  panel_.set_sensor_fault(sensor_choice_->currentIndex(), sensor_kind_->currentIndex(), on);
   refresh();
 }
 
 void SimWindow::set_speed(int speed) {
-  if (links_.catch_up) links_.catch_up();
-  links_.clock.set_speed(speed);
-  if (QAbstractButton* button = speeds_->button(speed)) button->setChecked(true);
-  if (links_.rate_changed) links_.rate_changed();
+  panel_.set_speed(speed);
+  if (QAbstractButton* button = speeds_->button(panel_.speed())) button->setChecked(true);
 }
 
 void SimWindow::show_faults() {
-  const sim::Faults& f = links_.plant.faults;
   for (std::size_t k = 0; k < fault_buttons_.size(); ++k)
-    fault_buttons_[k]->setChecked(simrun::kFaultSwitches[k].on(f));
-  sensor_->setChecked(simrun::sensor_fault_on(f, sensor_choice_->currentIndex()));
+    fault_buttons_[k]->setChecked(panel_.fault_on(k));
+  sensor_->setChecked(panel_.sensor_fault_on(sensor_choice_->currentIndex()));
 }
 
 void SimWindow::refresh() {
-  if (links_.catch_up) links_.catch_up();
+  panel_.catch_up();
   show_plant();
 }
 
 void SimWindow::show_plant() {
-  const auto values = simrun::plant_values(links_.plant.status(), links_.plant.faults);
+  const auto values = panel_.values();
   for (std::size_t k = 0; k < values.size(); ++k)
     values_[simrun::kPlantRows[k].name]->setText(q(values[k]));
   show_faults();

@@ -2,15 +2,15 @@
 // The simulator's own small window beside the main one: the simulated
 // column's state at a glance, the speed of its clock, and a button per fault
 // to inject. It refreshes a few times a second, bringing the plant up to the
-// model's present first so that the log keeps growing between cycles.
+// model's present first so that the log keeps growing between cycles. What
+// it shows and what its choices do are simrun's (sim_panel, sim_panel_actions).
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "form/scaled_millis.h"
-#include "sim/plant.h"
+#include "simrun/sim_panel_actions.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -24,17 +24,7 @@ namespace kolvar::simview {
 
 class SimWindow : public QWidget {
  public:
-  struct Links {
-    sim::Plant& plant;
-    form::ScaledMillis& clock;
-    // Brings the plant up to the model's present, as far as the controller's
-    // pending timers let it go.
-    std::function<void()> catch_up;
-    // The clock's rate changed: whatever waits on it must wait anew.
-    std::function<void()> rate_changed;
-  };
-
-  static constexpr int kRefreshMs = 250;
+  using Links = simrun::SimLinks;
 
   explicit SimWindow(Links links, QWidget* parent = nullptr);
 
@@ -47,13 +37,13 @@ class SimWindow : public QWidget {
  private:
   QLabel* add_row(QFormLayout* form, const char* name, const QString& title);
   QPushButton* add_fault(QGridLayout* grid, int row, int column, const char* name,
-                         const QString& title, std::function<void(bool)> set);
+                         const QString& title, std::size_t index);
   QWidget* make_sensor_fault();
   QWidget* make_pressure_setting();
   void set_sensor_fault(bool on);
   void show_faults();
 
-  Links links_;
+  simrun::SimPanelActions panel_;
   std::map<std::string, QLabel*> values_;
   QButtonGroup* speeds_ = nullptr;
   // In the order of simrun::kFaultSwitches.

@@ -8,12 +8,13 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "desk/prop_change.h"
+#include "desk/scale_steps.h"
 #include "form/names.h"
 #include "view/alert_badge.h"
 #include "view/qt_text.h"
 #include "view/scale_keys.h"
 #include "view/scale_memory.h"
-#include "view/scale_steps.h"
 #include "view/starting_scale.h"
 #include "view/web_badge.h"
 
@@ -21,11 +22,10 @@ namespace kolvar::view {
 
 namespace {
 
-// The panels were drawn for a small, narrow system font; DejaVu Sans
-// Condensed at 8 points keeps their captions within their controls.
-constexpr double kPanelPoints = 8;
+using desk::kPanelPoints;
 
 QFont panel_font(int percent) {
+  // DejaVu Sans Condensed keeps the captions within their controls.
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setStretch(QFont::SemiCondensed);
@@ -56,7 +56,7 @@ MainWindow::MainWindow(form::Controller& controller, FormView::Act act,
       on_close_(std::move(on_close)),
       canvas_(new QWidget(this)),
       status_(new QLabel(this)) {
-  setFont(panel_font(kNormalScale));
+  setFont(panel_font(desk::kNormalScale));
   setCentralWidget(canvas_);
   statusBar()->addWidget(status_, 1);
   statusBar()->setSizeGripEnabled(false);
@@ -75,7 +75,7 @@ MainWindow::MainWindow(form::Controller& controller, FormView::Act act,
 }
 
 void MainWindow::set_scale(int percent) {
-  if (!is_scale_step(percent)) return;
+  if (!desk::is_scale_step(percent)) return;
   scale_ = percent;
   setFont(panel_font(percent));
   for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(menu_font(percent));
@@ -126,21 +126,22 @@ void MainWindow::show_alert_trouble(const std::string& line) {
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {
-  switch (prop) {
-    case form::Prop::Text:
+  switch (desk::form_change(prop)) {
+    case desk::FormChange::Title:
       setWindowTitle(qt_text(form.text()));
       break;
-    case form::Prop::TopMost: {
+    case desk::FormChange::OnTop: {
       const bool shown = isVisible();
       setWindowFlag(Qt::WindowStaysOnTopHint, form.topmost());
       if (shown) show();  // changing the flags hides a window
       break;
     }
-    case form::Prop::Width:
-    case form::Prop::Height:
+    case desk::FormChange::Size:
       fit_to_form(form);
       break;
-    default:
+    // The window keeps the style's background rather than the form's colour.
+    case desk::FormChange::Colours:
+    case desk::FormChange::None:
       break;
   }
 }

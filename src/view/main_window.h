@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
+#include "desk/scale_steps.h"
 #include "desk/window.h"
 #include "form/controller.h"
 #include "view/form_view.h"
-#include "view/scale_steps.h"
 
 namespace kolvar::view {
 
@@ -52,7 +52,7 @@ class MainWindow : public QMainWindow, public desk::Window {
   QWidget* canvas_;
   QLabel* status_;
   std::unique_ptr<FormView> view_;
-  int scale_ = kNormalScale;
+  int scale_ = desk::kNormalScale;
 };
 
 }  // namespace kolvar::view

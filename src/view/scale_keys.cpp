@@ -1,31 +1,23 @@
 #include "view/scale_keys.h"
 
 #include <QKeySequence>
-#include <QList>
 #include <QShortcut>
 
-#include "view/scale_steps.h"
+#include "desk/scale_keys.h"
 
 namespace kolvar::view {
 
-namespace {
-
-void add_key(QWidget* window, const QList<QKeySequence>& keys, std::function<void()> act) {
-  auto* shortcut = new QShortcut(window);
-  shortcut->setKeys(keys);
-  shortcut->setContext(Qt::WindowShortcut);
-  QObject::connect(shortcut, &QShortcut::activated, window, std::move(act));
-}
-
-}  // namespace
-
 void add_scale_keys(QWidget* window, const std::function<int()>& current,
                     const std::function<void(int)>& choose) {
-  add_key(window, {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-          [current, choose] { choose(larger_scale(current())); });
-  add_key(window, {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-          [current, choose] { choose(smaller_scale(current())); });
-  add_key(window, {QKeySequence(Qt::CTRL | Qt::Key_0)}, [choose] { choose(kNormalScale); });
+  for (const char key : desk::scale_keys()) {
+    auto* shortcut = new QShortcut(window);
+    // Qt's code of a key with a character on it is that character's.
+    shortcut->setKey(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key)));
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window, [key, current, choose] {
+      if (const auto percent = desk::scale_for_key(key, current())) choose(*percent);
+    });
+  }
 }
 
 }  // namespace kolvar::view

@@ -1,7 +1,6 @@
 #pragma once
-// The keys that scale the window, as browsers have them: Ctrl++ (and Ctrl+=,
-// the same key without Shift) one step larger, Ctrl+- one step smaller,
-// Ctrl+0 back to 100 %.
+// The keys that scale the window (desk/scale_keys.h) as Qt shortcuts of the
+// window.
 #include <QWidget>
 #include <functional>
 

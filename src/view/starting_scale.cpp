@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QScreen>
 
+#include "desk/scale_steps.h"
 #include "view/scale_memory.h"
-#include "view/scale_steps.h"
 
 namespace kolvar::view {
 
@@ -30,13 +30,13 @@ double desktop_points(const QWidget& window) {
 
 int starting_scale(const QWidget& window, double panel_points) {
   if (const auto remembered = remembered_scale()) return *remembered;
-  FirstStartFacts facts{desktop_points(window), panel_points, window.width(),
-                        window.height(),        kFrameWidth,  kFrameHeight};
+  desk::FirstStartFacts facts{desktop_points(window), panel_points, window.width(),
+                              window.height(),        kFrameWidth,  kFrameHeight};
   if (const QScreen* screen = window.screen()) {
     facts.room_width = screen->availableGeometry().width();
     facts.room_height = screen->availableGeometry().height();
   }
-  return first_start_scale(facts);
+  return desk::first_start_scale(facts);
 }
 
 }  // namespace kolvar::view

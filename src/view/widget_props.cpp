@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "desk/prop_change.h"
 #include "desk/role_look.h"
 #include "desk/scroll_map.h"
 #include "view/form_view.h"
@@ -100,10 +101,7 @@ void show_list(QObject* o, const form::Control& c) {
 }  // namespace
 
 void FormView::show_all(const form::Control& control) {
-  for (form::Prop p : {form::Prop::Items, form::Prop::Text, form::Prop::Min, form::Prop::Value,
-                       form::Prop::Checked, form::Prop::Enabled, form::Prop::Visible,
-                       form::Prop::BackColor, form::Prop::ToolTip, form::Prop::Left})
-    show(control, p);
+  for (form::Prop p : desk::kShownAtFirst) show(control, p);
 }
 
 void FormView::show(const form::Control& c, form::Prop prop) {
@@ -115,64 +113,60 @@ void FormView::show(const form::Control& c, form::Prop prop) {
     action = menu->menuAction();
     w = nullptr;  // a menu shows as its item; showing the QMenu would pop it up
   }
-  switch (prop) {
-    case form::Prop::Text:
+  using desk::ControlChange;
+  switch (desk::control_change(prop)) {
+    case ControlChange::Text:
       show_text(o, c);
       if (c.kind() == form::Kind::DirList) show_list(o, c);
       if (c.kind() == form::Kind::FileList) show_list(o, c);
       // A role's reading decides whether its cell shows a read error.
       if (w && desk::changes_look(c, prop)) set_colors(w, c, desk::shown_colours(c_, c));
       break;
-    case form::Prop::Items:
+    case ControlChange::Items:
       show_list(o, c);
       break;
-    case form::Prop::Value:
+    case ControlChange::Value:
       if (auto* check = qobject_cast<QCheckBox*>(o)) check->setChecked(c.value() == 1);
       if (auto* bar = qobject_cast<QScrollBar*>(o)) {
         QSignalBlocker quiet(bar);
         bar->setValue(desk::bar_position(c, c.value()));
       }
       break;
-    case form::Prop::Min:
-    case form::Prop::Max:
+    case ControlChange::Range:
       if (auto* bar = qobject_cast<QScrollBar*>(o)) {
         QSignalBlocker quiet(bar);
         bar->setRange(desk::bar_minimum(c), desk::bar_maximum(c));
         bar->setValue(desk::bar_position(c, c.value()));
       }
       break;
-    case form::Prop::Checked:
+    case ControlChange::Checked:
       if (action) action->setChecked(c.checked());
       break;
-    case form::Prop::Enabled:
+    case ControlChange::Enabled:
       if (action) action->setEnabled(c.enabled());
       if (w) w->setEnabled(c.enabled());
       if (w && desk::changes_look(c, prop)) set_colors(w, c, desk::shown_colours(c_, c));
       break;
-    case form::Prop::Visible:
+    case ControlChange::Visible:
       if (action) action->setVisible(c.visible());
       if (w) w->setVisible(c.visible());
       break;
-    case form::Prop::BackColor:
-    case form::Prop::ForeColor:
+    case ControlChange::Colours:
       if (auto* indicator = dynamic_cast<Indicator*>(w))
         indicator->set_color(qt_color(c.back_color()));
       else if (w)
         set_colors(w, c, desk::shown_colours(c_, c));
       break;
-    case form::Prop::ToolTip:
+    case ControlChange::ToolTip:
       if (w) w->setToolTip(qt_text(c.tooltip()));
       break;
-    case form::Prop::Left:
-    case form::Prop::Top:
-    case form::Prop::Width:
-    case form::Prop::Height:
+    case ControlChange::Place:
       if (w) place(c, w);
       break;
-    case form::Prop::ZOrder:
+    case ControlChange::Restack:
       restack(c.container());
       break;
-    default:
+    case ControlChange::None:
       break;
   }
 }

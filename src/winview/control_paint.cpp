@@ -2,17 +2,17 @@
 
 #include <cwchar>
 
+#include "desk/scale_steps.h"
 #include "winview/dpi.h"
 
 namespace kolvar::winview {
 
 namespace {
 
-// The panels were drawn for a small, narrow system font: the dialog font of
-// 8 points, Tahoma, keeps their captions within their controls. Where it is
-// missing (wine without its own fonts), a condensed face of the same width
-// does, as in the Linux window; the dialog font's alias is the last resort.
-constexpr int kPanelPoints = 8;
+// The dialog font, Tahoma, keeps the panels' captions within their
+// controls. Where it is missing (wine without its own fonts), a condensed
+// face of the same width does, as in the Linux window; the dialog font's
+// alias is the last resort.
 constexpr const wchar_t* kFaces[] = {L"Tahoma", L"DejaVu Sans Condensed"};
 
 int CALLBACK found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM any) {
@@ -42,7 +42,7 @@ const wchar_t* panel_face() {
 }
 
 HFONT panel_font(int dpi) {
-  return CreateFontW(-MulDiv(kPanelPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  return CreateFontW(-MulDiv(desk::kPanelPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                      DEFAULT_PITCH | FF_SWISS, panel_face());
 }

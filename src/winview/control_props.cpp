@@ -1,5 +1,6 @@
 // Showing the model's property changes on the Win32 controls.
 
+#include "desk/prop_change.h"
 #include "desk/role_look.h"
 #include "desk/scroll_map.h"
 #include "winview/control_paint.h"
@@ -21,10 +22,7 @@ bool has_caption(form::Kind kind) {
 }  // namespace
 
 void FormWindow::show_all(const form::Control& control) {
-  for (form::Prop p : {form::Prop::Items, form::Prop::Text, form::Prop::Min, form::Prop::Value,
-                       form::Prop::Checked, form::Prop::Enabled, form::Prop::Visible,
-                       form::Prop::BackColor, form::Prop::ToolTip, form::Prop::Left})
-    show(control, p);
+  for (form::Prop p : desk::kShownAtFirst) show(control, p);
 }
 
 void FormWindow::show_text(const form::Control& c, HWND hwnd) {
@@ -129,47 +127,45 @@ void FormWindow::show(const form::Control& c, form::Prop prop) {
   }
   HWND hwnd = hwnd_of(c);
   if (!hwnd) return;
-  switch (prop) {
-    case form::Prop::Text:
+  using desk::ControlChange;
+  switch (desk::control_change(prop)) {
+    case ControlChange::Text:
       show_text(c, hwnd);
       // A role's reading decides whether its cell shows a read error.
       if (desk::changes_look(c, prop)) InvalidateRect(hwnd, nullptr, TRUE);
       break;
-    case form::Prop::Items:
+    case ControlChange::Items:
       show_list(c, hwnd);
       break;
-    case form::Prop::Value:
-    case form::Prop::Min:
-    case form::Prop::Max:
+    case ControlChange::Value:
+    case ControlChange::Range:
       show_value(c, hwnd);
       break;
-    case form::Prop::Enabled:
+    case ControlChange::Enabled:
       EnableWindow(hwnd, c.enabled());
       InvalidateRect(hwnd, nullptr, TRUE);
       break;
-    case form::Prop::Visible:
+    case ControlChange::Visible:
       ShowWindow(hwnd, c.visible() ? SW_SHOWNA : SW_HIDE);
       break;
-    case form::Prop::BackColor:
-    case form::Prop::ForeColor:
+    case ControlChange::Colours:
       if (c.kind() == form::Kind::Frame || c.kind() == form::Kind::Shape)
         set_panel_color(hwnd, colorref(c.back_color()), colorref(c.fore_color()));
       else
         InvalidateRect(hwnd, nullptr, TRUE);  // WM_CTLCOLOR* answers with the new colours
       break;
-    case form::Prop::ToolTip:
+    case ControlChange::ToolTip:
       show_tooltip(c, hwnd);
       break;
-    case form::Prop::Left:
-    case form::Prop::Top:
-    case form::Prop::Width:
-    case form::Prop::Height:
+    case ControlChange::Place:
       place(c, hwnd);
       break;
-    case form::Prop::ZOrder:
+    case ControlChange::Restack:
       restack(c.container());
       break;
-    default:
+    // A menu item's check is the menu's; the controls show theirs as a value.
+    case ControlChange::Checked:
+    case ControlChange::None:
       break;
   }
 }

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
+#include "desk/prop_change.h"
 #include "form/names.h"
 #include "winview/dpi.h"
 #include "winview/panel_window.h"
+#include "winview/scale_memory.h"
+#include "winview/starting_scale.h"
 #include "winview/win_text.h"
+#include "winview/window_class.h"
 
 namespace kolvar::winview {
 
@@ -32,20 +36,10 @@ LRESULT CALLBACK main_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
 }
 
 void register_class() {
-  static const bool registered = [] {
-    WNDCLASSEXW main{};
-    main.cbSize = sizeof main;
-    main.lpfnWndProc = main_procedure;
-    main.hInstance = GetModuleHandleW(nullptr);
-    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    // The program's icon from its resources, where it has one.
-    main.hIcon = LoadIconW(main.hInstance, MAKEINTRESOURCEW(1));
-    main.lpszClassName = kMainClass;
-    RegisterClassExW(&main);
-    return true;
-  }();
-  (void)registered;
+  register_window_class({.name = kMainClass,
+                         .procedure = main_procedure,
+                         .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                         .icon = true});
 }
 
 }  // namespace
@@ -74,9 +68,17 @@ MainWindow::MainWindow(form::Controller& controller, FormWindow::Act act,
   for (form::Prop p :
        {form::Prop::Text, form::Prop::BackColor, form::Prop::TopMost, form::Prop::Width})
     show_form(form, p);
+  set_scale(starting_scale(hwnd_));
+  scale_keys_ = std::make_unique<ScaleKeys>(
+      hwnd_, [this] { return scale_; },
+      [this](int percent) {
+        set_scale(percent);
+        remember_scale(percent);
+      });
 }
 
 MainWindow::~MainWindow() {
+  scale_keys_.reset();
   // The controls go with the window; the view's fonts and brushes after them.
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -98,24 +100,23 @@ void MainWindow::show_control(const form::Control& control, form::Prop prop) {
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {
-  switch (prop) {
-    case form::Prop::Text:
+  switch (desk::form_change(prop)) {
+    case desk::FormChange::Title:
       SetWindowTextW(hwnd_, wide(form.text()).c_str());
       break;
-    case form::Prop::TopMost:
+    case desk::FormChange::OnTop:
       // Changes neither position nor size; a refusal is not the operator's
       // business.
       SetWindowPos(hwnd_, form.topmost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       break;
-    case form::Prop::BackColor:
+    case desk::FormChange::Colours:
       set_panel_color(canvas_, colorref(form.back_color()), colorref(form.fore_color()));
       break;
-    case form::Prop::Width:
-    case form::Prop::Height:
+    case desk::FormChange::Size:
       fit_to_form(form);
       break;
-    default:
+    case desk::FormChange::None:
       break;
   }
 }
@@ -145,11 +146,37 @@ void MainWindow::place_children() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MainWindow::set_scale(int percent) {
+  if (!desk::is_scale_step(percent)) return;
+  scale_ = percent;
+  rescale(dpi_);
+  keep_on_screen();
+}
+
+// The controls see one resolution: the monitor's, times the scale.
 void MainWindow::rescale(int dpi) {
   dpi_ = dpi;
-  view_->rescale(dpi);
+  view_->rescale(MulDiv(dpi_, scale_, 100));
   SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(view_->font()), TRUE);
   fit_to_form(c_.c(ctl::Form1));
+}
+
+// A window that grows past its monitor's edge moves back in, as far as it
+// can without leaving at the top or the left.
+void MainWindow::keep_on_screen() {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!IsWindowVisible(hwnd_) ||
+      !GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor))
+    return;
+  const RECT room = monitor.rcWork;
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  const int left =
+      std::max(room.left, std::min(outer.left, room.right - (outer.right - outer.left)));
+  const int top = std::max(room.top, std::min(outer.top, room.bottom - (outer.bottom - outer.top)));
+  if (left != outer.left || top != outer.top)
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::set_status(const std::string& text) {

@@ -2,15 +2,19 @@
 // The operator's window in Win32: the form's menus and controls, and under
 // them the view's own status line, which tells whether the outputs reach the
 // column. Its size is the form's, in twips at the window's DPI, plus the
-// status line.
+// status line. The whole window, text included, shows at a scale the
+// operator chooses with keys, on top of the monitor's DPI; the form's sizes
+// in twips stay the model's.
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "desk/scale_steps.h"
 #include "desk/window.h"
 #include "form/controller.h"
 #include "winview/form_window.h"
+#include "winview/scale_keys.h"
 #include "winview/status_parts.h"
 #include "winview/win32.h"
 
@@ -43,8 +47,14 @@ class MainWindow : public desk::Window {
   void open() override { show(); }
   // Told once, at the window's first paint.
   void on_first_paint(std::function<void()> told) { on_first_paint_ = std::move(told); }
-  // The window's DPI now (96 is 100 %).
+  // The window's monitor's DPI now (96 is 100 %).
   int dpi() const { return dpi_; }
+  // The scale in percent, one of the steps; the controls stand at the DPI
+  // times the scale.
+  int scale() const { return scale_; }
+  // Places and sizes every control and the window again at percent (another
+  // value than a step is refused); remembers nothing.
+  void set_scale(int percent);
 
   // The window procedure's own; public for the class's static procedure.
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
@@ -55,6 +65,7 @@ class MainWindow : public desk::Window {
   int status_height() const;
   void place_status_parts();
   void rescale(int dpi);
+  void keep_on_screen();
 
   form::Controller& c_;
   std::function<void()> on_close_;
@@ -65,8 +76,10 @@ class MainWindow : public desk::Window {
   std::wstring web_address_;
   std::unique_ptr<StatusParts> parts_;
   int dpi_ = 96;
+  int scale_ = desk::kNormalScale;
   bool painted_ = false;
   std::unique_ptr<FormWindow> view_;
+  std::unique_ptr<ScaleKeys> scale_keys_;
 };
 
 }  // namespace kolvar::winview

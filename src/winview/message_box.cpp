@@ -4,6 +4,7 @@
 
 #include "winview/dpi.h"
 #include "winview/win_text.h"
+#include "winview/window_class.h"
 
 namespace kolvar::winview {
 
@@ -39,18 +40,9 @@ LRESULT CALLBACK box_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
 }
 
 void register_class() {
-  static const bool registered = [] {
-    WNDCLASSEXW box{};
-    box.cbSize = sizeof box;
-    box.lpfnWndProc = box_procedure;
-    box.hInstance = GetModuleHandleW(nullptr);
-    box.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    box.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    box.lpszClassName = kBoxClass;
-    RegisterClassExW(&box);
-    return true;
-  }();
-  (void)registered;
+  register_window_class({.name = kBoxClass,
+                         .procedure = box_procedure,
+                         .background = GetSysColorBrush(COLOR_WINDOW)});
 }
 
 // The system's message font at dpi.

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "winview/window_class.h"
+
 namespace kolvar::winview {
 
 namespace {
@@ -125,22 +127,10 @@ LRESULT CALLBACK indicator_procedure(HWND hwnd, UINT message, WPARAM wparam, LPA
 }
 
 void register_classes() {
-  static const bool registered = [] {
-    WNDCLASSEXW panel{};
-    panel.cbSize = sizeof panel;
-    panel.lpfnWndProc = panel_procedure;
-    panel.hInstance = GetModuleHandleW(nullptr);
-    panel.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    panel.lpszClassName = kPanelClass;
-    panel.cbWndExtra = kSlots * static_cast<int>(sizeof(LONG_PTR));
-    RegisterClassExW(&panel);
-    WNDCLASSEXW indicator = panel;
-    indicator.lpfnWndProc = indicator_procedure;
-    indicator.lpszClassName = kIndicatorClass;
-    RegisterClassExW(&indicator);
-    return true;
-  }();
-  (void)registered;
+  const int slots = kSlots * static_cast<int>(sizeof(LONG_PTR));
+  register_window_class({.name = kPanelClass, .procedure = panel_procedure, .extra_bytes = slots});
+  register_window_class(
+      {.name = kIndicatorClass, .procedure = indicator_procedure, .extra_bytes = slots});
 }
 
 // Siblings that overlap clip one another, so the one in front hides the rest.

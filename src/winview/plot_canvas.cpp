@@ -20,16 +20,9 @@ PlotCanvas::~PlotCanvas() {
   if (buffer_) DeleteObject(buffer_);
 }
 
-chart::Span PlotCanvas::span() const {
-  const auto& points = model_.points();
-  if (points.empty()) return time_.span(0, 0);
-  return time_.span(points.first_time(), points.last_time());
-}
-
 void PlotCanvas::follow() {
-  const bool was = time_.following();
-  time_.follow();
-  changed_view(was);
+  navigation_.follow();
+  data_changed();
 }
 
 chart::Size PlotCanvas::logical_size() const {
@@ -79,18 +72,8 @@ void PlotCanvas::wheel(int delta, POINT screen) {
   if (delta == 0) return;
   ScreenToClient(hwnd(), &screen);
   const chart::Box area = chart::plot_area(logical_size());
-  const double x = screen.x / scale_of(hwnd());
-  const double anchor = (x - area.left) / std::max(1.0, area.width);
-  const bool was = time_.following();
-  // One notch of the wheel: a fifth nearer or farther.
-  time_.zoom(span(), std::pow(0.8, delta / static_cast<double>(WHEEL_DELTA)), anchor);
-  changed_view(was);
-}
-
-void PlotCanvas::changed_view(bool was_following) {
+  navigation_.wheel(delta, screen.x / scale_of(hwnd()) - area.left, area.width);
   data_changed();
-  if (following_listener_ && was_following != time_.following())
-    following_listener_(time_.following());
 }
 
 LRESULT PlotCanvas::handle(UINT message, WPARAM w, LPARAM l) {
@@ -106,35 +89,26 @@ LRESULT PlotCanvas::handle(UINT message, WPARAM w, LPARAM l) {
     case WM_LBUTTONDOWN:
       SetFocus(hwnd());
       SetCapture(hwnd());
-      dragging_ = true;
-      drag_x_ = GET_X_LPARAM(l);
-      drag_span_ = span();
+      navigation_.press(GET_X_LPARAM(l) / scale_of(hwnd()));
       return 0;
-    case WM_MOUSEMOVE: {
-      if (!dragging_) return 0;
-      const double dx = (GET_X_LPARAM(l) - drag_x_) / scale_of(hwnd());
-      if (dx == 0) return 0;
-      const double per_pixel = static_cast<double>(drag_span_.width()) /
-                               std::max(1.0, chart::plot_area(logical_size()).width);
-      const bool was = time_.following();
-      // The time under the cursor stays under it: dragging right shows earlier.
-      time_.pan(drag_span_, -static_cast<platform::Millis>(std::llround(dx * per_pixel)));
-      changed_view(was);
+    case WM_MOUSEMOVE:
+      if (navigation_.dragging()) {
+        navigation_.drag(GET_X_LPARAM(l) / scale_of(hwnd()),
+                         chart::plot_area(logical_size()).width);
+        data_changed();
+      }
       return 0;
-    }
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-      if (dragging_) {
-        dragging_ = false;
+      if (navigation_.dragging()) {
+        navigation_.release();
         if (message == WM_LBUTTONUP) ReleaseCapture();
       }
       return 0;
-    case WM_LBUTTONDBLCLK: {
-      const bool was = time_.following();
-      time_.whole_run();
-      changed_view(was);
+    case WM_LBUTTONDBLCLK:
+      navigation_.whole_run();
+      data_changed();
       return 0;
-    }
     case WM_SETCURSOR:
       if (LOWORD(l) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEWE)));

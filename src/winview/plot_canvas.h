@@ -1,13 +1,12 @@
 #pragma once
 // The plot on screen, painted with GDI from the plot's scene through a
-// buffer, so it never flickers: the wheel zooms the time axis around the
-// cursor, a drag pans it, a double click shows the whole run again. Either of
-// the first two drops following the latest time.
+// buffer, so it never flickers; the mouse moves through its time as
+// chart/plot_navigation.h has it.
 #include <functional>
 
 #include "chart/plot_model.h"
+#include "chart/plot_navigation.h"
 #include "chart/scene.h"
-#include "chart/time_window.h"
 #include "winview/win32.h"
 #include "winview/window_object.h"
 
@@ -22,12 +21,12 @@ class PlotCanvas final : public WindowObject {
   // The model holds other data: the plot is painted anew when the window
   // is next idle, once however many samples came meanwhile.
   void data_changed() { InvalidateRect(hwnd(), nullptr, FALSE); }
-  chart::Span span() const;
-  chart::TimeWindow& time() { return time_; }
+  chart::Span span() const { return navigation_.span(); }
+  chart::TimeWindow& time() { return navigation_.time(); }
   void follow();
   // Told whenever following starts or stops.
   void on_following(std::function<void(bool)> listener) {
-    following_listener_ = std::move(listener);
+    navigation_.on_following(std::move(listener));
   }
   // The scene as it is painted now, in logical pixels.
   chart::Scene scene() const;
@@ -41,14 +40,9 @@ class PlotCanvas final : public WindowObject {
  private:
   chart::Size logical_size() const;
   void paint();
-  void changed_view(bool was_following);
 
   const chart::PlotModel& model_;
-  chart::TimeWindow time_;
-  std::function<void(bool)> following_listener_;
-  bool dragging_ = false;
-  int drag_x_ = 0;
-  chart::Span drag_span_{};
+  chart::PlotNavigation navigation_{model_};
   // The buffer the plot is painted into, kept while the size holds.
   HDC buffer_dc_ = nullptr;
   HBITMAP buffer_ = nullptr;

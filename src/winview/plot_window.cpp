@@ -1,6 +1,8 @@
 #include "winview/plot_window.h"
 
-#include <cmath>
+#include <algorithm>
+
+#include "winview/beside_window.h"
 
 namespace kolvar::winview {
 
@@ -13,10 +15,6 @@ constexpr int kBarHeight = 30;
 constexpr int kHintHeight = 22;
 constexpr int kFirstWidth = 900;
 constexpr int kFirstHeight = 520;
-
-int px(int logical, double scale) {
-  return static_cast<int>(std::lround(logical * scale));
-}
 
 }  // namespace
 
@@ -56,10 +54,7 @@ bool PlotWindow::follow_checked() const {
 
 void PlotWindow::set_scale(double scale) {
   scale_ = scale;
-  HFONT was = font_;
-  font_ = create_ui_font(scale_);
-  set_font_of_all(hwnd(), font_);
-  if (was) DeleteObject(was);
+  rescale_ui_font(hwnd(), scale_, &font_);
   lay_out();
 }
 
@@ -76,6 +71,11 @@ void PlotWindow::lay_out() {
 }
 
 LRESULT PlotWindow::handle(UINT message, WPARAM w, LPARAM l) {
+  LRESULT result = 0;
+  if (handle_beside_window(
+          hwnd(), message, w, l, SuggestedSize::Taken, [this](double scale) { set_scale(scale); },
+          &result))
+    return result;
   switch (message) {
     case WM_SIZE:
       lay_out();
@@ -83,14 +83,6 @@ LRESULT PlotWindow::handle(UINT message, WPARAM w, LPARAM l) {
     case WM_GETMINMAXINFO: {
       auto* limits = reinterpret_cast<MINMAXINFO*>(l);
       limits->ptMinTrackSize = {px(320, scale_), px(200 + kBarHeight + kHintHeight, scale_)};
-      return 0;
-    }
-    case WM_DPICHANGED: {
-      const RECT* suggested = reinterpret_cast<const RECT*>(l);
-      set_scale(HIWORD(w) / 96.0);
-      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
     case WM_COMMAND:
@@ -104,10 +96,6 @@ LRESULT PlotWindow::handle(UINT message, WPARAM w, LPARAM l) {
     case WM_MOUSEWHEEL:
       canvas_->wheel(GET_WHEEL_DELTA_WPARAM(w),
                      {static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))});
-      return 0;
-    case WM_CLOSE:
-      // Closing the plot hides it; the program ends with its main window.
-      ShowWindow(hwnd(), SW_HIDE);
       return 0;
     default:
       break;

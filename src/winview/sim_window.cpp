@@ -1,23 +1,25 @@
 #include "winview/sim_window.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/wide_text.h"
+#include "winview/beside_window.h"
 
 namespace kolvar::winview {
 
 namespace {
 
-// Control identifiers: the rows' values, the speeds, the fault switches,
-// then the sensor fault's three.
-constexpr int kRowId = 200;
-constexpr int kSpeedId = 300;
-constexpr int kFaultId = 400;
-constexpr int kSensorId = 500;
-constexpr int kSensorWhichId = 501;
-constexpr int kSensorKindId = 502;
-constexpr int kPressureId = 600;
+// Control identifiers: the first of the rows' values, of the speeds and of
+// the fault switches, the sensor fault's three, the pressure to set.
+enum ControlId : int {
+  kRowId = 200,
+  kSpeedId = 300,
+  kFaultId = 400,
+  kSensorId = 500,
+  kSensorWhichId,
+  kSensorKindId,
+  kPressureId = 600,
+};
 constexpr UINT_PTR kRefreshTimer = 1;
 
 // The layout in logical pixels.
@@ -30,13 +32,13 @@ constexpr int kGroupTop = 20;  // the group's caption
 constexpr int kInner = 10;
 constexpr int kWidth = 2 * kMargin + 2 * kInner + kTitleWidth + kValueWidth;
 
-int px(int logical, double scale) {
-  return static_cast<int>(std::lround(logical * scale));
+void check(HWND button, bool on) {
+  SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 }  // namespace
 
-SimWindow::SimWindow(Links links) : links_(std::move(links)) {
+SimWindow::SimWindow(Links links) : panel_(std::move(links)) {
   create(L"KolvarSimWindow", L"Симулятор колонны — Kolvar",
          // Not clipping its children: a group box paints its frame alone, so the
          // window's background must show inside it.
@@ -52,8 +54,7 @@ SimWindow::SimWindow(Links links) : links_(std::move(links)) {
   }
 
   pressure_label_ = add(nullptr, L"STATIC", simrun::kPressureSettingTitle, SS_LEFT, 0);
-  add("pressure_setting", L"EDIT",
-      simrun::pressure_setting_text(links_.plant.settings().pressure_hpa).c_str(),
+  add("pressure_setting", L"EDIT", panel_.pressure_text().c_str(),
       WS_BORDER | ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, kPressureId);
 
   speed_group_ = add(nullptr, L"BUTTON", simrun::kSpeedGroup, BS_GROUPBOX, 0);
@@ -63,7 +64,7 @@ SimWindow::SimWindow(Links links) : links_(std::move(links)) {
     HWND button = add(name.c_str(), L"BUTTON", ("×" + std::to_string(s)).c_str(),
                       BS_AUTORADIOBUTTON | WS_TABSTOP | (k == 0 ? WS_GROUP : 0),
                       kSpeedId + static_cast<int>(k));
-    SendMessageW(button, BM_SETCHECK, s == links_.clock.speed() ? BST_CHECKED : BST_UNCHECKED, 0);
+    check(button, s == panel_.speed());
   }
 
   fault_group_ = add(nullptr, L"BUTTON", simrun::kFaultGroup, BS_GROUPBOX, 0);
@@ -77,7 +78,7 @@ SimWindow::SimWindow(Links links) : links_(std::move(links)) {
       BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, kSensorId);
   HWND which = add("fault_sensor_which", L"COMBOBOX", "",
                    CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kSensorWhichId);
-  for (const std::string& choice : simrun::sensor_choices(links_.plant.settings())) {
+  for (const std::string& choice : simrun::sensor_choices(panel_.settings())) {
     const std::wstring text = platform::wide_from_utf8(choice);
     SendMessageW(which, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
@@ -91,7 +92,7 @@ SimWindow::SimWindow(Links links) : links_(std::move(links)) {
   SendMessageW(kind, CB_SETCURSEL, 0, 0);
 
   set_scale(scale_of(hwnd()));
-  SetTimer(hwnd(), kRefreshTimer, kRefreshMs, nullptr);
+  SetTimer(hwnd(), kRefreshTimer, simrun::kSimRefreshMs, nullptr);
   refresh();
 }
 
@@ -120,10 +121,7 @@ int SimWindow::selected(const char* combo) const {
 
 void SimWindow::set_scale(double scale) {
   scale_ = scale;
-  HFONT was = font_;
-  font_ = create_ui_font(scale_);
-  set_font_of_all(hwnd(), font_);
-  if (was) DeleteObject(was);
+  rescale_ui_font(hwnd(), scale_, &font_);
   lay_out();
 }
 
@@ -184,18 +182,14 @@ void SimWindow::lay_out() {
 
 void SimWindow::command(int id, int code) {
   if (id >= kSpeedId && id < kSpeedId + static_cast<int>(std::size(simrun::kSpeeds))) {
-    const int s = simrun::kSpeeds[id - kSpeedId];
-    if (code == BN_CLICKED && s != links_.clock.speed()) set_speed(s);
+    if (code == BN_CLICKED) set_speed(simrun::kSpeeds[id - kSpeedId]);
     return;
   }
   if (id >= kFaultId && id < kFaultId + static_cast<int>(simrun::kFaultSwitches.size())) {
     if (code != BN_CLICKED) return;
-    const bool on =
-        SendMessageW(control(simrun::kFaultSwitches[static_cast<std::size_t>(id - kFaultId)].name),
-                     BM_GETCHECK, 0, 0) == BST_CHECKED;
-    // The fault acts from the model's present, not from the plant's last step.
-    if (links_.catch_up) links_.catch_up();
-    simrun::kFaultSwitches[static_cast<std::size_t>(id - kFaultId)].set(links_.plant.faults, on);
+    const auto index = static_cast<std::size_t>(id - kFaultId);
+    panel_.set_fault(index, SendMessageW(control(simrun::kFaultSwitches[index].name), BM_GETCHECK,
+                                         0, 0) == BST_CHECKED);
     refresh();
     return;
   }
@@ -205,9 +199,7 @@ void SimWindow::command(int id, int code) {
     std::string text;
     for (const wchar_t* c = typed; *c; ++c) text += *c < 128 ? static_cast<char>(*c) : '?';
     if (const auto hpa = simrun::pressure_setting(text)) {
-      // From the model's present on, as a fault acts.
-      if (links_.catch_up) links_.catch_up();
-      links_.plant.settings().pressure_hpa = *hpa;
+      panel_.set_pressure(*hpa);
       refresh();
     }
     return;
@@ -218,44 +210,33 @@ void SimWindow::command(int id, int code) {
     show_faults();
   } else if (id == kSensorKindId && code == CBN_SELCHANGE) {
     // A sensor that is out changes how it fails at once.
-    if (simrun::sensor_fault_on(links_.plant.faults, selected("fault_sensor_which")))
-      set_sensor_fault(true);
+    if (panel_.sensor_fault_on(selected("fault_sensor_which"))) set_sensor_fault(true);
   }
 }
 
 void SimWindow::set_sensor_fault(bool on) {
-  if (links_.catch_up) links_.catch_up();
-  simrun::set_sensor_fault(links_.plant.faults, selected("fault_sensor_which"),
-                           selected("fault_sensor_kind"), on);
+  panel_.set_sensor_fault(selected("fault_sensor_which"), selected("fault_sensor_kind"), on);
   refresh();
 }
 
 void SimWindow::set_speed(int speed) {
-  if (links_.catch_up) links_.catch_up();
-  links_.clock.set_speed(speed);
-  for (int s : simrun::kSpeeds)
-    SendMessageW(control("speed_" + std::to_string(s)), BM_SETCHECK,
-                 s == links_.clock.speed() ? BST_CHECKED : BST_UNCHECKED, 0);
-  if (links_.rate_changed) links_.rate_changed();
+  panel_.set_speed(speed);
+  for (int s : simrun::kSpeeds) check(control("speed_" + std::to_string(s)), s == panel_.speed());
 }
 
 void SimWindow::show_faults() {
-  const sim::Faults& f = links_.plant.faults;
-  auto show = [](HWND button, bool on) {
-    SendMessageW(button, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-  };
-  for (const simrun::FaultSwitch& fault : simrun::kFaultSwitches)
-    show(control(fault.name), fault.on(f));
-  show(control("fault_sensor"), simrun::sensor_fault_on(f, selected("fault_sensor_which")));
+  for (std::size_t k = 0; k < simrun::kFaultSwitches.size(); ++k)
+    check(control(simrun::kFaultSwitches[k].name), panel_.fault_on(k));
+  check(control("fault_sensor"), panel_.sensor_fault_on(selected("fault_sensor_which")));
 }
 
 void SimWindow::refresh() {
-  if (links_.catch_up) links_.catch_up();
+  panel_.catch_up();
   show_plant();
 }
 
 void SimWindow::show_plant() {
-  const auto values = simrun::plant_values(links_.plant.status(), links_.plant.faults);
+  const auto values = panel_.values();
   for (std::size_t k = 0; k < values.size(); ++k) {
     // Only a changed text is set: each setting repaints the label.
     if (values[k] == shown_[k]) continue;
@@ -266,23 +247,17 @@ void SimWindow::show_plant() {
 }
 
 LRESULT SimWindow::handle(UINT message, WPARAM w, LPARAM l) {
+  LRESULT result = 0;
+  if (handle_beside_window(
+          hwnd(), message, w, l, SuggestedSize::Kept, [this](double scale) { set_scale(scale); },
+          &result))
+    return result;
   switch (message) {
     case WM_COMMAND:
       command(LOWORD(w), HIWORD(w));
       return 0;
     case WM_TIMER:
       if (w == kRefreshTimer) refresh();
-      return 0;
-    case WM_DPICHANGED: {
-      const RECT* suggested = reinterpret_cast<const RECT*>(l);
-      SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      set_scale(HIWORD(w) / 96.0);
-      return 0;
-    }
-    case WM_CLOSE:
-      // As the Qt window: closing it hides it; the program ends with its main window.
-      ShowWindow(hwnd(), SW_HIDE);
       return 0;
     default:
       break;

@@ -2,17 +2,15 @@
 // The simulator's own small window beside the main one: the simulated
 // column's state at a glance, the speed of its clock, and a button per fault
 // to inject. It refreshes a few times a second, bringing the plant up to the
-// model's present first so that the log keeps growing between cycles. The
-// rows, speeds and faults are simrun/sim_panel's, as in the Qt window.
+// model's present first so that the log keeps growing between cycles. What
+// it shows and what its choices do are simrun's (sim_panel,
+// sim_panel_actions), as in the Qt window.
 #include <array>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "form/scaled_millis.h"
-#include "sim/plant.h"
-#include "simrun/sim_panel.h"
+#include "simrun/sim_panel_actions.h"
 #include "winview/win32.h"
 #include "winview/window_object.h"
 
@@ -20,18 +18,7 @@ namespace kolvar::winview {
 
 class SimWindow final : public WindowObject {
  public:
-  struct Links {
-    sim::Plant& plant;
-    form::ScaledMillis& clock;
-    // Brings the plant up to the model's present, as far as the controller's
-    // pending timers let it go.
-    std::function<void()> catch_up;
-    // The clock's rate changed: whatever waits on it must wait anew.
-    std::function<void()> rate_changed;
-  };
-
-  // The display's refresh, not the controller's timing.
-  static constexpr UINT kRefreshMs = 250;
+  using Links = simrun::SimLinks;
 
   // "Симулятор колонны — Kolvar", not shown yet.
   explicit SimWindow(Links links);
@@ -61,7 +48,7 @@ class SimWindow final : public WindowObject {
   void set_scale(double scale);
   int selected(const char* combo) const;
 
-  Links links_;
+  simrun::SimPanelActions panel_;
   std::map<std::string, HWND> controls_;
   std::array<std::string, simrun::kPlantRows.size()> shown_;
   std::vector<HWND> labels_;  // the rows' titles

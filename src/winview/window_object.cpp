@@ -8,6 +8,7 @@
 
 #include "platform/wide_text.h"
 #include "winview/dpi.h"
+#include "winview/window_class.h"
 
 namespace kolvar::winview {
 
@@ -22,24 +23,14 @@ WindowObject::~WindowObject() {
 void WindowObject::create(const wchar_t* class_name, const wchar_t* title, DWORD style,
                           DWORD ex_style, HWND parent, RECT bounds, HBRUSH background,
                           UINT class_style) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW known{};
-  known.cbSize = sizeof known;
-  if (!GetClassInfoExW(instance, class_name, &known)) {
-    WNDCLASSEXW c{};
-    c.cbSize = sizeof c;
-    c.style = class_style;
-    c.lpfnWndProc = &WindowObject::procedure;
-    c.hInstance = instance;
-    c.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    c.hbrBackground = background;
-    c.lpszClassName = class_name;
-    c.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    RegisterClassExW(&c);
-  }
+  register_window_class({.name = class_name,
+                         .procedure = &WindowObject::procedure,
+                         .background = background,
+                         .style = class_style,
+                         .icon = true});
   CreateWindowExW(ex_style, class_name, title, style, bounds.left, bounds.top,
-                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr, instance,
-                  this);
+                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
+                  GetModuleHandleW(nullptr), this);
 }
 
 LRESULT WindowObject::handle(UINT message, WPARAM w, LPARAM l) {
@@ -73,6 +64,10 @@ double scale_of(HWND hwnd) {
   return static_cast<double>(dpi_of(hwnd)) / kBaseDpi;
 }
 
+int px(int logical, double scale) {
+  return static_cast<int>(std::lround(logical * scale));
+}
+
 HFONT create_ui_font(double scale) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
@@ -99,6 +94,13 @@ BOOL CALLBACK give_font(HWND child, LPARAM font) {
 void set_font_of_all(HWND hwnd, HFONT font) {
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   EnumChildWindows(hwnd, &give_font, reinterpret_cast<LPARAM>(font));
+}
+
+void rescale_ui_font(HWND hwnd, double scale, HFONT* font) {
+  HFONT was = *font;
+  *font = create_ui_font(scale);
+  set_font_of_all(hwnd, *font);
+  if (was) DeleteObject(was);
 }
 
 void set_text(HWND hwnd, const char* utf8) {

@@ -33,11 +33,16 @@ class WindowObject {
 
 // Device pixels per logical pixel (96 per inch) of `hwnd`'s monitor.
 double scale_of(HWND hwnd);
+// A length in logical pixels in device pixels at `scale`, rounded.
+int px(int logical, double scale);
 // The system's message font at `scale`, for the windows' controls; the
 // caller deletes it.
 HFONT create_ui_font(double scale);
 // Gives `font` to `hwnd` and all its children.
 void set_font_of_all(HWND hwnd, HFONT font);
+// Gives `hwnd` and all its children the system's message font at `scale`
+// in place of `*font`, which it deletes once they no longer hold it.
+void rescale_ui_font(HWND hwnd, double scale, HFONT* font);
 // UTF-8 to a window's text.
 void set_text(HWND hwnd, const char* utf8);
 

@@ -75,7 +75,7 @@ TEST(RoleLook, OnlyARoleThatTakesPartAndReadsNoTemperatureLooksLikeAReadError) {
 }
 
 TEST(WaveFile, OnlyARiffWaveHeaderCounts) {
-  testing::TempFolder folder;
+  kolvar::testing::TempFolder folder;
   auto write = [&](const std::string& name, const std::string& bytes) {
     std::ofstream(folder.file(name), std::ios::binary) << bytes;
     return folder.file(name);

@@ -6,6 +6,8 @@
 //                              the X display's own coordinates)
 //   window_tool close CLASS    asks that window to close, as its close box
 //                              does (WM_CLOSE)
+//   window_tool ctrl CLASS C   brings that window to the front and types
+//                              Ctrl with the key of the character C on it
 // Exit code 1 when no window of that class is there.
 #include <windows.h>
 
@@ -27,8 +29,9 @@ std::wstring wide(const char* text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: window_tool origin|close CLASS\n");
+  const bool ctrl = argc == 4 && std::strcmp(argv[1], "ctrl") == 0;
+  if (argc != 3 && !ctrl) {
+    std::fprintf(stderr, "usage: window_tool origin|close CLASS, window_tool ctrl CLASS C\n");
     return 2;
   }
   // The program's coordinates are the screen's pixels, not scaled ones.
@@ -37,6 +40,17 @@ int main(int argc, char** argv) {
   if (window == nullptr) return 1;
   if (std::strcmp(argv[1], "close") == 0) {
     return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
+  if (ctrl) {
+    const SHORT key = VkKeyScanW(static_cast<wchar_t>(argv[3][0]));
+    if (key == -1) return 2;
+    SetForegroundWindow(window);
+    INPUT keys[4] = {};
+    for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = VK_CONTROL;
+    keys[1].ki.wVk = keys[2].ki.wVk = static_cast<WORD>(LOBYTE(key));
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(4, keys, sizeof(INPUT)) == 4 ? 0 : 1;
   }
   POINT origin{0, 0};
   RECT client{};

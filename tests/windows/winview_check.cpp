@@ -4,6 +4,7 @@
 // check moves, never on the wall's.
 #include "winview/win32.h"
 // The check's own headers after the view's, which include <windows.h>.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "winview/companions.h"
 #include "winview/desktop.h"
 #include "winview/message_loop.h"
+#include "winview/scale_memory.h"
 #include "winview/win_text.h"
 
 namespace {
@@ -250,6 +252,73 @@ void a_change_of_dpi_places_everything_again(Rig& rig) {
   }
 }
 
+// Ctrl with +, - or 0 typed while a control of the window has the focus
+// scales the whole window on top of the DPI, and the next start finds it.
+void the_scale_keys_grow_the_window_and_are_remembered(Rig& rig) {
+  const int dpi = rig.desktop.window().dpi();
+  const form::Control& form = rig.control("Form1");
+  auto type = [&](WORD key, bool ctrl = true) {
+    const int was = rig.desktop.window().scale();
+    INPUT keys[4] = {};
+    for (INPUT& k : keys) k.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = ctrl ? VK_CONTROL : VK_SHIFT;
+    keys[1].ki.wVk = keys[2].ki.wVk = key;
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    // The keys come through this thread's queue: until they are handled,
+    // or no more input comes (each wait ends with input or after a while).
+    for (int turn = 0; turn < 10 && rig.desktop.window().scale() == was; ++turn) {
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+      rig.settle();
+    }
+  };
+  auto width = [&] {
+    RECT outer;
+    GetWindowRect(rig.main(), &outer);
+    return outer.right - outer.left;
+  };
+  auto font_height = [&] {
+    LOGFONTW font{};
+    GetObjectW(rig.desktop.window().view().font(), sizeof font, &font);
+    return std::abs(font.lfHeight);
+  };
+  SetForegroundWindow(rig.main());
+  SetFocus(rig.hwnd("Start_sys_button"));
+  rig.settle();
+  CHECK(rig.desktop.window().scale() == 100);
+  const int small_font = font_height();
+  type(VK_OEM_PLUS);
+  CHECK(rig.desktop.window().scale() == 125);
+  type(VK_ADD);
+  CHECK(rig.desktop.window().scale() == 150);
+  CHECK(width() == desk::pixels(form.width(), dpi * 3 / 2));
+  CHECK(font_height() > small_font * 4 / 3);
+  RECT panel;
+  GetWindowRect(rig.hwnd("F(4)"), &panel);
+  CHECK(panel.right - panel.left == desk::pixels(rig.control("F(4)").width(), dpi * 3 / 2));
+  CHECK(winview::remembered_scale() == 150);
+  type(VK_OEM_PLUS, false);  // Shift and = types; it is no scale
+  CHECK(rig.desktop.window().scale() == 150);
+  // A change of monitor keeps the operator's scale on the new DPI.
+  RECT suggested;
+  GetWindowRect(rig.main(), &suggested);
+  SendMessageW(rig.main(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&suggested));
+  CHECK(width() == desk::pixels(form.width(), 192 * 3 / 2));
+  SendMessageW(rig.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+  type(VK_OEM_MINUS);
+  CHECK(rig.desktop.window().scale() == 125);
+  type('0');
+  CHECK(rig.desktop.window().scale() == 100);
+  CHECK(width() == desk::pixels(form.width(), dpi));
+  CHECK(font_height() == small_font);
+  CHECK(winview::remembered_scale() == 100);
+  rig.desktop.window().set_scale(175);  // the program's own change is not remembered
+  CHECK(winview::remembered_scale() == 100);
+  rig.desktop.window().set_scale(100);
+}
+
 // Once the web page serves, "Веб-страница" stands at the right of the status
 // line with the address as its tool tip; the port's status keeps its part.
 void the_web_page_stands_beside_the_port_status(Rig& rig) {
@@ -426,6 +495,8 @@ int main() {
   std::filesystem::remove_all(work);
   std::filesystem::create_directories(work);
   std::filesystem::current_path(work);
+  // The remembered scale goes there too, not to the user's.
+  SetEnvironmentVariableW(L"APPDATA", (work / "appdata").wstring().c_str());
   {
     Rig rig;
     every_control_has_its_window_with_the_models_text(rig);
@@ -437,6 +508,7 @@ int main() {
     input_reaches_the_controller_and_its_changes_show(rig);
     a_role_in_read_error_is_drawn_as_one(rig);
     a_change_of_dpi_places_everything_again(rig);
+    the_scale_keys_grow_the_window_and_are_remembered(rig);
     the_web_page_stands_beside_the_port_status(rig);
     the_alerts_stand_in_the_status_line(rig);
     boxes_stand_above_the_window_and_never_stop_the_timers(rig);

@@ -1,9 +1,9 @@
-#include "view/scale_steps.h"
+#include "desk/scale_steps.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 namespace {
 
@@ -54,4 +54,4 @@ int first_start_scale(const FirstStartFacts& facts) {
   return choice;
 }
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk

@@ -4,13 +4,18 @@
 // only the arithmetic.
 #include <array>
 
-namespace kolvar::view {
+namespace kolvar::desk {
 
 // Steps of a quarter up to twice the form's size, then of a half: fine where
 // a screen has little room to spare, round at 200 % (the documentation's
 // pictures). Two steps up from 100 % make the window 1.5 times as wide.
 inline constexpr std::array<int, 7> kScaleSteps{100, 125, 150, 175, 200, 250, 300};
 inline constexpr int kNormalScale = kScaleSteps.front();
+
+// The panels were drawn for a small, narrow system font: their text at
+// 100 % is of 8 points, in a face narrow enough to keep their captions
+// within their controls.
+inline constexpr int kPanelPoints = 8;
 
 bool is_scale_step(int percent);
 // The next step up or down; the largest and the smallest steps stay.
@@ -40,4 +45,4 @@ struct FirstStartFacts {
 // room; never below 100 %.
 int first_start_scale(const FirstStartFacts& facts);
 
-}  // namespace kolvar::view
+}  // namespace kolvar::desk
