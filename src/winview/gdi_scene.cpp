@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/wide_text.h"
+#include "winview/window_object.h"
 
 namespace kolvar::winview {
 
@@ -166,13 +167,7 @@ class Painter {
 }  // namespace
 
 HFONT create_plot_font(chart::Font font, double scale) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  LOGFONTW face{};
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    face = metrics.lfMessageFont;
-  else
-    lstrcpyW(face.lfFaceName, L"Tahoma");
+  LOGFONTW face = message_face();
   // A negative height asks for the character's height, as a pixel size does in Qt.
   face.lfHeight = -std::max(1, static_cast<int>(std::lround(font.pixels * scale)));
   face.lfWidth = 0;

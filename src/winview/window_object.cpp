@@ -68,14 +68,18 @@ int px(int logical, double scale) {
   return static_cast<int>(std::lround(logical * scale));
 }
 
-HFONT create_ui_font(double scale) {
+LOGFONTW message_face() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  LOGFONTW face{};
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    face = metrics.lfMessageFont;
-  else
-    lstrcpyW(face.lfFaceName, L"Tahoma");
+    return metrics.lfMessageFont;
+  LOGFONTW face{};
+  lstrcpyW(face.lfFaceName, L"Tahoma");
+  return face;
+}
+
+HFONT create_ui_font(double scale) {
+  LOGFONTW face = message_face();
   // 9 points at the window's own scale, whatever the system's DPI was at logon.
   face.lfHeight = -static_cast<LONG>(std::lround(12 * scale));
   face.lfWidth = 0;

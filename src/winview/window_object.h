@@ -38,6 +38,9 @@ int px(int logical, double scale);
 // The system's message font at `scale`, for the windows' controls; the
 // caller deletes it.
 HFONT create_ui_font(double scale);
+// The face of the system's message font (Tahoma where the system names
+// none), for a font of another size.
+LOGFONTW message_face();
 // Gives `font` to `hwnd` and all its children.
 void set_font_of_all(HWND hwnd, HFONT font);
 // Gives `hwnd` and all its children the system's message font at `scale`
