@@ -4,9 +4,11 @@
 #include <QSize>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "chart/background_run.h"
 #include "chart/record_file.h"
 #include "chart/time_window.h"
 #include "kolvar-plot/options.h"
@@ -16,9 +18,23 @@
 
 namespace {
 
+using kolvar::chart::BackgroundRun;
 using kolvar::chart::PlotModel;
 
 constexpr int kBad = 2;
+
+// The background run asked for, or none; false (with the reason told) when
+// its record cannot be read.
+bool read_background(const kolvar::plotapp::Options& o, std::optional<BackgroundRun>& behind) {
+  if (!o.background) return true;
+  try {
+    behind = kolvar::chart::load_background(std::filesystem::path(*o.background));
+  } catch (const std::exception& e) {
+    std::cerr << "kolvar-plot: " << *o.background << ": " << e.what() << "\n";
+    return false;
+  }
+  return true;
+}
 
 int export_pictures(const kolvar::plotapp::Options& o) {
   PlotModel model;
@@ -28,15 +44,16 @@ int export_pictures(const kolvar::plotapp::Options& o) {
     std::cerr << "kolvar-plot: " << *o.record << ": " << e.what() << "\n";
     return kBad;
   }
-  const kolvar::chart::TimeWindow whole;
-  const auto& points = model.points();
-  const auto span =
-      points.empty() ? whole.span(0, 0) : whole.span(points.first_time(), points.last_time());
+  std::optional<BackgroundRun> behind;
+  if (!read_background(o, behind)) return kBad;
+  const BackgroundRun* under = behind ? &*behind : nullptr;
+  const auto span = kolvar::chart::shown_span(kolvar::chart::TimeWindow(), model,
+                                              under ? &under->model : nullptr);
   const QSize size(o.width, o.height);
   int rc = 0;
   auto save = [&](const std::optional<std::string>& file, auto&& saver) {
     if (!file) return;
-    const QString error = saver(model, span, size, QString::fromStdString(*file));
+    const QString error = saver(model, span, size, QString::fromStdString(*file), under);
     if (error.isEmpty()) return;
     std::cerr << "kolvar-plot: " << *file << ": " << error.toStdString() << "\n";
     rc = kBad;
@@ -81,6 +98,13 @@ int main(int argc, char** argv) {
     if (const QString error = window.open_record(QString::fromStdString(*o.record));
         !error.isEmpty()) {
       std::cerr << "kolvar-plot: " << *o.record << ": " << error.toStdString() << "\n";
+      return kBad;
+    }
+  }
+  if (o.background) {
+    if (const QString error = window.open_background(QString::fromStdString(*o.background));
+        !error.isEmpty()) {
+      std::cerr << "kolvar-plot: " << *o.background << ": " << error.toStdString() << "\n";
       return kBad;
     }
   }

@@ -29,6 +29,8 @@ Options parse_options(const std::vector<std::string>& args) {
       o.png = value();
     } else if (a == "--svg") {
       o.svg = value();
+    } else if (a == "--background") {
+      o.background = value();
     } else if (a == "--size") {
       const std::string& v = value();
       const auto x = v.find('x');
@@ -44,6 +46,8 @@ Options parse_options(const std::vector<std::string>& args) {
     }
   }
   if ((o.png || o.svg) && !o.record) throw std::invalid_argument("a picture needs a record");
+  if (o.background && !o.record)
+    throw std::invalid_argument("--background needs a record to draw it behind");
   return o;
 }
 

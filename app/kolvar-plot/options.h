@@ -8,6 +8,7 @@ namespace kolvar::plotapp {
 
 struct Options {
   std::optional<std::string> record;
+  std::optional<std::string> background;  // a past run drawn faded behind
   std::optional<std::string> png;
   std::optional<std::string> svg;
   int width = 1200;
@@ -15,10 +16,12 @@ struct Options {
 };
 
 inline constexpr char kUsage[] =
-    "usage: kolvar-plot [FILE.csv] [--png OUT.png] [--svg OUT.svg] [--size WxH]\n"
+    "usage: kolvar-plot [FILE.csv [--background PAST.csv]] [--png OUT.png] [--svg OUT.svg]\n"
+    "                   [--size WxH]\n"
     "       kolvar-plot --help | --version\n"
     "  Shows a run record in the plot window; with --png or --svg writes the\n"
-    "  plot of the whole run to the file instead (--size, default 1200x600).\n";
+    "  plot of the whole run to the file instead (--size, default 1200x600).\n"
+    "  --background draws PAST faded behind it, both from their start.\n";
 
 // Throws std::invalid_argument naming what is wrong. --help and --version
 // are the caller's (platform/command_line.h).

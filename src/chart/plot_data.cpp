@@ -25,32 +25,50 @@ void widen(std::optional<ValueRange>& into, const std::optional<ValueRange>& by)
   into->max = std::max(into->max, by->max);
 }
 
+// A few cycles without a point are a zoom finer than the cycle, not a gap.
+platform::Millis bridge_of(const PlotModel& model) {
+  return std::max<platform::Millis>(30'000, 3 * model.cycle());
+}
+
+// The role temperatures of `model` that hold a value in the stretch.
+std::vector<Series> temperatures(const PlotModel& model, Span span, std::size_t columns,
+                                 std::optional<ValueRange>& values) {
+  std::vector<Series> out;
+  if (model.empty()) return out;
+  const auto& points = model.points();
+  for (std::size_t role = 0; role < 4; ++role) {
+    const auto channel = static_cast<Channel>(kT1 + role);
+    Series s{channel, points.columns(channel, span.from, span.to, columns),
+             points.gaps(channel, span.from, span.to, columns)};
+    const auto range = extent(s);
+    if (!range) continue;
+    widen(values, range);
+    out.push_back(std::move(s));
+  }
+  return out;
+}
+
 }  // namespace
 
 std::size_t threshold_role(Channel threshold) {
   return std::min<std::size_t>(threshold - kV1, 3);
 }
 
-PlotData plot_data(const PlotModel& model, Span span, std::size_t columns) {
+PlotData plot_data(const PlotModel& model, Span span, std::size_t columns,
+                   const BackgroundRun* behind) {
   PlotData data;
   data.span = span.width() > 0 ? span : Span{span.from, span.from + 1};
   data.columns = columns;
-  // A few cycles without a point are a zoom finer than the cycle, not a gap.
-  data.bridge = std::max<platform::Millis>(30'000, 3 * model.cycle());
+  data.bridge = bridge_of(model);
+  if (behind && columns > 0)
+    data.behind = Behind{temperatures(behind->model, data.span, columns, data.values),
+                         behind->label, bridge_of(behind->model)};
   if (model.empty() || columns == 0) return data;
 
   const auto& points = model.points();
+  data.temperatures = temperatures(model, data.span, columns, data.values);
   std::array<bool, 4> present{};
-  for (std::size_t role = 0; role < 4; ++role) {
-    const auto channel = static_cast<Channel>(kT1 + role);
-    Series s{channel, points.columns(channel, data.span.from, data.span.to, columns),
-             points.gaps(channel, data.span.from, data.span.to, columns)};
-    const auto range = extent(s);
-    if (!range) continue;
-    present[role] = true;
-    widen(data.values, range);
-    data.temperatures.push_back(std::move(s));
-  }
+  for (const Series& s : data.temperatures) present[s.channel - kT1] = true;
   for (std::size_t v = kV1; v <= kV5; ++v) {
     const auto channel = static_cast<Channel>(v);
     if (!present[threshold_role(channel)]) continue;

@@ -5,8 +5,10 @@
 // periods and the stop within the stretch.
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "chart/background_run.h"
 #include "chart/plot_channels.h"
 #include "chart/plot_model.h"
 #include "chart/time_window.h"
@@ -20,6 +22,13 @@ struct Series {
   // joined across them however short they are. Empty where there are none
   // to tell (thresholds).
   std::vector<bool> gaps;
+};
+
+// The past run behind: its role temperatures over the same stretch.
+struct Behind {
+  std::vector<Series> temperatures;
+  std::string label;
+  platform::Millis bridge = 0;  // as PlotData's, for its own cycle
 };
 
 struct PlotData {
@@ -38,11 +47,14 @@ struct PlotData {
   // time between them is no longer than this (a zoom narrower than a cycle)
   // and none of them is a gap of the series.
   platform::Millis bridge = 0;
+  // None without a past run behind; its degrees are within `values`.
+  std::optional<Behind> behind;
 };
 
 // The role (0..3) whose temperature a threshold channel is compared with.
 std::size_t threshold_role(Channel threshold);
 
-PlotData plot_data(const PlotModel& model, Span span, std::size_t columns);
+PlotData plot_data(const PlotModel& model, Span span, std::size_t columns,
+                   const BackgroundRun* behind = nullptr);
 
 }  // namespace kolvar::chart

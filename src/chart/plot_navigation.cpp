@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/background_run.h"
+
 namespace kolvar::chart {
 
 namespace {
@@ -14,9 +16,7 @@ constexpr double kNotchZoom = 0.8;
 }  // namespace
 
 Span PlotNavigation::span() const {
-  const auto& points = model_.points();
-  if (points.empty()) return time_.span(0, 0);
-  return time_.span(points.first_time(), points.last_time());
+  return shown_span(time_, model_, behind_);
 }
 
 template <typename Change>

@@ -16,6 +16,8 @@ class PlotNavigation {
   // `model` must outlive the navigation.
   explicit PlotNavigation(const PlotModel& model) : model_(model) {}
 
+  // A past run shown behind (none: nothing); it must outlive its use here.
+  void set_background(const PlotModel* behind) { behind_ = behind; }
   // The stretch of time shown now.
   Span span() const;
   TimeWindow& time() { return time_; }
@@ -40,6 +42,7 @@ class PlotNavigation {
   void change(Change change);
 
   const PlotModel& model_;
+  const PlotModel* behind_ = nullptr;
   TimeWindow time_;
   std::function<void(bool)> listener_;
   bool dragging_ = false;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/axis_ticks.h"
+#include "chart/background_run.h"
 #include "chart/role_style.h"
 
 namespace kolvar::chart {
@@ -23,6 +24,8 @@ constexpr Colour kFrame{120, 120, 120};
 constexpr Colour kGrid{228, 228, 228};
 constexpr Colour kOpen{60, 170, 90, 60};
 constexpr Colour kStop{170, 20, 20};
+// The background run's curves: thinner than today's as well as paler.
+constexpr double kBehindWidth = 1.0;
 
 // Degrees and times to pixels of the plot's area.
 struct Mapping {
@@ -229,6 +232,7 @@ void legend(Layout& out, const PlotData& data, double width) {
     const std::size_t role = s.channel - kT1;
     entry(role_name(role), line(role_colour(role), 2.2, Dash::Solid));
   }
+  if (data.behind) entry(data.behind->label, line(faded({90, 90, 90}), 2.2, Dash::Solid));
   if (!data.thresholds.empty()) entry("пороги", line({110, 110, 110}, 1.3, Dash::Dashed));
   if (!data.open.empty())
     entry("клапан открыт", [&out](const Box& r) {
@@ -258,6 +262,10 @@ Scene lay_out(const PlotData& data, Size size, const TextMeasure& measure) {
   shade_open(out, m, data.open);
   axes(out, m, data.span);
   out.add(Clip{Box{area.left, area.top - 1, area.width + 1, area.height + 2}});
+  if (data.behind)
+    for (const Series& s : data.behind->temperatures)
+      out.add(curve(s, m, per_column, data.behind->bridge,
+                    {faded(role_colour(s.channel - kT1)), kBehindWidth, {}, {}, {}}));
   thresholds(out, m, data, per_column);
   for (const Series& s : data.temperatures)
     out.add(curve(s, m, per_column, data.bridge, {role_colour(s.channel - kT1), 1.6, {}, {}, {}}));
@@ -271,15 +279,17 @@ Scene lay_out(const PlotData& data, Size size, const TextMeasure& measure) {
              {area.left, area.bottom()},
              {area.left, area.top}});
   out.add(std::move(frame));
-  if (data.temperatures.empty())
+  if (data.temperatures.empty() && !(data.behind && !data.behind->temperatures.empty()))
     out.text("Нет данных", area.centre(), Align::Middle, Align::Middle, Font{14}, {130, 130, 130});
   legend(out, data, size.width);
   return std::move(out.scene);
 }
 
-Scene make_scene(const PlotModel& model, Span span, Size size, const TextMeasure& measure) {
+Scene make_scene(const PlotModel& model, Span span, Size size, const TextMeasure& measure,
+                 const BackgroundRun* behind) {
   const Box area = plot_area(size);
-  return lay_out(plot_data(model, span, static_cast<std::size_t>(area.width)), size, measure);
+  return lay_out(plot_data(model, span, static_cast<std::size_t>(area.width), behind), size,
+                 measure);
 }
 
 }  // namespace kolvar::chart

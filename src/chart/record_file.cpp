@@ -15,6 +15,7 @@ LoadedRecord load_record(std::istream& in, PlotModel& model) {
   model.start(reader.settings());
   LoadedRecord loaded;
   while (auto sample = reader.next()) {
+    if (!loaded.started) loaded.started = sample->wall;
     model.add(*sample);
     ++loaded.samples;
   }

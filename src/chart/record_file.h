@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 
 #include "chart/plot_model.h"
+#include "platform/time/wall_clock.h"
 
 namespace kolvar::chart {
 
@@ -13,6 +15,8 @@ struct LoadedRecord {
   // The last row was cut short (the program ended while writing it): the run
   // was not seen to stop, so no stop is marked.
   bool torn = false;
+  // The wall time of the first row: when the run was started.
+  std::optional<platform::LocalTime> started;
 };
 
 // Starts `model` afresh with the record's settings and rows; the last row

@@ -7,9 +7,9 @@ namespace kolvar::chart {
 
 using platform::Millis;
 
-Span TimeWindow::span(Millis first, Millis last) const {
+Span TimeWindow::span(Millis first, Millis last, std::optional<Millis> reach) const {
   if (!following_) return fixed_;
-  if (!width_) return {first, std::max(last, first + kLeast)};
+  if (!width_) return {first, std::max({last, first + kLeast, reach.value_or(last)})};
   const Millis to = std::max(last, first + *width_);
   return {to - *width_, to};
 }

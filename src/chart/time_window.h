@@ -23,8 +23,10 @@ class TimeWindow {
   static constexpr platform::Millis kLeast = 10 * 60'000;
   static constexpr platform::Millis kWidest = 31LL * 24 * 3600'000;
 
-  // The stretch to show of a run whose samples lie in [first, last].
-  Span span(platform::Millis first, platform::Millis last) const;
+  // The stretch to show of a run whose samples lie in [first, last]; the
+  // whole run is shown at least to `reach` (a run behind it that lasted longer).
+  Span span(platform::Millis first, platform::Millis last,
+            std::optional<platform::Millis> reach = std::nullopt) const;
 
   bool following() const { return following_; }
   // Back to the latest time, keeping the width the operator chose.

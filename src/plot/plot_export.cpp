@@ -21,12 +21,13 @@ QString write_whole(const QString& file, const QByteArray& bytes) {
 
 }  // namespace
 
-QString save_png(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file) {
+QString save_png(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file,
+                 const chart::BackgroundRun* behind) {
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) return QStringLiteral("the picture is too large");
   {
     QPainter painter(&image);
-    paint_plot(painter, size, model, span);
+    paint_plot(painter, size, model, span, behind);
   }
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -35,7 +36,8 @@ QString save_png(const chart::PlotModel& model, chart::Span span, QSize size, co
   return write_whole(file, bytes);
 }
 
-QString save_svg(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file) {
+QString save_svg(const chart::PlotModel& model, chart::Span span, QSize size, const QString& file,
+                 const chart::BackgroundRun* behind) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -50,7 +52,7 @@ QString save_svg(const chart::PlotModel& model, chart::Span span, QSize size, co
   {
     QPainter painter;
     if (!painter.begin(&svg)) return QStringLiteral("SVG could not be drawn");
-    paint_plot(painter, size, model, span);
+    paint_plot(painter, size, model, span, behind);
   }
   return write_whole(file, bytes);
 }

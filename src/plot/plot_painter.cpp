@@ -139,9 +139,11 @@ void paint_scene(QPainter& p, const chart::Scene& scene) {
   p.restore();
 }
 
-void paint_plot(QPainter& painter, QSize size, const chart::PlotModel& model, chart::Span span) {
+void paint_plot(QPainter& painter, QSize size, const chart::PlotModel& model, chart::Span span,
+                const chart::BackgroundRun* behind) {
   const QtMeasure measure(painter.font());
-  paint_scene(painter, chart::make_scene(model, span, {size.width(), size.height()}, measure));
+  paint_scene(painter,
+              chart::make_scene(model, span, {size.width(), size.height()}, measure, behind));
 }
 
 }  // namespace kolvar::plot

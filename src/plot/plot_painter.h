@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 
+#include "chart/background_run.h"
 #include "chart/plot_model.h"
 #include "chart/scene.h"
 #include "chart/time_window.h"
@@ -16,7 +17,9 @@ namespace kolvar::plot {
 QRect plot_area(QSize size);
 
 void paint_scene(QPainter& painter, const chart::Scene& scene);
-// The scene of `span` laid out with the painter's font, and painted.
-void paint_plot(QPainter& painter, QSize size, const chart::PlotModel& model, chart::Span span);
+// The scene of `span` laid out with the painter's font, and painted, with the
+// past run `behind` (if any) faded under it.
+void paint_plot(QPainter& painter, QSize size, const chart::PlotModel& model, chart::Span span,
+                const chart::BackgroundRun* behind = nullptr);
 
 }  // namespace kolvar::plot

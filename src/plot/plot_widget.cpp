@@ -20,9 +20,15 @@ void PlotWidget::follow() {
   update();
 }
 
+void PlotWidget::set_background(const chart::BackgroundRun* behind) {
+  behind_ = behind;
+  navigation_.set_background(behind ? &behind->model : nullptr);
+  update();
+}
+
 void PlotWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  paint_plot(painter, size(), model_, span());
+  paint_plot(painter, size(), model_, span(), behind_);
 }
 
 void PlotWidget::wheelEvent(QWheelEvent* event) {

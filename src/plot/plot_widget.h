@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "chart/background_run.h"
 #include "chart/plot_model.h"
 #include "chart/plot_navigation.h"
 
@@ -15,6 +16,8 @@ class PlotWidget : public QWidget {
 
   // The model now holds other data (a sample, a new run, a record opened).
   void data_changed() { update(); }
+  // A past run drawn faded behind (none: nothing); it must outlive its use here.
+  void set_background(const chart::BackgroundRun* behind);
   // The stretch of time shown now.
   chart::Span span() const { return navigation_.span(); }
   chart::TimeWindow& time() { return navigation_.time(); }
@@ -37,6 +40,7 @@ class PlotWidget : public QWidget {
 
  private:
   const chart::PlotModel& model_;
+  const chart::BackgroundRun* behind_ = nullptr;
   chart::PlotNavigation navigation_{model_};
 };
 

@@ -68,11 +68,23 @@ QString PlotWindow::open_record(const QString& file) {
   return {};
 }
 
+QString PlotWindow::open_background(const QString& file) {
+  try {
+    background_ = chart::load_background(std::filesystem::path(file.toStdU16String()));
+  } catch (const std::exception& e) {
+    return QString::fromStdString(e.what());
+  }
+  plot_->set_background(&*background_);
+  refresh();
+  return {};
+}
+
 QString PlotWindow::save_picture(const QString& file) {
+  const chart::BackgroundRun* behind = background_ ? &*background_ : nullptr;
   const QSize size = plot_->size().expandedTo(QSize(320, 200));
   return file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-             ? save_svg(model_, plot_->span(), size, file)
-             : save_png(model_, plot_->span(), size, file);
+             ? save_svg(model_, plot_->span(), size, file, behind)
+             : save_png(model_, plot_->span(), size, file, behind);
 }
 
 void PlotWindow::choose_record() {

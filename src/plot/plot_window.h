@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QString>
+#include <optional>
 
+#include "chart/background_run.h"
 #include "chart/plot_model.h"
 #include "plot/plot_widget.h"
 
@@ -27,6 +29,10 @@ class PlotWindow : public QMainWindow {
   // Shows a past run's record; on failure the window keeps what it showed
   // and the reason is returned.
   QString open_record(const QString& file);
+  // Draws a past run's record faded behind the one shown; on failure the
+  // window keeps what it showed and the reason is returned.
+  QString open_background(const QString& file);
+  const std::optional<chart::BackgroundRun>& background() const { return background_; }
   // The picture as the window shows it, by the file's ending (.svg, else PNG).
   QString save_picture(const QString& file);
 
@@ -35,6 +41,7 @@ class PlotWindow : public QMainWindow {
   void choose_picture(const QString& filter, const QString& ending);
 
   chart::PlotModel model_;
+  std::optional<chart::BackgroundRun> background_;
   PlotWidget* plot_;
   QAction* follow_;
   bool live_ = false;
