@@ -20,7 +20,10 @@ endif()
 
 foreach(case "--png;x.png" "${DATA}/short_run.csv;--size;12x4000;--png;x.png"
              "${DATA}/short_run.csv;--bogus" "${DATA}/missing.csv;--png;x.png"
-             "${DATA}/not_a_record.csv;--svg;x.svg")
+             "${DATA}/not_a_record.csv;--svg;x.svg"
+             "${DATA}/short_run.csv;--background;${DATA}/missing.csv;--png;x.png"
+             "${DATA}/short_run.csv;--background;${DATA}/not_a_record.csv;--svg;x.svg"
+             "--background;${DATA}/short_run.csv" "${DATA}/short_run.csv;--background")
   execute_process(COMMAND ${PLOT} ${case} WORKING_DIRECTORY ${WORKDIR}
                   RESULT_VARIABLE rc ERROR_VARIABLE err)
   if(NOT rc EQUAL 2 OR NOT err MATCHES "kolvar-plot: ")
