@@ -1,7 +1,9 @@
 #include "winview/gdi_scene.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
@@ -92,36 +94,16 @@ class Painter {
 
   void operator()(const chart::Lines& l) {
     if (l.runs.empty()) return;
-    const double width = std::max(1.0, l.width * scale_);
-    const auto w = static_cast<DWORD>(std::lround(width));
-    // Dashes as Qt draws them, in units of the line's width.
-    DWORD dashed[] = {4 * w, 2 * w};
-    DWORD dotted[] = {w, 2 * w};
-    DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_ROUND;
-    DWORD count = 0;
-    const DWORD* pattern = nullptr;
-    if (l.dash == chart::Dash::Solid) {
-      style |= PS_SOLID;
-    } else {
-      style |= PS_USERSTYLE;
-      pattern = l.dash == chart::Dash::Dashed ? dashed : dotted;
-      count = 2;
+    if (l.colour.alpha == 255) {
+      HPEN pen = line_pen(l, rgb(l.colour));
+      if (!pen) return;
+      HGDIOBJ was = SelectObject(dc_, pen);
+      polylines(dc_, l, 0, 0);
+      SelectObject(dc_, was);
+      DeleteObject(pen);
+      return;
     }
-    const LOGBRUSH brush{BS_SOLID, rgb(l.colour), 0};
-    HPEN pen = ExtCreatePen(style, w, &brush, count, pattern);
-    if (!pen) return;
-    HGDIOBJ was = SelectObject(dc_, pen);
-    std::vector<POINT> points;
-    std::size_t at = 0;
-    for (std::size_t n : l.runs) {
-      points.clear();
-      for (std::size_t i = at; i < at + n && i < l.points.size(); ++i)
-        points.push_back({device(l.points[i].x, scale_), device(l.points[i].y, scale_)});
-      at += n;
-      if (points.size() >= 2) Polyline(dc_, points.data(), static_cast<int>(points.size()));
-    }
-    SelectObject(dc_, was);
-    DeleteObject(pen);
+    translucent(l);
   }
 
   void operator()(const chart::Text& t) {
@@ -152,6 +134,86 @@ class Painter {
   }
 
  private:
+  // A pen as `l` asks for, in `colour`.
+  HPEN line_pen(const chart::Lines& l, COLORREF colour) const {
+    const double width = std::max(1.0, l.width * scale_);
+    const auto w = static_cast<DWORD>(std::lround(width));
+    // Dashes as Qt draws them, in units of the line's width.
+    DWORD dashed[] = {4 * w, 2 * w};
+    DWORD dotted[] = {w, 2 * w};
+    DWORD style = PS_GEOMETRIC | PS_ENDCAP_FLAT | PS_JOIN_ROUND;
+    DWORD count = 0;
+    const DWORD* pattern = nullptr;
+    if (l.dash == chart::Dash::Solid) {
+      style |= PS_SOLID;
+    } else {
+      style |= PS_USERSTYLE;
+      pattern = l.dash == chart::Dash::Dashed ? dashed : dotted;
+      count = 2;
+    }
+    const LOGBRUSH brush{BS_SOLID, colour, 0};
+    return ExtCreatePen(style, w, &brush, count, pattern);
+  }
+
+  // Each run of `l` with the pen selected in `dc`, moved by (dx, dy).
+  void polylines(HDC dc, const chart::Lines& l, int dx, int dy) const {
+    std::vector<POINT> points;
+    std::size_t at = 0;
+    for (std::size_t n : l.runs) {
+      points.clear();
+      for (std::size_t i = at; i < at + n && i < l.points.size(); ++i)
+        points.push_back({device(l.points[i].x, scale_) + dx, device(l.points[i].y, scale_) + dy});
+      at += n;
+      if (points.size() >= 2) Polyline(dc, points.data(), static_cast<int>(points.size()));
+    }
+  }
+
+  // GDI's pens know no opacity: the lines are drawn white on black into a
+  // bitmap over the part of them that can show, and that mask is blended over
+  // in the lines' colour.
+  void translucent(const chart::Lines& l) {
+    if (l.colour.alpha == 0) return;
+    const int margin = static_cast<int>(std::lround(std::max(1.0, l.width * scale_))) + 2;
+    RECT box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (const chart::Point& p : l.points) {
+      const int x = device(p.x, scale_), y = device(p.y, scale_);
+      box = {std::min<LONG>(box.left, x - margin), std::min<LONG>(box.top, y - margin),
+             std::max<LONG>(box.right, x + margin), std::max<LONG>(box.bottom, y + margin)};
+    }
+    RECT shown{};
+    if (GetClipBox(dc_, &shown) == ERROR || !IntersectRect(&box, &box, &shown)) return;
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP mask = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!mask) return;
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    std::fill(pixels, pixels + count, 0u);
+    HDC source = CreateCompatibleDC(dc_);
+    HGDIOBJ was_bitmap = SelectObject(source, mask);
+    if (HPEN pen = line_pen(l, RGB(255, 255, 255))) {
+      HGDIOBJ was_pen = SelectObject(source, pen);
+      polylines(source, l, -box.left, -box.top);
+      SelectObject(source, was_pen);
+      DeleteObject(pen);
+    }
+    GdiFlush();
+    for (std::size_t i = 0; i < count; ++i)
+      pixels[i] = premultiplied(l.colour, (pixels[i] & 0xFF) / 255.0);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc_, box.left, box.top, width, height, source, 0, 0, width, height, blend);
+    SelectObject(source, was_bitmap);
+    DeleteDC(source);
+    DeleteObject(mask);
+  }
+
   HFONT font(chart::Font f) {
     const auto key = std::make_pair(f.pixels, f.bold);
     auto found = fonts_.find(key);

@@ -127,6 +127,25 @@ void wide_lines_at_a_scale() {
   CHECK(close_to(canvas.at(115, 20), kWhite));  // ends at 110
 }
 
+// A translucent line (a run drawn behind another) blends over what is under
+// it, and only where it is drawn, as the Qt painter has it.
+void translucent_lines_blend() {
+  Canvas canvas;
+  chart::Scene scene{{kWidth, kHeight}, {background(), chart::Fill{{0, 30, kWidth, 20}, kRed}}};
+  scene.items.push_back(chart::Clip{chart::Box{0, 0, 100, kHeight}});
+  chart::Lines faint{{0, 0, 255, 128}, 2, chart::Dash::Solid, {}, {}};
+  faint.add({{10, 10}, {110, 10}});
+  faint.add({{20, 5}, {20, 70}});  // across the white and the red
+  scene.items.push_back(faint);
+  winview::paint_scene(canvas.dc(), scene);
+  CHECK(close_to(canvas.at(50, 10), {127, 127, 255}, 6));
+  CHECK(close_to(canvas.at(20, 60), {127, 127, 255}, 6));
+  CHECK(close_to(canvas.at(20, 40), {100, 0, 128}, 6));
+  CHECK(close_to(canvas.at(50, 14), kWhite));
+  CHECK(close_to(canvas.at(50, 40), kRed));
+  CHECK(close_to(canvas.at(105, 10), kWhite));  // clipped
+}
+
 void clip_keeps_inside() {
   Canvas canvas;
   chart::Scene scene{{kWidth, kHeight}, {background()}};
@@ -185,6 +204,7 @@ int main() {
   shades_by_column();
   lines_solid_and_dashed();
   wide_lines_at_a_scale();
+  translucent_lines_blend();
   clip_keeps_inside();
   texts_measured_and_anchored();
   return kolvar::windows_checks::failures == 0 ? 0 : 1;
