@@ -58,5 +58,21 @@ TEST(PlotExport, WritesAPngAndAnSvgOfThePlotAndReportsAFileItCannotWrite) {
   EXPECT_EQ(window.model().points().points(), 45u);
 }
 
+TEST(PlotExport, TheWindowKeepsARunBehindAcrossARecordOpenedAndKeepsItsOwnOnAFailure) {
+  PlotWindow window;
+  ASSERT_EQ(window.open_record(QString::fromStdString(kRecord)), QString());
+  const QString missing = QString::fromStdString(std::string(KOLVAR_PLOT_DATA) + "/missing.csv");
+  EXPECT_NE(window.open_background(missing), QString());
+  EXPECT_FALSE(window.background());
+
+  ASSERT_EQ(window.open_background(QString::fromStdString(kRecord)), QString());
+  ASSERT_TRUE(window.background());
+  EXPECT_EQ(window.background()->label.rfind("Фон: short_run.csv", 0), 0u);
+  EXPECT_NE(window.open_background(missing), QString());
+  EXPECT_TRUE(window.background()) << "a failure keeps the run behind";
+  ASSERT_EQ(window.open_record(QString::fromStdString(kRecord)), QString());
+  EXPECT_TRUE(window.background()) << "today's run changes, the past one stays";
+}
+
 }  // namespace
 }  // namespace kolvar::plot
