@@ -14,7 +14,8 @@
 #include "plot_samples.h"
 
 namespace kolvar::chart {
-namespace {
+// Named, not anonymous: a unity build puts these beside the other tests.
+namespace background_run_test {
 
 using testing::sample_at;
 
@@ -112,5 +113,5 @@ TEST(BackgroundRun, IsNamedByItsFileAndStart) {
                std::runtime_error);
 }
 
-}  // namespace
+}  // namespace background_run_test
 }  // namespace kolvar::chart

@@ -17,7 +17,8 @@
 #include "support/temp_folder.h"
 
 namespace kolvar::plot {
-namespace {
+// Named, not anonymous: a unity build puts these beside the other tests.
+namespace background_export_test {
 
 constexpr int kWidth = 900, kHeight = 450;
 
@@ -100,5 +101,5 @@ TEST(BackgroundExport, DrawsThePastRunFadedWhereOnlyItHasData) {
   EXPECT_TRUE(text.contains(QStringLiteral("Фон: ")));
 }
 
-}  // namespace
+}  // namespace background_export_test
 }  // namespace kolvar::plot
