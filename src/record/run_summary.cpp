@@ -64,9 +64,14 @@ RunSummary SummaryBuilder::finish(bool cut) const {
 }
 
 std::optional<std::string> stop_reason_of(const std::string& news) {
-  if (!news.starts_with(core::kStoppedHeading)) return std::nullopt;
+  // The heading opens the panel; a line before it would be a message that
+  // came between the stop and the row, and the reason still follows it.
+  std::size_t at = news.find(core::kStoppedHeading);
+  while (at != std::string::npos && at != 0 && news[at - 1] != '\n')
+    at = news.find(core::kStoppedHeading, at + 1);
+  if (at == std::string::npos) return std::nullopt;
   std::string reason;
-  std::size_t at = core::kStoppedHeading.size();
+  at += core::kStoppedHeading.size();
   while (at < news.size()) {
     std::size_t end = news.find('\n', at);
     if (end == std::string::npos) end = news.size();

@@ -12,8 +12,7 @@ namespace {
 
 namespace chr = std::chrono;
 
-const platform::LocalTime kStart =
-    chr::local_days{chr::year{2024} / 3 / 5} + chr::hours{10};
+const platform::LocalTime kStart = chr::local_days{chr::year{2024} / 3 / 5} + chr::hours{10};
 
 Sample row(platform::Millis at, std::optional<bool> open, std::optional<double> head = {},
            std::optional<double> tank = {}) {
@@ -77,7 +76,8 @@ TEST(RunSummary, ReadErrorsAndTheStopReasonFromTheLastRow) {
   a.read_error[2] = true;
   a.read_error[3] = true;
   Sample c = row(4000, false);
-  c.news = "СИСТЕМА ОСТАНОВЛЕНА\r\nАварийный перегрев\r\nКуб\r\nОхлаждение после остановки: ещё 10 мин";
+  c.news =
+      "СИСТЕМА ОСТАНОВЛЕНА\r\nАварийный перегрев\r\nКуб\r\nОхлаждение после остановки: ещё 10 мин";
   b.add(a);
   b.add(c);
   const RunSummary s = b.finish(true);
