@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "chart/record_reader.h"
+#include "platform/files/atomic_replace.h"
 #include "platform/system_reason.h"
 #include "record/summary_file.h"
 
@@ -91,20 +92,9 @@ std::optional<record::RunSummary> cached_summary(const fs::path& file) {
   }
   auto summary = summarise_record(file);
   if (!summary) return std::nullopt;
-  // Written whole under another name, then put in place: a reader never sees
-  // half a summary. A folder that takes no files costs the cache, no more.
-  const fs::path part = fs::path(cache).concat(".part");
-  {
-    std::ofstream out(part, std::ios::binary | std::ios::trunc);
-    out << record::summary_text(*summary, size);
-    if (!out.flush()) {
-      out.close();
-      fs::remove(part, ec);
-      return summary;
-    }
-  }
-  fs::rename(part, cache, ec);
-  if (ec) fs::remove(part, ec);
+  // Whole or not at all, so a listing beside this one never reads half a
+  // summary. A folder that takes no files costs the cache, no more.
+  platform::replace_atomically(cache, record::summary_text(*summary, size));
   return summary;
 }
 
