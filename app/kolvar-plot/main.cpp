@@ -11,6 +11,7 @@
 #include "chart/background_run.h"
 #include "chart/record_file.h"
 #include "chart/time_window.h"
+#include "journal/run_table.h"
 #include "kolvar-plot/options.h"
 #include "platform/command_line.h"
 #include "plot/plot_export.h"
@@ -84,6 +85,10 @@ int main(int argc, char** argv) {
     std::cerr << "kolvar-plot: " << e.what() << "\n" << kolvar::plotapp::kUsage;
     return kBad;
   }
+  if (o.runs)
+    return kolvar::journal::print_runs(
+        *o.runs, o.csv ? kolvar::journal::TableForm::Csv : kolvar::journal::TableForm::Text,
+        std::cout, std::cerr);
   const bool pictures = o.png || o.svg;
   // Pictures need no display: a script may run where there is none.
   if (pictures && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))

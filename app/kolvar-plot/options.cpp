@@ -3,6 +3,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "record/run_record.h"
+
 namespace kolvar::plotapp {
 
 namespace {
@@ -37,6 +39,11 @@ Options parse_options(const std::vector<std::string>& args) {
       if (x == std::string::npos) throw std::invalid_argument("--size " + v + ": WxH");
       o.width = dimension(std::string_view(v).substr(0, x), v);
       o.height = dimension(std::string_view(v).substr(x + 1), v);
+    } else if (a == "--runs") {
+      o.runs = record::RecordOptions{}.folder.string();
+      if (i + 1 < args.size() && !args[i + 1].starts_with("-")) o.runs = args[++i];
+    } else if (a == "--csv") {
+      o.csv = true;
     } else if (a.starts_with("-") && a != "-") {
       throw std::invalid_argument("unknown option " + a);
     } else if (o.record) {
@@ -48,6 +55,9 @@ Options parse_options(const std::vector<std::string>& args) {
   if ((o.png || o.svg) && !o.record) throw std::invalid_argument("a picture needs a record");
   if (o.background && !o.record)
     throw std::invalid_argument("--background needs a record to draw it behind");
+  if (o.runs && (o.record || o.png || o.svg || o.background))
+    throw std::invalid_argument("--runs lists runs; it takes no record or picture");
+  if (o.csv && !o.runs) throw std::invalid_argument("--csv is for --runs");
   return o;
 }
 

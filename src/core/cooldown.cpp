@@ -9,12 +9,6 @@
 
 namespace kolvar::core {
 
-namespace {
-
-constexpr const char* kLinePrefix = "Охлаждение после остановки: ещё ";
-
-}  // namespace
-
 bool coil_cooling_on(const form::Controller& c) {
   for (int item = 1; item <= io::kPinCount; ++item) {
     if (io::item_ticked(c, ctl::zm, item) &&
@@ -34,7 +28,7 @@ long long minutes_left(const form::Controller& c) {
 void show(form::Controller& c, const std::string& line) {
   form::Control& news = c.c(ctl::News);
   std::string text = news.text();
-  if (const std::size_t at = text.find(std::string("\r\n") + kLinePrefix);
+  if (const std::size_t at = text.find(std::string("\r\n") + kCooldownLinePrefix);
       at != std::string::npos) {
     text.erase(at);
   }
@@ -74,7 +68,7 @@ std::optional<long long> cooldown_minutes_left(const form::Controller& c) {
 std::string cooldown_line(const form::Controller& c) {
   const std::optional<long long> left = cooldown_minutes_left(c);
   if (!left) return {};
-  return kLinePrefix + std::to_string(*left) + " мин";
+  return kCooldownLinePrefix + std::to_string(*left) + " мин";
 }
 
 void cooldown_Timer(form::Controller& c) {

@@ -18,6 +18,9 @@ namespace kolvar::core {
 
 inline constexpr int kCooldownMinutes = 10;
 inline constexpr int kCooldownTickMs = 60000;
+// How the panel's cool-down line begins; a reader of the panel's text (a
+// run's summary) leaves that line out of the stop's reason.
+inline constexpr const char* kCooldownLinePrefix = "Охлаждение после остановки: ещё ";
 
 // Some coil-cooling pin is high.
 bool coil_cooling_on(const form::Controller& c);

@@ -33,3 +33,30 @@ endforeach()
 if(EXISTS ${WORKDIR}/x.png OR EXISTS ${WORKDIR}/x.svg)
   message(FATAL_ERROR "a failed run left a picture")
 endif()
+
+# The table of a folder's runs: a record listed, a stray file left out, a
+# summary kept beside the record; no folder, or --runs with a picture, is 2.
+file(MAKE_DIRECTORY ${WORKDIR}/runs)
+file(COPY ${DATA}/short_run.csv ${DATA}/not_a_record.csv DESTINATION ${WORKDIR}/runs)
+execute_process(COMMAND ${PLOT} --runs WORKING_DIRECTORY ${WORKDIR}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(REGEX MATCHALL "\n" lines "${out}")
+list(LENGTH lines count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 2 OR NOT out MATCHES "^date +duration"
+   OR NOT EXISTS ${WORKDIR}/runs/short_run.summary OR NOT err STREQUAL "")
+  message(FATAL_ERROR "kolvar-plot --runs: status ${rc}, output '${out}', errors '${err}'")
+endif()
+execute_process(COMMAND ${PLOT} --runs ${WORKDIR}/runs --csv
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^date,duration,first_takeoff_after,"
+   OR NOT out MATCHES "\n2026-12-01 21:00:00,")
+  message(FATAL_ERROR "kolvar-plot --runs --csv: status ${rc}, output '${out}'")
+endif()
+foreach(case "--runs;${WORKDIR}/nowhere" "--runs;${DATA}/short_run.csv" "--csv"
+             "--runs;--png;x.png")
+  execute_process(COMMAND ${PLOT} ${case} WORKING_DIRECTORY ${WORKDIR}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR NOT err MATCHES "kolvar-plot: " OR NOT out STREQUAL "")
+    message(FATAL_ERROR "kolvar-plot ${case}: status ${rc}, not 2 with a message: ${err}")
+  endif()
+endforeach()
