@@ -2,6 +2,7 @@
 // The QR code of a text as modules, dark or light, for any painter: the Qt
 // window's, the Win32 window's, a test's. Whatever draws it leaves the quiet
 // zone round it; the code here does not include it.
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
