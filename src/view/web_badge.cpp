@@ -1,30 +1,29 @@
 #include "view/web_badge.h"
 
-#include <qrencode.h>
-
 #include <QDialog>
 #include <QLabel>
 #include <QPixmap>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <memory>
+#include <string_view>
+
+#include "remote/qr_code.h"
 
 namespace kolvar::view {
 
 QImage qr_image(const QString& text, int scale) {
   const QByteArray bytes = text.toUtf8();
-  // Medium correction: a screen photographed at an angle still reads.
-  std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-      QRcode_encodeString8bit(bytes.constData(), 0, QR_ECLEVEL_M), &QRcode_free);
-  if (!code) return {};
-  constexpr int kQuiet = 4;  // modules of white round the code
-  const int size = code->width + 2 * kQuiet;
+  const remote::QrCode code =
+      remote::qr_code(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (code.empty()) return {};
+  constexpr int kQuiet = remote::kQrQuietModules;
+  const int size = code.size + 2 * kQuiet;
   QImage image(size * scale, size * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
-  for (int y = 0; y < code->width; ++y)
-    for (int x = 0; x < code->width; ++x)
-      if (code->data[y * code->width + x] & 1)
+  for (int y = 0; y < code.size; ++y)
+    for (int x = 0; x < code.size; ++x)
+      if (code.dark_at(x, y))
         for (int dy = 0; dy < scale; ++dy)
           for (int dx = 0; dx < scale; ++dx)
             image.setPixel((x + kQuiet) * scale + dx, (y + kQuiet) * scale + dy, qRgb(0, 0, 0));

@@ -42,8 +42,8 @@ class MqttClient {
   virtual void close(const MqttMessage& last, long timeout_ms) = 0;
 };
 
-// Starts connecting in the background. Null, with `error` set, when this
-// edition has no MQTT or the connection cannot even be tried.
+// Starts connecting in the background. Null, with `error` set, when the
+// connection cannot even be tried (TLS asked of a library built without it).
 std::unique_ptr<MqttClient> mqtt_connect(const MqttConnection& connection, std::string& error);
 
 }  // namespace kolvar::platform

@@ -1,4 +1,4 @@
-// libmosquitto, with its own network thread.
+// libmosquitto, with its own network thread; the same on Linux and Windows.
 #include "platform/network/mqtt_client.h"
 
 #include <mosquitto.h>
@@ -41,6 +41,9 @@ class MosquittoClient : public MqttClient {
     }
     if (c.tls) {
       const int rc = mosquitto_tls_set(m_, nullptr, "/etc/ssl/certs", nullptr, nullptr, nullptr);
+      // A libmosquitto built without TLS (the Windows edition's: it would
+      // need OpenSSL cross-built as well) refuses here, before any connect.
+      if (rc == MOSQ_ERR_NOT_SUPPORTED) return "mqtts:// (TLS) is not in this edition";
       if (rc != MOSQ_ERR_SUCCESS) return std::string("TLS: ") + mosquitto_strerror(rc);
     }
     const MqttMessage& will = c.will;
