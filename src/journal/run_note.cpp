@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "platform/files/atomic_replace.h"
 
@@ -109,7 +108,13 @@ std::string note_text(const RunNote& note) {
 std::optional<RunNote> read_note(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // Through the stream, never its buffer: a folder by the note's name opens
+  // on some systems and then fails its first read, which the stream reports
+  // as a bad state where the buffer would throw.
+  std::string text;
+  char chunk[4096];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+    text.append(chunk, static_cast<std::size_t>(in.gcount()));
   if (in.bad()) return std::nullopt;
   return parse_note(text);
 }

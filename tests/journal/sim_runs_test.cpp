@@ -2,6 +2,7 @@
 // shows them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <string>
@@ -9,7 +10,9 @@
 #include "journal/run_note.h"
 #include "journal/run_table.h"
 #include "kolvar-sim/cli.h"
+#include "kolvar-sim/sim_note.h"
 #include "record/csv.h"
+#include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
 namespace kolvar::journal {
@@ -85,6 +88,24 @@ TEST_F(SimRuns, TwoRunsAtDifferentPowersGiveTwoLinesWithTheirStops) {
   std::ostringstream noted;
   ASSERT_EQ(print_runs("runs", TableForm::Text, noted, err), 0);
   EXPECT_NE(noted.str().find("Слабее прошлой недели"), std::string::npos) << noted.str();
+}
+
+TEST(SimNote, ANoteThatCannotBeWrittenIsToldOnceAndTheRecordStays) {
+  kolvar::testing::TempFolder folder;
+  const auto record = folder.file("run.csv");
+  kolvar::testing::write_bytes(record, "rows");
+  // A folder in the note's place: no file can take its name.
+  std::filesystem::create_directory(note_path(record));
+  std::ostringstream err;
+  simapp::leave_note(record, {}, {}, err);
+  const std::string told = err.str();
+  EXPECT_NE(told.find("run.txt was not written"), std::string::npos) << told;
+  EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+  EXPECT_EQ(kolvar::testing::read_bytes(record), "rows");
+  // No record, no note and nothing to tell.
+  std::ostringstream quiet;
+  simapp::leave_note({}, {}, {}, quiet);
+  EXPECT_EQ(quiet.str(), "");
 }
 
 }  // namespace
