@@ -15,6 +15,7 @@
 #include "alerts/live_alerts.h"
 #include "desk/port_status.h"
 #include "form/names.h"
+#include "kolvar-sim/sim_note.h"
 #include "platform/failure.h"
 #include "platform/time/wall_clock.h"
 #include "record/run_record.h"
@@ -156,6 +157,9 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out, s
   simrun::print_summary(out, watch.summary());
   out << "trace: " << o.trace << '\n';
   out << "record: " << record.file().generic_string() << '\n';
+  // After the last cycle, so the note never holds up the run; the record is
+  // whole whatever becomes of it.
+  leave_note(record.file(), o, watch.summary(), err);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "chart/record_reader.h"
+#include "journal/run_note.h"
 #include "platform/files/atomic_replace.h"
 #include "platform/system_reason.h"
 #include "record/summary_file.h"
@@ -20,8 +21,6 @@ namespace {
 // More than any summary or the head of any note holds; a stray big file
 // costs no more than this.
 constexpr std::size_t kSmallFileLimit = 64 * 1024;
-// A key of a note's "key: value" line is a word or a few, never a sentence.
-constexpr std::size_t kMaxKeyBytes = 80;
 
 std::optional<std::string> read_small(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -30,20 +29,6 @@ std::optional<std::string> read_small(const fs::path& file) {
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<std::size_t>(in.gcount()));
   return text;
-}
-
-bool is_key_line(std::string_view line) {
-  const std::size_t colon = line.find(':');
-  if (colon == 0 || colon == std::string_view::npos || colon > kMaxKeyBytes) return false;
-  if (line.front() == ' ' || line.front() == '\t') return false;
-  return colon + 1 == line.size() || line[colon + 1] == ' ' || line[colon + 1] == '\t';
-}
-
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-    s.remove_suffix(1);
-  return s;
 }
 
 }  // namespace
@@ -99,24 +84,8 @@ std::optional<record::RunSummary> cached_summary(const fs::path& file) {
 }
 
 std::string note_first_line(const fs::path& note) {
-  auto text = read_small(note);
-  if (!text) return {};
-  std::string_view rest(*text);
-  if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
-  bool heading = true;
-  while (!rest.empty()) {
-    const std::size_t end = std::min(rest.find('\n'), rest.size());
-    const std::string_view line = rest.substr(0, end);
-    rest.remove_prefix(std::min(end + 1, rest.size()));
-    const std::string_view text_of_line = trimmed(line);
-    if (text_of_line.empty()) {
-      heading = false;
-      continue;
-    }
-    if (heading && is_key_line(line)) continue;
-    return std::string(text_of_line);
-  }
-  return {};
+  const auto text = read_small(note);
+  return text ? parse_note(*text).first_line() : std::string();
 }
 
 std::vector<RunEntry> list_runs(const fs::path& folder) {

@@ -32,9 +32,9 @@ std::optional<record::RunSummary> cached_summary(const std::filesystem::path& fi
 std::filesystem::path summary_path(const std::filesystem::path& record);
 std::filesystem::path note_path(const std::filesystem::path& record);
 
-// The note's first line of free text: the first line that is neither blank
-// nor one of the "key: value" lines that head the note (a blank line ends
-// those). Empty when the note is missing or holds no free text.
+// The first line of the note's free text (see run_note.h), from the head of
+// the file alone, as a listing reads many. Empty when the note is missing or
+// holds no free text.
 std::string note_first_line(const std::filesystem::path& note);
 
 // The runs of `folder`, newest first. Throws std::runtime_error when the

@@ -46,6 +46,13 @@ if(NOT rc EQUAL 0 OR NOT count EQUAL 2 OR NOT out MATCHES "^date +duration"
    OR NOT EXISTS ${WORKDIR}/runs/short_run.summary OR NOT err STREQUAL "")
   message(FATAL_ERROR "kolvar-plot --runs: status ${rc}, output '${out}', errors '${err}'")
 endif()
+# The note's first line of text below its keys is the run's note in the table.
+file(WRITE ${WORKDIR}/runs/short_run.txt "charge: 30 L\nhearts: 4.2 L\n\nХорошие сердца\n")
+execute_process(COMMAND ${PLOT} --runs WORKING_DIRECTORY ${WORKDIR}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "  Хорошие сердца\n$" OR out MATCHES "charge")
+  message(FATAL_ERROR "kolvar-plot --runs with a note: status ${rc}, output '${out}'")
+endif()
 execute_process(COMMAND ${PLOT} --runs ${WORKDIR}/runs --csv
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "^date,duration,first_takeoff_after,"

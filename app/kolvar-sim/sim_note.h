@@ -1,0 +1,23 @@
+#pragma once
+// A simulated run's note (see journal/run_note.h), filled from what the
+// plant knows: the charge, the heater's power, the air's pressure, and what
+// the run took off as heads, hearts and tails.
+#include <filesystem>
+#include <iosfwd>
+
+#include "journal/run_note.h"
+#include "kolvar-sim/options.h"
+#include "simrun/run_watch.h"
+
+namespace kolvar::simapp {
+
+// Sets the plant's keys of `note`; its other keys and its text stay.
+void fill_note(journal::RunNote& note, const Options& o, const simrun::RunSummary& s);
+
+// Writes the note beside `record` (keeping what is in a note already there);
+// a note that cannot be written is told on `err`, once, and the record is
+// left as it is.
+void leave_note(const std::filesystem::path& record, const Options& o, const simrun::RunSummary& s,
+                std::ostream& err);
+
+}  // namespace kolvar::simapp
