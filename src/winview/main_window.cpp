@@ -193,7 +193,8 @@ void MainWindow::place_status_parts() {
 
 void MainWindow::show_web_address(const std::string& url) {
   web_address_ = wide(url);
-  parts_->set(StatusParts::Web, {kWebLabel, url});
+  parts_->set(StatusParts::Web,
+              {kWebLabel, url, [this, url] { qr_ = std::make_unique<QrWindow>(hwnd_, url); }});
 }
 
 void MainWindow::show_alert_button(const std::vector<std::string>& channels,

@@ -14,6 +14,7 @@
 #include "desk/window.h"
 #include "form/controller.h"
 #include "winview/form_window.h"
+#include "winview/qr_window.h"
 #include "winview/scale_keys.h"
 #include "winview/status_parts.h"
 #include "winview/win32.h"
@@ -43,6 +44,8 @@ class MainWindow : public desk::Window {
                          std::function<void()> test_alert) override;
   void show_alert_trouble(const std::string& line) override;
   StatusParts& status_parts() { return *parts_; }
+  // The address with its QR code, once "Веб-страница" was clicked.
+  QrWindow* web_code() { return qr_.get(); }
   void show();
   void open() override { show(); }
   // Told once, at the window's first paint.
@@ -75,6 +78,7 @@ class MainWindow : public desk::Window {
   HWND status_ = nullptr;
   std::wstring web_address_;
   std::unique_ptr<StatusParts> parts_;
+  std::unique_ptr<QrWindow> qr_;
   int dpi_ = 96;
   int scale_ = desk::kNormalScale;
   bool painted_ = false;

@@ -3,7 +3,8 @@
 # status 0, and a wrong option prints the usage on standard error with 2.
 # PROGRAMS: name=path pairs; VERSION: the version the build carries;
 # EMULATOR (optional): what runs them (wine for a Windows build), whose line
-# ends are then CR LF and are read as LF.
+# ends are then CR LF and are read as LF. MENTIONS (optional): options, split
+# by commas, that every program's usage must name.
 foreach(entry ${PROGRAMS})
   string(REPLACE "=" ";" fields "${entry}")
   list(GET fields 0 name)
@@ -15,6 +16,13 @@ foreach(entry ${PROGRAMS})
   if(NOT rc EQUAL 0 OR NOT out MATCHES "^usage: ${name}" OR NOT err STREQUAL "")
     message(FATAL_ERROR "${name} --help: status ${rc}, output '${out}', errors '${err}'")
   endif()
+  string(REPLACE "," ";" mentions "${MENTIONS}")
+  foreach(option ${mentions})
+    string(FIND "${out}" "${option}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${name} --help names no ${option}: '${out}'")
+    endif()
+  endforeach()
 
   execute_process(COMMAND ${EMULATOR} ${path} --version RESULT_VARIABLE rc OUTPUT_VARIABLE out
                   ERROR_VARIABLE err TIMEOUT 30)

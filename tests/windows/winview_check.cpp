@@ -337,6 +337,21 @@ void the_web_page_stands_beside_the_port_status(Rig& rig) {
   SendMessageW(line, SB_GETTIPTEXTW, MAKEWPARAM(1, 128), reinterpret_cast<LPARAM>(tip));
   CHECK(winview::utf8(tip) == url);
   CHECK(rig.desktop.window().status() == "Выходы колонны: dlportio.dll");
+  // A click on it shows the address with its QR code, above the window.
+  NMMOUSE click{};
+  click.hdr.hwndFrom = line;
+  click.hdr.idFrom = GetDlgCtrlID(line);
+  click.hdr.code = NM_CLICK;
+  click.dwItemSpec = 1;
+  SendMessageW(rig.main(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  winview::QrWindow* code = rig.desktop.window().web_code();
+  CHECK(code != nullptr);
+  CHECK(code && !code->code().empty());
+  CHECK(code && IsWindowVisible(code->hwnd()));
+  CHECK(code && GetWindow(code->hwnd(), GW_OWNER) == rig.main());
+  CHECK(code && window_text(code->hwnd()) == "Страница колонны на телефоне");
+  if (code) SendMessageW(code->hwnd(), WM_CLOSE, 0, 0);
+  CHECK(code && !IsWindowVisible(code->hwnd()));
 }
 
 // The alerts' parts follow the web page's: the trouble while a channel
