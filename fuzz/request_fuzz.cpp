@@ -38,8 +38,15 @@ class Data : public remote::PageData {
     return "<svg/>";
   }
   std::optional<std::string> record_csv(const std::string& file, std::uint64_t) override {
-    fuzz::require(file == "runs/r.csv", "only the run's own record is read", file);
+    fuzz::require(file == "runs/r.csv" || file == "runs/2024-05-01_10-00-00.csv",
+                  "only the run's own record or one the listing names is read", file);
     return std::string("x");
+  }
+  std::optional<std::vector<journal::RunEntry>> runs() override {
+    std::vector<journal::RunEntry> listed(1);
+    listed[0].record = "runs/2024-05-01_10-00-00.csv";
+    listed[0].note = "SECRET-READING";
+    return listed;
   }
   bool can_stop() override { return may_stop; }
   bool request_stop() override {

@@ -5,6 +5,7 @@
 
 #include "platform/percent_decoding.h"
 #include "web/page_files.h"
+#include "web/runs_json.h"
 #include "web/state_json.h"
 #include "web/web_address.h"
 
@@ -88,6 +89,38 @@ bool local_host(std::string_view given) {
                                           : host.find(':') != std::string_view::npos;
   const std::optional<WebAddress> address = parse_web_address(port ? host : host + ":80");
   return address && is_loopback(*address);
+}
+
+// A file name a browser may be told to save as; anything else (a quote, a
+// line break) would change the header, so it saves under a plain name.
+std::string save_name(std::string_view name) {
+  const bool plain_name = !name.empty() && std::ranges::all_of(name, [](char ch) {
+    return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ||
+           ch == '-' || ch == '_' || ch == '.';
+  });
+  return plain_name ? std::string(name) : std::string("run.csv");
+}
+
+Response record_answer(std::optional<std::string> csv, std::string_view name, const char* missing) {
+  if (!csv) return plain(404, missing);
+  if (csv->size() > kMostRecordBytes) return plain(404, "The record is too large to send");
+  return {200,
+          "text/csv; charset=utf-8",
+          std::move(*csv),
+          {{"Content-Disposition", "attachment; filename=\"" + save_name(name) + "\""}}};
+}
+
+// A past run's record by the name the listing gives it. The name is
+// compared, never joined to a folder: what the listing does not hold ("..",
+// a slash, an encoded one, a whole path) is simply not found.
+Response past_record(std::string_view name, PageData& data) {
+  const std::optional<std::vector<journal::RunEntry>> runs = data.runs();
+  if (!runs) return plain(503, "The runs cannot be read");
+  const auto run =
+      std::ranges::find_if(*runs, [&](const journal::RunEntry& r) { return run_name(r) == name; });
+  if (run == runs->end()) return plain(404, "No such run");
+  return record_answer(data.record_csv(run->record.string(), kMostRecordBytes), name,
+                       "No such run");
 }
 
 }  // namespace
@@ -242,12 +275,15 @@ Response route(const Request& request, const Guard& guard, PageData& data, const
     std::optional<std::string> csv;
     if (snapshot && !snapshot->record_file.empty())
       csv = data.record_csv(snapshot->record_file, kMostRecordBytes);
-    if (!csv || csv->size() > kMostRecordBytes) return plain(404, "No record of a run yet");
-    return {200,
-            "text/csv; charset=utf-8",
-            std::move(*csv),
-            {{"Content-Disposition", "attachment; filename=\"run.csv\""}}};
+    return record_answer(std::move(csv), "run.csv", "No record of a run yet");
   }
+  if (path == "/api/runs") {
+    const std::optional<std::vector<journal::RunEntry>> runs = data.runs();
+    if (!runs) return plain(503, "The runs cannot be read");
+    return {200, "application/json", runs_json(*runs), {}};
+  }
+  if (constexpr std::string_view kRuns = "/api/runs/"; path.starts_with(kRuns))
+    return past_record(path.substr(kRuns.size()), data);
   return plain(404, "Not found");
 }
 

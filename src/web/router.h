@@ -1,14 +1,17 @@
 #pragma once
 // What each request gets: the page and its files, the API, and the guard in
 // front of them, and every refusal the server makes. No path ever reaches the
-// file system: the page's files are compiled in, and the record is the run's
-// own file, whatever was asked.
+// file system: the page's files are compiled in, the record is the run's own
+// file, and a past run's record is one the journal's listing names, whatever
+// was asked.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "journal/run_list.h"
 #include "web/http_exchange.h"
 #include "web/page_hub.h"
 
@@ -31,6 +34,9 @@ class PageData {
   // tell it is too large); none when it cannot be read.
   virtual std::optional<std::string> record_csv(const std::string& file,
                                                 std::uint64_t most_bytes) = 0;
+  // The runs of the journal's folder, newest first; empty when it has none
+  // yet, none when it cannot be read.
+  virtual std::optional<std::vector<journal::RunEntry>> runs() = 0;
   virtual bool can_stop() = 0;
   // Asks the controller's thread to stop the system; false if it may not.
   virtual bool request_stop() = 0;

@@ -30,11 +30,21 @@ namespace {
 
 class HubData : public PageData {
  public:
-  explicit HubData(PageHub& hub) : hub_(hub) {}
+  HubData(PageHub& hub, std::filesystem::path runs) : hub_(hub), runs_(std::move(runs)) {}
   std::shared_ptr<const PageSnapshot> latest() override { return hub_.latest(); }
   std::string plot_svg(chart::Size size) override { return hub_.plot_svg(size); }
   bool can_stop() override { return hub_.can_stop(); }
   bool request_stop() override { return hub_.request_stop(); }
+  std::optional<std::vector<journal::RunEntry>> runs() override {
+    // Before the first run there is no folder, and nothing to list.
+    std::error_code ec;
+    if (!std::filesystem::exists(runs_, ec) && !ec) return std::vector<journal::RunEntry>{};
+    try {
+      return journal::list_runs(runs_);
+    } catch (const std::exception&) {
+      return std::nullopt;
+    }
+  }
   // The file the record named, never one a request named.
   std::optional<std::string> record_csv(const std::string& file,
                                         std::uint64_t most_bytes) override {
@@ -55,6 +65,7 @@ class HubData : public PageData {
 
  private:
   PageHub& hub_;
+  std::filesystem::path runs_;
 };
 
 std::string header_block(int status, const std::string& content_type,
@@ -76,7 +87,7 @@ class Session;
 struct WebServer::Impl {
   Impl(PageHub& hub, ServerOptions options)
       : hub(hub),
-        data(hub),
+        data(hub, options.runs),
         options(std::move(options)),
         now(this->options.now ? this->options.now : platform::monotonic_ms),
         room(this->options.room),

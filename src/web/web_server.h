@@ -3,12 +3,14 @@
 // the column's state only from the hub. The controller never waits for it.
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "platform/time/clock.h"
+#include "record/run_record.h"
 #include "web/connection_room.h"
 #include "web/page_hub.h"
 #include "web/router.h"
@@ -19,6 +21,9 @@ namespace kolvar::remote {
 struct ServerOptions {
   WebAddress address;
   Guard guard;
+  // The folder of the runs' records that /api/runs lists: the one the record
+  // writes to.
+  std::filesystem::path runs = record::RecordOptions{}.folder;
   // Viewers on the push stream at once; a further one gets 503.
   std::size_t max_viewers = kMostViewers;
   // Connections at once, viewers included, and the time each has to send a

@@ -34,6 +34,10 @@ class FakeData : public PageData {
     if (csv_bytes > most_bytes + 1) ADD_FAILURE() << "read past what tells it is too large";
     return csv_bytes ? std::string(csv_bytes, 'x') : std::string("a,b\r\n");
   }
+  std::optional<std::vector<journal::RunEntry>> runs() override {
+    if (!runs_readable) return std::nullopt;
+    return listed;
+  }
   bool can_stop() override { return may_stop; }
   bool request_stop() override {
     if (!may_stop) return false;
@@ -47,6 +51,9 @@ class FakeData : public PageData {
   chart::Size asked_plot{0, 0};
   std::string csv_file;
   std::uint64_t csv_bytes = 0;  // 0: a small record
+  std::vector<journal::RunEntry> listed = {{"runs/2024-05-02_09-00-00.csv", {}, "второй"},
+                                           {"runs/2024-05-01_10-00-00.csv", {}, ""}};
+  bool runs_readable = true;
 };
 
 Request get(std::string target, std::string authorization = "") {
@@ -72,6 +79,8 @@ TEST(Router, EachPathOfThePageAndTheApi) {
       {"/api/events", 200, "text/event-stream"},
       {"/api/settings", 200, "application/json"},
       {"/api/record.csv", 200, "text/csv; charset=utf-8"},
+      {"/api/runs", 200, "application/json"},
+      {"/api/runs/2024-05-01_10-00-00.csv", 200, "text/csv; charset=utf-8"},
       {"/api/plot.svg?w=500&h=300", 200, "image/svg+xml"},
       {"/nothing", 404, "text/plain; charset=utf-8"},
       {"/api/", 404, "text/plain; charset=utf-8"},
@@ -98,6 +107,49 @@ TEST(Router, PathsNeverReachTheFileSystem) {
   FakeData data;
   route(get("/api/record.csv?file=/etc/passwd"), kOpen, data);
   EXPECT_EQ(data.csv_file, "runs/a.csv");
+}
+
+TEST(Router, APastRunIsServedOnlyByANameTheListingGives) {
+  FakeData data;
+  const Response list = route(get("/api/runs"), kOpen, data);
+  EXPECT_EQ(list.body.find("{\"runs\":[{\"name\":\"2024-05-02_09-00-00.csv\""), 0u);
+  EXPECT_NE(list.body.find("\"note\":\"второй\""), std::string::npos);
+
+  const Response one = route(get("/api/runs/2024-05-01_10-00-00.csv"), kOpen, data);
+  EXPECT_EQ(one.status, 200);
+  EXPECT_EQ(data.csv_file, "runs/2024-05-01_10-00-00.csv");
+  EXPECT_EQ(one.headers.at(0).second, "attachment; filename=\"2024-05-01_10-00-00.csv\"");
+
+  for (const char* target :
+       {"/api/runs/2024-05-03_10-00-00.csv", "/api/runs/", "/api/runs/..",
+        "/api/runs/../kolvar-web.conf", "/api/runs/..%2Fkolvar-web.conf",
+        "/api/runs/%2E%2E%2Fkolvar-web.conf", "/api/runs//etc/passwd",
+        "/api/runs/runs/2024-05-01_10-00-00.csv", "/api/runs/./2024-05-01_10-00-00.csv",
+        "/api/runs/2024-05-01_10-00-00.csv/", "/api/runs/2024-05-01_10-00-00",
+        "/api/runs/2024-05-01_10-00-00.CSV", "/api/runs/2024-05-01_10-00-00%2Ecsv",
+        "/api/runs/C:%5Cruns%5C2024-05-01_10-00-00.csv"}) {
+    FakeData refused;
+    EXPECT_EQ(route(get(target), kOpen, refused).status, 404) << target;
+    EXPECT_EQ(refused.csv_file, "") << target;
+  }
+
+  // Too large is not sent, as the current record is not.
+  data.csv_bytes = kMostRecordBytes + 1;
+  EXPECT_EQ(route(get("/api/runs/2024-05-01_10-00-00.csv"), kOpen, data).status, 404);
+  // A folder that cannot be read is no empty journal.
+  data.runs_readable = false;
+  EXPECT_EQ(route(get("/api/runs"), kOpen, data).status, 503);
+  EXPECT_EQ(route(get("/api/runs/2024-05-01_10-00-00.csv"), kOpen, data).status, 503);
+
+  // The page's key guards the runs as the rest.
+  FakeData guarded;
+  for (const char* target : {"/api/runs", "/api/runs/2024-05-01_10-00-00.csv"}) {
+    EXPECT_EQ(route(get(target), kNetwork, guarded).status, 401) << target;
+    EXPECT_EQ(route(get(target, "Bearer " + std::string(kToken)), kNetwork, guarded).status, 200)
+        << target;
+  }
+  EXPECT_EQ(route({"GET", "/api/runs", "", "evil.example", 0}, kOpen, guarded).status, 403);
+  EXPECT_EQ(guarded.csv_file, "runs/2024-05-01_10-00-00.csv");
 }
 
 TEST(Router, OnlyGetAndTheOnePost) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 #include "web/http_client.h"
 #include "web/web_server.h"
 
@@ -127,6 +129,56 @@ TEST(WebServer, WithATokenNothingIsLearntWithoutIt) {
       status_of(rig.ask(request("GET", "/api/state",
                                 std::string("Authorization: Bearer ") + kServerToken + "\r\n"))),
       200);
+}
+
+TEST(WebServer, ListsThePastRunsOfItsFolderAndServesOnlyThose) {
+  namespace fs = std::filesystem;
+  kolvar::testing::TempFolder folder;
+  const fs::path runs = folder.file("runs");
+  fs::create_directory(runs);
+  const std::string first =
+      kolvar::testing::read_bytes(fs::path(KOLVAR_TEST_DIR) / "chart/data/short_run.csv");
+  std::string second = first;
+  for (std::size_t at; (at = second.find("2026-12-01")) != std::string::npos;)
+    second.replace(at, 10, "2026-12-02");
+  kolvar::testing::write_bytes(runs / "2026-12-01_21-00-00.csv", first);
+  kolvar::testing::write_bytes(runs / "2026-12-02_21-00-00.csv", second);
+  kolvar::testing::write_bytes(runs / "2026-12-02_21-00-00.txt",
+                               "charge: 20 l\n\nВторой, на меньшей мощности\n");
+  kolvar::testing::write_bytes(runs / "notes.csv", "no record\n");
+  kolvar::testing::write_bytes(folder.file("secret.csv"), first);
+
+  ServerRig rig({}, false, [&](ServerOptions& o) { o.runs = runs; });
+  const std::string list = rig.ask(request("GET", "/api/runs"));
+  EXPECT_EQ(status_of(list), 200);
+  const std::size_t newer = list.find("\"name\":\"2026-12-02_21-00-00.csv\"");
+  const std::size_t older = list.find("\"name\":\"2026-12-01_21-00-00.csv\"");
+  ASSERT_NE(newer, std::string::npos) << list;
+  ASSERT_NE(older, std::string::npos) << list;
+  EXPECT_LT(newer, older);
+  EXPECT_TRUE(has(list, "\"note\":\"Второй, на меньшей мощности\""));
+  EXPECT_TRUE(has(list, "\"start\":\"2026-12-01 21:00:00\",\"duration_s\":17602,"));
+  EXPECT_FALSE(has(list, "notes.csv"));
+
+  const std::string record = rig.ask(request("GET", "/api/runs/2026-12-01_21-00-00.csv"));
+  EXPECT_EQ(status_of(record), 200);
+  EXPECT_TRUE(has(record, "Content-Type: text/csv; charset=utf-8"));
+  EXPECT_TRUE(record.ends_with("\r\n\r\n" + first));
+  for (const char* target :
+       {"/api/runs/..%2Fsecret.csv", "/api/runs/../secret.csv", "/api/runs/secret.csv",
+        "/api/runs/notes.csv", "/api/runs/2026-12-02_21-00-00.txt"})
+    EXPECT_EQ(status_of(rig.ask(request("GET", target))), 404) << target;
+
+  // Before the first run there is no folder: an empty journal.
+  ServerRig fresh({}, false, [&](ServerOptions& o) { o.runs = folder.file("none"); });
+  EXPECT_TRUE(fresh.ask(request("GET", "/api/runs")).ends_with("{\"runs\":[]}"));
+
+  ServerRig keyed(Guard{kServerToken, true}, false, [&](ServerOptions& o) { o.runs = runs; });
+  EXPECT_EQ(status_of(keyed.ask(request("GET", "/api/runs"))), 401);
+  EXPECT_EQ(status_of(keyed.ask(request("GET", "/api/runs/2026-12-01_21-00-00.csv"))), 401);
+  EXPECT_EQ(status_of(keyed.ask(request(
+                "GET", std::string("/api/runs/2026-12-01_21-00-00.csv?token=") + kServerToken))),
+            200);
 }
 
 TEST(WebServer, IdleStrangersNeverLockTheOperatorOut) {
