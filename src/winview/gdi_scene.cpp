@@ -15,6 +15,19 @@ namespace kolvar::winview {
 
 namespace {
 
+// A bitmap of 32-bit pixels, rows from the top, whose pixels `bits` points
+// to; null when the system gives none.
+HBITMAP pixel_bitmap(HDC dc, int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
 COLORREF rgb(chart::Colour c) {
   return RGB(c.red, c.green, c.blue);
 }
@@ -38,15 +51,8 @@ RECT device_rect(const chart::Box& b, double scale) {
 void blend_row(HDC dc, const RECT& r, const std::vector<std::uint32_t>& row) {
   const int width = static_cast<int>(row.size());
   if (width == 0 || r.right <= r.left || r.bottom <= r.top) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -1;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP strip = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP strip = pixel_bitmap(dc, width, 1, &bits);
   if (!strip) return;
   std::copy(row.begin(), row.end(), static_cast<std::uint32_t*>(bits));
   HDC source = CreateCompatibleDC(dc);
@@ -183,15 +189,8 @@ class Painter {
     RECT shown{};
     if (GetClipBox(dc_, &shown) == ERROR || !IntersectRect(&box, &box, &shown)) return;
     const int width = box.right - box.left, height = box.bottom - box.top;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP mask = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP mask = pixel_bitmap(dc_, width, height, &bits);
     if (!mask) return;
     auto* pixels = static_cast<std::uint32_t*>(bits);
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);

@@ -44,9 +44,9 @@ QrWindow::QrWindow(HWND owner, const std::string& url) : code_(remote::qr_code(u
                   WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, left, top,
                   text_width, px(kAddressHeight, scale_), hwnd(), nullptr,
                   GetModuleHandleW(nullptr), nullptr);
-  CreateWindowExW(0, L"STATIC", wide(kNote).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
-                  left, top + px(kAddressHeight + kMargin, scale_), text_width,
-                  px(kNoteHeight, scale_), hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  CreateWindowExW(0, L"STATIC", wide(kNote).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, left,
+                  top + px(kAddressHeight + kMargin, scale_), text_width, px(kNoteHeight, scale_),
+                  hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
   font_ = create_ui_font(scale_);
   set_font_of_all(hwnd(), font_);
   ShowWindow(hwnd(), SW_SHOW);

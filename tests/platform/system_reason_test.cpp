@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/system_reason.h"
+
+#include <gtest/gtest.h>
 
 namespace kolvar::platform {
 namespace {

@@ -69,7 +69,8 @@ TEST(RecordFaults, ADiskThatFillsDuringTheRunLeavesOnlyWholeRows) {
       rig.log("10:00:" + std::to_string(10 + cycle), cycle % 2 ? "70.0" : "90.0");
       rig.advance(2000);
     }
-    const bool went_on = rig.c().form.get("T", 1).text() == "70.0" && rig.c().form.get("Timer1").on();
+    const bool went_on =
+        rig.c().form.get("T", 1).text() == "70.0" && rig.c().form.get("Timer1").on();
     _exit(boxes(rig) == 1 && went_on ? 0 : 11);
   }
   int status = 0;
