@@ -1,5 +1,6 @@
 #include "form/json_text.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace kolvar::form {
@@ -137,6 +138,13 @@ std::string json_string_array(const std::vector<std::string>& texts) {
   std::string out = "[";
   for (std::size_t k = 0; k < texts.size(); ++k) out += (k ? "," : "") + json_quote(texts[k]);
   return out + "]";
+}
+
+std::string json_number(double value) {
+  if (!std::isfinite(value)) return "null";
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
 }
 
 }  // namespace kolvar::form

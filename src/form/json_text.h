@@ -10,6 +10,10 @@ namespace kolvar::form {
 
 std::string json_quote(std::string_view text);
 
+// A number as JSON writes it (up to ten significant digits); null for one
+// that is not finite, which JSON cannot hold.
+std::string json_number(double value);
+
 // ["a","b"]: each text quoted as above.
 std::string json_string_array(const std::vector<std::string>& texts);
 

@@ -14,10 +14,7 @@ namespace {
 using form::json_quote;
 
 std::string number(double value) {
-  if (!std::isfinite(value)) return "null";
-  char text[32];
-  std::snprintf(text, sizeof text, "%.10g", value);
-  return text;
+  return form::json_number(value);
 }
 
 std::string colour(form::Color c) {
