@@ -15,19 +15,6 @@ namespace kolvar::winview {
 
 namespace {
 
-// A bitmap of 32-bit pixels, rows from the top, whose pixels `bits` points
-// to; null when the system gives none.
-HBITMAP pixel_bitmap(HDC dc, int width, int height, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
 COLORREF rgb(chart::Colour c) {
   return RGB(c.red, c.green, c.blue);
 }
@@ -265,6 +252,17 @@ double GdiMeasure::height(chart::Font f) const {
   GetTextMetricsW(dc_, &metrics);
   SelectObject(dc_, was);
   return metrics.tmHeight;
+}
+
+HBITMAP pixel_bitmap(HDC dc, int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return CreateDIBSection(dc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
 void paint_scene(HDC dc, const chart::Scene& scene, double scale) {

@@ -39,4 +39,8 @@ class GdiMeasure final : public chart::TextMeasure {
 // font and colours are as they were afterwards.
 void paint_scene(HDC dc, const chart::Scene& scene, double scale = 1);
 
+// A bitmap of 32-bit pixels, rows from the top, whose pixels `bits` points
+// to; null when the system gives none.
+HBITMAP pixel_bitmap(HDC dc, int width, int height, void** bits);
+
 }  // namespace kolvar::winview

@@ -18,16 +18,9 @@ constexpr int kWidth = 120, kHeight = 80;
 class Canvas {
  public:
   explicit Canvas(int width = kWidth, int height = kHeight) : width_(width) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     dc_ = CreateCompatibleDC(nullptr);
     void* bits = nullptr;
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap_ = winview::pixel_bitmap(dc_, width, height, &bits);
     bits_ = static_cast<std::uint32_t*>(bits);
     was_ = SelectObject(dc_, bitmap_);
   }

@@ -319,6 +319,16 @@ void the_scale_keys_grow_the_window_and_are_remembered(Rig& rig) {
   rig.desktop.window().set_scale(100);
 }
 
+// A click on part `index` of the status line `line`, as the control tells its owner.
+void click_status_part(HWND owner, HWND line, int index) {
+  NMMOUSE click{};
+  click.hdr.hwndFrom = line;
+  click.hdr.idFrom = GetDlgCtrlID(line);
+  click.hdr.code = NM_CLICK;
+  click.dwItemSpec = index;
+  SendMessageW(owner, WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+}
+
 // Once the web page serves, "Веб-страница" stands at the right of the status
 // line with the address as its tool tip; the port's status keeps its part.
 void the_web_page_stands_beside_the_port_status(Rig& rig) {
@@ -338,12 +348,7 @@ void the_web_page_stands_beside_the_port_status(Rig& rig) {
   CHECK(winview::utf8(tip) == url);
   CHECK(rig.desktop.window().status() == "Выходы колонны: dlportio.dll");
   // A click on it shows the address with its QR code, above the window.
-  NMMOUSE click{};
-  click.hdr.hwndFrom = line;
-  click.hdr.idFrom = GetDlgCtrlID(line);
-  click.hdr.code = NM_CLICK;
-  click.dwItemSpec = 1;
-  SendMessageW(rig.main(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  click_status_part(rig.main(), line, 1);
   winview::QrWindow* code = rig.desktop.window().web_code();
   CHECK(code != nullptr);
   CHECK(code && !code->code().empty());
@@ -371,12 +376,7 @@ void the_alerts_stand_in_the_status_line(Rig& rig) {
   wchar_t tip[128] = {};
   SendMessageW(line, SB_GETTIPTEXTW, MAKEWPARAM(2, 128), reinterpret_cast<LPARAM>(tip));
   CHECK(winview::utf8(tip) == "Оповещения: webhook http://127.0.0.1/…");
-  NMMOUSE click{};
-  click.hdr.hwndFrom = line;
-  click.hdr.idFrom = GetDlgCtrlID(line);
-  click.hdr.code = NM_CLICK;
-  click.dwItemSpec = 2;
-  SendMessageW(rig.main(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+  click_status_part(rig.main(), line, 2);
   CHECK(tests == 1);
   rig.desktop.window().show_alert_trouble("Оповещения не уходят: webhook");
   CHECK(SendMessageW(line, SB_GETPARTS, 0, 0) == 4);
