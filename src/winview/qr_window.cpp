@@ -12,7 +12,7 @@ constexpr int kModule = 6;  // logical pixels a module
 constexpr int kMargin = 12;
 constexpr int kTextWidth = 360;
 constexpr int kAddressHeight = 40;
-constexpr int kNoteHeight = 36;
+constexpr int kNoteHeight = 52;  // three lines
 constexpr const char* kTitle = "Страница колонны на телефоне";
 constexpr const char* kNote =
     "Наведите камеру телефона на код. Страница только показывает ход процесса; ключ в адресе "
@@ -32,21 +32,31 @@ QrWindow::QrWindow(HWND owner, const std::string& url) : code_(remote::qr_code(u
   GetWindowRect(owner, &around);
   const int width = outer.right - outer.left;
   const int height = outer.bottom - outer.top;
+  // Over the middle of the main window, but whole on its screen: the main
+  // window often stands at the screen's edge.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& room = monitor.rcWork;
+  const int left =
+      std::clamp(static_cast<int>((around.left + around.right - width) / 2),
+                 static_cast<int>(room.left), std::max<int>(room.left, room.right - width));
+  const int top =
+      std::clamp(static_cast<int>((around.top + around.bottom - height) / 2),
+                 static_cast<int>(room.top), std::max<int>(room.top, room.bottom - height));
   create(L"KolvarWebCode", wide(kTitle).c_str(), style, WS_EX_DLGMODALFRAME, owner,
-         {(around.left + around.right - width) / 2, (around.top + around.bottom - height) / 2,
-          width, height},
-         GetSysColorBrush(COLOR_WINDOW));
-  const int top = px(side + kMargin, scale_);
-  const int left = px(kMargin, scale_);
+         {left, top, left + width, top + height}, GetSysColorBrush(COLOR_WINDOW));
+  const int text_top = px(side + kMargin, scale_);
+  const int text_left = px(kMargin, scale_);
   const int text_width = px(inner_width - 2 * kMargin, scale_);
   // Read-only but selectable, so the address can be copied.
   CreateWindowExW(0, L"EDIT", wide(url).c_str(),
-                  WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, left, top,
-                  text_width, px(kAddressHeight, scale_), hwnd(), nullptr,
+                  WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, text_left,
+                  text_top, text_width, px(kAddressHeight, scale_), hwnd(), nullptr,
                   GetModuleHandleW(nullptr), nullptr);
-  CreateWindowExW(0, L"STATIC", wide(kNote).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, left,
-                  top + px(kAddressHeight + kMargin, scale_), text_width, px(kNoteHeight, scale_),
-                  hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  CreateWindowExW(0, L"STATIC", wide(kNote).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, text_left,
+                  text_top + px(kAddressHeight + kMargin, scale_), text_width,
+                  px(kNoteHeight, scale_), hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
   font_ = create_ui_font(scale_);
   set_font_of_all(hwnd(), font_);
   ShowWindow(hwnd(), SW_SHOW);
