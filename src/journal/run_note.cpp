@@ -52,6 +52,10 @@ void RunNote::set(std::string_view key, std::string value) {
   fields.emplace_back(std::string(key), std::move(value));
 }
 
+void RunNote::remove(std::string_view key) {
+  std::erase_if(fields, [key](const auto& field) { return field.first == key; });
+}
+
 std::string RunNote::first_line() const {
   std::string_view rest(text);
   while (!rest.empty()) {

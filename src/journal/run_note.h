@@ -48,6 +48,8 @@ struct RunNote {
   std::optional<std::string> value(std::string_view key) const;
   // Replaces the key's value where it stands, or adds it at the end.
   void set(std::string_view key, std::string value);
+  // Takes the key away; a note without it says nothing of it.
+  void remove(std::string_view key);
   // The first line of free text that is not blank, without its blanks.
   std::string first_line() const;
 };
