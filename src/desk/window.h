@@ -34,6 +34,10 @@ class Window {
   // The one line that tells of a channel that fails, beside it; none when
   // empty. Never a message box: the run goes on whatever a channel does.
   virtual void show_alert_trouble(const std::string& line) = 0;
+
+  // "Журнал…" in the status line, before the parts above: a click calls
+  // `edit_note`, which opens the editor of the run's note.
+  virtual void show_journal_button(std::function<void()> edit_note) = 0;
 };
 
 }  // namespace kolvar::desk

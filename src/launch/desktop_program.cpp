@@ -1,5 +1,6 @@
 #include "launch/desktop_program.h"
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 
@@ -71,12 +72,28 @@ std::unique_ptr<remote::LiveAlerts> open_alerts(Toolkit& toolkit, const Asked& a
   return alerts;
 }
 
+void keep_notes(Toolkit& toolkit, const record::RunRecord& record, journal::NoteBook& notes) {
+  desk::Desktop& desktop = toolkit.desktop();
+  // After the record's own watch, which names the run's file at its start.
+  desktop.controller().after_each_event([&record, &notes, seen = std::filesystem::path()](
+                                            form::Controller&, const form::Control&) mutable {
+    if (!record.running() || record.file() == seen) return;
+    seen = record.file();
+    notes.run_began(seen);
+  });
+  desktop.screen().show_journal_button([&toolkit, &notes] { toolkit.edit_note(notes); });
+}
+
 int run_desktop_program(Toolkit& toolkit, const Asked& asked, const platform::WallClock& wall,
                         std::ostream& out, std::ostream& err) {
   // The record of every run, in runs/. Its rows reach the disk from a thread
   // of their own, so a slow disk never delays the cycle.
   record::RunRecord record(toolkit.desktop().controller(), wall, {.background = true});
   const std::shared_ptr<void> plot = toolkit.show_live_plot(record);
+  platform::MessageBox& message_box = toolkit.desktop().controller().os.message_box;
+  journal::NoteBook notes(
+      record.folder(), [&message_box](const std::string& message) { message_box.show(message); });
+  keep_notes(toolkit, record, notes);
   try {
     // Both go before the record: their threads end first.
     const auto page = open_web_page(toolkit, record, asked, wall, out, err);

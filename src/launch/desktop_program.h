@@ -12,6 +12,7 @@
 #include "alerts/alert_settings.h"
 #include "alerts/live_alerts.h"
 #include "desk/desktop.h"
+#include "journal/note_book.h"
 #include "platform/time/wall_clock.h"
 #include "record/run_record.h"
 #include "remote/live_page.h"
@@ -31,6 +32,10 @@ class Toolkit {
   // once the main window is in place. What it returns keeps the plot, and
   // goes before the record.
   virtual std::shared_ptr<void> show_live_plot(record::RunRecord& record) = 0;
+  // The editor of the run's note (see journal/note_book.h) beside the main
+  // window, or the one already open brought to the front. It never waits
+  // for the operator: the timers run on while it is open.
+  virtual void edit_note(journal::NoteBook& notes) = 0;
   // Starts the desktop and the quit requests' watch, then runs the event
   // loop until the program ends; its exit status.
   virtual int run() = 0;
@@ -65,6 +70,12 @@ std::unique_ptr<remote::LivePage> open_web_page(Toolkit& toolkit, record::RunRec
 std::unique_ptr<remote::LiveAlerts> open_alerts(Toolkit& toolkit, const Asked& asked,
                                                 const platform::WallClock& wall, std::ostream& out,
                                                 std::ostream& err);
+
+// The notes of the runs that `record` keeps: the next run's taken over at
+// each start, "Журнал…" in the window, a note that cannot be written told in
+// a message box. `notes` must keep the record's folder, and both must live
+// until the controller's last event.
+void keep_notes(Toolkit& toolkit, const record::RunRecord& record, journal::NoteBook& notes);
 
 // The program from its desktop on; its exit status. A web page or alerts
 // asked for on the command line that cannot be had end it with status 2

@@ -4,6 +4,7 @@
 
 #include "desk/test_seam.h"
 #include "plot/live_plot.h"
+#include "view/note_dialog.h"
 #include "view/quit_signals.h"
 
 namespace kolvar::qtlaunch {
@@ -17,6 +18,10 @@ std::shared_ptr<void> QtToolkit::show_live_plot(record::RunRecord& record) {
   auto plot = std::make_shared<plot::LivePlot>(record, &desktop_.window());
   beside_.add(plot->window());
   return plot;
+}
+
+void QtToolkit::edit_note(journal::NoteBook& notes) {
+  view::edit_note(notes, &desktop_.window());
 }
 
 int QtToolkit::run() {

@@ -54,6 +54,8 @@ class RunRecord {
   void unsubscribe(RunListener& listener);
 
   bool running() const { return running_; }
+  // Where the runs' files go.
+  const std::filesystem::path& folder() const { return options_.folder; }
   // The file of the run under way, or of the last run; empty before the first.
   const std::filesystem::path& file() const { return path_; }
   // Waits until the rows given so far are on the file (tests; with

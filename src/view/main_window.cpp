@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "desk/prop_change.h"
@@ -123,6 +124,16 @@ void MainWindow::show_alert_button(const std::vector<std::string>& channels,
 
 void MainWindow::show_alert_trouble(const std::string& line) {
   view::show_alert_trouble(*this, QString::fromStdString(line));
+}
+
+void MainWindow::show_journal_button(std::function<void()> edit_note) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(QStringLiteral("journal"));
+  button->setText(QStringLiteral("Журнал…"));
+  button->setToolTip(QStringLiteral("Заметка к запуску: заряд, отборы, мощность, давление"));
+  button->setAutoRaise(true);
+  statusBar()->addPermanentWidget(button);
+  connect(button, &QToolButton::clicked, this, [edit_note = std::move(edit_note)] { edit_note(); });
 }
 
 void MainWindow::show_form(const form::Control& form, form::Prop prop) {

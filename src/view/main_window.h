@@ -32,6 +32,7 @@ class MainWindow : public QMainWindow, public desk::Window {
   void show_alert_button(const std::vector<std::string>& channels,
                          std::function<void()> test_alert) override;
   void show_alert_trouble(const std::string& line) override;
+  void show_journal_button(std::function<void()> edit_note) override;
   QString status() const { return status_->text(); }
 
   // The scale in percent, one of the steps.
