@@ -52,7 +52,7 @@ NoteDialog::NoteDialog(journal::NoteBook& notes, QWidget* parent)
   column->addWidget(text_, 1);
   column->addWidget(refusal_);
   column->addWidget(buttons);
-  resize(sizeHint().width() * 5 / 4, sizeHint().height() + 120);
+  resize(sizeHint().width() * 5 / 4, sizeHint().height());
 }
 
 void NoteDialog::save() {

@@ -211,6 +211,12 @@ void MainWindow::show_alert_trouble(const std::string& line) {
     parts_->set(StatusParts::Trouble, {line, line});
 }
 
+void MainWindow::show_journal_button(std::function<void()> edit_note) {
+  parts_->set(
+      StatusParts::Journal,
+      {"Журнал…", "Заметка к запуску: заряд, отборы, мощность, давление", std::move(edit_note)});
+}
+
 std::string MainWindow::status() const {
   const auto length = LOWORD(SendMessageW(status_, SB_GETTEXTLENGTHW, 0, 0));
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

@@ -43,6 +43,7 @@ class MainWindow : public desk::Window {
   void show_alert_button(const std::vector<std::string>& channels,
                          std::function<void()> test_alert) override;
   void show_alert_trouble(const std::string& line) override;
+  void show_journal_button(std::function<void()> edit_note) override;
   StatusParts& status_parts() { return *parts_; }
   // The address with its QR code, once "Веб-страница" was clicked.
   QrWindow* web_code() { return qr_.get(); }

@@ -1,6 +1,7 @@
 #pragma once
 // The parts of the main window's status line after the port's status, as
-// the Qt window has them: "Веб-страница" once the page serves (its address
+// the Qt window has them: "Журнал…" (a click opens the run's note),
+// "Веб-страница" once the page serves (its address
 // the tool tip), the alerts' trouble while a channel fails, and "Проверить
 // оповещения" (the channels its tool tip; a click sends a test alert).
 #include <array>
@@ -14,7 +15,7 @@ namespace kolvar::winview {
 
 class StatusParts {
  public:
-  enum Slot { Web, Trouble, Alerts };
+  enum Slot { Journal, Web, Trouble, Alerts };
   struct Part {
     std::string text;
     std::string tip;
@@ -36,7 +37,7 @@ class StatusParts {
   HWND bar_;
   HFONT font_ = nullptr;
   int padding_ = 0;
-  std::array<std::optional<Part>, 3> parts_;
+  std::array<std::optional<Part>, 4> parts_;
 };
 
 }  // namespace kolvar::winview

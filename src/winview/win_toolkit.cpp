@@ -35,6 +35,16 @@ std::shared_ptr<void> WinToolkit::show_live_plot(record::RunRecord& record) {
   return plot;
 }
 
+void WinToolkit::edit_note(journal::NoteBook& notes) {
+  if (note_ && note_->open()) {
+    SetForegroundWindow(note_->hwnd());
+    return;
+  }
+  // A closed editor is made anew: it opens the note that is current now.
+  note_.reset();
+  note_ = std::make_unique<NoteWindow>(desktop_.window().hwnd(), notes);
+}
+
 int WinToolkit::run() {
   const auto quit = take_quit_requests(program_);
   desktop_.start();

@@ -3,9 +3,12 @@
 // and kolvar-sim alike: the plot beside the window, work from other threads
 // carried into the message loop, and the loop itself with a console's quit
 // requests.
+#include <memory>
+
 #include "launch/desktop_program.h"
 #include "winview/companions.h"
 #include "winview/desktop.h"
+#include "winview/note_window.h"
 #include "winview/thread_inbox.h"
 
 namespace kolvar::winview {
@@ -19,6 +22,9 @@ class WinToolkit : public launch::Toolkit {
   desk::Desktop& desktop() override { return desktop_; }
   void post(std::function<void()> work) override { inbox_.post(std::move(work)); }
   std::shared_ptr<void> show_live_plot(record::RunRecord& record) override;
+  void edit_note(journal::NoteBook& notes) override;
+  // The editor of the note, once "Журнал…" was clicked.
+  NoteWindow* note_window() { return note_.get(); }
   int run() override;
 
  private:
@@ -26,6 +32,7 @@ class WinToolkit : public launch::Toolkit {
   Companions& beside_;
   const char* program_;
   ThreadInbox inbox_;
+  std::unique_ptr<NoteWindow> note_;
 };
 
 }  // namespace kolvar::winview
