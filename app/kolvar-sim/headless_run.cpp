@@ -15,7 +15,7 @@
 #include "alerts/live_alerts.h"
 #include "desk/port_status.h"
 #include "form/names.h"
-#include "kolvar-sim/sim_note.h"
+#include "launch/sim_note.h"
 #include "platform/failure.h"
 #include "platform/time/wall_clock.h"
 #include "record/run_record.h"
@@ -159,7 +159,8 @@ void run(const Options& o, const sim::PlantSettings& plant, std::ostream& out, s
   out << "record: " << record.file().generic_string() << '\n';
   // After the last cycle, so the note never holds up the run; the record is
   // whole whatever becomes of it.
-  leave_note(record.file(), o, watch.summary(), err);
+  launch::leave_note(record.file(), {o.litres, o.strength, o.watts, o.seed, o.pressure_hpa},
+                     watch.summary(), err);
 }
 
 }  // namespace

@@ -26,6 +26,22 @@ NoteBook::Page NoteBook::open() const {
 std::optional<std::string> NoteBook::save(const Page& page, const NoteEntries& edited) {
   const fs::path file =
       page.next_run && runs_.size() > page.starts ? runs_[page.starts] : page.file;
+  return rewrite(file, [&](RunNote& note) -> std::optional<std::string> {
+    if (auto refusal = apply_entries(page.entries, edited, note)) return refusal->message;
+    return std::nullopt;
+  });
+}
+
+void NoteBook::complete(const fs::path& record, const std::function<void(RunNote&)>& fill) {
+  if (record.empty()) return;
+  rewrite(note_path(record), [&fill](RunNote& note) -> std::optional<std::string> {
+    fill(note);
+    return std::nullopt;
+  });
+}
+
+std::optional<std::string> NoteBook::rewrite(
+    const fs::path& file, const std::function<std::optional<std::string>(RunNote&)>& change) {
   std::error_code ec;
   const bool there = fs::exists(file, ec);
   std::optional<RunNote> note = read_note(file);
@@ -38,7 +54,7 @@ std::optional<std::string> NoteBook::save(const Page& page, const NoteEntries& e
     return message;
   }
   if (!note) note.emplace();
-  if (auto refusal = apply_entries(page.entries, edited, *note)) return refusal->message;
+  if (auto refused = change(*note)) return refused;
   fs::create_directories(file.parent_path(), ec);
   if (const std::error_code error = write_note(file, *note)) {
     const std::string message = "Не удалось записать заметку \"" + file.string() +

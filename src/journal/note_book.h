@@ -51,9 +51,19 @@ class NoteBook {
   // note becomes its note.
   void run_began(const std::filesystem::path& record);
 
+  // Lets `fill` add to the note of the run recorded at `record` (what a
+  // program knows of the run, at its end), and writes it; a failure is
+  // reported as save()'s are.
+  void complete(const std::filesystem::path& record, const std::function<void(RunNote&)>& fill);
+
   std::filesystem::path pending_file() const { return folder_ / "next-run.txt"; }
 
  private:
+  // Reads `file`, lets `change` change the note (or refuse, with the reason
+  // for the operator), and writes it; as save() answers.
+  std::optional<std::string> rewrite(
+      const std::filesystem::path& file,
+      const std::function<std::optional<std::string>(RunNote&)>& change);
   void report(const std::string& message);
 
   std::filesystem::path folder_;

@@ -94,6 +94,8 @@ int run_desktop_program(Toolkit& toolkit, const Asked& asked, const platform::Wa
   journal::NoteBook notes(
       record.folder(), [&message_box](const std::string& message) { message_box.show(message); });
   keep_notes(toolkit, record, notes);
+  const std::shared_ptr<void> following =
+      asked.follow_runs ? asked.follow_runs(record, notes) : nullptr;
   try {
     // Both go before the record: their threads end first.
     const auto page = open_web_page(toolkit, record, asked, wall, out, err);

@@ -48,6 +48,9 @@ struct Asked {
   const char* program;
   remote::WebCommandLine web;
   remote::AlertCommandLine alerts;
+  // What else follows the runs and their notes (a simulated column's own
+  // filling of each note), kept until the program ends; none when empty.
+  std::function<std::shared_ptr<void>(record::RunRecord&, journal::NoteBook&)> follow_runs = {};
 };
 
 // Thrown when the command line asked for a part that cannot be had, once

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "desk/sim_test_seam.h"
+#include "launch/sim_note_at_stop.h"
 #include "platform/failure.h"
 #include "qtlaunch/qt_toolkit.h"
 #include "qtlaunch/screen_picture.h"
@@ -43,8 +44,11 @@ int run_sim_window(int& argc, char** argv, const launch::SimWindowOptions& optio
   QtToolkit toolkit(desktop, sim->companions());
   const platform::FollowingWallClock wall(
       desktop.clock(), launch::opened_at(desktop.clock(), platform::SystemWallClock()));
-  return launch::run_desktop_program(toolkit, {"kolvar-sim", options.web, options.alerts}, wall,
-                                     std::cout, err);
+  return launch::run_desktop_program(
+      toolkit,
+      {"kolvar-sim", options.web, options.alerts,
+       launch::sim_notes(desktop.controller(), rig->plant(), options.charge)},
+      wall, std::cout, err);
 }
 
 }  // namespace kolvar::qtlaunch

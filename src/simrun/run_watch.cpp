@@ -27,8 +27,18 @@ std::string amount_text(const sim::Amount& a) {
 
 }  // namespace
 
-RunWatch::RunWatch(const SimWorld& world) : world_(world) {
-  summary_.pressure_start_hpa = world.plant.status().pressure_hpa;
+RunWatch::RunWatch(const SimWorld& world)
+    : RunWatch(
+          world.controller, world.plant, [&world] { return world.now(); },
+          [&world] { return world.connection.valve_openings(); }) {}
+
+RunWatch::RunWatch(const form::Controller& controller, const sim::Plant& plant,
+                   std::function<platform::Millis()> now, std::function<long()> valve_openings)
+    : controller_(controller),
+      plant_(plant),
+      now_(std::move(now)),
+      valve_openings_(std::move(valve_openings)) {
+  summary_.pressure_start_hpa = plant.status().pressure_hpa;
 }
 
 void RunWatch::total_reflux(platform::Millis boiling_at, double head_celsius) {
@@ -37,9 +47,9 @@ void RunWatch::total_reflux(platform::Millis boiling_at, double head_celsius) {
 }
 
 void RunWatch::after_cycle(platform::Millis at) {
-  const form::Controller& c = world_.controller;
+  const form::Controller& c = controller_;
   ++summary_.cycles;
-  const sim::PlantStatus plant = world_.plant.status();
+  const sim::PlantStatus plant = plant_.status();
   const double threshold = c.c(ctl::V, 1).value() / 10.0;
   const double tolerance = c.c(ctl::dopusk).value() / 10.0;
   const bool in_band = std::abs(plant.dephlegmator_celsius - threshold) <= tolerance + 1e-9;
@@ -87,7 +97,7 @@ void RunWatch::after_cycle(platform::Millis at) {
 }
 
 void RunWatch::after_command() {
-  const form::Controller& c = world_.controller;
+  const form::Controller& c = controller_;
   if (!c.c(ctl::Timer1).on()) {
     summary_.stopped = true;
     summary_.stop_reason = joined_lines(c.stop_reason());
@@ -96,9 +106,9 @@ void RunWatch::after_command() {
 
 RunSummary RunWatch::summary() const {
   RunSummary s = summary_;
-  const sim::PlantStatus plant = world_.plant.status();
-  s.end = world_.now();
-  s.valve_openings = world_.connection.valve_openings();
+  const sim::PlantStatus plant = plant_.status();
+  s.end = now_();
+  s.valve_openings = valve_openings_ ? valve_openings_() : 0;
   s.logger_restarts = plant.launches;
   s.taken_off = plant.taken_off;
   s.charge_left = plant.charge;

@@ -5,6 +5,7 @@
 // each moment), how long the head kept within the tolerance of its
 // threshold, how often the valve opened and the logger was restarted.
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -58,6 +59,11 @@ inline constexpr double kTailsLimit = 0.0005;
 class RunWatch {
  public:
   explicit RunWatch(const SimWorld& world);
+  // The same over a controller and a plant that another world keeps (the
+  // window's simulated column): `now` reads the controller's clock, and
+  // `valve_openings` counts the valve's openings where something does.
+  RunWatch(const form::Controller& controller, const sim::Plant& plant,
+           std::function<platform::Millis()> now, std::function<long()> valve_openings = {});
 
   // The column at total reflux before "Старт системы": boiling since
   // `boiling_at`, the head settled at `head_celsius`.
@@ -74,7 +80,10 @@ class RunWatch {
   RunSummary summary() const;
 
  private:
-  const SimWorld& world_;
+  const form::Controller& controller_;
+  const sim::Plant& plant_;
+  std::function<platform::Millis()> now_;
+  std::function<long()> valve_openings_;
   RunSummary summary_;
   platform::Millis last_cycle_ = 0;
   sim::Amount counted_;  // the take-off already sorted into heads, hearts and tails

@@ -5,6 +5,7 @@
 
 #include "desk/sim_test_seam.h"
 #include "desk/test_seam.h"
+#include "launch/sim_note_at_stop.h"
 #include "platform/failure.h"
 #include "winview/simulated_desktop.h"
 #include "winview/stop_sound_setup.h"
@@ -34,8 +35,11 @@ int run_sim_window(const launch::SimWindowOptions& options, std::ostream& err) {
   WinToolkit toolkit(desktop, sim->companions(), "kolvar-sim");
   const platform::FollowingWallClock wall(
       desktop.clock(), launch::opened_at(desktop.clock(), platform::SystemWallClock()));
-  return launch::run_desktop_program(toolkit, {"kolvar-sim", options.web, options.alerts}, wall,
-                                     std::cout, err);
+  return launch::run_desktop_program(
+      toolkit,
+      {"kolvar-sim", options.web, options.alerts,
+       launch::sim_notes(desktop.controller(), sim->rig().plant(), options.charge)},
+      wall, std::cout, err);
 }
 
 }  // namespace kolvar::winview

@@ -30,6 +30,7 @@ struct NotingWindow : Window {
     test_alert = std::move(test);
   }
   void show_alert_trouble(const std::string& line) override { trouble = line; }
+  void show_journal_button(std::function<void()> edit) override { edit_note = std::move(edit); }
 
   std::vector<std::pair<std::string, form::Prop>> changes;
   std::string status;
@@ -38,6 +39,7 @@ struct NotingWindow : Window {
   std::vector<std::string> channels;
   std::function<void()> test_alert;
   std::string trouble;
+  std::function<void()> edit_note;
 };
 
 // What a toolkit lends, recorded.

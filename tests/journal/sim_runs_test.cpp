@@ -10,7 +10,7 @@
 #include "journal/run_note.h"
 #include "journal/run_table.h"
 #include "kolvar-sim/cli.h"
-#include "kolvar-sim/sim_note.h"
+#include "launch/sim_note.h"
 #include "record/csv.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
@@ -97,14 +97,14 @@ TEST(SimNote, ANoteThatCannotBeWrittenIsToldOnceAndTheRecordStays) {
   // A folder in the note's place: no file can take its name.
   std::filesystem::create_directory(note_path(record));
   std::ostringstream err;
-  simapp::leave_note(record, {}, {}, err);
+  launch::leave_note(record, {}, {}, err);
   const std::string told = err.str();
   EXPECT_NE(told.find("run.txt was not written"), std::string::npos) << told;
   EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
   EXPECT_EQ(kolvar::testing::read_bytes(record), "rows");
   // No record, no note and nothing to tell.
   std::ostringstream quiet;
-  simapp::leave_note({}, {}, {}, quiet);
+  launch::leave_note({}, {}, {}, quiet);
   EXPECT_EQ(quiet.str(), "");
 }
 

@@ -25,7 +25,9 @@ struct NotingToolkit : Toolkit {
     plot_kept = plot;
     return plot;
   }
+  void edit_note(journal::NoteBook& notes) override { edited = &notes; }
   int run() override {
+    if (during_run) during_run();
     ran = true;
     plot_alive_while_running = !plot_kept.expired();
     return 5;
@@ -34,6 +36,8 @@ struct NotingToolkit : Toolkit {
   desk::Desktop& d;
   std::vector<std::function<void()>> posted;
   std::weak_ptr<void> plot_kept;
+  journal::NoteBook* edited = nullptr;
+  std::function<void()> during_run;
   bool ran = false;
   bool plot_alive_while_running = false;
 };
@@ -62,6 +66,26 @@ TEST_F(DesktopProgram, WithNothingAskedTheToolkitRunsWithThePlotAndNothingIsPrin
   EXPECT_EQ(out.str(), "");
   EXPECT_TRUE(window.web.empty());
   EXPECT_TRUE(window.channels.empty());
+}
+
+TEST_F(DesktopProgram, TheJournalButtonEditsTheProgramsNotesAndTheRunsAreFollowed) {
+  journal::NoteBook* followed = nullptr;
+  auto kept = std::make_shared<int>(0);
+  std::weak_ptr<int> following = kept;
+  Asked asked{"kolvar-sim", {}, {}, [&](record::RunRecord& record, journal::NoteBook& notes) {
+                followed = &notes;
+                EXPECT_EQ(record.folder(), "runs");
+                return std::exchange(kept, nullptr);
+              }};
+  toolkit.during_run = [&] {
+    ASSERT_TRUE(window.edit_note);
+    window.edit_note();
+    EXPECT_TRUE(toolkit.edited);
+    EXPECT_EQ(toolkit.edited, followed);
+    EXPECT_FALSE(following.expired());
+  };
+  EXPECT_EQ(run(asked), 5);
+  EXPECT_TRUE(following.expired());
 }
 
 TEST_F(DesktopProgram, ThePageServesItsAddressIsPrintedAndShownAndItsStopGoesThroughTheLoop) {
