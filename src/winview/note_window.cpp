@@ -11,14 +11,14 @@ namespace {
 
 // Logical pixels (96 per inch).
 constexpr int kMargin = 12;
-constexpr int kCaptionWidth = 190;
+constexpr int kCaptionWidth = 196;
 constexpr int kGap = 8;
 constexpr int kEntryWidth = 170;
 constexpr int kRow = 26;
 constexpr int kEntryHeight = 22;
 constexpr int kLabelHeight = 18;
 constexpr int kTextHeight = 110;
-constexpr int kRefusalHeight = 34;  // two lines
+constexpr int kRefusalHeight = 50;  // three lines
 constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 26;
 constexpr int kInnerWidth = kCaptionWidth + kGap + kEntryWidth + 2 * kMargin;
