@@ -71,11 +71,14 @@ void NoteDialog::save() {
 }
 
 NoteDialog* edit_note(journal::NoteBook& notes, QWidget* parent) {
-  if (auto* open = parent->findChild<NoteDialog*>(kObjectName, Qt::FindDirectChildrenOnly)) {
-    open->raise();
-    open->activateWindow();
-    return open;
-  }
+  // One that was closed waits hidden for its deletion: a new one opens the
+  // note that is current now.
+  for (auto* open : parent->findChildren<NoteDialog*>(kObjectName, Qt::FindDirectChildrenOnly))
+    if (open->isVisible()) {
+      open->raise();
+      open->activateWindow();
+      return open;
+    }
   auto* dialog = new NoteDialog(notes, parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setModal(false);
