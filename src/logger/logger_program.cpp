@@ -167,7 +167,7 @@ int run_until_stopped(LoggerLoop& loop, const fs::path& log, std::ostream& err) 
   return 0;
 }
 
-std::vector<std::unique_ptr<Source>> make_sources(const Setup& setup, std::ostream& err) {
+std::vector<std::unique_ptr<Source>> make_sources(const LoggerSetup& setup, std::ostream& err) {
   std::vector<std::unique_ptr<Source>> sources;
   if (setup.sysfs) sources.push_back(std::make_unique<SysfsSource>(setup.ids, setup.sysfs_root));
   if (setup.serial)
@@ -193,7 +193,7 @@ std::optional<Config> configuration(const Options& options) {
 }
 
 int log_temperatures(const Options& options, std::ostream& err) {
-  const Setup setup = resolve_setup(configuration(options), options);
+  const LoggerSetup setup = resolve_setup(configuration(options), options);
   const fs::path log = setup.log ? *setup.log : default_log_path();
   const int interval = setup.interval_seconds;
   const platform::Millis interval_ms = interval * platform::Millis{1000};
