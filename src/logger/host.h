@@ -31,6 +31,9 @@ std::filesystem::path default_log_path();
 // Requests from outside to stop: SIGTERM, SIGINT and SIGHUP on POSIX;
 // Ctrl+C, Ctrl+Break and the console closed on Windows. While an object
 // lives they only end a wait, so a line being written is always finished.
+// Made before any thread starts: on POSIX a thread keeps the signal mask it
+// was started with, and one that does not hold the signals back would take
+// them and end the process.
 class StopRequests {
  public:
   StopRequests();

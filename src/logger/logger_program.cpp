@@ -140,8 +140,7 @@ class LogWriter {
   bool failing_ = false;
 };
 
-int write_once(LoggerLoop& loop, const fs::path& log, std::ostream& err) {
-  StopRequests stop;
+int write_once(LoggerLoop& loop, StopRequests& stop, const fs::path& log, std::ostream& err) {
   for (;;) {
     if (auto line = loop.line_if_due(platform::monotonic_ms(), local_time_of_day())) {
       append_line(log, *line);
@@ -154,8 +153,8 @@ int write_once(LoggerLoop& loop, const fs::path& log, std::ostream& err) {
   }
 }
 
-int run_until_stopped(LoggerLoop& loop, const fs::path& log, std::ostream& err) {
-  StopRequests stop;
+int run_until_stopped(LoggerLoop& loop, StopRequests& stop, const fs::path& log,
+                      std::ostream& err) {
   LogWriter writer(log, err);
   for (;;) {
     if (auto line = loop.line_if_due(platform::monotonic_ms(), local_time_of_day())) {
@@ -211,15 +210,18 @@ int log_temperatures(const Options& options, std::ostream& err) {
           << " is already writing " << log.string() << "; this one exits\n";
       return 0;
     }
+    // Before any source starts a thread of its own (the broker's), which
+    // would otherwise take a stop signal and end the process mid-line.
+    StopRequests stop;
     std::vector<std::unique_ptr<Source>> sources = make_sources(setup, err);
     const bool listening = !setup.sysfs;
     // --once with a board or a broker hears them for one interval first.
     const platform::Millis start = platform::monotonic_ms();
     LoggerLoop loop(std::move(sources), interval_ms, setup.timeout_seconds * platform::Millis{1000},
                     options.once && listening ? start + interval_ms : start);
-    if (options.once) return write_once(loop, log, err);
+    if (options.once) return write_once(loop, stop, log, err);
     err << "kolvar-logger: writing " << log.string() << " every " << interval << " s\n";
-    return run_until_stopped(loop, log, err);
+    return run_until_stopped(loop, stop, log, err);
   } catch (const std::system_error& error) {
     err << "kolvar-logger: cannot write the log: " << error.what() << '\n';
     return kFailed;

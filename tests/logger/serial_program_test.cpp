@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -51,6 +53,8 @@ class Running {
   ~Running() { stop(); }
   Running(const Running&) = delete;
   Running& operator=(const Running&) = delete;
+
+  pid_t pid() const { return pid_; }
 
   int stop() {
     if (pid_ <= 0) return -1;
@@ -131,6 +135,43 @@ TEST(SerialProgram, ABoardOnAPseudoTerminalFillsTheLogUntilUnpluggedAndAgainWhen
     EXPECT_EQ(text[at + 2], ':') << text.substr(at, end - at);
     at = end + 2;
   }
+}
+
+// The signals blocked in each thread but the main one, from the kernel's
+// account (the main thread waits for them in sigtimedwait, which lets them
+// through while it waits).
+std::vector<std::uint64_t> blocked_signals(pid_t pid) {
+  std::vector<std::uint64_t> masks;
+  std::error_code ec;
+  for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+    if (task.path().filename() == std::to_string(pid)) continue;
+    std::ifstream status(task.path() / "status");
+    for (std::string line; std::getline(status, line);) {
+      if (line.starts_with("SigBlk:")) masks.push_back(std::stoull(line.substr(7), nullptr, 16));
+    }
+  }
+  return masks;
+}
+
+// The broker's client runs a thread of its own: it must hold the stop
+// signals back like the main one, or a stop would end the program there,
+// in the middle of whatever it did, rather than after its line.
+TEST(LoggerThreads, EveryThreadLeavesTheStopSignalsToTheLoop) {
+  kolvar::testing::TempFolder folder;
+  ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+  Running logger(
+      {"--mqtt", "mqtt://127.0.0.1:1", "--column", "1=t", "--log", folder.file("t.log").string()},
+      folder.file("err"));
+  ::unsetenv("XDG_CONFIG_HOME");
+  ASSERT_TRUE(within(
+      10, [&] { return !blocked_signals(logger.pid()).empty(); }, [] {}));
+  for (const std::uint64_t mask : blocked_signals(logger.pid())) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+      EXPECT_TRUE(mask >> (signal - 1) & 1) << "signal " << signal << " in a thread";
+    }
+  }
+  EXPECT_EQ(logger.stop(), 0);
+  EXPECT_THAT(read_bytes(folder.file("err")), HasSubstr("kolvar-logger: stopped"));
 }
 
 }  // namespace
