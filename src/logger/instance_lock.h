@@ -2,10 +2,10 @@
 // One logger per log: a copy holds an exclusive flock on a lock file beside
 // the log for as long as it runs, so a second copy (the controller restarts
 // the logger when the log stalls) finds it taken and leaves the log alone.
-// The kernel drops the lock when the holder ends, however it ends; the file
-// itself stays and is reused.
-#include <sys/types.h>
-
+// The system drops the lock when the holder ends, however it ends; the file
+// itself stays and is reused. POSIX takes an flock (instance_lock_posix.cpp),
+// Windows LockFileEx on the open file (instance_lock_windows.cpp).
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 
@@ -22,7 +22,7 @@ class InstanceLock {
   static std::optional<InstanceLock> try_take(const std::filesystem::path& path);
 
   // The process id recorded by the holder, or 0 when none can be read.
-  static pid_t recorded_holder(const std::filesystem::path& path);
+  static long recorded_holder(const std::filesystem::path& path);
 
   InstanceLock(InstanceLock&& other) noexcept;
   InstanceLock& operator=(InstanceLock&&) = delete;
@@ -31,9 +31,11 @@ class InstanceLock {
   ~InstanceLock();
 
  private:
-  explicit InstanceLock(int fd) : fd_(fd) {}
+  explicit InstanceLock(std::intptr_t handle) : handle_(handle) {}
 
-  int fd_;
+  // The open lock file: a descriptor on POSIX, a HANDLE on Windows; -1 for
+  // none (moved from).
+  std::intptr_t handle_;
 };
 
 }  // namespace kolvar::logger

@@ -1,38 +1,31 @@
 #pragma once
-// One poll: every configured sensor read in column order and turned into a
-// log line for the time given. The poller remembers only each sensor's last
-// accepted value, to tell a real 85.000 from the power-on value.
+// One poll of the 1-Wire sensors alone: every configured sensor read in
+// column order and turned into a log line for the time given, with the
+// judgement of the column board (a sensor that fails blanks its column; an
+// 85.000 counts only next to its own past).
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <string>
 
+#include "logger/column_board.h"
 #include "logger/config.h"
 #include "logger/line_format.h"
-#include "logger/w1_text.h"
+#include "logger/sysfs_source.h"
 
 namespace kolvar::logger {
-
-// A reading of exactly 85.000 is taken as real only when the same sensor's
-// previous line held a value at most this far from it: the column passes
-// through 85 degrees, while a sensor that lost power jumps there.
-inline constexpr int kPowerOnNeighbourhood = 1000;
 
 class Poller {
  public:
   Poller(std::array<std::string, kColumns> sensors, std::filesystem::path sysfs_root);
 
-  // The line for `now`, CR LF included. A sensor that fails this time leaves
-  // its column blank; the next poll reads it afresh, so a sensor that comes
-  // back fills its column again.
+  // The line for `now`, CR LF included.
   std::string poll(const TimeOfDay& now);
 
  private:
-  std::optional<int> accepted(int column, const Reading& reading) const;
-
-  std::array<std::string, kColumns> sensors_;
-  std::filesystem::path root_;
-  std::array<std::optional<int>, kColumns> previous_;
+  SysfsSource source_;
+  // Each poll reads every sensor afresh, so nothing on the board ages
+  // between lines: one instant serves them all.
+  ColumnBoard board_{0};
 };
 
 }  // namespace kolvar::logger

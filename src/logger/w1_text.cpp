@@ -24,9 +24,8 @@ Reading reading_of(std::string_view number) {
   const char* end = number.data() + number.size();
   const auto [stop, error] = std::from_chars(number.data(), end, value);
   if (number.empty() || error != std::errc{} || stop != end) return {Fault::kGarbage, 0};
-  if (value == kPowerOnMillidegrees) return {Fault::kPowerOn, value};
-  if (value < kLowestMillidegrees || value > kHighestMillidegrees) return {Fault::kOutOfRange, 0};
-  return {Fault::kNone, value};
+  const Fault fault = plausibility(value);
+  return {fault, fault == Fault::kOutOfRange ? 0 : value};
 }
 
 }  // namespace
@@ -46,26 +45,6 @@ Reading parse_w1_slave(std::string_view text) {
   const std::size_t t = data.rfind("t=");
   if (t == std::string_view::npos) return {Fault::kGarbage, 0};
   return reading_of(data.substr(t + 2));
-}
-
-std::string describe(Fault fault) {
-  switch (fault) {
-    case Fault::kNone:
-      return "ok";
-    case Fault::kNoDevice:
-      return "not found";
-    case Fault::kUnreadable:
-      return "cannot be read";
-    case Fault::kGarbage:
-      return "unexpected content";
-    case Fault::kCrcError:
-      return "CRC error";
-    case Fault::kPowerOn:
-      return "85.000 (power-on value, no conversion yet)";
-    case Fault::kOutOfRange:
-      return "out of range";
-  }
-  return "unknown fault";
 }
 
 }  // namespace kolvar::logger

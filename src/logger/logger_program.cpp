@@ -1,0 +1,190 @@
+#include "logger/logger_program.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "logger/config.h"
+#include "logger/host.h"
+#include "logger/instance_lock.h"
+#include "logger/line_format.h"
+#include "logger/log_append.h"
+#include "logger/logger_loop.h"
+#include "logger/options.h"
+#include "logger/sysfs_sensors.h"
+#include "logger/sysfs_source.h"
+#include "logger/usage_error.h"
+#include "platform/time/clock.h"
+
+namespace kolvar::logger {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+constexpr int kDefaultIntervalSeconds = 1;
+
+constexpr const char* kUsageLines =
+    "usage: kolvar-logger [--config FILE] [--log FILE] [--interval SECONDS] [--once]\n"
+    "       kolvar-logger --list [--config FILE]\n"
+    "       kolvar-logger --help | --version\n";
+
+constexpr const char* kHelp =
+    "\n"
+    "Appends one line of up to five 1-Wire temperatures to the log Kolvar reads.\n"
+    "\n"
+    "  --config FILE       configuration (default ~/.config/kolvar/logger.conf)\n"
+    "  --log FILE          the log (default: the configuration's 'log' line,\n"
+    "                      else ~/.local/state/kolvar/temperatures.log)\n"
+    "  --interval SECONDS  1 to 3600 (default: the configuration's 'interval', else 1)\n"
+    "  --sysfs DIR         sensor folders (default /sys/bus/w1/devices)\n"
+    "  --once              write one line and exit\n"
+    "  --list              show the sensors found, their columns and readings\n"
+    "  --help              this help\n"
+    "  --version           the version\n"
+    "\n"
+    "Configuration, one setting a line ('#' starts a comment):\n"
+    "  1 28-0000075a1b2c   sensor for column 1 (columns 1 to 5)\n"
+    "  log FILE            the log (a relative path is taken from the file's folder)\n"
+    "  interval SECONDS\n";
+
+int list_sensors(const Options& options, std::ostream& out) {
+  std::optional<Config> config;
+  const fs::path config_path = options.config ? *options.config : default_config_path();
+  std::error_code ignored;
+  if (options.config || fs::exists(config_path, ignored)) config = read_config(config_path);
+
+  const std::vector<std::string> found = find_sensors(options.sysfs);
+  if (found.empty()) {
+    out << "No sensors under " << options.sysfs.string()
+        << " (are the w1-gpio and w1-therm kernel modules loaded?)\n";
+  } else {
+    out << "Sensors under " << options.sysfs.string() << ":\n";
+  }
+  for (const std::string& id : found) {
+    std::string column = "         ";
+    for (int k = 0; config && k < kColumns; ++k) {
+      if (config->sensor[k] == id) column = "column " + std::to_string(k + 1) + " ";
+    }
+    const Reading reading = read_sensor(options.sysfs, id);
+    out << "  " << id << "  " << column << " "
+        << (reading.ok() ? temperature_text(reading.millidegrees) : describe(reading.fault))
+        << '\n';
+  }
+  if (!config) {
+    out << "No configuration at " << config_path.string()
+        << "; write one line per column there, e.g. '1 28-0000075a1b2c'.\n";
+    return 0;
+  }
+  for (int k = 0; k < kColumns; ++k) {
+    const std::string& id = config->sensor[k];
+    if (id.empty() || std::find(found.begin(), found.end(), id) != found.end()) continue;
+    out << "  column " << k + 1 << " " << id << ": configured but not found\n";
+  }
+  return 0;
+}
+
+// Appends a line; a failure is said once per outage (a journal full of the
+// same line helps no one) and the logger goes on, the controller seeing
+// the log stall meanwhile.
+class LogWriter {
+ public:
+  LogWriter(fs::path log, std::ostream& err) : log_(std::move(log)), err_(err) {}
+
+  void write(const std::string& line) {
+    try {
+      append_line(log_, line);
+      if (failing_) err_ << "kolvar-logger: writing " << log_.string() << " again\n";
+      failing_ = false;
+    } catch (const std::system_error& error) {
+      if (!failing_) err_ << "kolvar-logger: cannot write " << error.what() << '\n';
+      failing_ = true;
+    }
+  }
+
+ private:
+  fs::path log_;
+  std::ostream& err_;
+  bool failing_ = false;
+};
+
+int run_until_stopped(LoggerLoop& loop, const fs::path& log, std::ostream& err) {
+  StopRequests stop;
+  LogWriter writer(log, err);
+  for (;;) {
+    if (auto line = loop.line_if_due(platform::monotonic_ms(), local_time_of_day())) {
+      writer.write(*line);
+    }
+    const int idle = loop.listen(platform::monotonic_ms());
+    if (stop.wait(idle)) break;
+  }
+  err << "kolvar-logger: stopped\n";
+  return 0;
+}
+
+std::vector<std::unique_ptr<Source>> make_sources(const Config& config, const Options& options) {
+  std::vector<std::unique_ptr<Source>> sources;
+  sources.push_back(std::make_unique<SysfsSource>(config.sensor, options.sysfs));
+  return sources;
+}
+
+int log_temperatures(const Options& options, std::ostream& err) {
+  const Config config = read_config(options.config ? *options.config : default_config_path());
+  const fs::path log = options.log ? *options.log : config.log ? *config.log : default_log_path();
+  const int interval =
+      options.interval_seconds.value_or(config.interval_seconds.value_or(kDefaultIntervalSeconds));
+  const platform::Millis interval_ms = interval * platform::Millis{1000};
+
+  try {
+    if (log.has_parent_path()) fs::create_directories(log.parent_path());
+    const std::optional<InstanceLock> lock = InstanceLock::try_take(lock_path_for(log));
+    if (!lock) {
+      const long holder = InstanceLock::recorded_holder(lock_path_for(log));
+      err << "kolvar-logger: another copy"
+          << (holder > 0 ? " (pid " + std::to_string(holder) + ")" : std::string())
+          << " is already writing " << log.string() << "; this one exits\n";
+      return 0;
+    }
+    LoggerLoop loop(make_sources(config, options), interval_ms, 3 * interval_ms,
+                    platform::monotonic_ms());
+    if (options.once) {
+      append_line(log, *loop.line_if_due(loop.next_line_at(), local_time_of_day()));
+      return 0;
+    }
+    err << "kolvar-logger: writing " << log.string() << " every " << interval << " s\n";
+    return run_until_stopped(loop, log, err);
+  } catch (const std::system_error& error) {
+    err << "kolvar-logger: cannot write the log: " << error.what() << '\n';
+    return kFailed;
+  }
+}
+
+}  // namespace
+
+int logger_main(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  try {
+    const Options options = parse_options(args);
+    if (options.help) {
+      out << kUsageLines << kHelp;
+      return 0;
+    }
+    if (options.version) {
+      out << "kolvar-logger " << KOLVAR_VERSION << '\n';
+      return 0;
+    }
+    return options.list ? list_sensors(options, out) : log_temperatures(options, err);
+  } catch (const UsageError& error) {
+    err << "kolvar-logger: " << error.what() << '\n'
+        << kUsageLines << "(kolvar-logger --help tells more)\n";
+    return kUsage;
+  }
+}
+
+}  // namespace kolvar::logger
