@@ -4,69 +4,20 @@
 #include <optional>
 #include <stdexcept>
 
-#include "platform/percent_decoding.h"
+#include "platform/network/mqtt_url.h"
+#include "platform/network/url_parts.h"
 
 namespace kolvar::remote {
+
+using platform::authority_of;
+using platform::host_port;
+using platform::printable;
+using platform::scheme_of;
 
 namespace {
 
 [[noreturn]] void wrong(const std::string& what) {
   throw std::invalid_argument(what);
-}
-
-bool printable(std::string_view text) {
-  for (char ch : text)
-    if (static_cast<unsigned char>(ch) <= ' ' || ch == 127) return false;
-  return true;
-}
-
-// "scheme://rest" split; an empty scheme when there is none.
-std::pair<std::string_view, std::string_view> scheme_of(std::string_view url) {
-  const std::size_t at = url.find("://");
-  if (at == std::string_view::npos) return {{}, url};
-  return {url.substr(0, at), url.substr(at + 3)};
-}
-
-// The authority of "rest" (up to the first '/', '?' or '#').
-std::string_view authority_of(std::string_view rest) {
-  return rest.substr(0, rest.find_first_of("/?#"));
-}
-
-// The user name or password of a broker's URL, decoded.
-std::string userinfo_part(std::string_view text) {
-  std::optional<std::string> decoded = platform::percent_decoded(text);
-  if (!decoded)
-    wrong(
-        "--mqtt: a '%' in the user name or password must start an escape such as %40 "
-        "(a '%' itself is %25)");
-  return std::move(*decoded);
-}
-
-// host[:port] or [v6][:port]; the port 0 when not given.
-std::pair<std::string, std::uint16_t> host_port(std::string_view text, const char* what) {
-  std::string_view host = text;
-  std::string_view port;
-  if (text.starts_with('[')) {
-    const std::size_t close = text.find(']');
-    if (close == std::string_view::npos) wrong(std::string(what) + ": no ']' after the address");
-    host = text.substr(1, close - 1);
-    const std::string_view after = text.substr(close + 1);
-    if (!after.empty()) {
-      if (after.front() != ':') wrong(std::string(what) + ": a port follows ':'");
-      port = after.substr(1);
-    }
-  } else if (const std::size_t colon = text.rfind(':'); colon != std::string_view::npos) {
-    host = text.substr(0, colon);
-    port = text.substr(colon + 1);
-  }
-  if (host.empty()) wrong(std::string(what) + " has no host");
-  unsigned number = 0;
-  if (!port.empty() || text.ends_with(':')) {
-    const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), number);
-    if (error != std::errc{} || end != port.data() + port.size() || number == 0 || number > 65535)
-      wrong(std::string(what) + ": the port is a number from 1 to 65535");
-  }
-  return {std::string(host), static_cast<std::uint16_t>(number)};
 }
 
 }  // namespace
@@ -87,31 +38,6 @@ TelegramTarget parse_telegram(std::string_view text) {
       !printable(text) || text.find('/') != std::string_view::npos)
     wrong("--telegram takes BOT_TOKEN:CHAT_ID (the token as the bot's maker gave it)");
   return {std::string(text.substr(0, colon)), std::string(text.substr(colon + 1))};
-}
-
-MqttTarget parse_mqtt(std::string_view text) {
-  const auto [scheme, rest] = scheme_of(text);
-  MqttTarget target;
-  if (scheme == "mqtts")
-    target.tls = true;
-  else if (scheme != "mqtt")
-    wrong("--mqtt takes mqtt://[USER:PASSWORD@]HOST[:PORT] (mqtts:// for TLS)");
-  if (!printable(text)) wrong("--mqtt: the URL holds a blank or a control character");
-  std::string_view authority = authority_of(rest);
-  if (authority.size() != rest.size() && rest.substr(authority.size()) != "/")
-    wrong("--mqtt takes no path: mqtt://[USER:PASSWORD@]HOST[:PORT]");
-  if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
-    const std::string_view user = authority.substr(0, at);
-    const std::size_t colon = user.find(':');
-    target.user = userinfo_part(user.substr(0, colon));
-    if (colon != std::string_view::npos) target.password = userinfo_part(user.substr(colon + 1));
-    if (target.user.empty()) wrong("--mqtt: a password needs a user name");
-    authority = authority.substr(at + 1);
-  }
-  const auto [host, port] = host_port(authority, "--mqtt");
-  target.host = host;
-  target.port = port ? port : (target.tls ? 8883 : 1883);
-  return target;
 }
 
 HeartbeatTarget parse_heartbeat(std::string_view text) {
@@ -165,39 +91,6 @@ bool take_alert_setting(std::string_view key, std::string_view value, AlertSetti
   return true;
 }
 
-namespace {
-
-std::string percent_encoded(std::string_view text) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (char ch : text) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') ||
-        ch == '-' || ch == '_' || ch == '.' || ch == '~') {
-      out += ch;
-    } else {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 15];
-    }
-  }
-  return out;
-}
-
-std::string mqtt_text(const MqttTarget& t) {
-  std::string text = t.tls ? "mqtts://" : "mqtt://";
-  if (!t.user.empty()) {
-    text += percent_encoded(t.user);
-    if (!t.password.empty()) text += ":" + percent_encoded(t.password);
-    text += "@";
-  }
-  const bool v6 = t.host.find(':') != std::string::npos;
-  text += v6 ? "[" + t.host + "]" : t.host;
-  return text + ":" + std::to_string(t.port);
-}
-
-}  // namespace
-
 std::string alert_settings_text(const AlertSettings& s) {
   std::string text =
       "# Alerts (see docs/alerts.md); a channel's URL may hold a secret, so this\n"
@@ -207,7 +100,7 @@ std::string alert_settings_text(const AlertSettings& s) {
   if (s.webhook) text += "webhook = " + *s.webhook + "\n";
   if (s.telegram) text += "telegram = " + s.telegram->bot_token + ":" + s.telegram->chat_id + "\n";
   if (s.telegram_api != kTelegramApi) text += "telegram-api = " + s.telegram_api + "\n";
-  if (s.mqtt) text += "mqtt = " + mqtt_text(*s.mqtt) + "\n";
+  if (s.mqtt) text += "mqtt = " + platform::mqtt_url_text(*s.mqtt) + "\n";
   if (s.name != AlertSettings{}.name) text += "name = " + s.name + "\n";
   if (s.heartbeat)
     text += "heartbeat = " + s.heartbeat->url + "," + std::to_string(s.heartbeat->minutes) + "\n";
@@ -257,17 +150,6 @@ std::string shown_url(std::string_view url) {
   const std::string_view after = rest.substr(authority_of(rest).size());
   if (!after.empty() && after != "/") shown += "/…";
   return shown;
-}
-
-std::string shown_mqtt(const MqttTarget& t) {
-  MqttTarget shown = t;
-  if (!shown.user.empty()) shown.user = "…";
-  shown.password.clear();
-  std::string text = mqtt_text(shown);
-  // The encoder would have escaped the ellipsis.
-  if (!t.user.empty())
-    text.replace(text.find("://") + 3, text.find('@') - text.find("://") - 3, "…");
-  return text;
 }
 
 std::string shown_telegram(const TelegramTarget& target) {

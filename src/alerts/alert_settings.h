@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "alerts/alert_event.h"
+#include "platform/network/mqtt_url.h"
 
 namespace kolvar::remote {
 
@@ -19,14 +20,7 @@ struct TelegramTarget {
   bool operator==(const TelegramTarget&) const = default;
 };
 
-struct MqttTarget {
-  std::string host;
-  std::uint16_t port = 1883;
-  std::string user;  // empty: none
-  std::string password;
-  bool tls = false;
-  bool operator==(const MqttTarget&) const = default;
-};
+using platform::MqttTarget;
 
 struct HeartbeatTarget {
   std::string url;
@@ -54,9 +48,12 @@ struct AlertSettings {
 // Parsers of one value each; std::invalid_argument says what is wrong.
 std::string parse_http_url(std::string_view text);       // http:// or https:// with a host
 TelegramTarget parse_telegram(std::string_view text);    // BOT_TOKEN:CHAT_ID
-MqttTarget parse_mqtt(std::string_view text);            // mqtt[s]://[user[:password]@]host[:port]
 HeartbeatTarget parse_heartbeat(std::string_view text);  // URL[,MINUTES]
-std::string parse_alert_name(std::string_view text);     // letters, digits, '_', '-'
+// The broker's mqtt[s]://[user[:password]@]host[:port] and how it is shown:
+// platform/network/mqtt_url.h.
+using platform::parse_mqtt;
+using platform::shown_mqtt;
+std::string parse_alert_name(std::string_view text);  // letters, digits, '_', '-'
 
 // Takes one line of the remote settings file when its key is an alert's:
 // push, webhook, telegram, telegram-api, mqtt, name, heartbeat, events (a
@@ -91,7 +88,6 @@ inline constexpr const char* kAlertUsage =
 // a secret (user, password, path, query) is "…". "telegram" and the chat for
 // a bot.
 std::string shown_url(std::string_view url);
-std::string shown_mqtt(const MqttTarget& target);
 std::string shown_telegram(const TelegramTarget& target);
 
 }  // namespace kolvar::remote

@@ -1,9 +1,12 @@
 #include "logger/config.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <set>
+#include <stdexcept>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include "logger/usage_error.h"
@@ -53,14 +56,23 @@ class Parser {
       log(rest);
     } else if (key == "interval") {
       interval(rest);
+    } else if (key == "timeout") {
+      timeout(rest);
+    } else if (key == "serial") {
+      serial(rest);
+    } else if (key == "mqtt") {
+      mqtt(rest);
+    } else if (key == "column") {
+      topic(rest);
     } else {
       fail("unknown setting '" + std::string(key) +
-           "' (expected a column 1 to 5 and a sensor id, 'log PATH' or 'interval SECONDS')");
+           "' (expected a column 1 to 5 and a sensor id, 'log PATH', 'interval SECONDS', "
+           "'timeout SECONDS', 'serial DEVICE[,BAUD]', 'mqtt URL' or 'column N=TOPIC[#PATH]')");
     }
   }
 
   Config finish() {
-    if (ids_.empty()) {
+    if (!config_.names_a_source()) {
       throw UsageError(file_.string() +
                        ": no sensor columns (write lines like '1 28-0000075a1b2c')");
     }
@@ -71,11 +83,57 @@ class Parser {
   void column(int k, std::string_view id) {
     if (!valid_id(id)) fail("column " + std::to_string(k) + " needs one sensor id");
     std::string& slot = config_.sensor[k - 1];
-    if (!slot.empty()) fail("column " + std::to_string(k) + " is given twice");
+    if (!slot.empty() || taken_[k - 1]) fail("column " + std::to_string(k) + " is given twice");
     if (!ids_.insert(std::string(id)).second) {
       fail("sensor " + std::string(id) + " is given for two columns");
     }
     slot = id;
+    taken_[k - 1] = true;
+  }
+
+  void timeout(std::string_view seconds) {
+    if (config_.timeout_seconds) fail("'timeout' is given twice");
+    config_.timeout_seconds = parse_timeout(seconds);
+    if (!config_.timeout_seconds) {
+      fail("'timeout' needs whole seconds from 1 to " + std::to_string(kMaxTimeoutSeconds));
+    }
+  }
+
+  void serial(std::string_view spec) {
+    if (config_.serial) fail("'serial' is given twice");
+    config_.serial = parse("'serial'", [&] { return parse_serial_spec(spec); });
+  }
+
+  void mqtt(std::string_view url) {
+    if (config_.mqtt) fail("'mqtt' is given twice");
+    try {
+      config_.mqtt = platform::parse_mqtt(url);
+    } catch (const std::invalid_argument& e) {
+      // The parser speaks of the option; here it is the file's line.
+      std::string what = e.what();
+      if (what.starts_with("--mqtt")) what.replace(0, 6, "'mqtt'");
+      fail(what);
+    }
+  }
+
+  void topic(std::string_view spec) {
+    const TopicColumn mapping = parse("'column'", [&] { return parse_topic_column(spec); });
+    // Several columns may read one topic (a device that publishes all its
+    // sensors in one message), but a column reads one thing.
+    if (taken_[mapping.column - 1]) {
+      fail("column " + std::to_string(mapping.column) + " is given twice");
+    }
+    taken_[mapping.column - 1] = true;
+    config_.topics.push_back(mapping);
+  }
+
+  template <typename Parse>
+  std::invoke_result_t<Parse> parse(const char* what, Parse parse) const {
+    try {
+      return parse();
+    } catch (const UsageError& e) {
+      fail(std::string(what) + ": " + e.what());
+    }
   }
 
   void log(std::string_view path) {
@@ -100,9 +158,16 @@ class Parser {
   int number_ = 0;
   Config config_;
   std::set<std::string> ids_;
+  std::array<bool, kColumns> taken_{};
 };
 
 }  // namespace
+
+bool Config::names_a_source() const {
+  const bool sensors =
+      std::any_of(sensor.begin(), sensor.end(), [](const std::string& id) { return !id.empty(); });
+  return sensors || serial || mqtt || !topics.empty();
+}
 
 Config parse_config(std::string_view text, const fs::path& file) {
   Parser parser(file);

@@ -15,7 +15,10 @@
 #include "logger/line_format.h"
 #include "logger/log_append.h"
 #include "logger/logger_loop.h"
+#include "logger/logger_setup.h"
+#include "logger/mqtt_source.h"
 #include "logger/options.h"
+#include "logger/serial_source.h"
 #include "logger/sysfs_sensors.h"
 #include "logger/sysfs_source.h"
 #include "logger/usage_error.h"
@@ -29,31 +32,52 @@ namespace fs = std::filesystem;
 
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
-constexpr int kDefaultIntervalSeconds = 1;
 
 constexpr const char* kUsageLines =
-    "usage: kolvar-logger [--config FILE] [--log FILE] [--interval SECONDS] [--once]\n"
+    "usage: kolvar-logger [--config FILE] [--log FILE] [--interval SECONDS] [--timeout SECONDS]\n"
+    "                     [--serial DEVICE[,BAUD]] [--mqtt URL --column N=TOPIC[#PATH]...]\n"
+    "                     [--once]\n"
     "       kolvar-logger --list [--config FILE]\n"
     "       kolvar-logger --help | --version\n";
 
 constexpr const char* kHelp =
     "\n"
-    "Appends one line of up to five 1-Wire temperatures to the log Kolvar reads.\n"
+    "Appends one line of up to five temperatures to the log Kolvar reads, from\n"
+    "1-Wire sensors (Linux's sysfs), a board on a serial port or an MQTT broker.\n"
     "\n"
     "  --config FILE       configuration (default ~/.config/kolvar/logger.conf)\n"
     "  --log FILE          the log (default: the configuration's 'log' line,\n"
     "                      else ~/.local/state/kolvar/temperatures.log)\n"
     "  --interval SECONDS  1 to 3600 (default: the configuration's 'interval', else 1)\n"
-    "  --sysfs DIR         sensor folders (default /sys/bus/w1/devices)\n"
+    "  --timeout SECONDS   a reading older than this is written blank (default:\n"
+    "                      the configuration's 'timeout', else 3 intervals)\n"
+    "  --serial DEVICE[,BAUD]  read the lines a board prints (BAUD default 9600):\n"
+    "                      numbers fill columns 1, 2, 3...; ID=VALUE or ID:VALUE\n"
+    "                      fill the column the configuration gives ID\n"
+    "  --mqtt mqtt://[USER:PASSWORD@]HOST[:PORT]  read topics on this broker\n"
+    "  --column N=TOPIC[#PATH]  column N is TOPIC's number, or with PATH the number\n"
+    "                      at PATH (keys.separated.by.dots) in its JSON; repeatable\n"
+    "  --sysfs DIR         sensor folders (default /sys/bus/w1/devices), read when\n"
+    "                      no serial port or broker is named\n"
     "  --once              write one line and exit\n"
     "  --list              show the sensors found, their columns and readings\n"
     "  --help              this help\n"
     "  --version           the version\n"
     "\n"
     "Configuration, one setting a line ('#' starts a comment):\n"
-    "  1 28-0000075a1b2c   sensor for column 1 (columns 1 to 5)\n"
+    "  1 28-0000075a1b2c   sensor for column 1 (columns 1 to 5): a 1-Wire id or an\n"
+    "                      ID the board prints\n"
+    "  serial DEVICE[,BAUD]\n"
+    "  mqtt URL\n"
+    "  column N=TOPIC[#PATH]\n"
     "  log FILE            the log (a relative path is taken from the file's folder)\n"
-    "  interval SECONDS\n";
+    "  interval SECONDS\n"
+    "  timeout SECONDS\n"
+    "An option given takes the place of the file's setting (all --column options\n"
+    "together of its 'column' lines). A wrong option or setting, a column given\n"
+    "twice, a topic without a column or a broker without topics stop the start\n"
+    "(exit status 2); a port or broker that is not there is said once and tried\n"
+    "again, its columns blank until it answers.\n";
 
 int list_sensors(const Options& options, std::ostream& out) {
   std::optional<Config> config;
@@ -115,6 +139,20 @@ class LogWriter {
   bool failing_ = false;
 };
 
+int write_once(LoggerLoop& loop, const fs::path& log, std::ostream& err) {
+  StopRequests stop;
+  for (;;) {
+    if (auto line = loop.line_if_due(platform::monotonic_ms(), local_time_of_day())) {
+      append_line(log, *line);
+      return 0;
+    }
+    if (stop.wait(loop.listen(platform::monotonic_ms()))) {
+      err << "kolvar-logger: stopped before the line\n";
+      return 0;
+    }
+  }
+}
+
 int run_until_stopped(LoggerLoop& loop, const fs::path& log, std::ostream& err) {
   StopRequests stop;
   LogWriter writer(log, err);
@@ -129,17 +167,35 @@ int run_until_stopped(LoggerLoop& loop, const fs::path& log, std::ostream& err) 
   return 0;
 }
 
-std::vector<std::unique_ptr<Source>> make_sources(const Config& config, const Options& options) {
+std::vector<std::unique_ptr<Source>> make_sources(const Setup& setup, std::ostream& err) {
   std::vector<std::unique_ptr<Source>> sources;
-  sources.push_back(std::make_unique<SysfsSource>(config.sensor, options.sysfs));
+  if (setup.sysfs) sources.push_back(std::make_unique<SysfsSource>(setup.ids, setup.sysfs_root));
+  if (setup.serial)
+    sources.push_back(std::make_unique<SerialSource>(*setup.serial, setup.ids, err));
+  if (setup.mqtt) sources.push_back(std::make_unique<MqttSource>(*setup.mqtt, setup.topics, err));
   return sources;
 }
 
+// The configuration file: the one named, else the default one when it is
+// there. Without either the command line must name a source itself.
+std::optional<Config> configuration(const Options& options) {
+  if (options.config) return read_config(*options.config);
+  if (!options.serial && !options.mqtt) return read_config(default_config_path());
+  std::optional<fs::path> usual;
+  try {
+    usual = default_config_path();
+  } catch (const UsageError&) {
+    return std::nullopt;  // no home, so no default file either
+  }
+  std::error_code ignored;
+  if (!fs::exists(*usual, ignored)) return std::nullopt;
+  return read_config(*usual);
+}
+
 int log_temperatures(const Options& options, std::ostream& err) {
-  const Config config = read_config(options.config ? *options.config : default_config_path());
-  const fs::path log = options.log ? *options.log : config.log ? *config.log : default_log_path();
-  const int interval =
-      options.interval_seconds.value_or(config.interval_seconds.value_or(kDefaultIntervalSeconds));
+  const Setup setup = resolve_setup(configuration(options), options);
+  const fs::path log = setup.log ? *setup.log : default_log_path();
+  const int interval = setup.interval_seconds;
   const platform::Millis interval_ms = interval * platform::Millis{1000};
 
   try {
@@ -152,12 +208,13 @@ int log_temperatures(const Options& options, std::ostream& err) {
           << " is already writing " << log.string() << "; this one exits\n";
       return 0;
     }
-    LoggerLoop loop(make_sources(config, options), interval_ms, 3 * interval_ms,
-                    platform::monotonic_ms());
-    if (options.once) {
-      append_line(log, *loop.line_if_due(loop.next_line_at(), local_time_of_day()));
-      return 0;
-    }
+    std::vector<std::unique_ptr<Source>> sources = make_sources(setup, err);
+    const bool listening = !setup.sysfs;
+    // --once with a board or a broker hears them for one interval first.
+    const platform::Millis start = platform::monotonic_ms();
+    LoggerLoop loop(std::move(sources), interval_ms, setup.timeout_seconds * platform::Millis{1000},
+                    options.once && listening ? start + interval_ms : start);
+    if (options.once) return write_once(loop, log, err);
     err << "kolvar-logger: writing " << log.string() << " every " << interval << " s\n";
     return run_until_stopped(loop, log, err);
   } catch (const std::system_error& error) {

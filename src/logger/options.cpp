@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -53,6 +54,16 @@ std::filesystem::path path_value(Arguments& arguments, const std::string& name) 
   return text;
 }
 
+// The value parsed, its mistake said with the option's name.
+template <typename Parse>
+auto given(const std::string& name, Parse parse) {
+  try {
+    return parse();
+  } catch (const UsageError& e) {
+    throw UsageError(name + ": " + e.what());
+  }
+}
+
 }  // namespace
 
 Options parse_options(const std::vector<std::string>& args) {
@@ -85,6 +96,35 @@ Options parse_options(const std::vector<std::string>& args) {
         throw UsageError("--interval needs whole seconds from 1 to " +
                          std::to_string(kMaxIntervalSeconds) + ", not '" + text + "'");
       }
+    } else if (name == "--timeout") {
+      const std::string text = arguments.value(name);
+      options.timeout_seconds = parse_timeout(text);
+      if (!options.timeout_seconds) {
+        throw UsageError("--timeout needs whole seconds from 1 to " +
+                         std::to_string(kMaxTimeoutSeconds) + ", not '" + text + "'");
+      }
+    } else if (name == "--serial") {
+      if (options.serial) throw UsageError("--serial is given twice");
+      const std::string spec = arguments.value(name);
+      options.serial = given(name, [&] { return parse_serial_spec(spec); });
+    } else if (name == "--mqtt") {
+      if (options.mqtt) throw UsageError("--mqtt is given twice");
+      const std::string url = arguments.value(name);
+      try {
+        options.mqtt = platform::parse_mqtt(url);
+      } catch (const std::invalid_argument& e) {
+        throw UsageError(e.what());
+      }
+    } else if (name == "--column") {
+      const std::string spec = arguments.value(name);
+      const TopicColumn mapping = given(name, [&] { return parse_topic_column(spec); });
+      for (const TopicColumn& other : options.topics) {
+        if (other.column == mapping.column) {
+          throw UsageError("--column: column " + std::to_string(mapping.column) +
+                           " is given twice");
+        }
+      }
+      options.topics.push_back(mapping);
     } else if (name.starts_with("-")) {
       throw UsageError("unknown option " + name);
     } else {

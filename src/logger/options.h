@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "logger/source_specs.h"
 #include "logger/sysfs_sensors.h"
+#include "platform/network/mqtt_url.h"
 
 namespace kolvar::logger {
 
@@ -18,7 +20,13 @@ struct Options {
   std::optional<std::filesystem::path> config;
   std::optional<std::filesystem::path> log;
   std::optional<int> interval_seconds;
+  std::optional<int> timeout_seconds;
   std::filesystem::path sysfs = kDefaultSysfsRoot;
+  // Each given here takes the place of the configuration's (the --column
+  // options all together of its 'column' lines).
+  std::optional<SerialSpec> serial;
+  std::optional<platform::MqttTarget> mqtt;
+  std::vector<TopicColumn> topics;
 };
 
 // args: the arguments after the program name. Throws UsageError for an

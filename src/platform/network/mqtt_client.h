@@ -1,8 +1,10 @@
 #pragma once
 // An MQTT connection kept up in the background: it reconnects by itself,
-// publishes its `birth` messages at every connect, and leaves a last will
-// with the broker so that a program that dies is reported by the broker.
+// publishes its `birth` messages and subscribes to its topics at every
+// connect, and leaves a last will with the broker so that a program that
+// dies is reported by the broker.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +29,11 @@ struct MqttConnection {
   MqttMessage will;
   std::vector<MqttMessage> birth;
   int keepalive_seconds = 30;
+  // Topics (filters, wildcards allowed) subscribed to at every connect, at
+  // QoS 0; each message on them is handed to `on_message` on the client's
+  // own thread, which must not block it for long.
+  std::vector<std::string> subscriptions;
+  std::function<void(const MqttMessage&)> on_message;
 };
 
 class MqttClient {

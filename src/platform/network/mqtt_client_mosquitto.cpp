@@ -15,6 +15,8 @@ class MosquittoClient : public MqttClient {
  public:
   explicit MosquittoClient(const MqttConnection& connection)
       : birth_(connection.birth),
+        subscriptions_(connection.subscriptions),
+        on_message_(connection.on_message),
         m_(mosquitto_new(connection.client_id.empty() ? nullptr : connection.client_id.c_str(),
                          true, this)) {}
 
@@ -34,6 +36,7 @@ class MosquittoClient : public MqttClient {
     mosquitto_connect_callback_set(m_, on_connect);
     mosquitto_disconnect_callback_set(m_, on_disconnect);
     mosquitto_publish_callback_set(m_, on_publish);
+    mosquitto_message_callback_set(m_, on_message);
     if (!c.user.empty()) {
       const int rc = mosquitto_username_pw_set(m_, c.user.c_str(),
                                                c.password.empty() ? nullptr : c.password.c_str());
@@ -118,6 +121,10 @@ class MosquittoClient : public MqttClient {
       client->in_flight_ = 0;
     }
     for (const MqttMessage& message : client->birth_) client->send(message);
+    // A clean session forgets them at a disconnect: each connect asks anew.
+    for (const std::string& topic : client->subscriptions_) {
+      mosquitto_subscribe(client->m_, nullptr, topic.c_str(), 0);
+    }
     client->settled_.notify_all();
   }
 
@@ -139,7 +146,23 @@ class MosquittoClient : public MqttClient {
     client->settled_.notify_all();
   }
 
+  static void on_message(mosquitto*, void* self, const mosquitto_message* message) {
+    auto* client = static_cast<MosquittoClient*>(self);
+    if (!client->on_message_ || message->topic == nullptr) return;
+    MqttMessage received;
+    received.topic = message->topic;
+    if (message->payloadlen > 0) {
+      received.payload.assign(static_cast<const char*>(message->payload),
+                              static_cast<std::size_t>(message->payloadlen));
+    }
+    received.retain = message->retain;
+    received.qos = message->qos;
+    client->on_message_(received);
+  }
+
   const std::vector<MqttMessage> birth_;
+  const std::vector<std::string> subscriptions_;
+  const std::function<void(const MqttMessage&)> on_message_;
   mosquitto* m_;
   bool started_ = false;
   std::mutex mutex_;
