@@ -11,6 +11,8 @@
 #include "logger/host.h"
 #include "logger/instance_lock.h"
 #include "logger/log_append.h"
+#include "logger/logger_setup.h"
+#include "logger/usage_error.h"
 
 namespace {
 
@@ -84,6 +86,24 @@ void a_stop_not_asked_is_not_seen() {
   CHECK(!stop.wait(1));
 }
 
+// Sensor ids alone name 1-Wire files, which Windows does not have: the start
+// says what to use instead rather than write blank lines for ever. Beside a
+// serial port the same ids name a board's pairs.
+void sensor_files_are_said_to_be_absent() {
+  Config config;
+  config.sensor[0] = "28-0000075a1b2c";
+  Options options;
+  std::string said;
+  try {
+    resolve_setup(config, options);
+  } catch (const UsageError& error) {
+    said = error.what();
+  }
+  CHECK(said.find("--serial COM3") != std::string::npos);
+  options.serial = SerialSpec{"COM3", 9600};
+  CHECK(!resolve_setup(config, options).sysfs);
+}
+
 }  // namespace
 
 int main() {
@@ -96,6 +116,7 @@ int main() {
   lines_go_on_while_the_log_is_read_or_deleted(folder);
   files_are_in_documents_kolvar();
   a_stop_not_asked_is_not_seen();
+  sensor_files_are_said_to_be_absent();
   std::error_code ignored;
   fs::remove_all(folder, ignored);
   return kolvar::windows_checks::failures == 0 ? 0 : 1;
