@@ -28,6 +28,15 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
+// A '#' at the start of a line or after a blank starts a comment; one
+// within a word belongs to it (the path of a topic's column, TOPIC#PATH).
+std::size_t comment_start(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '#' && (i == 0 || is_blank(text[i - 1]))) return i;
+  }
+  return std::string_view::npos;
+}
+
 // The first word of text, and the trimmed rest after it.
 std::pair<std::string_view, std::string_view> first_word(std::string_view text) {
   std::size_t end = 0;
@@ -47,7 +56,7 @@ class Parser {
 
   void line(std::string_view text) {
     ++number_;
-    text = trimmed(text.substr(0, text.find('#')));
+    text = trimmed(text.substr(0, comment_start(text)));
     if (text.empty()) return;
     const auto [key, rest] = first_word(text);
     if (key.size() == 1 && key[0] >= '1' && key[0] <= '0' + kColumns) {

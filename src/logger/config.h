@@ -14,8 +14,9 @@
 //   interval 1
 //   timeout 3
 //
-// One setting a line; blanks and tabs separate words; '#' starts a comment
-// that runs to the end of the line; blank lines are ignored. Columns 1 to 5
+// One setting a line; blanks and tabs separate words; '#' at the start of
+// a line or after a blank starts a comment that runs to the end of the line
+// (within a word it is the word's: TOPIC#PATH); blank lines are ignored. Columns 1 to 5
 // each take at most one sensor or one topic, and a sensor takes at most one
 // column; columns without either stay blank in every line (a board's
 // numbers in a row still fill columns 1, 2, 3... in order). A relative log path is

@@ -59,7 +59,8 @@ constexpr const char* kHelp =
     "                      at PATH (keys.separated.by.dots) in its JSON; repeatable\n"
     "  --sysfs DIR         sensor folders (default /sys/bus/w1/devices), read when\n"
     "                      no serial port or broker is named\n"
-    "  --once              write one line and exit\n"
+    "  --once              write one line and exit (with a board or a broker,\n"
+    "                      after hearing them for one interval)\n"
     "  --list              show the sensors found, their columns and readings\n"
     "  --help              this help\n"
     "  --version           the version\n"
@@ -171,7 +172,7 @@ int run_until_stopped(LoggerLoop& loop, const fs::path& log, std::ostream& err) 
   return 0;
 }
 
-std::vector<std::unique_ptr<Source>> make_sources(const Setup& setup, std::ostream& err) {
+std::vector<std::unique_ptr<Source>> make_sources(const LoggerSetup& setup, std::ostream& err) {
   std::vector<std::unique_ptr<Source>> sources;
   if (setup.sysfs) sources.push_back(std::make_unique<SysfsSource>(setup.ids, setup.sysfs_root));
   if (setup.serial)
@@ -197,7 +198,7 @@ std::optional<Config> configuration(const Options& options) {
 }
 
 int log_temperatures(const Options& options, std::ostream& err) {
-  const Setup setup = resolve_setup(configuration(options), options);
+  const LoggerSetup setup = resolve_setup(configuration(options), options);
   const fs::path log = setup.log ? *setup.log : default_log_path();
   const int interval = setup.interval_seconds;
   const platform::Millis interval_ms = interval * platform::Millis{1000};

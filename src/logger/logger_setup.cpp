@@ -5,9 +5,9 @@
 
 namespace kolvar::logger {
 
-Setup resolve_setup(const std::optional<Config>& config, const Options& options) {
+LoggerSetup resolve_setup(const std::optional<Config>& config, const Options& options) {
   const Config file = config.value_or(Config{});
-  Setup setup;
+  LoggerSetup setup;
   setup.log = options.log ? options.log : file.log;
   setup.interval_seconds =
       options.interval_seconds.value_or(file.interval_seconds.value_or(kDefaultIntervalSeconds));

@@ -21,7 +21,7 @@ inline constexpr int kDefaultIntervalSeconds = 1;
 // A reading counts for this many poll intervals unless a timeout is given.
 inline constexpr int kDefaultTimeoutIntervals = 3;
 
-struct Setup {
+struct LoggerSetup {
   std::optional<std::filesystem::path> log;  // none: the system's default
   int interval_seconds = kDefaultIntervalSeconds;
   int timeout_seconds = kDefaultIntervalSeconds * kDefaultTimeoutIntervals;
@@ -36,6 +36,6 @@ struct Setup {
 };
 
 // `config`: the configuration file's, when one was read. Throws UsageError.
-Setup resolve_setup(const std::optional<Config>& config, const Options& options);
+LoggerSetup resolve_setup(const std::optional<Config>& config, const Options& options);
 
 }  // namespace kolvar::logger

@@ -15,21 +15,8 @@ pids=""
 cleanup() { for p in $pids; do kill "$p" 2>/dev/null; done; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; for f in *.log *.txt; do [ -f "$f" ] && { echo "--- $f"; cut -c1-300 "$f" | tail -20; }; done; exit 1; }
-# wait_for FILE PATTERN SECONDS: polls a tenth of a second at a time.
-wait_for() {
-  n=0
-  while ! grep -q -- "$2" "$1" 2>/dev/null; do
-    n=$((n + 1)); [ $n -gt $(($3 * 10)) ] && return 1; sleep 0.1
-  done
-}
+. "$here/broker.sh"
 
-start_broker() { # start_broker CONF: the port in $port, its log in broker-$port.log
-  port=$(python3 "$here/free_port.py")
-  printf 'listener %s 127.0.0.1\npersistence false\n%s\n' "$port" "$1" > "broker-$port.conf"
-  timeout 120 mosquitto -v -c "broker-$port.conf" > "broker-$port.log" 2>&1 &
-  pids="$pids $!"
-  wait_for "broker-$port.log" "running" 10 || fail "the broker did not start"
-}
 subscribe() { # subscribe FILE [auth...]: every kolvar and discovery message into FILE
   out=$1; shift
   timeout 120 mosquitto_sub -h 127.0.0.1 -p "$port" "$@" -v -t 'kolvar/#' -t 'homeassistant/#' \
