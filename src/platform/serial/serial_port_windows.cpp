@@ -12,14 +12,15 @@ namespace kolvar::platform {
 
 namespace {
 
-// What the operator can do about it, in the logger's language; the system's
-// own words for anything less common.
-std::string open_failure(const std::string& device, DWORD error) {
+// Worded as on POSIX ("DEVICE: cannot be opened (reason)"), with what the
+// operator can do about the common reasons; the system's own words for the
+// rest.
+std::string said(const std::string& device, const char* what, DWORD error) {
   std::string reason;
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-      reason = "there is no such port (is the board plugged in?)";
+      reason = "there is no such port; is the board plugged in?";
       break;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
@@ -31,7 +32,7 @@ std::string open_failure(const std::string& device, DWORD error) {
                                  reason.back() == ' ' || reason.back() == '.'))
         reason.pop_back();
   }
-  return "cannot open the serial port " + device + ": " + reason;
+  return device + ": " + what + " (" + reason + ")";
 }
 
 class WindowsSerialPort final : public SerialPort {
@@ -120,15 +121,15 @@ class WindowsSerialPort final : public SerialPort {
 std::unique_ptr<SerialPort> open_serial_port(const std::string& device, int baud,
                                              std::string& why) {
   if (baud <= 0) {
-    why = "cannot open the serial port " + device + ": the speed " + std::to_string(baud) +
-          " is not a baud rate";
+    why = device + ": cannot be set up as a serial port (" + std::to_string(baud) +
+          " is not a baud rate)";
     return nullptr;
   }
   const std::wstring path = wide_from_utf8(com_port_path(device));
   HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
-    why = open_failure(device, GetLastError());
+    why = said(device, "cannot be opened", GetLastError());
     return nullptr;
   }
   DCB dcb{};
@@ -160,9 +161,9 @@ std::unique_ptr<SerialPort> open_serial_port(const std::string& device, int baud
     const DWORD error = GetLastError();
     CloseHandle(handle);
     why = error == ERROR_INVALID_PARAMETER
-              ? "cannot open the serial port " + device + " at " + std::to_string(baud) +
-                    " baud: the port does not take that speed"
-              : open_failure(device, error);
+              ? device + ": cannot be set up as a serial port (it does not take " +
+                    std::to_string(baud) + " baud)"
+              : said(device, "cannot be set up as a serial port", error);
     return nullptr;
   }
   // What the board printed before anyone listened is stale.
