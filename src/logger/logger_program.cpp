@@ -181,11 +181,13 @@ std::vector<std::unique_ptr<Source>> make_sources(const LoggerSetup& setup, std:
   return sources;
 }
 
-// The configuration file: the one named, else the default one when it is
-// there. Without either the command line must name a source itself.
+// The configuration file: the one named, else the default one, which may be
+// missing when the command line names a source of its own.
 std::optional<Config> configuration(const Options& options) {
   if (options.config) return read_config(*options.config);
-  if (!options.serial && !options.mqtt) return read_config(default_config_path());
+  if (!options.serial && !options.mqtt && options.topics.empty()) {
+    return read_config(default_config_path());
+  }
   std::optional<fs::path> usual;
   try {
     usual = default_config_path();

@@ -97,6 +97,43 @@ TEST_F(LoggerProgram, WrongStartsExitWithTwoAndWriteNothing) {
   EXPECT_FALSE(fs::exists(log));
 }
 
+// The programs run here read no configuration of the user's own.
+class LoggerOwnSources : public LoggerProgram {
+ protected:
+  LoggerOwnSources() { ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1); }
+  ~LoggerOwnSources() override { ::unsetenv("XDG_CONFIG_HOME"); }
+};
+
+TEST_F(LoggerOwnSources, IncompleteSourcesAreAWrongStart) {
+  const fs::path other = folder.file("other.log");
+  const struct {
+    std::vector<std::string> args;
+    const char* said;
+  } cases[] = {
+      {{"--mqtt", "mqtt://127.0.0.1:1"}, "the broker needs a column for each topic"},
+      {{"--column", "1=esp/sensor/t/state"}, "a topic's column needs a broker"},
+      {{"--mqtt", "mqtt://h", "--column", "tele/x/SENSOR"}, "a topic without a column"},
+      {{"--mqtt", "mqtt://h", "--column", "1=a", "--column", "1=b"}, "column 1 is given twice"},
+      {{"--serial", "/dev/ttyUSB0,9601"}, "--serial: the baud rate is one of"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.push_back("--log=" + other.string());
+    EXPECT_EQ(run(args), 2) << c.said;
+    EXPECT_THAT(err, HasSubstr(c.said));
+  }
+  EXPECT_FALSE(fs::exists(other));
+}
+
+// A board not plugged in is no wrong start: it is said, and its columns are
+// blank until it comes.
+TEST_F(LoggerOwnSources, AMissingBoardIsSaidAndItsColumnsAreBlank) {
+  const fs::path device = folder.file("ttyUSB9");
+  ASSERT_EQ(run({"--serial", device.string(), "--once", "--log", log.string()}), 0) << err;
+  EXPECT_THAT(err, HasSubstr(device.string() + ": cannot be opened"));
+  EXPECT_THAT(read_bytes(log), MatchesRegex("[0-2][0-9]:[0-5][0-9]:[0-6][0-9]\r\n"));
+}
+
 TEST_F(LoggerProgram, ListShowsColumnsAndReadings) {
   ASSERT_EQ(run({"--list", "--sysfs", sysfs.root().string(), "--config", config.string()}), 0);
   EXPECT_THAT(out, HasSubstr("28-a  column 2  23.125\n"));
