@@ -44,8 +44,10 @@ void MqttSource::say_connection(bool connected, platform::Millis now) {
               << "; its columns go blank until it is back (reconnecting by itself)\n";
     said_ = Said::kLost;
   } else if (!connected && said_ == Said::kNothing && now - *started_ >= kBrokerPatienceMs) {
+    // A refused password looks the same from here: the library keeps trying.
     messages_ << "kolvar-logger: the broker " << shown_
-              << " does not answer; its columns stay blank until it does (trying by itself)\n";
+              << " does not answer or does not let the logger in; its columns stay blank until "
+                 "it does (trying by itself)\n";
     said_ = Said::kNotAnswering;
   }
 }
