@@ -3,6 +3,7 @@
 ;   VERSION   the program's version          ARCH    win64 or win32
 ;   OUTFILE   the setup program to write     STAGE   the folder of the files to install
 ;   HAVE_KOLVAR when the build has the operator's window (kolvar.exe)
+;   HAVE_LOGGER when it has the temperature logger (kolvar-logger.exe)
 ;
 ; A per-user install: the programs go to the user's own program folder and
 ; the Start-menu entries to the user's own menu, so no administrator rights
@@ -17,6 +18,7 @@ RequestExecutionLevel user
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kolvar"
 !define SIM_ENTRY "Kolvar — simulated column"
+!define LOGGER_ENTRY "Kolvar — temperature logger"
 
 Name "Kolvar ${VERSION}"
 Caption "Kolvar ${VERSION} (${ARCH}) Setup"
@@ -57,6 +59,9 @@ Section "Kolvar"
 !endif
   File "${STAGE}/kolvar-sim.exe"
   File "${STAGE}/kolvar-headless.exe"
+!ifdef HAVE_LOGGER
+  File "${STAGE}/kolvar-logger.exe"
+!endif
   SetOutPath "$INSTDIR\share\kolvar"
   File "${STAGE}/stop.wav"
   SetOutPath "$INSTDIR"
@@ -74,6 +79,15 @@ Section "Kolvar"
   CreateShortCut "$SMPROGRAMS\Kolvar.lnk" "$INSTDIR\bin\kolvar.exe"
 !endif
   CreateShortCut "$SMPROGRAMS\${SIM_ENTRY}.lnk" "$INSTDIR\bin\kolvar-sim.exe"
+!ifdef HAVE_LOGGER
+  CreateShortCut "$SMPROGRAMS\${LOGGER_ENTRY}.lnk" "$INSTDIR\bin\kolvar-logger.exe"
+  ; A sample configuration, all of it comments, for the user to fill in;
+  ; one the user has already is never replaced, and the uninstaller leaves
+  ; it with the rest of Documents\Kolvar.
+  SetOverwrite off
+  File "${STAGE}/logger.conf"
+  SetOverwrite on
+!endif
   SetOutPath "$INSTDIR"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Kolvar ${VERSION} (${ARCH})"
@@ -92,9 +106,11 @@ SectionEnd
 Section "Uninstall"
   Delete "$SMPROGRAMS\Kolvar.lnk"
   Delete "$SMPROGRAMS\${SIM_ENTRY}.lnk"
+  Delete "$SMPROGRAMS\${LOGGER_ENTRY}.lnk"
   Delete "$INSTDIR\bin\kolvar.exe"
   Delete "$INSTDIR\bin\kolvar-sim.exe"
   Delete "$INSTDIR\bin\kolvar-headless.exe"
+  Delete "$INSTDIR\bin\kolvar-logger.exe"
   RMDir "$INSTDIR\bin"
   Delete "$INSTDIR\share\kolvar\stop.wav"
   RMDir "$INSTDIR\share\kolvar"

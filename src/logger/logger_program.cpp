@@ -81,6 +81,10 @@ constexpr const char* kHelp =
     "again, its columns blank until it answers.\n";
 
 int list_sensors(const Options& options, std::ostream& out) {
+  if (const std::string absent = sysfs_absence(); !absent.empty()) {
+    out << absent << ".\n";
+    return 0;
+  }
   std::optional<Config> config;
   const fs::path config_path = options.config ? *options.config : default_config_path();
   std::error_code ignored;

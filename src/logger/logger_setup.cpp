@@ -1,5 +1,6 @@
 #include "logger/logger_setup.h"
 
+#include "logger/sysfs_sensors.h"
 #include "logger/usage_error.h"
 
 namespace kolvar::logger {
@@ -33,6 +34,7 @@ LoggerSetup resolve_setup(const std::optional<Config>& config, const Options& op
                        setup.ids[mapping.column - 1] + " and to the topic " + mapping.topic);
     }
   }
+  if (setup.sysfs && !sysfs_absence().empty()) throw UsageError(sysfs_absence());
   if (setup.sysfs && !file.names_a_source()) {
     throw UsageError(
         "no source of temperatures: give sensor columns in the configuration ('1 "

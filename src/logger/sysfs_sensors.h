@@ -22,4 +22,8 @@ std::vector<std::string> find_sensors(const std::filesystem::path& root);
 // sensor convert, which takes up to 750 ms.
 Reading read_sensor(const std::filesystem::path& root, const std::string& id);
 
+// Why this system has no such files at all (Windows has no kernel 1-Wire
+// driver), as a sentence that says what to use instead; "" where it has them.
+std::string sysfs_absence();
+
 }  // namespace kolvar::logger

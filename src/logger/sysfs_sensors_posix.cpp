@@ -80,4 +80,8 @@ Reading read_sensor(const fs::path& root, const std::string& id) {
   return {Fault::kNoDevice, 0};
 }
 
+std::string sysfs_absence() {
+  return {};
+}
+
 }  // namespace kolvar::logger

@@ -4,7 +4,9 @@
 # its Start-menu entry in Documents\Kolvar; the installed kolvar-sim.exe in a
 # fresh folder with all its windows, "Старт системы" clicked where the button
 # is, the log and the run's record growing, then closed as a window is
-# closed; last a silent uninstall, which leaves Documents\Kolvar.
+# closed; the temperature logger with its Start-menu entry and a sample
+# configuration that a second install leaves as the user made it; last a
+# silent uninstall, which leaves Documents\Kolvar.
 #   installer_smoke.sh SETUP WORKDIR [PICTURES]
 # PICTURES, when given, is a folder for pictures of the screen with each
 # program's windows (windows-kolvar.png, windows-kolvar-sim.png).
@@ -50,13 +52,23 @@ profile=$WINEPREFIX/drive_c/users/$user
 install=$profile/AppData/Local/Programs/Kolvar
 menu=$profile/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs
 documents=$(realpath "$profile/Documents")
-for f in bin/kolvar.exe bin/kolvar-sim.exe bin/kolvar-headless.exe share/kolvar/stop.wav \
-  README.txt uninstall.exe; do
+for f in bin/kolvar.exe bin/kolvar-sim.exe bin/kolvar-headless.exe bin/kolvar-logger.exe \
+  share/kolvar/stop.wav README.txt uninstall.exe; do
   [ -f "$install/$f" ] || fail "the installer did not put $f in place"
 done
 [ -f "$menu/Kolvar.lnk" ] || fail "no Start-menu entry Kolvar"
 [ -f "$menu/Kolvar — simulated column.lnk" ] || fail "no Start-menu entry for the simulated column"
+[ -f "$menu/Kolvar — temperature logger.lnk" ] || fail "no Start-menu entry for the logger"
 [ -d "$documents/Kolvar" ] || fail "the installer did not make Documents\\Kolvar"
+conf=$documents/Kolvar/logger.conf
+grep -q '^#serial COM3' "$conf" || fail "no sample logger.conf in Documents\\Kolvar"
+"$wine" "$install/bin/kolvar-logger.exe" --version | grep -q '^kolvar-logger ' ||
+  fail "the installed kolvar-logger.exe does not run"
+# The user's own configuration outlives a second install.
+printf 'serial COM4\r\n' >"$conf"
+"$wine" "$setup" /S || fail "the second silent install ended with $?"
+settle
+[ "$(cat "$conf")" = "$(printf 'serial COM4\r')" ] || fail "a second install replaced logger.conf"
 
 cat >inside.sh <<'INSIDE'
 # Runs on the virtual display. Every wait is for something to happen, ended
@@ -182,10 +194,12 @@ echo "the run: $(cat sim/lines-at-start.txt) to $(cat sim/lines-at-end.txt) log 
 
 "$wine" "$install/uninstall.exe" /S || fail "the silent uninstall ended with $?"
 settle
-for f in bin/kolvar.exe bin/kolvar-sim.exe bin/kolvar-headless.exe share/kolvar/stop.wav \
-  uninstall.exe; do
+for f in bin/kolvar.exe bin/kolvar-sim.exe bin/kolvar-headless.exe bin/kolvar-logger.exe \
+  share/kolvar/stop.wav uninstall.exe; do
   [ ! -e "$install/$f" ] || fail "the uninstaller left $f"
 done
 [ ! -e "$menu/Kolvar.lnk" ] || fail "the uninstaller left the Start-menu entry"
+[ ! -e "$menu/Kolvar — temperature logger.lnk" ] || fail "the uninstaller left the logger's entry"
+[ -f "$conf" ] || fail "the uninstaller removed the user's logger.conf"
 [ -f "$documents/Kolvar/mytunes.log" ] || fail "the uninstaller removed the user's Documents\\Kolvar"
 echo "installer smoke test passed"
