@@ -82,6 +82,7 @@ int run_desktop_program(Toolkit& toolkit, const Asked& asked, const platform::Wa
   try {
     // Both go before the record: their threads end first.
     const auto page = open_web_page(toolkit, record, asked, wall, out, err);
+    if (page) page->show_background(background);
     const auto alerts = open_alerts(toolkit, asked, wall, out, err);
     return toolkit.run();
   } catch (const PartRefused&) {
