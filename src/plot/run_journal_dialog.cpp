@@ -1,10 +1,12 @@
 #include "plot/run_journal_dialog.h"
 
 #include <QAbstractTableModel>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "journal/run_table_model.h"
@@ -88,7 +90,7 @@ RunJournalDialog::RunJournalDialog(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
-  resize(860, 420);
+  resize(1100, 420);
 }
 
 void RunJournalDialog::list(const std::filesystem::path& folder) {
@@ -100,12 +102,26 @@ void RunJournalDialog::list(const std::filesystem::path& folder) {
     rows_->reset({});
     status_->setText(QStringLiteral("%1: %2").arg(where, QString::fromStdString(e.what())));
   }
-  // Wide enough for each column's longest text, the note taking the rest.
-  table_->resizeColumnsToContents();
+  fit_columns();
   if (rows_->rowCount({}) > 0) table_->selectRow(0);
   const bool any = rows_->rowCount({}) > 0;
   open_button_->setEnabled(any);
   background_button_->setEnabled(any);
+}
+
+void RunJournalDialog::fit_columns() {
+  // Each column as wide as its longest text and its title, the note taking
+  // the rest. Styles draw titles bold, which their own measure may not
+  // allow for.
+  table_->resizeColumnsToContents();
+  QFont bold = table_->horizontalHeader()->font();
+  bold.setBold(true);
+  const QFontMetrics measure(bold);
+  for (int column = 0; column + 1 < rows_->columnCount({}); ++column) {
+    const QString title = rows_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    table_->setColumnWidth(
+        column, std::max(table_->columnWidth(column), measure.horizontalAdvance(title) + 20));
+  }
 }
 
 QString RunJournalDialog::selected() const {

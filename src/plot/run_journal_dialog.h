@@ -36,6 +36,7 @@ class RunJournalDialog : public QDialog {
 
  private:
   void choose(const Choice& choice);
+  void fit_columns();
   void context_menu(const QPoint& at);
 
   RunTableAdapter* rows_;

@@ -102,7 +102,7 @@ void PlotWindow::lay_out() {
   GetClientRect(hwnd(), &r);
   const int bar = px(kBarHeight, scale_), hint = px(kHintHeight, scale_), gap = px(3, scale_);
   int left = gap;
-  for (auto [button, width] : {std::pair{follow_, 90}, std::pair{journal_, 140},
+  for (auto [button, width] : {std::pair{follow_, 90}, std::pair{journal_, 160},
                                std::pair{choose_background_, 70}, std::pair{no_background_, 100}}) {
     MoveWindow(button, left, gap, px(width, scale_), bar - 2 * gap, TRUE);
     left += px(width, scale_) + gap;

@@ -16,13 +16,13 @@ constexpr int kTableId = 301;
 constexpr int kOpenId = 302;
 constexpr int kBackgroundId = 303;
 constexpr int kCloseId = 304;
-// In logical pixels: each column wide enough for what it usually holds, the
-// row of buttons under the table, and the window's first size.
-constexpr std::array<int, journal::RunTableModel::columns()> kColumnWidths = {130, 90,  130, 100,
-                                                                              100, 220, 220};
+// In logical pixels: the row of buttons under the table, and the window's
+// first size.
 constexpr int kRowHeight = 32;
-constexpr int kFirstWidth = 900;
+constexpr int kFirstWidth = 1100;
 constexpr int kFirstHeight = 420;
+// Rows measured for the columns' widths: those a first look shows, and more.
+constexpr std::size_t kMeasuredRows = 200;
 
 }  // namespace
 
@@ -60,7 +60,7 @@ RunJournalWindow::RunJournalWindow(HWND owner) {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<wchar_t*>(title.c_str());
-    column.cx = kColumnWidths[k];
+    column.cx = 100;
     column.iSubItem = static_cast<int>(k);
     ListView_InsertColumn(table_, static_cast<int>(k), &column);
   }
@@ -90,6 +90,7 @@ void RunJournalWindow::list(const std::filesystem::path& folder) {
     ListView_SetItemState(table_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(table_, 0, FALSE);
   }
+  fit_columns();
   EnableWindow(open_button_, any);
   EnableWindow(background_button_, any);
 }
@@ -121,11 +122,33 @@ void RunJournalWindow::cell_text(NMLVDISPINFOW& info) const {
   item.pszText[item.cchTextMax - 1] = L'\0';
 }
 
+void RunJournalWindow::fit_columns() {
+  // Each column as wide as its title and its longest text among the first
+  // rows (the list's own font measures them); the note takes what is left.
+  constexpr std::size_t kColumns = journal::RunTableModel::columns();
+  std::array<int, kColumns> widths{};
+  auto measure = [&](std::size_t column, const char* text) {
+    const std::wstring shown = wide(text);
+    widths[column] = std::max(widths[column], ListView_GetStringWidth(table_, shown.c_str()));
+  };
+  for (std::size_t k = 0; k < kColumns; ++k) measure(k, journal::RunTableModel::title(k));
+  for (std::size_t row = 0; row < std::min(rows_.rows(), kMeasuredRows); ++row)
+    for (std::size_t k = 0; k < kColumns; ++k) measure(k, rows_.cell(row, k).c_str());
+  RECT r{};
+  GetClientRect(table_, &r);
+  int left = r.right - GetSystemMetrics(SM_CXVSCROLL);
+  for (std::size_t k = 0; k < kColumns; ++k) {
+    int width = widths[k] + px(16, scale_);
+    if (k + 1 == kColumns) width = std::max(width, left);
+    ListView_SetColumnWidth(table_, static_cast<int>(k), width);
+    left -= width;
+  }
+}
+
 void RunJournalWindow::set_scale(double scale) {
   scale_ = scale;
   rescale_ui_font(hwnd(), scale_, &font_);
-  for (std::size_t k = 0; k < kColumnWidths.size(); ++k)
-    ListView_SetColumnWidth(table_, static_cast<int>(k), px(kColumnWidths[k], scale_));
+  fit_columns();
   lay_out();
 }
 
@@ -144,6 +167,7 @@ void RunJournalWindow::lay_out() {
     right -= gap;
   }
   MoveWindow(status_, gap, bottom + gap / 2, std::max(0, right - gap), height, TRUE);
+  fit_columns();
 }
 
 LRESULT RunJournalWindow::handle(UINT message, WPARAM w, LPARAM l) {

@@ -43,6 +43,7 @@ class RunJournalWindow final : public WindowObject {
  private:
   void lay_out();
   void set_scale(double scale);
+  void fit_columns();
   void choose(const Choice& choice);
   void cell_text(NMLVDISPINFOW& info) const;
 
