@@ -61,9 +61,16 @@ PlotWindow::PlotWindow() {
   SetWindowPos(hwnd(), nullptr, 0, 0, px(kFirstWidth, scale_), px(kFirstHeight, scale_),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   chooser_ = [this](const std::filesystem::path& offered) {
-    std::wstring file = offered.wstring();
+    // The dialog takes whole paths in the system's own spelling.
+    auto whole = [](const std::filesystem::path& path) {
+      std::error_code ec;
+      std::filesystem::path full = std::filesystem::absolute(path, ec);
+      if (ec) full = path;
+      return full.make_preferred().wstring();
+    };
+    std::wstring file = offered.empty() ? std::wstring() : whole(offered);
     file.resize(std::max<std::size_t>(file.size() + 1, MAX_PATH * 4), L'\0');
-    const std::wstring folder = runs_folder_.wstring();
+    const std::wstring folder = whole(runs_folder_);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = hwnd();
