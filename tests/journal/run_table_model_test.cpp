@@ -11,7 +11,8 @@
 #include "support/temp_folder.h"
 
 namespace kolvar::journal {
-namespace {
+// Named, not anonymous: a unity build puts these beside the other tests.
+namespace run_table_model_test {
 
 namespace fs = std::filesystem;
 
@@ -83,5 +84,5 @@ TEST(SameRecord, TellsOneRecordHoweverItIsSpelled) {
   EXPECT_FALSE(same_record("runs/a.csv", "old/a.csv"));
 }
 
-}  // namespace
+}  // namespace run_table_model_test
 }  // namespace kolvar::journal
