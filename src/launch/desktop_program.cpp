@@ -89,7 +89,9 @@ int run_desktop_program(Toolkit& toolkit, const Asked& asked, const platform::Wa
   // The record of every run, in runs/. Its rows reach the disk from a thread
   // of their own, so a slow disk never delays the cycle.
   record::RunRecord record(toolkit.desktop().controller(), wall, {.background = true});
-  const std::shared_ptr<void> plot = toolkit.show_live_plot(record);
+  // The past run behind the live plot, which the web page draws too.
+  chart::BackgroundChoice background;
+  const std::shared_ptr<void> plot = toolkit.show_live_plot(record, background);
   platform::MessageBox& message_box = toolkit.desktop().controller().os.message_box;
   journal::NoteBook notes(
       record.folder(), [&message_box](const std::string& message) { message_box.show(message); });
@@ -99,6 +101,7 @@ int run_desktop_program(Toolkit& toolkit, const Asked& asked, const platform::Wa
   try {
     // Both go before the record: their threads end first.
     const auto page = open_web_page(toolkit, record, asked, wall, out, err);
+    if (page) page->show_background(background);
     const auto alerts = open_alerts(toolkit, asked, wall, out, err);
     return toolkit.run();
   } catch (const PartRefused&) {

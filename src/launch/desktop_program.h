@@ -11,6 +11,7 @@
 
 #include "alerts/alert_settings.h"
 #include "alerts/live_alerts.h"
+#include "chart/background_choice.h"
 #include "desk/desktop.h"
 #include "journal/note_book.h"
 #include "platform/time/wall_clock.h"
@@ -30,8 +31,10 @@ class Toolkit {
   virtual void post(std::function<void()> work) = 0;
   // The plot of the run under way beside the window (F9 shows it again),
   // once the main window is in place. What it returns keeps the plot, and
-  // goes before the record.
-  virtual std::shared_ptr<void> show_live_plot(record::RunRecord& record) = 0;
+  // goes before the record. The run the operator puts behind the plot is
+  // held in `background`, which outlives it.
+  virtual std::shared_ptr<void> show_live_plot(record::RunRecord& record,
+                                               chart::BackgroundChoice& background) = 0;
   // The editor of the run's note (see journal/note_book.h) beside the main
   // window, or the one already open brought to the front. It never waits
   // for the operator: the timers run on while it is open.

@@ -8,9 +8,13 @@ namespace {
 constexpr QSize kFirstSize(900, 520);
 }  // namespace
 
-LivePlot::LivePlot(record::RunRecord& record, QWidget* main_window)
+LivePlot::LivePlot(record::RunRecord& record, QWidget* main_window,
+                   chart::BackgroundChoice* background)
     : record_(record), window_(std::make_unique<PlotWindow>()) {
   window_->set_live(true);
+  if (background) window_->share_background(*background);
+  // Asked when needed: the record's file is made after the run's start is told.
+  window_->set_under_way([this] { return running_ ? record_.file() : std::filesystem::path(); });
   window_->resize(window_->sizeHint().expandedTo(kFirstSize));
   // Closing the plot hides it; the program ends with its main window.
   window_->setAttribute(Qt::WA_QuitOnClose, false);
@@ -27,6 +31,7 @@ LivePlot::~LivePlot() {
 
 void LivePlot::run_started(const std::vector<std::string>& settings) {
   window_->model().start(settings);
+  running_ = true;
   window_->refresh();
 }
 
@@ -37,6 +42,7 @@ void LivePlot::sample_taken(const record::Sample& sample) {
 
 void LivePlot::run_stopped() {
   window_->model().stop();
+  running_ = false;
   window_->refresh();
 }
 

@@ -20,15 +20,15 @@ void PlotWidget::follow() {
   update();
 }
 
-void PlotWidget::set_background(const chart::BackgroundRun* behind) {
-  behind_ = behind;
-  navigation_.set_background(behind ? &behind->model : nullptr);
+void PlotWidget::set_background(std::shared_ptr<const chart::BackgroundRun> behind) {
+  behind_ = std::move(behind);
+  navigation_.set_background(behind_ ? &behind_->model : nullptr);
   update();
 }
 
 void PlotWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  paint_plot(painter, size(), model_, span(), behind_);
+  paint_plot(painter, size(), model_, span(), behind_.get());
 }
 
 void PlotWidget::wheelEvent(QWheelEvent* event) {

@@ -3,6 +3,7 @@
 // chart/plot_navigation.h has it.
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "chart/background_run.h"
 #include "chart/plot_model.h"
@@ -16,8 +17,8 @@ class PlotWidget : public QWidget {
 
   // The model now holds other data (a sample, a new run, a record opened).
   void data_changed() { update(); }
-  // A past run drawn faded behind (none: nothing); it must outlive its use here.
-  void set_background(const chart::BackgroundRun* behind);
+  // A past run drawn faded behind (none: nothing); kept while it is drawn.
+  void set_background(std::shared_ptr<const chart::BackgroundRun> behind);
   // The stretch of time shown now.
   chart::Span span() const { return navigation_.span(); }
   chart::TimeWindow& time() { return navigation_.time(); }
@@ -40,7 +41,7 @@ class PlotWidget : public QWidget {
 
  private:
   const chart::PlotModel& model_;
-  const chart::BackgroundRun* behind_ = nullptr;
+  std::shared_ptr<const chart::BackgroundRun> behind_;
   chart::PlotNavigation navigation_{model_};
 };
 

@@ -8,13 +8,23 @@
 #include <exception>
 
 #include "chart/record_file.h"
+#include "journal/run_table_model.h"
 #include "plot/plot_export.h"
+#include "plot/run_journal_dialog.h"
 
 namespace kolvar::plot {
 
 namespace {
 // The application's name follows it in the title bar.
 const QString kTitle = QStringLiteral("График");
+const QString kRecords = QStringLiteral("Записи хода (*.csv);;Все файлы (*)");
+
+QString qt_path(const std::filesystem::path& path) {
+  return QString::fromStdU16String(path.u16string());
+}
+std::filesystem::path std_path(const QString& file) {
+  return std::filesystem::path(file.toStdU16String());
+}
 }  // namespace
 
 PlotWindow::PlotWindow(QWidget* parent) : QMainWindow(parent) {
@@ -36,13 +46,31 @@ PlotWindow::PlotWindow(QWidget* parent) : QMainWindow(parent) {
   bar->addSeparator();
   connect(bar->addAction(QStringLiteral("Открыть…")), &QAction::triggered, this,
           [this] { choose_record(); });
+  journal_ = bar->addAction(QStringLiteral("Журнал запусков…"));
+  journal_->setToolTip(QStringLiteral("Прошлые запуски: открыть или поставить фоном"));
+  connect(journal_, &QAction::triggered, this, [this] { show_journal(); });
+  bar->addSeparator();
+  choose_background_ = bar->addAction(QStringLiteral("Фон…"));
+  choose_background_->setToolTip(
+      QStringLiteral("Показать бледно позади этого хода прошлый, от его старта"));
+  connect(choose_background_, &QAction::triggered, this, [this] { choose_background(); });
+  no_background_ = bar->addAction(QStringLiteral("Убрать фон"));
+  no_background_->setEnabled(false);
+  connect(no_background_, &QAction::triggered, this, [this] { clear_background(); });
+  bar->addSeparator();
   connect(bar->addAction(QStringLiteral("Сохранить PNG…")), &QAction::triggered, this,
           [this] { choose_picture(QStringLiteral("PNG (*.png)"), QStringLiteral(".png")); });
   connect(bar->addAction(QStringLiteral("Сохранить SVG…")), &QAction::triggered, this,
           [this] { choose_picture(QStringLiteral("SVG (*.svg)"), QStringLiteral(".svg")); });
   statusBar()->showMessage(QStringLiteral(
       "Колесо мыши: масштаб времени; перетаскивание: сдвиг; двойной щелчок: весь ход"));
+  chooser_ = [this](const QString& offered) {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Фон: прошлый ход"), offered,
+                                        kRecords);
+  };
 }
+
+PlotWindow::~PlotWindow() = default;
 
 void PlotWindow::refresh() {
   plot_->data_changed();
@@ -57,6 +85,8 @@ QString PlotWindow::open_record(const QString& file) {
     return QString::fromStdString(e.what());
   }
   model_ = std::move(loaded);
+  shown_record_ = std_path(file);
+  if (shown_record_.has_parent_path()) runs_folder_ = shown_record_.parent_path();
   plot_->time().whole_run();
   follow_->setChecked(true);
   setWindowTitle(kTitle + QStringLiteral(" — ") + QFileInfo(file).fileName());
@@ -70,17 +100,79 @@ QString PlotWindow::open_record(const QString& file) {
 
 QString PlotWindow::open_background(const QString& file) {
   try {
-    background_ = chart::load_background(std::filesystem::path(file.toStdU16String()));
+    background_->set(
+        std::make_shared<const chart::BackgroundRun>(chart::load_background(std_path(file))));
   } catch (const std::exception& e) {
     return QString::fromStdString(e.what());
   }
-  plot_->set_background(&*background_);
-  refresh();
+  background_changed();
   return {};
 }
 
+void PlotWindow::clear_background() {
+  background_->clear();
+  background_changed();
+}
+
+void PlotWindow::share_background(chart::BackgroundChoice& choice) {
+  background_ = &choice;
+  background_changed();
+}
+
+void PlotWindow::background_changed() {
+  const auto behind = background_->current();
+  no_background_->setEnabled(behind != nullptr);
+  plot_->set_background(behind);
+  refresh();
+}
+
+std::filesystem::path PlotWindow::own_record() {
+  std::filesystem::path own = under_way_ ? under_way_() : std::filesystem::path();
+  if (own.empty()) own = shown_record_;
+  if (own.has_parent_path()) runs_folder_ = own.parent_path();
+  return own;
+}
+
+QString PlotWindow::offered_background() {
+  try {
+    const std::filesystem::path own = own_record();
+    const auto table = journal::RunTableModel::of_folder(runs_folder_);
+    if (const auto row = table.last_finished(own)) return qt_path(table.record(*row));
+  } catch (const std::exception&) {
+    // No folder of runs yet: nothing to offer, the dialog opens where it may.
+  }
+  return {};
+}
+
+void PlotWindow::choose_background() {
+  const QString file = chooser_(offered_background());
+  if (file.isEmpty()) return;
+  if (const QString error = open_background(file); !error.isEmpty())
+    QMessageBox::warning(this, kTitle,
+                         QStringLiteral("Не удалось открыть «%1»: %2").arg(file, error));
+}
+
+RunJournalDialog& PlotWindow::show_journal() {
+  if (!journal_dialog_) {
+    journal_dialog_ = new RunJournalDialog(this);
+    journal_dialog_->on_open([this](const QString& file) { show_record(file); });
+    journal_dialog_->on_background([this](const QString& file) {
+      if (const QString error = open_background(file); !error.isEmpty())
+        QMessageBox::warning(journal_dialog_, kTitle,
+                             QStringLiteral("Не удалось открыть «%1»: %2").arg(file, error));
+    });
+  }
+  own_record();
+  journal_dialog_->list(runs_folder_);
+  journal_dialog_->show();
+  journal_dialog_->raise();
+  journal_dialog_->activateWindow();
+  return *journal_dialog_;
+}
+
 QString PlotWindow::save_picture(const QString& file) {
-  const chart::BackgroundRun* behind = background_ ? &*background_ : nullptr;
+  const auto shown_behind = background_->current();
+  const chart::BackgroundRun* behind = shown_behind.get();
   const QSize size = plot_->size().expandedTo(QSize(320, 200));
   return file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
              ? save_svg(model_, plot_->span(), size, file, behind)
@@ -88,10 +180,12 @@ QString PlotWindow::save_picture(const QString& file) {
 }
 
 void PlotWindow::choose_record() {
-  const QString file = QFileDialog::getOpenFileName(
-      this, QStringLiteral("Открыть запись хода"), QStringLiteral("runs"),
-      QStringLiteral("Записи хода (*.csv);;Все файлы (*)"));
-  if (file.isEmpty()) return;
+  const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть запись хода"),
+                                                    qt_path(runs_folder_), kRecords);
+  if (!file.isEmpty()) show_record(file);
+}
+
+PlotWindow* PlotWindow::show_record(const QString& file) {
   PlotWindow* target = this;
   if (live_) {
     // The run under way keeps its window; the new one goes with it at the end.
@@ -103,10 +197,11 @@ void PlotWindow::choose_record() {
     QMessageBox::warning(this, kTitle,
                          QStringLiteral("Не удалось открыть «%1»: %2").arg(file, error));
     if (target != this) delete target;
-    return;
+    return nullptr;
   }
   target->show();
   target->raise();
+  return target;
 }
 
 void PlotWindow::choose_picture(const QString& filter, const QString& ending) {

@@ -14,8 +14,9 @@ QtToolkit::QtToolkit(view::Desktop& desktop, view::Companions& beside)
       beside_(beside),
       inbox_(new view::ThreadInbox(QCoreApplication::instance())) {}
 
-std::shared_ptr<void> QtToolkit::show_live_plot(record::RunRecord& record) {
-  auto plot = std::make_shared<plot::LivePlot>(record, &desktop_.window());
+std::shared_ptr<void> QtToolkit::show_live_plot(record::RunRecord& record,
+                                                chart::BackgroundChoice& background) {
+  auto plot = std::make_shared<plot::LivePlot>(record, &desktop_.window(), &background);
   beside_.add(plot->window());
   return plot;
 }

@@ -17,7 +17,8 @@ class QtToolkit : public launch::Toolkit {
 
   desk::Desktop& desktop() override { return desktop_; }
   void post(std::function<void()> work) override { inbox_->post(std::move(work)); }
-  std::shared_ptr<void> show_live_plot(record::RunRecord& record) override;
+  std::shared_ptr<void> show_live_plot(record::RunRecord& record,
+                                       chart::BackgroundChoice& background) override;
   void edit_note(journal::NoteBook& notes) override;
   int run() override;
 

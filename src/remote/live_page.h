@@ -32,6 +32,13 @@ class LivePage {
   std::size_t viewers() const { return server_.viewers(); }
   // A snapshot now (after the program's start).
   void publish() { publisher_.publish_now(); }
+  // The page's plot shows the run behind the window's from now on, and its
+  // state names it; `choice` must outlive the page.
+  void show_background(chart::BackgroundChoice& choice) {
+    hub_.show_background(&choice);
+    publisher_.follow_background(choice);
+    publisher_.publish_now();
+  }
 
  private:
   PageHub hub_;

@@ -70,11 +70,19 @@ void PageHub::take_plot_news() {
 
 std::string PageHub::plot_svg(chart::Size size) {
   take_plot_news();
-  const chart::TimeWindow whole_run;
+  std::shared_ptr<const chart::BackgroundRun> behind;
+  {
+    const std::lock_guard lock(mutex_);
+    if (background_) behind = background_->current();
+  }
   const chart::Span span =
-      plot_.empty() ? whole_run.span(0, 0)
-                    : whole_run.span(plot_.points().first_time(), plot_.points().last_time());
-  return svg_of(chart::make_scene(plot_, span, size, chart::RoughMeasure()));
+      chart::shown_span(chart::TimeWindow(), plot_, behind ? &behind->model : nullptr);
+  return svg_of(chart::make_scene(plot_, span, size, chart::RoughMeasure(), behind.get()));
+}
+
+void PageHub::show_background(const chart::BackgroundChoice* choice) {
+  const std::lock_guard lock(mutex_);
+  background_ = choice;
 }
 
 void PageHub::set_stop(std::function<void()> stop) {

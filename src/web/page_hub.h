@@ -10,6 +10,7 @@
 #include <variant>
 #include <vector>
 
+#include "chart/background_choice.h"
 #include "chart/plot_model.h"
 #include "chart/scene.h"
 #include "web/page_snapshot.h"
@@ -36,10 +37,13 @@ class PageHub {
   std::shared_ptr<const PageSnapshot> latest() const;
   // Feeds the server's plot with what was handed over since the last call.
   void take_plot_news();
-  // The plot of the run, following it, as SVG of `size` pixels.
+  // The plot of the run, following it, as SVG of `size` pixels, with the
+  // run behind it faded when the window has one.
   std::string plot_svg(chart::Size size);
 
   // --- Any thread ---
+  // Where the run behind the window's plot is held; it must outlive the hub.
+  void show_background(const chart::BackgroundChoice* choice);
   // What runs the stop on the controller's thread; none when the page may
   // not stop the system.
   void set_stop(std::function<void()> stop);
@@ -59,6 +63,7 @@ class PageHub {
   std::vector<PlotNews> news_;
   std::function<void()> wake_;
   std::function<void()> stop_;
+  const chart::BackgroundChoice* background_ = nullptr;
 
   // The server's thread alone.
   chart::PlotModel plot_;

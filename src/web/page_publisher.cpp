@@ -17,7 +17,7 @@ bool same_view(const PageSnapshot& a, const PageSnapshot& b) {
          a.share == b.share && a.valve_text == b.valve_text && a.pins == b.pins &&
          a.news == b.news && a.port_status == b.port_status && a.run_time == b.run_time &&
          a.cycles == b.cycles && a.run_seen == b.run_seen && a.record_file == b.record_file &&
-         a.settings == b.settings;
+         a.background == b.background && a.settings == b.settings;
 }
 
 }  // namespace
@@ -33,13 +33,29 @@ PagePublisher::PagePublisher(form::Controller& c, record::RunRecord& record, Pag
 
 PagePublisher::~PagePublisher() {
   attached_ = false;
+  if (background_) background_->forget(background_listener_);
   record_.unsubscribe(*this);
+}
+
+void PagePublisher::follow_background(chart::BackgroundChoice& choice) {
+  if (background_) background_->forget(background_listener_);
+  background_ = &choice;
+  // Chosen in the plot's window, on the controller's thread: the viewers
+  // learn of it at once, not at the next cycle (there may be none).
+  background_listener_ = choice.listen([this] {
+    try {
+      publish_now();
+    } catch (const std::exception&) {
+    }
+  });
 }
 
 void PagePublisher::publish_now() {
   auto snapshot = std::make_shared<PageSnapshot>(
       take_page_snapshot(c_, run_, status_line_ ? status_line_(c_) : std::string(),
                          last_ ? last_->settings : nullptr));
+  if (background_)
+    if (const auto behind = background_->current()) snapshot->background = behind->label;
   if (last_ && same_view(*last_, *snapshot)) return;
   snapshot->sequence = ++sequence_;
   snapshot->wall = wall_.now();

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "chart/background_choice.h"
 #include "form/controller.h"
 #include "record/run_listener.h"
 #include "record/run_record.h"
@@ -28,6 +29,9 @@ class PagePublisher : public record::RunListener {
 
   // A snapshot now (the program's start, before any event).
   void publish_now();
+  // Names the run behind the plot in each snapshot, and takes one whenever
+  // it changes. `choice` must outlive this.
+  void follow_background(chart::BackgroundChoice& choice);
 
   void run_started(const std::vector<std::string>& settings) override;
   void sample_taken(const record::Sample& sample) override;
@@ -44,6 +48,8 @@ class PagePublisher : public record::RunListener {
   RunProgress run_;
   std::shared_ptr<const PageSnapshot> last_;
   std::uint64_t sequence_ = 0;
+  chart::BackgroundChoice* background_ = nullptr;
+  std::size_t background_listener_ = 0;
   bool attached_ = true;
 };
 

@@ -64,6 +64,9 @@ struct PageSnapshot {
   long long cycles = 0;           // the cycles of that run
   bool run_seen = false;          // whether a run was started since the program started
   std::string record_file;        // the run's record, relative to the working folder
+  // The legend of the past run drawn behind the plot ("Фон: …"); empty
+  // while none is.
+  std::string background;
   // The settings file's lines as the controls hold them now.
   std::shared_ptr<const std::vector<std::string>> settings;
 };

@@ -92,6 +92,8 @@ std::string state_json(const PageSnapshot& s) {
                                   ",\"text\":" + json_quote(s.cooldown_line) + '}'
                             : std::string("null");
   out += ",\"port_status\":" + json_quote(s.port_status);
+  out +=
+      ",\"background\":" + (s.background.empty() ? std::string("null") : json_quote(s.background));
   out += ",\"run\":{\"seen\":" + std::string(s.run_seen ? "true" : "false") +
          ",\"time_ms\":" + std::to_string(s.run_time) + ",\"cycles\":" + std::to_string(s.cycles) +
          ",\"record\":" + json_quote(s.record_file) + "}}";

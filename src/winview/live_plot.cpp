@@ -9,8 +9,12 @@ namespace {
 thread_local LivePlot* keyed = nullptr;
 }  // namespace
 
-LivePlot::LivePlot(record::RunRecord& record, HWND main_window)
+LivePlot::LivePlot(record::RunRecord& record, HWND main_window, chart::BackgroundChoice* background)
     : record_(record), main_(main_window) {
+  window_.set_live(true);
+  if (background) window_.share_background(*background);
+  // Asked when needed: the record's file is made after the run's start is told.
+  window_.set_under_way([this] { return running_ ? record_.file() : std::filesystem::path(); });
   record_.subscribe(*this);
   // A hook on this thread's keyboard input sees F9 whichever of the main
   // window's controls has the focus, without the main window's message
@@ -44,6 +48,7 @@ LRESULT CALLBACK LivePlot::keyboard(int code, WPARAM key, LPARAM flags) {
 
 void LivePlot::run_started(const std::vector<std::string>& settings) {
   window_.model().start(settings);
+  running_ = true;
   window_.refresh();
 }
 
@@ -56,6 +61,7 @@ void LivePlot::sample_taken(const record::Sample& sample) {
 
 void LivePlot::run_stopped() {
   window_.model().stop();
+  running_ = false;
   window_.refresh();
 }
 

@@ -3,10 +3,13 @@
 // program's run record and draws what the record takes, never the window's
 // labels. The record is the program's; the plot only subscribes to it, so
 // runs are recorded whether or not a plot is shown. F9 in the main window
-// shows the plot again after the operator closed it.
+// shows the plot again after the operator closed it. "Фон…" puts a past run
+// behind the one under way, the last finished run offered first; the web
+// page's plot shows the same run behind.
 #include <string>
 #include <vector>
 
+#include "chart/background_choice.h"
 #include "record/run_listener.h"
 #include "record/run_record.h"
 #include "winview/plot_window.h"
@@ -20,7 +23,10 @@ class LivePlot final : private record::RunListener {
   // places it beside the main window shows it. F9 while `main_window` (or a
   // control in it) has the keyboard shows it again; one live plot a thread
   // watches F9.
-  LivePlot(record::RunRecord& record, HWND main_window);
+  // `background`, when given, holds the run behind for every picture of
+  // this plot; it must outlive this.
+  LivePlot(record::RunRecord& record, HWND main_window,
+           chart::BackgroundChoice* background = nullptr);
   LivePlot(const LivePlot&) = delete;
   LivePlot& operator=(const LivePlot&) = delete;
   ~LivePlot();
@@ -39,6 +45,7 @@ class LivePlot final : private record::RunListener {
   PlotWindow window_;
   HWND main_;
   HHOOK hook_ = nullptr;
+  bool running_ = false;
 };
 
 }  // namespace kolvar::winview

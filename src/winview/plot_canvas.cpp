@@ -25,6 +25,12 @@ void PlotCanvas::follow() {
   data_changed();
 }
 
+void PlotCanvas::set_background(std::shared_ptr<const chart::BackgroundRun> behind) {
+  behind_ = std::move(behind);
+  navigation_.set_background(behind_ ? &behind_->model : nullptr);
+  data_changed();
+}
+
 chart::Size PlotCanvas::logical_size() const {
   RECT r{};
   GetClientRect(hwnd(), &r);
@@ -38,7 +44,7 @@ chart::Scene PlotCanvas::scene() const {
   chart::Scene scene;
   {
     const GdiMeasure measure(screen);
-    scene = chart::make_scene(model_, span(), logical_size(), measure);
+    scene = chart::make_scene(model_, span(), logical_size(), measure, behind_.get());
   }
   ReleaseDC(hwnd(), screen);
   return scene;
@@ -61,7 +67,8 @@ void PlotCanvas::paint() {
     const double scale = scale_of(hwnd());
     {
       const GdiMeasure measure(buffer_dc_);
-      paint_scene(buffer_dc_, chart::make_scene(model_, span(), logical_size(), measure), scale);
+      paint_scene(buffer_dc_,
+                  chart::make_scene(model_, span(), logical_size(), measure, behind_.get()), scale);
     }
     BitBlt(dc, 0, 0, r.right, r.bottom, buffer_dc_, 0, 0, SRCCOPY);
   }

@@ -3,7 +3,9 @@
 // buffer, so it never flickers; the mouse moves through its time as
 // chart/plot_navigation.h has it.
 #include <functional>
+#include <memory>
 
+#include "chart/background_run.h"
 #include "chart/plot_model.h"
 #include "chart/plot_navigation.h"
 #include "chart/scene.h"
@@ -21,6 +23,8 @@ class PlotCanvas final : public WindowObject {
   // The model holds other data: the plot is painted anew when the window
   // is next idle, once however many samples came meanwhile.
   void data_changed() { InvalidateRect(hwnd(), nullptr, FALSE); }
+  // A past run drawn faded behind (none: nothing); kept while it is drawn.
+  void set_background(std::shared_ptr<const chart::BackgroundRun> behind);
   chart::Span span() const { return navigation_.span(); }
   chart::TimeWindow& time() { return navigation_.time(); }
   void follow();
@@ -42,6 +46,7 @@ class PlotCanvas final : public WindowObject {
   void paint();
 
   const chart::PlotModel& model_;
+  std::shared_ptr<const chart::BackgroundRun> behind_;
   chart::PlotNavigation navigation_{model_};
   // The buffer the plot is painted into, kept while the size holds.
   HDC buffer_dc_ = nullptr;

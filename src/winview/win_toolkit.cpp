@@ -29,8 +29,9 @@ std::unique_ptr<platform::QuitRequests> take_quit_requests(const char* program) 
 WinToolkit::WinToolkit(Desktop& desktop, Companions& beside, const char* program)
     : desktop_(desktop), beside_(beside), program_(program) {}
 
-std::shared_ptr<void> WinToolkit::show_live_plot(record::RunRecord& record) {
-  auto plot = std::make_shared<LivePlot>(record, desktop_.window().hwnd());
+std::shared_ptr<void> WinToolkit::show_live_plot(record::RunRecord& record,
+                                                 chart::BackgroundChoice& background) {
+  auto plot = std::make_shared<LivePlot>(record, desktop_.window().hwnd(), &background);
   beside_.add(plot->window().hwnd());
   return plot;
 }

@@ -21,7 +21,8 @@ class WinToolkit : public launch::Toolkit {
 
   desk::Desktop& desktop() override { return desktop_; }
   void post(std::function<void()> work) override { inbox_.post(std::move(work)); }
-  std::shared_ptr<void> show_live_plot(record::RunRecord& record) override;
+  std::shared_ptr<void> show_live_plot(record::RunRecord& record,
+                                       chart::BackgroundChoice& background) override;
   void edit_note(journal::NoteBook& notes) override;
   // The editor of the note, once "Журнал…" was clicked.
   NoteWindow* note_window() { return note_.get(); }

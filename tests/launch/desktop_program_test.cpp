@@ -20,7 +20,7 @@ struct NotingToolkit : Toolkit {
   explicit NotingToolkit(desk::Desktop& d) : d(d) {}
   desk::Desktop& desktop() override { return d; }
   void post(std::function<void()> work) override { posted.push_back(std::move(work)); }
-  std::shared_ptr<void> show_live_plot(record::RunRecord&) override {
+  std::shared_ptr<void> show_live_plot(record::RunRecord&, chart::BackgroundChoice&) override {
     auto plot = std::make_shared<int>(0);
     plot_kept = plot;
     return plot;

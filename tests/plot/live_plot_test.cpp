@@ -6,13 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 #include <QTest>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <vector>
 
 #include "chart/record_reader.h"
+#include "chart/role_style.h"
+#include "journal/run_table_model.h"
 #include "platform/time/wall_clock.h"
+#include "plot/plot_painter.h"
 #include "settings/save.h"
 #include "support/temp_folder.h"
 #include "ui/headless.h"
@@ -37,7 +44,9 @@ class LivePlotRig {
   platform::FollowingWallClock wall{h.clock, platform::LocalTime{}};
   record::RunRecord record{c(), wall, {.durable = false}};
   QWidget main;
-  std::optional<LivePlot> live{std::in_place, record, &main};
+  // Held for the plot as the program holds it, the web page reading it too.
+  chart::BackgroundChoice behind;
+  std::optional<LivePlot> live{std::in_place, record, &main, &behind};
 };
 
 TEST(LivePlot, DrawsEachRunFromItsStartToItsStop) {
@@ -100,6 +109,85 @@ TEST(LivePlot, LeavesTheRecordItFollowedWhenItGoesAndTheRecordGoesOn) {
   rig.click("Start_sys_button");
   rig.h.advance(2000);
   EXPECT_EQ(rig.live->window().model().points().points(), 1u);
+}
+
+// Pixels near a faded role colour in the plot's area right of x = `from`
+// (the painter smooths its lines, so few are exactly that colour).
+int faded_right_of(const QImage& image, int from) {
+  const QRect area = plot_area(image.size());
+  int count = 0;
+  for (int x = std::max(from, area.left() + 2); x < area.right() - 2; ++x)
+    for (int y = area.top() + 2; y < area.bottom() - 2; ++y) {
+      const QColor c = image.pixelColor(x, y);
+      for (std::size_t role = 0; role < 4; ++role) {
+        const chart::Colour pale = chart::faded(chart::role_colour(role));
+        count += std::abs(c.red() - pale.red) + std::abs(c.green() - pale.green) +
+                     std::abs(c.blue() - pale.blue) <
+                 30;
+      }
+    }
+  return count;
+}
+
+TEST(LivePlot, PutsTheLastFinishedRunBehindTheOneUnderWayAndTakesItAway) {
+  LivePlotRig rig;
+  PlotWindow& window = rig.live->window();
+  window.resize(900, 520);
+  rig.live->show();
+  std::vector<QString> offered;
+  QString answer;  // what the operator picks; empty: the chooser cancelled
+  window.set_record_chooser([&](const QString& first) {
+    offered.push_back(first);
+    return answer;
+  });
+
+  window.background_action().trigger();
+  ASSERT_EQ(offered.size(), 1u);
+  EXPECT_TRUE(offered.back().isEmpty()) << "no run yet: nothing to offer";
+
+  rig.click("Start_sys_button");
+  rig.h.advance(300'000);
+  rig.click("Stop_sys_button");
+  const std::filesystem::path past = rig.record.file();
+  rig.h.advance(5000);
+  window.background_action().trigger();
+  EXPECT_TRUE(journal::same_record(offered.back().toStdU16String(), past))
+      << "between runs the one just finished, to set up the next against it";
+
+  rig.click("Start_sys_button");
+  rig.h.advance(4000);
+  ASSERT_FALSE(journal::same_record(rig.record.file(), past));
+  answer = QString::fromStdU16String(past.u16string());
+  window.background_action().trigger();
+  EXPECT_TRUE(journal::same_record(offered.back().toStdU16String(), past))
+      << "the run under way is never offered";
+  ASSERT_TRUE(window.background());
+  EXPECT_EQ(window.background()->label.rfind("Фон: " + past.filename().string(), 0), 0u);
+  EXPECT_EQ(rig.behind.current(), window.background()) << "the page reads the same choice";
+  EXPECT_TRUE(window.no_background_action().isEnabled());
+
+  // Past today's end only the run behind is drawn, faded.
+  const chart::Span span = window.plot().span();
+  // The log never changes: the stalled logger ends the past run, still the
+  // longer of the two.
+  const platform::Millis past_ends = window.background()->model.points().last_time();
+  ASSERT_GT(past_ends, 12'000);
+  ASSERT_GE(span.to, past_ends) << "the axis reaches to the longer run's end";
+  const QImage picture = window.plot().grab().toImage();
+  const QRect area = plot_area(picture.size());
+  const platform::Millis today = window.model().points().last_time();
+  const int today_ends =
+      area.left() + static_cast<int>((today - span.from) * area.width() / span.width());
+  EXPECT_GT(faded_right_of(picture, today_ends + 4), 10);
+
+  answer.clear();
+  window.background_action().trigger();
+  EXPECT_TRUE(rig.behind.current()) << "a choice cancelled keeps the run behind";
+  window.no_background_action().trigger();
+  EXPECT_FALSE(rig.behind.current());
+  EXPECT_FALSE(window.background());
+  EXPECT_FALSE(window.no_background_action().isEnabled());
+  EXPECT_EQ(faded_right_of(window.plot().grab().toImage(), today_ends + 4), 0);
 }
 
 }  // namespace

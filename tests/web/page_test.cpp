@@ -2,6 +2,9 @@
 // its JSON, the plot handed over, and the remote stop on the controller.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "chart/role_style.h"
 #include "core/start_warnings.h"
 #include "form/names.h"
 #include "record/record_rig.h"
@@ -168,6 +171,49 @@ TEST(PageHub, ThePlotFollowsTheRunOnTheServersSide) {
   EXPECT_NE(svg.find("width=\"400\" height=\"300\""), std::string::npos);
   EXPECT_NE(svg.find("<path"), std::string::npos);
   EXPECT_EQ(svg.find("<script"), std::string::npos);
+}
+
+// "#rrggbb", as the SVG writes a colour.
+std::string hex(chart::Colour c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", unsigned{c.red}, unsigned{c.green},
+                unsigned{c.blue});
+  return text;
+}
+
+TEST(PageHub, ThePlotCarriesTheRunBehindTheWindowsAndTheStateNamesIt) {
+  // The choice outlives the page, as the program holds it.
+  chart::BackgroundChoice choice;
+  {
+    PageRig rig;
+    rig.hub.show_background(&choice);
+    rig.publisher.follow_background(choice);
+    rig.click("Start_sys_button");
+    for (int i = 0; i < 3; ++i) rig.advance(2000);
+    const std::string faded = hex(chart::faded(chart::role_colour(0)));
+    EXPECT_EQ(rig.hub.plot_svg({600, 300}).find("Фон: "), std::string::npos);
+    EXPECT_EQ(rig.latest()->background, "");
+    EXPECT_NE(state_json(*rig.latest()).find("\"background\":null"), std::string::npos);
+
+    const auto before = rig.latest()->sequence;
+    choice.set(std::make_shared<const chart::BackgroundRun>(chart::load_background(
+        std::filesystem::path(KOLVAR_TEST_DIR) / "chart/data/short_run.csv")));
+    ASSERT_GT(rig.latest()->sequence, before) << "the viewers learn of it at once";
+    EXPECT_EQ(rig.latest()->background, choice.current()->label);
+    EXPECT_NE(state_json(*rig.latest()).find("\"background\":\"Фон: short_run.csv"),
+              std::string::npos);
+    const std::string svg = rig.hub.plot_svg({600, 300});
+    EXPECT_NE(svg.find(">Фон: short_run.csv"), std::string::npos) << "its legend";
+    EXPECT_NE(svg.find("stroke=\"" + faded + "\""), std::string::npos) << "its faded curve";
+
+    choice.clear();
+    EXPECT_EQ(rig.latest()->background, "");
+    const std::string plain = rig.hub.plot_svg({600, 300});
+    EXPECT_EQ(plain.find("Фон: "), std::string::npos);
+    EXPECT_EQ(plain.find("stroke=\"" + faded + "\""), std::string::npos);
+  }
+  // The page went first: choosing now tells no one that is gone.
+  choice.set(std::make_shared<const chart::BackgroundRun>());
 }
 
 TEST(StateJson, TheTextsAsTheWindowShowsThem) {

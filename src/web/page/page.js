@@ -17,6 +17,7 @@
   let lastSeen = null;     // when the last state arrived
   let lastSequence = -1;
   let plotAsked = 0;       // when the plot was last asked for
+  let plotBehind = '';     // the legend of the run behind it then
   let stream = null;
   let events = 0;
 
@@ -96,7 +97,13 @@
       .map((r, i) => (r.read_error ? 'T' + (i + 1) : '')).filter((t) => t).join(' ');
     document.body.dataset.warnings = (s.warnings || []).join('\n');
     document.body.dataset.cooldown = s.cooldown ? String(s.cooldown.minutes_left) : '';
-    if (Date.now() - plotAsked > 5000 || s.stopped) askPlot(s.sequence);
+    // A run put behind the plot, or taken away, shows at once.
+    const behind = s.background || '';
+    document.body.dataset.background = behind;
+    if (Date.now() - plotAsked > 5000 || s.stopped || behind !== plotBehind) {
+      plotBehind = behind;
+      askPlot(s.sequence);
+    }
   }
 
   function askPlot(sequence) {
