@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const logger::ColumnReading& reading : logger::parse_serial_line(line, ids)) {
       fuzz::require(reading.column >= 1 && reading.column <= logger::kColumns,
                     "a reading's column is one of the log's", line);
-      const std::string text = logger::temperature_text(reading.millidegrees);
+      if (!reading.millidegrees) continue;
+      const std::string text = logger::temperature_text(*reading.millidegrees);
       fuzz::require(logger::parse_millidegrees(text) == reading.millidegrees,
                     "a reading written reads back", text);
     }

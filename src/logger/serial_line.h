@@ -9,7 +9,14 @@
 // does a pair whose ID has no column or whose value is no number: nothing
 // on such a line harms the log. IDs are compared without regard to case,
 // as boards print ROM codes in either.
+//
+// In a row, a board that cannot read a sensor leaves its field empty
+// between two commas or semicolons ("23.1,,80.1"). That column is a
+// failed read, never the next field's value moved up into it: a row that
+// closed up its gaps would put one place's temperature under another's
+// name. Only blanks alone may run together, as boards pad columns with them.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +26,8 @@
 namespace kolvar::logger {
 
 struct ColumnReading {
-  int column = 0;  // 1 to kColumns
-  int millidegrees = 0;
+  int column = 0;                   // 1 to kColumns
+  std::optional<int> millidegrees;  // none: the board could not read it
   bool operator==(const ColumnReading&) const = default;
 };
 

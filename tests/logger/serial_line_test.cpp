@@ -50,8 +50,18 @@ TEST(SerialLine, NumbersFillColumnsInOrder) {
   const std::array<std::string, kColumns> none;
   EXPECT_EQ(parse_serial_line("23.125 78.4\t80.1", none),
             (Readings{{1, 23125}, {2, 78400}, {3, 80100}}));
-  EXPECT_EQ(parse_serial_line("23.1,78.4;;80.1, ", none),
-            (Readings{{1, 23100}, {2, 78400}, {3, 80100}}));
+  EXPECT_EQ(parse_serial_line("23.1, 78.4 ;80.1, ", none),
+            (Readings{{1, 23100}, {2, 78400}, {3, 80100}}))
+      << "blanks around a field, one separator at the end";
+  EXPECT_EQ(parse_serial_line("  23.1    78.4\t\t", none), (Readings{{1, 23100}, {2, 78400}}))
+      << "blanks and tabs that pad columns";
+  // A sensor the board could not read keeps its place as a failed read: the
+  // next one's value never moves up under its name.
+  EXPECT_EQ(parse_serial_line("23.1,,80.1", none),
+            (Readings{{1, 23100}, {2, std::nullopt}, {3, 80100}}));
+  EXPECT_EQ(parse_serial_line(";78.4;\t;80.1", none),
+            (Readings{{1, std::nullopt}, {2, 78400}, {3, std::nullopt}, {4, 80100}}));
+  EXPECT_EQ(parse_serial_line(", ,;", none), Readings{}) << "no number: no row";
   EXPECT_EQ(parse_serial_line("1 2 3 4 5 6 7", none).size(), 5u) << "columns beyond the fifth";
   // A sensor that does not answer still takes its place in the row.
   EXPECT_EQ(parse_serial_line("-127.00 20", none), (Readings{{1, -127000}, {2, 20000}}));
