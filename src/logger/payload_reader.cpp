@@ -25,6 +25,14 @@ std::optional<int> payload_millidegrees(std::string_view payload, std::string_vi
   // Without exceptions: a payload that is not JSON is a discarded value.
   const nlohmann::json document = nlohmann::json::parse(payload, nullptr, false);
   if (document.is_discarded()) return std::nullopt;
+  // A board set to Fahrenheit says so beside its readings; its 80 would
+  // pass for a hot cooler and its 68 for a warm one, so it gives nothing.
+  if (document.is_object()) {
+    const auto unit = document.find("TempUnit");
+    if (unit != document.end() &&
+        !(unit->is_string() && unit->get_ref<const std::string&>() == "C"))
+      return std::nullopt;
+  }
   const nlohmann::json* at = &document;
   while (true) {
     const std::size_t dot = path.find('.');

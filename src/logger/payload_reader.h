@@ -3,7 +3,8 @@
 // ("23.125", ESPHome's state topics) or JSON holding it, found by a path of
 // keys separated by dots ("DS18B20-1.Temperature" in Tasmota's SENSOR
 // message). Any payload is safe to hand over; one without a number where
-// the path points gives none.
+// the path points gives none, and so does JSON whose "TempUnit" is other
+// than "C".
 #include <optional>
 #include <string_view>
 

@@ -117,6 +117,10 @@ TEST(Payload, ANumberOrTheNumberAtAPathInJson) {
                            "Time.x", "DS18B20-1.Temperature.x"}) {
     EXPECT_EQ(payload_millidegrees(tasmota, path), std::nullopt) << path;
   }
+  std::string fahrenheit = tasmota;
+  fahrenheit.replace(fahrenheit.find(R"("TempUnit":"C")"), 14, R"("TempUnit":"F")");
+  EXPECT_EQ(payload_millidegrees(fahrenheit, "DS18B20-1.Temperature"), std::nullopt)
+      << "a reading in Fahrenheit is never taken for Celsius";
   for (const char* bad : {"", "{", "[1,2]", "{\"a\":1e999}", "{\"a\":null}", "{\"a\":true}"}) {
     EXPECT_EQ(payload_millidegrees(bad, "a"), std::nullopt) << bad;
   }
