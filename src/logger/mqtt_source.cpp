@@ -59,14 +59,14 @@ void MqttSource::take(ColumnBoard& board, platform::Millis now, int /*wait_ms*/)
     const std::lock_guard lock(inbox_->mutex);
     received.swap(inbox_->messages);
   }
-  for (const platform::MqttMessage& message : received) {
-    for (const TopicColumn& mapping : topics_) {
-      if (mapping.topic != message.topic) continue;
-      const std::optional<int> value = payload_millidegrees(message.payload, mapping.path);
-      // A payload without a number (ESPHome's "nan" for a sensor that fell
-      // off) is no reading: the column ages into a blank.
-      if (value) board.report(mapping.column, value, now);
-    }
+  for (const platform::MqttMessage& message : received) take_message(board, topics_, message, now);
+}
+
+void take_message(ColumnBoard& board, const std::vector<TopicColumn>& topics,
+                  const platform::MqttMessage& message, platform::Millis now) {
+  for (const TopicColumn& mapping : topics) {
+    if (mapping.topic != message.topic) continue;
+    board.report(mapping.column, payload_millidegrees(message.payload, mapping.path), now);
   }
 }
 

@@ -25,6 +25,14 @@ inline constexpr platform::Millis kBrokerPatienceMs = 5000;
 // Messages waiting beyond this many are dropped: the loop is stuck.
 inline constexpr std::size_t kMostWaitingMessages = 1000;
 
+// Puts what `message` says into the board for each column its topic feeds.
+// A payload without a number there (ESPHome's "nan" for a sensor that fell
+// off, Tasmota's message without that sensor) is a failed read at once:
+// the board tells the sensor gave nothing, rather than showing its last
+// value until the timeout.
+void take_message(ColumnBoard& board, const std::vector<TopicColumn>& topics,
+                  const platform::MqttMessage& message, platform::Millis now);
+
 class MqttSource : public Source {
  public:
   // Starts connecting. Throws UsageError when the connection cannot even be
