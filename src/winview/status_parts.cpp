@@ -25,6 +25,11 @@ void StatusParts::place(HFONT font, int padding) {
     if (part) shown.push_back(&*part);
   RECT line;
   GetClientRect(bar_, &line);
+  // Besides its text, a part holds its frame and the gap to the next one,
+  // which the bar itself keeps.
+  int borders[3] = {0, 0, 0};
+  SendMessageW(bar_, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+  const int frame = 2 * GetSystemMetrics(SM_CXEDGE) + 2 * borders[0] + borders[2];
   std::vector<int> widths;
   if (HDC dc = GetDC(bar_)) {
     const HGDIOBJ was = font ? SelectObject(dc, font) : nullptr;
@@ -32,7 +37,7 @@ void StatusParts::place(HFONT font, int padding) {
       const std::wstring text = wide(part->text);
       SIZE size{};
       GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-      widths.push_back(size.cx + padding);
+      widths.push_back(size.cx + padding + frame);
     }
     if (was) SelectObject(dc, was);
     ReleaseDC(bar_, dc);
