@@ -192,7 +192,7 @@ Config parse_config(std::string_view text, const fs::path& file) {
 Config read_config(const fs::path& file) {
   // A few lines a sensor: anything near this is not a configuration, and a
   // FIFO or a link to a device must not hang or fill the logger.
-  constexpr std::uint64_t kMostBytes = 64 * 1024;
+  constexpr std::uint64_t kMostBytes = 64U * 1024U;
   std::string text;
   try {
     text = platform::read_small_file(file, kMostBytes);
