@@ -24,12 +24,7 @@ std::string HttpChannel::send(const Letter& letter, const platform::TimeLeft& le
 
 std::unique_ptr<MqttChannel> MqttChannel::open(const MqttTarget& target, const std::string& name,
                                                std::string& error) {
-  platform::MqttConnection connection;
-  connection.host = target.host;
-  connection.port = target.port;
-  connection.user = target.user;
-  connection.password = target.password;
-  connection.tls = target.tls;
+  platform::MqttConnection connection = platform::connection_to(target);
   connection.client_id = "kolvar-" + name + "-" + std::to_string(platform::current_process_id());
   connection.will = mqtt_availability(name, false);
   connection.birth = discovery_messages(name);

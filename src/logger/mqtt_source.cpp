@@ -12,12 +12,7 @@ namespace kolvar::logger {
 MqttSource::MqttSource(const platform::MqttTarget& target, std::vector<TopicColumn> topics,
                        std::ostream& messages)
     : topics_(std::move(topics)), messages_(messages), shown_(platform::shown_mqtt(target)) {
-  platform::MqttConnection connection;
-  connection.host = target.host;
-  connection.port = target.port;
-  connection.user = target.user;
-  connection.password = target.password;
-  connection.tls = target.tls;
+  platform::MqttConnection connection = platform::connection_to(target);
   for (const TopicColumn& mapping : topics_) {
     if (std::find(connection.subscriptions.begin(), connection.subscriptions.end(),
                   mapping.topic) == connection.subscriptions.end()) {

@@ -8,7 +8,6 @@
 #include <exception>
 
 #include "chart/record_file.h"
-#include "journal/run_table_model.h"
 #include "plot/plot_export.h"
 #include "plot/run_journal_dialog.h"
 
@@ -80,13 +79,12 @@ QString PlotWindow::open_record(const QString& file) {
   chart::PlotModel loaded;
   chart::LoadedRecord how;
   try {
-    how = chart::load_record(std::filesystem::path(file.toStdU16String()), loaded);
+    how = chart::load_record(std_path(file), loaded);
   } catch (const std::exception& e) {
     return QString::fromStdString(e.what());
   }
   model_ = std::move(loaded);
-  shown_record_ = std_path(file);
-  if (shown_record_.has_parent_path()) runs_folder_ = shown_record_.parent_path();
+  runs_.show(std_path(file));
   plot_->time().whole_run();
   follow_->setChecked(true);
   setWindowTitle(kTitle + QStringLiteral(" — ") + QFileInfo(file).fileName());
@@ -99,49 +97,31 @@ QString PlotWindow::open_record(const QString& file) {
 }
 
 QString PlotWindow::open_background(const QString& file) {
-  try {
-    background_->set(
-        std::make_shared<const chart::BackgroundRun>(chart::load_background(std_path(file))));
-  } catch (const std::exception& e) {
-    return QString::fromStdString(e.what());
-  }
+  if (const std::string error = runs_.open_background(std_path(file)); !error.empty())
+    return QString::fromStdString(error);
   background_changed();
   return {};
 }
 
 void PlotWindow::clear_background() {
-  background_->clear();
+  runs_.clear_background();
   background_changed();
 }
 
 void PlotWindow::share_background(chart::BackgroundChoice& choice) {
-  background_ = &choice;
+  runs_.share_background(choice);
   background_changed();
 }
 
 void PlotWindow::background_changed() {
-  const auto behind = background_->current();
+  const auto behind = runs_.background();
   no_background_->setEnabled(behind != nullptr);
   plot_->set_background(behind);
   refresh();
 }
 
-std::filesystem::path PlotWindow::own_record() {
-  std::filesystem::path own = under_way_ ? under_way_() : std::filesystem::path();
-  if (own.empty()) own = shown_record_;
-  if (own.has_parent_path()) runs_folder_ = own.parent_path();
-  return own;
-}
-
 QString PlotWindow::offered_background() {
-  try {
-    const std::filesystem::path own = own_record();
-    const auto table = journal::RunTableModel::of_folder(runs_folder_);
-    if (const auto row = table.last_finished(own)) return qt_path(table.record(*row));
-  } catch (const std::exception&) {
-    // No folder of runs yet: nothing to offer, the dialog opens where it may.
-  }
-  return {};
+  return qt_path(runs_.offered_background());
 }
 
 void PlotWindow::choose_background() {
@@ -162,8 +142,7 @@ RunJournalDialog& PlotWindow::show_journal() {
                              QStringLiteral("Не удалось открыть «%1»: %2").arg(file, error));
     });
   }
-  own_record();
-  journal_dialog_->list(runs_folder_);
+  journal_dialog_->list(runs_.folder_to_list());
   journal_dialog_->show();
   journal_dialog_->raise();
   journal_dialog_->activateWindow();
@@ -171,7 +150,7 @@ RunJournalDialog& PlotWindow::show_journal() {
 }
 
 QString PlotWindow::save_picture(const QString& file) {
-  const auto shown_behind = background_->current();
+  const auto shown_behind = runs_.background();
   const chart::BackgroundRun* behind = shown_behind.get();
   const QSize size = plot_->size().expandedTo(QSize(320, 200));
   return file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
@@ -181,7 +160,7 @@ QString PlotWindow::save_picture(const QString& file) {
 
 void PlotWindow::choose_record() {
   const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть запись хода"),
-                                                    qt_path(runs_folder_), kRecords);
+                                                    qt_path(runs_.runs_folder()), kRecords);
   if (!file.isEmpty()) show_record(file);
 }
 

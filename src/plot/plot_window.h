@@ -13,6 +13,7 @@
 #include "chart/background_choice.h"
 #include "chart/background_run.h"
 #include "chart/plot_model.h"
+#include "journal/plot_runs.h"
 #include "plot/plot_widget.h"
 
 namespace kolvar::plot {
@@ -44,12 +45,12 @@ class PlotWindow : public QMainWindow {
   // written (empty between runs): never offered as its own background, and
   // its folder is the one whose runs are listed.
   void set_under_way(std::function<std::filesystem::path()> record) {
-    under_way_ = std::move(record);
+    runs_.set_under_way(std::move(record));
   }
   // Where the table of runs and the background's chooser look: the folder
   // of the record shown ("runs" until one is).
-  const std::filesystem::path& runs_folder() const { return runs_folder_; }
-  void set_runs_folder(std::filesystem::path folder) { runs_folder_ = std::move(folder); }
+  const std::filesystem::path& runs_folder() const { return runs_.runs_folder(); }
+  void set_runs_folder(std::filesystem::path folder) { runs_.set_runs_folder(std::move(folder)); }
 
   // Shows a past run's record; on failure the window keeps what it showed
   // and the reason is returned.
@@ -65,7 +66,7 @@ class PlotWindow : public QMainWindow {
   // window keeps what it showed and the reason is returned.
   QString open_background(const QString& file);
   void clear_background();
-  std::shared_ptr<const chart::BackgroundRun> background() const { return background_->current(); }
+  std::shared_ptr<const chart::BackgroundRun> background() const { return runs_.background(); }
   // What "Фон…" offers first: the newest run of the folder other than the
   // one shown (a past record opened, or the run under way); empty when there
   // is none.
@@ -84,16 +85,9 @@ class PlotWindow : public QMainWindow {
   void choose_record();
   void choose_picture(const QString& filter, const QString& ending);
   void background_changed();
-  // The record not to offer as a background, the runs folder set by it.
-  std::filesystem::path own_record();
 
   chart::PlotModel model_;
-  chart::BackgroundChoice own_background_;
-  chart::BackgroundChoice* background_ = &own_background_;
-  std::filesystem::path runs_folder_ = "runs";
-  // A past record shown here; never offered as its own background.
-  std::filesystem::path shown_record_;
-  std::function<std::filesystem::path()> under_way_;
+  journal::PlotRuns runs_;
   RecordChooser chooser_;
   QPointer<RunJournalDialog> journal_dialog_;
   PlotWidget* plot_;

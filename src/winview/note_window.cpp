@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "winview/centred_window.h"
 #include "winview/win_text.h"
 
 namespace kolvar::winview {
@@ -47,23 +48,9 @@ NoteWindow::NoteWindow(HWND owner, journal::NoteBook& notes) : notes_(notes), pa
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   RECT outer{0, 0, px(kInnerWidth, scale), px(kInnerHeight, scale)};
   AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  // Over the middle of the main window, whole on its screen.
-  RECT around;
-  GetWindowRect(owner, &around);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& room = monitor.rcWork;
-  const int left =
-      std::clamp(static_cast<int>((around.left + around.right - width) / 2),
-                 static_cast<int>(room.left), std::max<int>(room.left, room.right - width));
-  const int top =
-      std::clamp(static_cast<int>((around.top + around.bottom - height) / 2),
-                 static_cast<int>(room.top), std::max<int>(room.top, room.bottom - height));
   create(L"KolvarNote", wide(page_.title).c_str(), style, WS_EX_DLGMODALFRAME, owner,
-         {left, top, left + width, top + height}, GetSysColorBrush(COLOR_BTNFACE));
+         centred_over(owner, outer.right - outer.left, outer.bottom - outer.top),
+         GetSysColorBrush(COLOR_BTNFACE));
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const auto child = [&](DWORD ex, const wchar_t* kind, const std::wstring& text, DWORD child_style,
                          int x, int y, int w, int h, int id) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "chart/background_run.h"
 #include "chart/record_file.h"
 #include "winview/beside_window.h"
 #include "winview/win_text.h"
@@ -70,7 +69,7 @@ PlotWindow::PlotWindow() {
     };
     std::wstring file = offered.empty() ? std::wstring() : whole(offered);
     file.resize(std::max<std::size_t>(file.size() + 1, MAX_PATH * 4), L'\0');
-    const std::wstring folder = whole(runs_folder_);
+    const std::wstring folder = whole(runs_.runs_folder());
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = hwnd();
@@ -174,8 +173,7 @@ std::string PlotWindow::open_record(const std::filesystem::path& file) {
     return e.what();
   }
   model_ = std::move(loaded);
-  shown_record_ = file;
-  if (file.has_parent_path()) runs_folder_ = file.parent_path();
+  runs_.show(file);
   canvas_->time().whole_run();
   canvas_->follow();
   SetWindowTextW(hwnd(), (L"График — " + file.filename().wstring() + L" — Kolvar").c_str());
@@ -207,47 +205,25 @@ void PlotWindow::tell_failure(const std::filesystem::path& file, const std::stri
 }
 
 void PlotWindow::share_background(chart::BackgroundChoice& choice) {
-  background_ = &choice;
+  runs_.share_background(choice);
   background_changed();
 }
 
 std::string PlotWindow::open_background(const std::filesystem::path& file) {
-  try {
-    background_->set(std::make_shared<const chart::BackgroundRun>(chart::load_background(file)));
-  } catch (const std::exception& e) {
-    return e.what();
-  }
+  if (std::string error = runs_.open_background(file); !error.empty()) return error;
   background_changed();
   return {};
 }
 
 void PlotWindow::clear_background() {
-  background_->clear();
+  runs_.clear_background();
   background_changed();
 }
 
 void PlotWindow::background_changed() {
-  const auto behind = background_->current();
+  const auto behind = runs_.background();
   EnableWindow(no_background_, behind != nullptr);
   canvas_->set_background(behind);
-}
-
-std::filesystem::path PlotWindow::own_record() {
-  std::filesystem::path own = under_way_ ? under_way_() : std::filesystem::path();
-  if (own.empty()) own = shown_record_;
-  if (own.has_parent_path()) runs_folder_ = own.parent_path();
-  return own;
-}
-
-std::filesystem::path PlotWindow::offered_background() {
-  try {
-    const std::filesystem::path own = own_record();
-    const auto table = journal::RunTableModel::of_folder(runs_folder_);
-    if (const auto row = table.last_finished(own)) return table.record(*row);
-  } catch (const std::exception&) {
-    // No folder of runs yet: nothing to offer, the dialog opens where it may.
-  }
-  return {};
 }
 
 void PlotWindow::choose_background() {
@@ -265,8 +241,7 @@ RunJournalWindow& PlotWindow::show_journal() {
         tell_failure(file, error);
     });
   }
-  own_record();
-  journal_window_->list(runs_folder_);
+  journal_window_->list(runs_.folder_to_list());
   ShowWindow(journal_window_->hwnd(), SW_SHOW);
   SetForegroundWindow(journal_window_->hwnd());
   return *journal_window_;

@@ -9,6 +9,7 @@
 
 #include "chart/background_choice.h"
 #include "chart/plot_model.h"
+#include "journal/plot_runs.h"
 #include "winview/plot_canvas.h"
 #include "winview/run_journal_window.h"
 #include "winview/win32.h"
@@ -44,10 +45,10 @@ class PlotWindow final : public WindowObject {
   // written (empty between runs): never offered as its own background, and
   // its folder is the one whose runs are listed.
   void set_under_way(std::function<std::filesystem::path()> record) {
-    under_way_ = std::move(record);
+    runs_.set_under_way(std::move(record));
   }
-  const std::filesystem::path& runs_folder() const { return runs_folder_; }
-  void set_runs_folder(std::filesystem::path folder) { runs_folder_ = std::move(folder); }
+  const std::filesystem::path& runs_folder() const { return runs_.runs_folder(); }
+  void set_runs_folder(std::filesystem::path folder) { runs_.set_runs_folder(std::move(folder)); }
 
   // Shows a past run's record; on failure the window keeps what it showed
   // and the reason is returned (empty when it opened).
@@ -64,10 +65,10 @@ class PlotWindow final : public WindowObject {
   // As open_record, for a past run drawn faded behind.
   std::string open_background(const std::filesystem::path& file);
   void clear_background();
-  std::shared_ptr<const chart::BackgroundRun> background() const { return background_->current(); }
+  std::shared_ptr<const chart::BackgroundRun> background() const { return runs_.background(); }
   // What "Фон…" offers first: the newest run of the folder other than the
   // one shown (a past record opened, or the run under way).
-  std::filesystem::path offered_background();
+  std::filesystem::path offered_background() { return runs_.offered_background(); }
   // "Фон…": the chooser, then the run behind (a failure in a message box).
   void choose_background();
   void set_record_chooser(RecordChooser chooser) { chooser_ = std::move(chooser); }
@@ -82,16 +83,10 @@ class PlotWindow final : public WindowObject {
   void lay_out();
   void set_scale(double scale);
   void background_changed();
-  std::filesystem::path own_record();
   void tell_failure(const std::filesystem::path& file, const std::string& reason);
 
   chart::PlotModel model_;
-  chart::BackgroundChoice own_background_;
-  chart::BackgroundChoice* background_ = &own_background_;
-  std::filesystem::path runs_folder_ = "runs";
-  // A past record shown here; never offered as its own background.
-  std::filesystem::path shown_record_;
-  std::function<std::filesystem::path()> under_way_;
+  journal::PlotRuns runs_;
   RecordChooser chooser_;
   std::unique_ptr<PlotCanvas> canvas_;
   std::unique_ptr<RunJournalWindow> journal_window_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "winview/centred_window.h"
 #include "winview/win_text.h"
 
 namespace kolvar::winview {
@@ -28,24 +29,9 @@ QrWindow::QrWindow(HWND owner, const std::string& url) : code_(remote::qr_code(u
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   RECT outer{0, 0, px(inner_width, scale_), px(inner_height, scale_)};
   AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
-  RECT around;
-  GetWindowRect(owner, &around);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  // Over the middle of the main window, but whole on its screen: the main
-  // window often stands at the screen's edge.
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& room = monitor.rcWork;
-  const int left =
-      std::clamp(static_cast<int>((around.left + around.right - width) / 2),
-                 static_cast<int>(room.left), std::max<int>(room.left, room.right - width));
-  const int top =
-      std::clamp(static_cast<int>((around.top + around.bottom - height) / 2),
-                 static_cast<int>(room.top), std::max<int>(room.top, room.bottom - height));
   create(L"KolvarWebCode", wide(kTitle).c_str(), style, WS_EX_DLGMODALFRAME, owner,
-         {left, top, left + width, top + height}, GetSysColorBrush(COLOR_WINDOW));
+         centred_over(owner, outer.right - outer.left, outer.bottom - outer.top),
+         GetSysColorBrush(COLOR_WINDOW));
   const int text_top = px(side + kMargin, scale_);
   const int text_left = px(kMargin, scale_);
   const int text_width = px(inner_width - 2 * kMargin, scale_);

@@ -36,9 +36,12 @@ TEST(AlertSettings, MqttAddresses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    if (c.target)
+    if (c.target) {
       EXPECT_EQ(parse_mqtt(c.text), *c.target);
-    else
+      // The connection made for it goes there as that user, over TLS if asked.
+      const platform::MqttConnection to = platform::connection_to(*c.target);
+      EXPECT_EQ((MqttTarget{to.host, to.port, to.user, to.password, to.tls}), *c.target);
+    } else
       EXPECT_THROW(parse_mqtt(c.text), std::invalid_argument);
   }
 }

@@ -95,4 +95,14 @@ std::string shown_mqtt(const MqttTarget& t) {
   return text;
 }
 
+MqttConnection connection_to(const MqttTarget& target) {
+  MqttConnection connection;
+  connection.host = target.host;
+  connection.port = target.port;
+  connection.user = target.user;
+  connection.password = target.password;
+  connection.tls = target.tls;
+  return connection;
+}
+
 }  // namespace kolvar::platform

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/network/mqtt_client.h"
+
 namespace kolvar::platform {
 
 struct MqttTarget {
@@ -28,5 +30,9 @@ std::string mqtt_url_text(const MqttTarget& target);
 
 // The address with the user and password left out ("mqtt://…@host:port").
 std::string shown_mqtt(const MqttTarget& target);
+
+// A connection to `target`'s broker, as its user; what it sends and
+// subscribes to is the caller's to add.
+MqttConnection connection_to(const MqttTarget& target);
 
 }  // namespace kolvar::platform
