@@ -15,7 +15,7 @@
 
 namespace kolvar::launch {
 
-class SimNoteAtStop : private record::RunListener {
+class SimNoteAtStop final : private record::RunListener {
  public:
   // All must outlive this; the controller's watch it leaves behind does
   // nothing once this is gone.
