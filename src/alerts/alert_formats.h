@@ -8,7 +8,7 @@
 #include "alerts/alert_event.h"
 #include "alerts/alert_settings.h"
 #include "alerts/alert_watch.h"
-#include "platform/network/http_post.h"
+#include "platform/http/http_post.h"
 #include "platform/network/mqtt_client.h"
 
 namespace kolvar::remote {

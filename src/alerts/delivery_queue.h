@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/network/http_post.h"
+#include "platform/http/http_post.h"
 #include "platform/network/mqtt_client.h"
 #include "platform/time/clock.h"
 

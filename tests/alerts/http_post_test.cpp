@@ -1,7 +1,7 @@
 // The platform's HTTP client against a receiver on loopback that takes the
 // connection and never answers: the time left is asked again while the post
 // waits, and the post ends as soon as there is none.
-#include "platform/network/http_post.h"
+#include "platform/http/http_post.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // libcurl: the TLS, proxies and name resolution of the system's own library.
-#include "platform/network/http_post.h"
+#include "platform/http/http_post.h"
 
 #include <curl/curl.h>
 

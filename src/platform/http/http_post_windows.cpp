@@ -1,5 +1,5 @@
 // WinHTTP: the system's own HTTP(S), its certificates and proxy settings.
-#include "platform/network/http_post.h"
+#include "platform/http/http_post.h"
 
 #include <windows.h>
 #include <winhttp.h>
