@@ -108,9 +108,9 @@ class Parser {
     }
   }
 
-  void serial(std::string_view spec) {
+  void serial(std::string_view setting) {
     if (config_.serial) fail("'serial' is given twice");
-    config_.serial = parse("'serial'", [&] { return parse_serial_spec(spec); });
+    config_.serial = parse("'serial'", [&] { return parse_serial_setting(setting); });
   }
 
   void mqtt(std::string_view url) {
@@ -125,8 +125,8 @@ class Parser {
     }
   }
 
-  void topic(std::string_view spec) {
-    const TopicColumn mapping = parse("'column'", [&] { return parse_topic_column(spec); });
+  void topic(std::string_view setting) {
+    const TopicColumn mapping = parse("'column'", [&] { return parse_topic_column(setting); });
     // Several columns may read one topic (a device that publishes all its
     // sensors in one message), but a column reads one thing.
     if (taken_[mapping.column - 1]) {

@@ -29,7 +29,7 @@
 #include <string_view>
 #include <vector>
 
-#include "logger/source_specs.h"
+#include "logger/source_settings.h"
 #include "platform/log_line_layout.h"
 #include "platform/network/mqtt_url.h"
 
@@ -43,7 +43,7 @@ struct Config {
   std::optional<std::filesystem::path> log;
   std::optional<int> interval_seconds;
   std::optional<int> timeout_seconds;
-  std::optional<SerialSpec> serial;
+  std::optional<SerialSetting> serial;
   std::optional<platform::MqttTarget> mqtt;
   std::vector<TopicColumn> topics;
 

@@ -12,7 +12,7 @@
 
 #include "logger/config.h"
 #include "logger/options.h"
-#include "logger/source_specs.h"
+#include "logger/source_settings.h"
 #include "platform/network/mqtt_url.h"
 
 namespace kolvar::logger {
@@ -30,7 +30,7 @@ struct LoggerSetup {
   // the `N ID` lines then name their folders.
   bool sysfs = false;
   std::filesystem::path sysfs_root;
-  std::optional<SerialSpec> serial;
+  std::optional<SerialSetting> serial;
   std::optional<platform::MqttTarget> mqtt;
   std::vector<TopicColumn> topics;
 };

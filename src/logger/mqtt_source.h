@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "logger/source.h"
-#include "logger/source_specs.h"
+#include "logger/source_settings.h"
 #include "platform/network/mqtt_client.h"
 #include "platform/network/mqtt_url.h"
 

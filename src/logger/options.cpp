@@ -105,8 +105,8 @@ Options parse_options(const std::vector<std::string>& args) {
       }
     } else if (name == "--serial") {
       if (options.serial) throw UsageError("--serial is given twice");
-      const std::string spec = arguments.value(name);
-      options.serial = given(name, [&] { return parse_serial_spec(spec); });
+      const std::string setting = arguments.value(name);
+      options.serial = given(name, [&] { return parse_serial_setting(setting); });
     } else if (name == "--mqtt") {
       if (options.mqtt) throw UsageError("--mqtt is given twice");
       const std::string url = arguments.value(name);
@@ -116,8 +116,8 @@ Options parse_options(const std::vector<std::string>& args) {
         throw UsageError(e.what());
       }
     } else if (name == "--column") {
-      const std::string spec = arguments.value(name);
-      const TopicColumn mapping = given(name, [&] { return parse_topic_column(spec); });
+      const std::string setting = arguments.value(name);
+      const TopicColumn mapping = given(name, [&] { return parse_topic_column(setting); });
       for (const TopicColumn& other : options.topics) {
         if (other.column == mapping.column) {
           throw UsageError("--column: column " + std::to_string(mapping.column) +

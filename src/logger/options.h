@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "logger/source_specs.h"
+#include "logger/source_settings.h"
 #include "logger/sysfs_sensors.h"
 #include "platform/network/mqtt_url.h"
 
@@ -24,7 +24,7 @@ struct Options {
   std::filesystem::path sysfs = kDefaultSysfsRoot;
   // Each given here takes the place of the configuration's (the --column
   // options all together of its 'column' lines).
-  std::optional<SerialSpec> serial;
+  std::optional<SerialSetting> serial;
   std::optional<platform::MqttTarget> mqtt;
   std::vector<TopicColumn> topics;
 };

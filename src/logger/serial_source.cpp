@@ -7,16 +7,16 @@
 
 namespace kolvar::logger {
 
-SerialSource::SerialSource(SerialSpec spec, std::array<std::string, kColumns> ids,
+SerialSource::SerialSource(SerialSetting setting, std::array<std::string, kColumns> ids,
                            std::ostream& messages, SerialOpener opener)
-    : spec_(std::move(spec)),
+    : port_setting_(std::move(setting)),
       ids_(std::move(ids)),
       messages_(messages),
       opener_(std::move(opener)) {}
 
 void SerialSource::open(platform::Millis now) {
   std::string why;
-  port_ = opener_(spec_.device, spec_.baud, why);
+  port_ = opener_(port_setting_.device, port_setting_.baud, why);
   if (!port_) {
     if (!failing_) {
       messages_ << "kolvar-logger: " << why << "; trying again every " << kSerialReopenMs / 1000
@@ -27,7 +27,8 @@ void SerialSource::open(platform::Millis now) {
     return;
   }
   if (failing_ || first_open_) {
-    messages_ << "kolvar-logger: reading " << spec_.device << " at " << spec_.baud << " baud\n";
+    messages_ << "kolvar-logger: reading " << port_setting_.device << " at " << port_setting_.baud
+              << " baud\n";
   }
   first_open_ = false;
   failing_ = false;
@@ -42,7 +43,8 @@ void SerialSource::take(ColumnBoard& board, platform::Millis now, int wait_ms) {
   }
   const std::optional<std::string> bytes = port_->read(wait_ms);
   if (!bytes) {
-    messages_ << "kolvar-logger: " << spec_.device << " is gone; its columns go blank until it is "
+    messages_ << "kolvar-logger: " << port_setting_.device
+              << " is gone; its columns go blank until it is "
               << "back (trying every " << kSerialReopenMs / 1000 << " s)\n";
     port_.reset();
     // Said once for the whole outage: the failed opens that follow are quiet.

@@ -12,7 +12,7 @@
 #include "logger/config.h"
 #include "logger/line_assembler.h"
 #include "logger/source.h"
-#include "logger/source_specs.h"
+#include "logger/source_settings.h"
 #include "platform/serial/serial_port.h"
 
 namespace kolvar::logger {
@@ -26,7 +26,7 @@ class SerialSource : public Source {
  public:
   // ids[k - 1]: the ID that names column k in ID=VALUE pairs. Messages go
   // to `messages`, one line each.
-  SerialSource(SerialSpec spec, std::array<std::string, kColumns> ids, std::ostream& messages,
+  SerialSource(SerialSetting setting, std::array<std::string, kColumns> ids, std::ostream& messages,
                SerialOpener opener = platform::open_serial_port);
 
   void take(ColumnBoard& board, platform::Millis now, int wait_ms) override;
@@ -36,7 +36,7 @@ class SerialSource : public Source {
  private:
   void open(platform::Millis now);
 
-  SerialSpec spec_;
+  SerialSetting port_setting_;
   std::array<std::string, kColumns> ids_;
   std::ostream& messages_;
   SerialOpener opener_;

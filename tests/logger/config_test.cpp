@@ -38,14 +38,14 @@ TEST(Config, SourcesAndTimeout) {
       "1 tank\n"
       "timeout 10\n",
       "c.conf");
-  EXPECT_EQ(config.serial, (SerialSpec{"/dev/ttyUSB0", 115200}));
+  EXPECT_EQ(config.serial, (SerialSetting{"/dev/ttyUSB0", 115200}));
   EXPECT_EQ(config.mqtt, (platform::MqttTarget{"broker.local", 1883, "op", "s@cret", false}));
   EXPECT_EQ(config.topics,
             (std::vector<TopicColumn>{{2, "tele/tasmota/SENSOR", "DS18B20-1.Temperature"},
                                       {3, "tele/tasmota/SENSOR", "DS18B20-2.Temperature"},
                                       {4, "esphome/sensor/tank/state", ""}}));
   EXPECT_EQ(config.timeout_seconds, 10);
-  EXPECT_EQ(parse_config("serial COM3\n", "c.conf").serial, (SerialSpec{"COM3", 9600}));
+  EXPECT_EQ(parse_config("serial COM3\n", "c.conf").serial, (SerialSetting{"COM3", 9600}));
 }
 
 TEST(Config, MistakesNameTheLine) {
@@ -102,7 +102,7 @@ TEST(Options, Sources) {
   const Options options =
       parse_options({"--serial=/dev/ttyACM0,57600", "--mqtt", "mqtt://h:1884", "--column",
                      "1=a/b#x.y", "--column=2=c", "--timeout", "7"});
-  EXPECT_EQ(options.serial, (SerialSpec{"/dev/ttyACM0", 57600}));
+  EXPECT_EQ(options.serial, (SerialSetting{"/dev/ttyACM0", 57600}));
   EXPECT_EQ(options.mqtt, (platform::MqttTarget{"h", 1884, "", "", false}));
   EXPECT_EQ(options.topics, (std::vector<TopicColumn>{{1, "a/b", "x.y"}, {2, "c", ""}}));
   EXPECT_EQ(options.timeout_seconds, 7);
@@ -139,12 +139,12 @@ TEST(Setup, CommandLineOverTheFile) {
   const Config file = parse_config(
       "1 tank\nserial /dev/ttyUSB0\nmqtt mqtt://b\ncolumn 2=x\ninterval 2\n", "c.conf");
   LoggerSetup setup = resolve_setup(file, parse_options({}));
-  EXPECT_EQ(setup.serial, (SerialSpec{"/dev/ttyUSB0", 9600}));
+  EXPECT_EQ(setup.serial, (SerialSetting{"/dev/ttyUSB0", 9600}));
   EXPECT_EQ(setup.topics, (std::vector<TopicColumn>{{2, "x", ""}}));
   EXPECT_EQ(setup.timeout_seconds, 6) << "three intervals";
   EXPECT_FALSE(setup.sysfs);
   setup = resolve_setup(file, parse_options({"--serial=COM4", "--column=3=y", "--timeout=9"}));
-  EXPECT_EQ(setup.serial, (SerialSpec{"COM4", 9600}));
+  EXPECT_EQ(setup.serial, (SerialSetting{"COM4", 9600}));
   EXPECT_EQ(setup.topics, (std::vector<TopicColumn>{{3, "y", ""}}));
   EXPECT_EQ(setup.timeout_seconds, 9);
 

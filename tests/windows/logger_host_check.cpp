@@ -100,7 +100,7 @@ void sensor_files_are_said_to_be_absent() {
     said = error.what();
   }
   CHECK(said.find("--serial COM3") != std::string::npos);
-  options.serial = SerialSpec{"COM3", 9600};
+  options.serial = SerialSetting{"COM3", 9600};
   CHECK(!resolve_setup(config, options).sysfs);
 }
 

@@ -1,4 +1,4 @@
-#include "logger/source_specs.h"
+#include "logger/source_settings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -32,11 +32,11 @@ bool standard_baud(int baud) {
   return std::find(std::begin(kBauds), std::end(kBauds), baud) != std::end(kBauds);
 }
 
-SerialSpec parse_serial_spec(std::string_view text) {
-  SerialSpec spec;
+SerialSetting parse_serial_setting(std::string_view text) {
+  SerialSetting setting;
   const std::size_t comma = text.rfind(',');
-  spec.device = text.substr(0, comma);
-  if (spec.device.empty()) throw UsageError("needs a device: DEVICE[,BAUD]");
+  setting.device = text.substr(0, comma);
+  if (setting.device.empty()) throw UsageError("needs a device: DEVICE[,BAUD]");
   if (comma != std::string_view::npos) {
     const std::optional<int> baud = whole_number(text.substr(comma + 1));
     if (!baud || !standard_baud(*baud)) {
@@ -45,9 +45,9 @@ SerialSpec parse_serial_spec(std::string_view text) {
           "115200, 230400, not '" +
           std::string(text.substr(comma + 1)) + "'");
     }
-    spec.baud = *baud;
+    setting.baud = *baud;
   }
-  return spec;
+  return setting;
 }
 
 TopicColumn parse_topic_column(std::string_view text) {

@@ -12,10 +12,10 @@ inline constexpr int kDefaultBaud = 9600;
 inline constexpr int kMaxTimeoutSeconds = 86400;
 
 // DEVICE[,BAUD]: "/dev/ttyUSB0", "/dev/ttyACM0,115200", "COM3".
-struct SerialSpec {
+struct SerialSetting {
   std::string device;
   int baud = kDefaultBaud;
-  bool operator==(const SerialSpec&) const = default;
+  bool operator==(const SerialSetting&) const = default;
 };
 
 // N=TOPIC[#PATH]: the payload of TOPIC is column N's reading, the whole
@@ -30,7 +30,7 @@ struct TopicColumn {
 
 // The parsers throw UsageError saying what is wrong; the caller puts the
 // option or the line in front.
-SerialSpec parse_serial_spec(std::string_view text);
+SerialSetting parse_serial_setting(std::string_view text);
 TopicColumn parse_topic_column(std::string_view text);
 
 // Whole seconds from 1 to kMaxTimeoutSeconds.
